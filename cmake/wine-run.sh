@@ -1,0 +1,36 @@
+#!/bin/sh
+# Runs a Windows program under Wine for ctest and the scripts.
+#  - one quiet 32-bit prefix per build tree (WINEPREFIX), created on first use;
+#  - one persistent wineserver with Wine's services started detached from the
+#    caller's pipes, so ctest is neither slowed nor hung by them;
+#  - without DISPLAY, one Xvfb per prefix (Xvfb picks its own display number).
+# wine-stop.sh ends both, and only these.
+set -u
+: "${WINEPREFIX:?set WINEPREFIX}"
+export WINEPREFIX
+export WINEARCH="${WINEARCH:-win32}"
+export WINEDEBUG="${WINEDEBUG:--all,err+module}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+state="${WINEPREFIX}.run"
+mkdir -p "$state"
+{
+  flock 9
+  if [ -z "${DISPLAY:-}" ]; then
+    if ! { [ -f "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; }; then
+      rm -f "$state/xvfb.fifo"; mkfifo "$state/xvfb.fifo"
+      Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>"$state/xvfb.fifo" </dev/null >/dev/null 2>&1 9>&- &
+      echo $! > "$state/xvfb.pid"
+      read -r n < "$state/xvfb.fifo"; rm -f "$state/xvfb.fifo"
+      echo ":$n" > "$state/display"
+    fi
+    DISPLAY=$(cat "$state/display"); export DISPLAY
+  fi
+  if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$state/configured" ]; then
+    "$(dirname "$0")/setup-prefix.sh" </dev/null >/dev/null 2>&1 9>&- && touch "$state/configured"
+  fi
+  wineserver -p </dev/null >/dev/null 2>&1 9>&-
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+} 9>"$state/lock"
+[ -z "${DISPLAY:-}" ] && { DISPLAY=$(cat "$state/display"); export DISPLAY; }
+exec timeout -k 5 "${QUOR_WINE_TIMEOUT:-300}" wine "$@"

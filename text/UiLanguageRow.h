@@ -1,0 +1,20 @@
+#pragma once
+// Every localised table and text function is read through these, so that a
+// language index from the configuration file or anywhere else can never index
+// outside a 13-row table: any value outside 0 to 12 reads the English row.
+
+#include <cstddef>
+
+constexpr int kUiLanguageCount = 13;
+
+inline int UiLanguageRow(int language)
+{
+    return (language >= 0 && language < kUiLanguageCount) ? language : 0;
+}
+
+// Row of a table with one entry per UI language.
+template <typename T>
+const T& LocalisedRow(const T (&table)[kUiLanguageCount], int language)
+{
+    return table[UiLanguageRow(language)];
+}
