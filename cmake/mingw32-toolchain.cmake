@@ -1,14 +1,5 @@
-# mingw-w64 i686 with posix threads: the 32-bit Unicode Win32 build.
-set(CMAKE_SYSTEM_NAME Windows)
+# The product: 32-bit Unicode Win32, mingw-w64 i686.
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(QUOR_TRIPLET i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${QUOR_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUOR_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER  ${QUOR_TRIPLET}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${QUOR_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# ctest runs every Windows test program through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
+set(QUOR_WINE_ARCH win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

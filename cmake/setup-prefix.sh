@@ -4,7 +4,8 @@
 # Usage: WINEPREFIX=... setup-prefix.sh
 set -eu
 : "${WINEPREFIX:?set WINEPREFIX}"
-export WINEPREFIX WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX WINEARCH="${WINEARCH:-win32}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/wine-env.sh"
 wineboot -i >/dev/null 2>&1
 # REG_MULTI_SZ "file,face": regedit reads hex(7) in an ASCII .reg file as single bytes.
 link=$(printf 'wqy-microhei.ttc,WenQuanYi Micro Hei' | od -An -v -tx1 | tr -s ' \n' ',' | sed 's/^,//; s/,$//')

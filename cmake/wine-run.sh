@@ -5,10 +5,15 @@
 #    caller's pipes, so ctest is neither slowed nor hung by them;
 #  - without DISPLAY, one Xvfb per prefix (Xvfb picks its own display number).
 # wine-stop.sh ends both, and only these.
+#  - "--arch win64" runs 64-bit builds through wine64 (for hosts without 32-bit
+#    execution); the default is the 32-bit wine.
 set -u
+arch=win32
+if [ "${1:-}" = "--arch" ]; then arch=$2; shift 2; fi
 : "${WINEPREFIX:?set WINEPREFIX}"
 export WINEPREFIX
-export WINEARCH="${WINEARCH:-win32}"
+export WINEARCH="$arch"
+. "$(dirname "$0")/wine-env.sh"
 export WINEDEBUG="${WINEDEBUG:--all,err+module}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 state="${WINEPREFIX}.run"

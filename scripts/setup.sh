@@ -6,7 +6,8 @@ export DEBIAN_FRONTEND=noninteractive
 
 PKGS="g++ cmake ninja-build make googletest libgtest-dev libgmock-dev libmd-dev pkg-config
  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
- wine wine32:i386 xvfb xauth xdotool imagemagick x11-apps
+ g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+ wine wine32:i386 wine64 xvfb xauth xdotool imagemagick x11-apps
  fonts-liberation fonts-wine fonts-wqy-microhei python3 procps dpkg-dev"
 
 missing=""
