@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "device/VersionCompare.h"
 #include "text/UiLanguageRow.h"
 
 namespace {
@@ -137,13 +138,6 @@ const ModelNameRow* FindModelNameRow(int productId)
 bool Contains(const std::vector<int>& ids, int productId)
 {
     return std::find(ids.begin(), ids.end(), productId) != ids.end();
-}
-
-// Same ordering as the shared major.minor comparison; kept local so that the
-// catalogue does not need the device record.
-bool IsNewerThan(int major, int minor, int refMajor, int refMinor)
-{
-    return major != refMajor ? major > refMajor : minor > refMinor;
 }
 
 enum class SpeedDialRule { None, Always, NewerThan, Alone };
@@ -283,7 +277,7 @@ void BuildSettingsPageList(int productId, int firmwareMajor, int firmwareMinor,
             add(kSettingsCategorySpeedDial);
             break;
         case SpeedDialRule::NewerThan:
-            if (IsNewerThan(firmwareMajor, firmwareMinor, rule.newerThanMajor, rule.newerThanMinor)) {
+            if (CompareVersion2(firmwareMajor, firmwareMinor, rule.newerThanMajor, rule.newerThanMinor) > 0) {
                 add(kSettingsCategorySpeedDial);
             }
             break;
