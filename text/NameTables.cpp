@@ -460,13 +460,13 @@ const wchar_t* const g_textHdIntercom[kUiLanguageCount] = {
 // English is the product's own; the other twelve rows were translated here.
 const wchar_t* const g_textEightWayIntercom[kUiLanguageCount] = {
     L"Eight-way Intercom", // English
-    L"Interphone à huit", // French
+    L"Interphone à huit voies", // French
     L"Acht-Wege-Intercom", // German
     L"Interfono a otto vie", // Italian
     L"8ウェイインターコム", // Japanese
-    L"8자 인터콤", // Korean
+    L"8인 인터콤", // Korean
     L"Intercomunicador de ocho vías", // Spanish
-    L"Achtvoudige intercom", // Dutch
+    L"Achtweg-intercom", // Dutch
     L"Интерком на восемь абонентов", // Russian
     L"八方对讲", // Chinese
     L"Kahdeksan hengen sisäpuhelin", // Finnish
@@ -1362,7 +1362,7 @@ const wchar_t* const g_textFmRadio[kUiLanguageCount] = {
 // English is the product's own; the other twelve rows were translated here.
 const wchar_t* const g_textBasic[kUiLanguageCount] = {
     L"Basic", // English
-    L"Général", // French
+    L"De base", // French
     L"Allgemein", // German
     L"Base", // Italian
     L"基本", // Japanese
