@@ -1,0 +1,202 @@
+// The product's own wording, character for character, where it tells.
+
+#include "text/FirmwareTexts.h"
+#include "text/SharedWords.h"
+#include "text/StatusTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+enum Language { En, Fr, De, It, Ja, Ko, Es, Nl, Ru, Zh, Fi, Cs, Pl };
+
+struct Quoted
+{
+    const char* name;
+    std::function<std::wstring(int)> text;
+    int language;
+    const wchar_t* expected;
+};
+
+TEST(QuotedTexts, ExactWording)
+{
+    const Quoted rows[] = {
+        { "ManagerLanguage", GetTextManagerLanguage, En, L"Manager Software Language" },
+        { "Ok", GetTextOk, En, L"OK" },
+        { "Ok", GetTextOk, Ko, L"확인" },
+        { "SendEmail", GetTextSendEmail, En, L"SEND Email" },
+        { "Cancel", GetTextCancel, En, L"CANCEL" },
+        { "Yes", GetTextYes, En, L"YES" },
+        { "No", GetTextNo, En, L"NO" },
+        { "Back", GetTextBack, En, L"BACK" },
+        { "Next", GetTextNext, En, L"NEXT" },
+        { "NewDevice", GetTextNewDevice, En, L"NEW DEVICE" },
+        { "Update", GetTextUpdate, En, L"UPDATE" },
+        { "Update", GetTextUpdate, De, L"UPDATE" },
+        { "Restore", GetTextRestore, En, L"RESTORE" },
+        { "Restore", GetTextRestore, Fr, L"RESTAURER" },
+        { "Restore", GetTextRestore, De, L"ZURÜCKSETZEN" },
+        { "JogDial", GetTextJogDial, En, L"Jog Dial" },
+        { "PhoneButton", GetTextPhoneButton, En, L"Phone Button" },
+        { "PhoneButton", GetTextPhoneButton, Fr, L"le Bouton Téléphone" },
+        { "CenterButton", GetTextCenterButton, En, L"Center Button" },
+        { "CenterButton", GetTextCenterButton, Fr, L"le Bouton Centre" },
+        { "PlusButton", GetTextPlusButton, En, L"[+] Button" },
+        { "PlusButton", GetTextPlusButton, Fr, L"le Bouton [+]" },
+        { "MinusButton", GetTextMinusButton, En, L"[-] Button" },
+        { "MinusButton", GetTextMinusButton, Fr, L"le Bouton [-]" },
+        { "LButton", GetTextLButton, En, L"[L] Button" },
+        { "LButton", GetTextLButton, Fi, L"[Vasen] -painike" },
+        { "RButton", GetTextRButton, En, L"[R] Button" },
+        { "RButton", GetTextRButton, Fi, L"[Oikea] -painike" },
+        { "PttButton", GetTextPttButton, En, L"PTT Button" },
+        { "PairingButton", GetTextPairingButton, En, L"Pairing Button" },
+        { "PairingButton", GetTextPairingButton, Fr, L"le Bouton Couplage" },
+        { "CannotOpenUsb", GetTextCannotOpenUsb, En, L"Cannot open USB" },
+        { "FirmwareManagementMode", GetTextFirmwareManagementMode, En, L"Firmware management mode" },
+        { "CheckSdCard", GetTextCheckSdCard, En, L"Check your SD Card." },
+        { "CheckSdCard", GetTextCheckSdCard, Fr, L"Vérifiez votre carte microSD." },
+        { "TryAgain", GetTextTryAgain, En, L"Try again" },
+        { "CameraUpdateFailed", GetTextCameraUpdateFailed, En, L"Camera firmware update failed" },
+        { "CameraUpdateFailed", GetTextCameraUpdateFailed, Fi,
+          L"Kameran ohjelmistopäivitys epäonnistui. Yritä uudelleen." },
+        { "NotRecognizedDevice", GetTextNotRecognizedDevice, En, L"Not the recognized device" },
+        { "CannotBackupFirmware", GetTextCannotBackupFirmware, En, L"Cannot make backup firmware" },
+        { "Firmware", GetTextFirmware, En, L"firmware" },
+        { "Firmware", GetTextFirmware, Fi, L"Laiteohjelmisto" },
+        { "Enable", GetTextEnable, En, L"Enable" },
+        { "Disable", GetTextDisable, En, L"Disable" },
+        { "Enabled", GetTextEnabled, En, L"Enabled" },
+        { "Enabled", GetTextEnabled, De, L"Aktiviert" },
+        { "Enabled", GetTextEnabled, It, L"Attiva" },
+        { "Enabled", GetTextEnabled, Ja, L"有効" },
+        { "Enabled", GetTextEnabled, Ko, L"활성화" },
+        { "Enabled", GetTextEnabled, Es, L"habil." },
+        { "Enabled", GetTextEnabled, Ru, L"Вкл." },
+        { "Disabled", GetTextDisabled, En, L"Disabled" },
+        { "Seconds", GetTextSeconds, En, L"seconds" },
+        { "Seconds", GetTextSeconds, Es, L"seg" },
+        { "DeviceNotConnected", GetTextDeviceNotConnected, En,
+          L"Recognized device is not connected or is not the same as the connected device.\n"
+          L"Select appropriate device.\n" },
+        { "Version", GetTextVersion, En, L"Version" },
+
+        { "NoBackupFirmware", GetTextNoBackupFirmware, En, L"NO backup firmware" },
+        { "NoBackupFirmwareOnServer", GetTextNoBackupFirmwareOnServer, En,
+          L"No backup firmware on the server" },
+        { "CheckingFirmware", GetTextCheckingFirmware, En, L"Checking firmware" },
+        { "CheckingBackupFirmware", GetTextCheckingBackupFirmware, En, L"Checking backup firmware" },
+        { "CannotGetStatus", GetTextCannotGetStatus, En, L"Cannot get status" },
+        { "FirmwareCorrupted", GetTextFirmwareCorrupted, En, L"Firmware corrupted" },
+        { "WithoutBackupFirmware", GetTextWithoutBackupFirmware, En, L"without backup firmware" },
+        { "AboutToMakeBackup", GetTextAboutToMakeBackup, En, L"about to make backup firmware" },
+        { "CannotGetDevice", GetTextCannotGetDevice, En, L"Cannot get device" },
+        { "CannotConnectServer", GetTextCannotConnectServer, En, L"Cannot connect to the server" },
+        { "PressNamedButton", GetTextPressNamedButton, En, L"Press the [%s] button" },
+        { "PressNamedButton", GetTextPressNamedButton, De, L"[%s]-Taste drücken" },
+        { "PressNamedButton", GetTextPressNamedButton, Es, L"Pulse [%s]" },
+        { "PressNamedButton", GetTextPressNamedButton, Ja, L"[%s]ボタンを押してください" },
+        { "PressRestoreButton", GetTextPressRestoreButton, En, L"Press the [RESTORE] button" },
+        { "PressRestoreButton", GetTextPressRestoreButton, Fr, L"Appuyez sur le bouton [RESTAURER]" },
+        { "PressUpdateButton", GetTextPressUpdateButton, En, L"Press the [UPDATE] button" },
+        { "PressUpdateButton", GetTextPressUpdateButton, De, L"[UPDATE]-Taste drücken" },
+        { "AfterVoicePromptLanguage", GetTextAfterVoicePromptLanguage, En,
+          L"Press the [RESTORE] button after selecting voice prompt language" },
+        { "AfterVoicePromptLanguage", GetTextAfterVoicePromptLanguage, De,
+          L"[ZURÜCKSETZEN]-Taste drücken nach Sprachwahl für Sprachansage" },
+        { "DownloadLatestFailed", GetTextDownloadLatestFailed, En, L"Failed to download latest firmware" },
+        { "CannotOpenFile", GetTextCannotOpenFile, En, L"Cannot open file" },
+        { "AboutToDownloadLatest", GetTextAboutToDownloadLatest, En, L"about to download latest firmware" },
+        { "AboutToDownloadBackup", GetTextAboutToDownloadBackup, En, L"about to download backup firmware" },
+        { "UsbNotMatch", GetTextUsbNotMatch, En, L"USB not match" },
+        { "CannotUpdateFirmware", GetTextCannotUpdateFirmware, En, L"Cannot update firmware" },
+
+        { "UnsupportedFirmware", GetTextUnsupportedFirmware, En,
+          L"Firmware version is not supported by the Orvan EVO. "
+          L"Update to the latest version of Orvan EVO firmware." },
+        { "UnsupportedFirmware", GetTextUnsupportedFirmware, Ko,
+          L"이 펌웨어 버전은 지원되지 않습니다. 최신 버전의 펌웨어로 업데이트해주시기 바랍니다." },
+    };
+    for (const Quoted& q : rows)
+        EXPECT_EQ(q.text(q.language), q.expected) << q.name << " in " << q.language;
+}
+
+// The words that six languages share between the verb and the state.
+TEST(QuotedTexts, EnabledWordsSharedOnlyWhereTheProductSharesThem)
+{
+    for (int language = 0; language < 13; ++language) {
+        const bool shared = language == De || language == It || language == Ja || language == Ko ||
+                            language == Es || language == Ru;
+        EXPECT_EQ(GetTextEnabled(language) == GetTextEnable(language), shared) << language;
+        EXPECT_EQ(GetTextDisabled(language) == GetTextDisable(language), shared) << language;
+    }
+}
+
+TEST(QuotedTexts, SendEmailDutchSpelling)
+{
+    EXPECT_NE(GetTextSendEmail(Nl).find(L"E-mail"), std::wstring::npos);
+}
+
+TEST(QuotedTexts, MicroSdWhereTheProductSaysSo)
+{
+    for (int language = 0; language < 13; ++language) {
+        const bool micro = language == Fr || language == De || language == It || language == Ko ||
+                           language == Es || language == Nl || language == Ru || language == Zh;
+        EXPECT_EQ(GetTextCheckSdCard(language).find(L"microSD") != std::wstring::npos, micro) << language;
+    }
+}
+
+TEST(QuotedTexts, CameraFailureEndsWithFullStopOnlyInFinnishCzechPolish)
+{
+    for (int language = 0; language < 13; ++language) {
+        const std::wstring text = GetTextCameraUpdateFailed(language);
+        const bool stop = language == Fi || language == Cs || language == Pl;
+        EXPECT_EQ(text.back() == L'.', stop) << language;
+    }
+}
+
+TEST(QuotedTexts, UnsupportedFirmwareNamesTheModelTwiceButInKorean)
+{
+    for (int language = 0; language < 13; ++language) {
+        const std::wstring text = GetTextUnsupportedFirmware(language);
+        int count = 0;
+        for (std::size_t at = text.find(L"Orvan EVO"); at != std::wstring::npos;
+             at = text.find(L"Orvan EVO", at + 1))
+            ++count;
+        EXPECT_EQ(count, language == Ko ? 0 : 2) << language;
+    }
+}
+
+TEST(QuotedTexts, PageTitles)
+{
+    const wchar_t* const english[] = { L"WELCOME", L"DEVICE RECOGNITION", L"FIRMWARE UPDATE",
+                                       L"FIRMWARE RESTORE", L"DEVICE SETTING" };
+    for (int page = 1; page <= 5; ++page)
+        EXPECT_EQ(GetTextPageTitle(page, En), english[page - 1]) << page;
+    EXPECT_EQ(GetTextPageTitle(6, Fr), L"PARAM. PÉRIPH.");
+    EXPECT_EQ(GetTextPageTitle(3, Ru), L"ОБНОВЛ. Прошивки");
+    EXPECT_EQ(GetTextPageTitle(4, De), L"F/W-ZURÜCKSETZUNG");
+    EXPECT_EQ(GetTextPageTitle(2, Pl), L"ROZPOZ. URZĄDZENIA");
+    EXPECT_EQ(GetTextPageTitle(1, Ko), L"환영합니다");
+    EXPECT_EQ(GetTextPageTitle(4, Zh), L"固件还原");
+    for (int language = -1; language <= 13; ++language) {
+        EXPECT_EQ(GetTextPageTitle(6, language), GetTextPageTitle(5, language)) << language;
+        EXPECT_EQ(GetTextPageTitle(7, language), GetTextPageTitle(5, language)) << language;
+        for (int page : { 0, 8, -1, 100 })
+            EXPECT_EQ(GetTextPageTitle(page, language), L"MODE NOT AVAILABLE") << page << " " << language;
+    }
+}
+
+TEST(QuotedTexts, LanguageFreeTexts)
+{
+    EXPECT_EQ(GetTextProductName(), L"Quor Bluetooth Device Manager");
+    const std::wstring notice = GetTextAboutNotice();
+    EXPECT_FALSE(notice.empty());
+    EXPECT_EQ(notice.find(L'\n'), std::wstring::npos);
+    EXPECT_EQ(GetTextAboutNotice(), notice);
+}
+
+} // namespace
