@@ -1,0 +1,99 @@
+#pragma once
+// The record of one firmware job: the images the server offers, the image to
+// flash, its version and how the job stands. Update workers write it and the
+// update page's progress timer reads it.
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "text/UiLanguageRow.h"
+
+// The job's modeless progress popup. The record only needs to close it; the
+// window itself belongs to the user interface.
+class FirmwarePopup {
+public:
+    virtual ~FirmwarePopup() = default;
+    // Destroys the popup's window; the record deletes the object afterwards.
+    virtual void DestroyPopupWindow() = 0;
+};
+
+// Server version of the image; kind 1 a release candidate, kind 2 a build.
+struct ImageVersion {
+    int major = 0;
+    int minor = 0;
+    int kind = 0;
+    int build = 0;
+};
+
+// Job states as the update workers and pages set them; the record itself
+// sets only idle and reset-for-update.
+enum FirmwareJobState {
+    kJobIdle = 0,
+    kJobResetForUpdate = 1,
+    kJobDownloadingImage = 2,
+    kJobUpdateStarted = 3,
+    kJobImageRead = 4,
+    kJobImageVerified = 5,
+    kJobSecondEngineRestarting = 6,
+    kJobTransferring = 7,
+    kJobFinished = 9,
+    kJobWaitingAfterBackupFailure = 11,
+};
+
+constexpr int kFirmwareFileSlotStep = 20;
+
+class FirmwareInfo {
+public:
+    FirmwareInfo();
+    ~FirmwareInfo();
+    FirmwareInfo(const FirmwareInfo&) = delete;
+    FirmwareInfo& operator=(const FirmwareInfo&) = delete;
+
+    // Mode 3 readies the record for an update (state 1, version cleared); any
+    // other mode makes it idle. Failure flag, image path and capacity survive.
+    void Reset(int mode);
+
+    void AddLanguageFile(const std::wstring& fileName, const std::wstring& language);
+    // Index of the first slot whose language equals the argument ignoring
+    // case, else -1.
+    int FindLanguage(const std::wstring& language) const;
+    // The file and language of a filled slot; the empty text for any other
+    // index (such as FindLanguage's -1).
+    const std::wstring& FileName(int index) const;
+    const std::wstring& FileLanguage(int index) const;
+
+    void ClosePopup();
+
+    // "a.b" into the version's major and minor; kind and build stay.
+    int SetVersionText(const std::wstring& text);
+    // "a.b.c.d" (the camera 0x3020's form) into all four parts.
+    int SetVersionText4(const std::wstring& text);
+
+    // Status text of a UI language; a language outside 0 to 12 reads English.
+    const std::wstring& StatusText(int language) const;
+    // A language outside 0 to 12 stores nothing.
+    void SetStatusText(int language, const std::wstring& text);
+
+    int m_state = kJobIdle;
+    std::wstring m_selectedFile;
+    std::vector<std::wstring> m_files;      // m_capacity slots
+    std::vector<std::wstring> m_languages;  // parallel to m_files
+    int m_capacity = 0;
+    int m_count = 0;
+    std::wstring m_imagePath;
+    ImageVersion m_version;
+    int m_clearedMark = 1;
+    int m_progress = -10;                   // percent; -10 while nothing runs
+    int m_spare = 0;
+    int m_finished = 0;
+    int m_failed = 0;                       // 1 error texts present, 2 unit gone
+    std::array<std::wstring, kUiLanguageCount> m_statusText;
+    std::unique_ptr<FirmwarePopup> m_popup;
+    int m_waitFlag = 0;
+    int m_counters[3] = {};
+
+private:
+    int FilledSlots() const;
+};
