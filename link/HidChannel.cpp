@@ -1,0 +1,107 @@
+#include "link/HidChannel.h"
+
+#include <algorithm>
+
+#include "link/MakerUsb.h"
+
+int FindHidInterfacePath(wchar_t* path, int capacity, int productId)
+{
+    // The caller's buffer may be shorter than the usual 260 characters; a path
+    // is only ever copied whole, with its terminator.
+    std::size_t room = kHidPathCapacity;
+    if (path != nullptr) {
+        if (capacity <= 0) return 0;
+        room = std::min(room, static_cast<std::size_t>(capacity));
+    }
+    for (const HidInterfaceInfo& info : GetHidDeviceSeam().EnumerateInterfaces()) {
+        if (!info.attributesKnown) continue;
+        if (info.vendorId != kMakerUsbVendorId || info.productId != productId) continue;
+        if (info.usagePage != kHidVendorUsagePage || info.usage != kHidVendorUsage) continue;
+        if (info.path.size() + 1 > room) continue;
+        if (path != nullptr) {
+            std::copy(info.path.begin(), info.path.end(), path);
+            path[info.path.size()] = L'\0';
+        }
+        return 1;
+    }
+    return 0;
+}
+
+HidHandle OpenHidInterface(int productId)
+{
+    wchar_t path[kHidPathCapacity];
+    if (!FindHidInterfacePath(path, static_cast<int>(kHidPathCapacity), productId)) return nullptr;
+    return GetHidDeviceSeam().Open(path);
+}
+
+bool WriteHidReport(HidHandle* channel, const unsigned char* request)
+{
+    if (channel == nullptr || *channel == nullptr || request == nullptr) return false;
+    return GetHidDeviceSeam().Write(*channel, request, kHidRequestSize);
+}
+
+namespace {
+
+// Steps after the write: the first reply must arrive; busy replies are
+// re-read up to the bound. The status byte is preset so that a read that
+// delivers nothing counts as a failure.
+bool ReadUntilNotBusy(HidHandle handle, unsigned char* reply)
+{
+    HidDeviceSeam& seam = GetHidDeviceSeam();
+    reply[kHidReplyStatus] = kHidStatusNoReply;
+    if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs)) return false;
+    int busyReplies = 0;
+    while (reply[kHidReplyStatus] == kHidStatusBusy) {
+        if (++busyReplies > kHidMaxBusyReplies) return false;
+        reply[kHidReplyStatus] = kHidStatusNoReply;
+        if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs)) return false;
+    }
+    return reply[kHidReplyStatus] == kHidStatusDone;
+}
+
+}  // namespace
+
+bool ReadHidStatus(HidHandle* channel)
+{
+    if (channel == nullptr || *channel == nullptr) return false;
+    unsigned char scratch[kHidReplySize] = {};
+    return ReadUntilNotBusy(*channel, scratch);
+}
+
+bool SendHidCommand(HidHandle* channel, const unsigned char* request, unsigned char* reply)
+{
+    if (reply == nullptr) return false;
+    reply[kHidReplyStatus] = kHidStatusNoReply;
+    if (!WriteHidReport(channel, request)) return false;
+    return ReadUntilNotBusy(*channel, reply);
+}
+
+void SwapWordBytes(int count, unsigned char* firstWord)
+{
+    if (firstWord == nullptr) return;
+    for (int i = 0; i < count; ++i) std::swap(firstWord[2 * i], firstWord[2 * i + 1]);
+}
+
+void SwapHidRequestWords(unsigned char* request)
+{
+    if (request == nullptr) return;
+    SwapWordBytes(std::min<int>(request[kHidRequestWordCount], kHidRequestMaxWords), request + kHidRequestWords);
+}
+
+int HidReplyWordCount(const unsigned char* reply)
+{
+    return std::min<int>(reply[kHidReplyWordCount], kHidReplyMaxWords);
+}
+
+void SwapHidReplyWords(unsigned char* reply)
+{
+    if (reply == nullptr) return;
+    SwapWordBytes(HidReplyWordCount(reply), reply + kHidReplyWords);
+}
+
+unsigned HidReplyWord(const unsigned char* reply, int i)
+{
+    if (i < 0 || i >= kHidReplyMaxWords) return 0;
+    const unsigned char* w = reply + kHidReplyWords + 2 * i;
+    return static_cast<unsigned>(w[0]) | (static_cast<unsigned>(w[1]) << 8);
+}

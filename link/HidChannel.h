@@ -1,0 +1,104 @@
+#pragma once
+// The unit's vendor HID command channel: one 1023-byte request report, then
+// 67-byte replies re-read while the unit says busy.
+
+#include <cstddef>
+
+#include "link/HidDeviceSeam.h"
+
+constexpr std::size_t kHidRequestSize = 1023;
+constexpr std::size_t kHidReplySize = 67;
+constexpr std::size_t kHidPathCapacity = 260;
+
+// Request layout.
+constexpr std::size_t kHidRequestReportId = 0;
+constexpr std::size_t kHidRequestCommand = 1;
+constexpr std::size_t kHidRequestParameter = 2;
+constexpr std::size_t kHidRequestWordCount = 3;
+constexpr std::size_t kHidRequestWords = 4;
+constexpr int kHidRequestMaxWords = static_cast<int>((kHidRequestSize - kHidRequestWords) / 2);  // 509
+constexpr std::size_t kHidMaxDataPerReport = kHidRequestSize - kHidRequestWords;                  // 1019
+
+// Reply layout.
+constexpr std::size_t kHidReplyStatus = 2;
+constexpr std::size_t kHidReplyFirstData = 3;
+constexpr std::size_t kHidReplyWordCount = 4;
+constexpr std::size_t kHidReplyWords = 5;
+constexpr int kHidReplyMaxWords = static_cast<int>((kHidReplySize - kHidReplyWords) / 2);  // 31
+
+constexpr unsigned char kHidReportId = 1;
+constexpr unsigned char kHidStatusDone = 0;
+constexpr unsigned char kHidStatusBusy = 1;
+constexpr unsigned char kHidStatusNoReply = 0xFF;
+
+constexpr int kHidVendorUsagePage = 0xFF00;
+constexpr int kHidVendorUsage = 1;
+
+// No exchange may block for ever: a unit that goes silent ends the exchange
+// after the read time-out, one that never stops saying busy after the busy
+// bound. Both are generous, since a unit erasing or writing flash during a
+// firmware section can stay busy for many seconds.
+constexpr unsigned kHidReadTimeoutMs = 10000;
+constexpr int kHidMaxBusyReplies = 6000;
+
+enum HidCommand : unsigned char {
+    kHidCmdReadVersion = 0x01,
+    kHidCmdReadAddress = 0x02,
+    kHidCmdReadGroup = 0x03,
+    kHidCmdWriteGroup = 0x04,
+    kHidCmdStartSection = 0x05,
+    kHidCmdSectionData = 0x06,
+    kHidCmdEndSection = 0x07,
+    kHidCmdFinish = 0x08,
+    kHidCmdQueryReady = 0x0D,
+    kHidCmdLeaveAndReturn = 0x0E,
+    kHidCmdStoreGroup = 0x11,
+    kHidCmdCameraStep1 = 0x20,
+    kHidCmdCameraStep2 = 0x21,
+    kHidCmdCameraReady = 0x22,
+    kHidCmdTwoChipAfterVersion = 0x30,
+    kHidCmdTwoChipReady = 0x32,
+    kHidCmdTwoChipStep3 = 0x33,
+    kHidCmdTwoChipStep4 = 0x34,
+    kHidCmdRestartIntoLoader = 0x50,
+    kHidCmdLoaderStart = 0x52,
+    kHidCmdLoaderLanguage = 0x59,
+    kHidCmdLoaderChunkCrc = 0x5A,
+    kHidCmdLoaderTotalCrc = 0x5B,
+};
+
+// Settings groups (command 0x03 / 0x04 parameter).
+constexpr int kHidGroupBasic = 4;
+constexpr int kHidGroupState = 5;
+constexpr int kHidGroupHardwareVersion = 6;
+constexpr int kHidGroupFm = 21;
+constexpr int kHidGroupName = 29;
+constexpr int kHidGroupSpeedDial1 = 90;  // 91 and 92 follow
+
+// Fills path (capacity wide characters) with the device path of the first
+// present interface of the maker with this product id, usage page 0xFF00 and
+// usage 1; 1 when found, else 0. A null path only answers. An interface whose
+// path does not fit min(capacity, 260) characters with its terminator is
+// skipped rather than cut.
+int FindHidInterfacePath(wchar_t* path, int capacity, int productId);
+
+// The opened channel of that interface, or null.
+HidHandle OpenHidInterface(int productId);
+
+// One 1023-byte request report; false for a null channel or a failed write.
+bool WriteHidReport(HidHandle* channel, const unsigned char* request);
+// Reads replies until one is not busy; true when its status is 0.
+bool ReadHidStatus(HidHandle* channel);
+// One exchange; the final reply stays in reply (67 bytes).
+bool SendHidCommand(HidHandle* channel, const unsigned char* request, unsigned char* reply);
+
+void SwapWordBytes(int count, unsigned char* firstWord);
+// Over the request's word count (byte 3, at most 509) from byte 4.
+void SwapHidRequestWords(unsigned char* request);
+// Over the reply's word count (byte 4, at most 31) from byte 5.
+void SwapHidReplyWords(unsigned char* reply);
+
+// The reply's word count bounded by what a reply can hold (31 words).
+int HidReplyWordCount(const unsigned char* reply);
+// Word i (0-based) of a reply whose words were swapped to host order.
+unsigned HidReplyWord(const unsigned char* reply, int i);

@@ -1,0 +1,51 @@
+#pragma once
+// The one place where the HID command channel meets the operating system.
+// The product runs over SetupAPI, HID.DLL and overlapped file I/O; test
+// programs install a simulated headset instead. Everything above this seam
+// (the channel, the finders) is the product's own code in both cases.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Same representation as a Win32 HANDLE, so the main window's HANDLE members
+// can be passed by address. Null means "no channel".
+using HidHandle = void*;
+
+struct HidInterfaceInfo {
+    std::wstring path;
+    // False when the interface's attributes or capabilities could not be read
+    // (for example it refused to open); the ids below are then 0.
+    bool attributesKnown = false;
+    int vendorId = 0;
+    int productId = 0;
+    int usagePage = 0;
+    int usage = 0;
+};
+
+class HidDeviceSeam {
+public:
+    virtual ~HidDeviceSeam() = default;
+
+    // Every present HID interface, in the system's enumeration order.
+    virtual std::vector<HidInterfaceInfo> EnumerateInterfaces() = 0;
+    // Null when the path cannot be opened for reading and writing.
+    virtual HidHandle Open(const std::wstring& path) = 0;
+    virtual void Close(HidHandle handle) = 0;
+    // One output report; true when the whole report went out.
+    virtual bool Write(HidHandle handle, const unsigned char* data, std::size_t size) = 0;
+    // One input report of up to size bytes; false on failure or when nothing
+    // arrived within timeoutMs.
+    virtual bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) = 0;
+};
+
+// The seam in use: the installed one, else the platform's.
+HidDeviceSeam& GetHidDeviceSeam();
+// Tests install their simulator; null returns to the platform's seam.
+void SetHidDeviceSeam(HidDeviceSeam* seam);
+// Defined once per platform (Win32, or an empty bus on other hosts).
+HidDeviceSeam& PlatformHidDeviceSeam();
+
+// Closes a channel through the seam that opened it and clears the slot; a
+// null slot is left alone. Owners of HID handles close them with this.
+void CloseHidHandle(HidHandle* slot);

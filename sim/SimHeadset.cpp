@@ -1,0 +1,323 @@
+#include "sim/SimHeadset.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "link/HidChannel.h"
+#include "link/MakerUsb.h"
+
+namespace {
+
+constexpr unsigned char kStatusFailure = 2;
+
+std::vector<std::uint16_t> CharWords(const std::string& text)
+{
+    std::vector<std::uint16_t> words;
+    for (unsigned char c : text) words.push_back(c);
+    return words;
+}
+
+}  // namespace
+
+void SimHidInterface::SetNameGroup(const std::string& name)
+{
+    std::vector<std::uint16_t> words{0};
+    for (std::uint16_t w : CharWords(name)) words.push_back(w);
+    SetGroup(kHidGroupName, words);
+}
+
+void SimHidInterface::SetSpeedDialGroup(int index, const std::string& number)
+{
+    SetGroup(kHidGroupSpeedDial1 + index, CharWords(number));
+}
+
+SimHeadset::SimHeadset() = default;
+
+SimHeadset::~SimHeadset()
+{
+    if (installed_) SetHidDeviceSeam(nullptr);
+    for (Handle* h : handles_) delete h;
+}
+
+void SimHeadset::Install()
+{
+    SetHidDeviceSeam(this);
+    installed_ = true;
+}
+
+std::wstring SimHeadset::MakePath(int vendorId, int productId, int index)
+{
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "\\\\?\\hid#vid_%04x&pid_%04x&mi_%02d#7&2c1d%04x&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}",
+                  vendorId & 0xFFFF, productId & 0xFFFF, index % 100, index & 0xFFFF);
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}
+
+SimHidInterface& SimHeadset::AddInterface(int productId, int unit)
+{
+    auto iface = std::make_unique<SimHidInterface>();
+    iface->unit = unit;
+    iface->vendorId = kMakerUsbVendorId;
+    iface->productId = productId;
+    iface->path = MakePath(iface->vendorId, productId, nextIndex_++);
+    interfaces_.push_back(std::move(iface));
+    return *interfaces_.back();
+}
+
+SimHeadset::Pair SimHeadset::AddHidPairUnit(int unit)
+{
+    SimHidInterface& p = AddInterface(kHidPairPrimaryProductId, unit);
+    SimHidInterface& s = AddInterface(kHidPairSecondaryProductId, unit);
+    const unsigned char pv[5] = {1, 2, 2, 7, 0};
+    const unsigned char sv[5] = {1, 2, 2, 7, 0};
+    std::copy(pv, pv + 5, p.version);
+    std::copy(sv, sv + 5, s.version);
+    const unsigned char pa[6] = {0x00, 0x1A, 0x7D, 0x2C, 0x9B, 0xD2};
+    const unsigned char sa[6] = {0x00, 0x1A, 0x7D, 0x2C, 0x9B, 0xD3};
+    std::copy(pa, pa + 6, p.address);
+    std::copy(sa, sa + 6, s.address);
+    s.SetNameGroup("Zenta2 Sim");
+    s.SetGroup(kHidGroupBasic, {5, 3, 0xED21, 2, 0, 0, 0, 0, 0, 0});
+    s.SetGroup(kHidGroupFm, {0x66E9, 8750, 1, 8750, 9010, 9550, 10110, 10330, 10450, 10610, 10790, 8800, 9000, 1, 0});
+    p.SetGroup(kHidGroupHardwareVersion, {1, 1});
+    p.SetGroup(kHidGroupState, {0});
+    for (int i = 0; i < 3; ++i) p.SetSpeedDialGroup(i, "");
+    return {&p, &s};
+}
+
+int SimHeadset::CountLog(SimLogKind kind) const
+{
+    return static_cast<int>(std::count_if(log_.begin(), log_.end(),
+                                          [kind](const SimLogEntry& e) { return e.kind == kind; }));
+}
+
+std::vector<std::vector<unsigned char>> SimHeadset::Requests(int productId) const
+{
+    std::vector<std::vector<unsigned char>> out;
+    for (const SimLogEntry& e : log_) {
+        if (e.kind == SimLogKind::Write && e.productId == productId) out.push_back(e.bytes);
+    }
+    return out;
+}
+
+void SimHeadset::FinishLeaving()
+{
+    for (const auto& iface : interfaces_) {
+        if (iface->leaveTo_ >= 0) LeaveBus(iface->unit, iface->leaveTo_);
+    }
+}
+
+std::vector<HidInterfaceInfo> SimHeadset::EnumerateInterfaces()
+{
+    FinishLeaving();
+    ++enumerations_;
+    std::vector<HidInterfaceInfo> list;
+    for (const auto& iface : interfaces_) {
+        if (iface->absentLeft_ > 0) {
+            --iface->absentLeft_;
+            continue;
+        }
+        HidInterfaceInfo info;
+        info.path = iface->path;
+        // Like the platform, an interface that refuses to open shows no attributes.
+        info.attributesKnown = iface->knobs.openable;
+        if (info.attributesKnown) {
+            info.vendorId = iface->vendorId;
+            info.productId = iface->productId;
+            info.usagePage = iface->usagePage;
+            info.usage = iface->usage;
+        }
+        list.push_back(info);
+    }
+    return list;
+}
+
+HidHandle SimHeadset::Open(const std::wstring& path)
+{
+    FinishLeaving();
+    for (const auto& iface : interfaces_) {
+        if (iface->path != path || iface->absentLeft_ > 0) continue;
+        if (!iface->knobs.openable) return nullptr;
+        ++openCount_;
+        Handle* h = new Handle{iface.get(), iface->generation_};
+        handles_.insert(h);
+        return h;
+    }
+    return nullptr;
+}
+
+void SimHeadset::Close(HidHandle handle)
+{
+    Handle* h = static_cast<Handle*>(handle);
+    if (handles_.erase(h) == 0) {
+        ++badCloses_;
+        return;
+    }
+    delete h;
+}
+
+SimHidInterface* SimHeadset::Live(HidHandle handle)
+{
+    Handle* h = static_cast<Handle*>(handle);
+    if (handles_.count(h) == 0) return nullptr;
+    if (h->generation != h->iface->generation_) return nullptr;  // the unit left the bus since
+    return h->iface;
+}
+
+void SimHeadset::LeaveBus(int unit, int productIdAfter)
+{
+    for (const auto& iface : interfaces_) {
+        if (iface->unit != unit) continue;
+        ++iface->generation_;
+        if (productIdAfter != 0) iface->productId = productIdAfter;
+        iface->path = MakePath(iface->vendorId, iface->productId, nextIndex_++);
+        iface->absentLeft_ = iface->absentEnumerations;
+        iface->pending_.clear();
+        iface->pendingNext_ = 0;
+        iface->leaveTo_ = -1;
+    }
+}
+
+std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsigned char* request)
+{
+    std::vector<unsigned char> reply(kHidReplySize, 0);
+    reply[0] = kHidReportId;
+    unsigned char status = kHidStatusDone;
+    const int group = request[kHidRequestParameter];
+    switch (request[kHidRequestCommand]) {
+    case kHidCmdReadVersion:
+        std::copy(iface.version, iface.version + 5, reply.begin() + 3);
+        break;
+    case kHidCmdReadAddress:
+        std::copy(iface.address, iface.address + 6, reply.begin() + 3);
+        break;
+    case kHidCmdReadGroup: {
+        auto it = iface.groups.find(group);
+        if (it == iface.groups.end()) {
+            status = kStatusFailure;
+            break;
+        }
+        const int count = std::min<int>(static_cast<int>(it->second.size()), kHidReplyMaxWords);
+        reply[kHidReplyFirstData] = static_cast<unsigned char>(group);
+        reply[kHidReplyWordCount] = static_cast<unsigned char>(
+            iface.knobs.claimedWordCount >= 0 ? iface.knobs.claimedWordCount : count);
+        for (int i = 0; i < count; ++i) {
+            reply[kHidReplyWords + 2 * i] = static_cast<unsigned char>(it->second[i] >> 8);
+            reply[kHidReplyWords + 2 * i + 1] = static_cast<unsigned char>(it->second[i] & 0xFF);
+        }
+        break;
+    }
+    case kHidCmdWriteGroup: {
+        const int count = std::min<int>(request[kHidRequestWordCount], kHidRequestMaxWords);
+        std::vector<std::uint16_t> words;
+        for (int i = 0; i < count; ++i) {
+            const unsigned char* w = request + kHidRequestWords + 2 * i;
+            words.push_back(static_cast<std::uint16_t>((w[0] << 8) | w[1]));
+        }
+        iface.groups[group] = words;
+        break;
+    }
+    case kHidCmdStoreGroup:
+        ++iface.storeCount[group];
+        break;
+    case kHidCmdQueryReady:
+    case kHidCmdCameraReady:
+    case kHidCmdTwoChipReady:
+        reply[kHidReplyFirstData] = iface.knobs.readyFlag;
+        break;
+    case kHidCmdStartSection:
+    case kHidCmdSectionData:
+    case kHidCmdEndSection:
+    case kHidCmdFinish:
+    case kHidCmdCameraStep1:
+    case kHidCmdCameraStep2:
+    case kHidCmdTwoChipAfterVersion:
+    case kHidCmdTwoChipStep3:
+    case kHidCmdTwoChipStep4:
+    case kHidCmdLoaderStart:
+    case kHidCmdLoaderLanguage:
+    case kHidCmdLoaderChunkCrc:
+    case kHidCmdLoaderTotalCrc:
+    case kHidCmdLeaveAndReturn:
+    case kHidCmdRestartIntoLoader:
+        break;
+    default:
+        status = kStatusFailure;
+        break;
+    }
+    if (iface.knobs.finalStatus >= 0) status = static_cast<unsigned char>(iface.knobs.finalStatus);
+    reply[kHidReplyStatus] = status;
+    return reply;
+}
+
+bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t size)
+{
+    SimHidInterface* iface = Live(handle);
+    SimLogEntry entry{SimLogKind::Write, iface ? iface->productId : 0, iface ? iface->path : std::wstring(),
+                      false, std::vector<unsigned char>(data, data + size)};
+    bool fail = iface == nullptr || iface->knobs.failWrite || size != kHidRequestSize;
+    if (iface != nullptr && !fail && iface->knobs.failNextWrites > 0) {
+        --iface->knobs.failNextWrites;
+        fail = true;
+    }
+    if (fail) {
+        log_.push_back(std::move(entry));
+        return false;
+    }
+    entry.ok = true;
+    log_.push_back(std::move(entry));
+
+    iface->pending_.clear();
+    iface->pendingNext_ = 0;
+    iface->readsSinceWrite_ = 0;
+    if (iface->knobs.silent) return true;
+    const std::vector<unsigned char> final = Answer(*iface, data);
+    std::vector<unsigned char> busy(kHidReplySize, 0);
+    busy[0] = kHidReportId;
+    busy[kHidReplyStatus] = kHidStatusBusy;
+    for (int i = 0; i < iface->knobs.busyReplies; ++i) iface->pending_.push_back(busy);
+    iface->pending_.push_back(final);
+
+    const unsigned char command = data[kHidRequestCommand];
+    if (command == kHidCmdLeaveAndReturn || command == kHidCmdRestartIntoLoader) {
+        // The reply still reaches the host; the unit is gone right after.
+        iface->leaveTo_ = command == kHidCmdRestartIntoLoader ? iface->productIdAfterLoaderRestart
+                                                              : iface->productIdAfterLeave;
+    }
+    return true;
+}
+
+bool SimHeadset::Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs)
+{
+    lastTimeout_ = timeoutMs;
+    SimHidInterface* iface = Live(handle);
+    SimLogEntry entry{SimLogKind::Read, iface ? iface->productId : 0, iface ? iface->path : std::wstring(), false, {}};
+    bool ok = false;
+    if (iface != nullptr) {
+        const int readIndex = iface->readsSinceWrite_++;
+        const bool failed = (readIndex == 0 && iface->knobs.failFirstRead) ||
+                            (readIndex > 0 && readIndex == iface->knobs.failReread);
+        std::vector<unsigned char> reply;
+        if (failed) {
+        } else if (iface->knobs.staysBusy && !iface->knobs.silent) {
+            reply.assign(kHidReplySize, 0);
+            reply[0] = kHidReportId;
+            reply[kHidReplyStatus] = kHidStatusBusy;
+        } else if (iface->pendingNext_ < iface->pending_.size()) {
+            reply = iface->pending_[iface->pendingNext_++];
+        }
+        if (iface->leaveTo_ >= 0 && iface->pendingNext_ >= iface->pending_.size()) {
+            const int after = iface->leaveTo_;
+            LeaveBus(iface->unit, after);
+        }
+        if (!reply.empty()) {
+            std::copy(reply.begin(), reply.begin() + std::min(size, reply.size()), data);
+            entry.bytes = reply;
+            ok = true;
+        }
+    }
+    entry.ok = ok;
+    log_.push_back(std::move(entry));
+    return ok;
+}

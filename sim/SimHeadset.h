@@ -1,0 +1,133 @@
+#pragma once
+// A simulated headset on the HID seam, for tests: the maker's vendor HID
+// interfaces with their 1023-byte requests and 67-byte replies, the busy rule,
+// the settings groups per interface, a log of every report and knobs for the
+// ways a real unit misbehaves.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "link/HidDeviceSeam.h"
+
+struct SimHidKnobs {
+    int busyReplies = 0;            // busy replies before the final one
+    int finalStatus = -1;           // status of the final reply; -1: the command's own
+    bool failWrite = false;
+    int failNextWrites = 0;         // the next n writes fail, later ones go through
+    bool failFirstRead = false;
+    int failReread = 0;             // the n-th re-read after a busy reply fails (0: none)
+    bool staysBusy = false;         // every reply says busy
+    bool silent = false;            // no reply ever arrives
+    bool openable = true;
+    int claimedWordCount = -1;      // count byte of group replies; -1: the true count
+    unsigned char readyFlag = 1;    // byte 3 of the ready queries
+};
+
+enum class SimLogKind { Write, Read };
+
+struct SimLogEntry {
+    SimLogKind kind;
+    int productId;                  // of the interface at the time
+    std::wstring path;
+    bool ok;                        // false: the call failed (nothing delivered)
+    std::vector<unsigned char> bytes;
+};
+
+class SimHidInterface {
+public:
+    int unit = 0;                   // interfaces of one unit leave the bus together
+    int vendorId = 0;
+    int productId = 0;
+    int usagePage = 0xFF00;
+    int usage = 1;
+    std::wstring path;
+    SimHidKnobs knobs;
+    unsigned char version[5] = {1, 0, 0, 0, 0};   // reply bytes 3..7 of command 0x01
+    unsigned char address[6] = {};                // reply bytes 3..8 of command 0x02
+    std::map<int, std::vector<std::uint16_t>> groups;
+    std::map<int, int> storeCount;  // command 0x11 per group
+    // Product ids with which the unit comes back after 0x0E and 0x50.
+    int productIdAfterLeave = 0;    // 0: the same
+    int productIdAfterLoaderRestart = 0x3120;
+    int absentEnumerations = 0;     // enumerations that miss the unit after it left
+
+    // Command 0x03 answers from groups; 0x04 stores into them.
+    void SetGroup(int group, std::vector<std::uint16_t> words) { groups[group] = std::move(words); }
+    // Group 29 form: word 0 unused, then one character per word.
+    void SetNameGroup(const std::string& name);
+    void SetSpeedDialGroup(int index, const std::string& number);
+
+private:
+    friend class SimHeadset;
+    int generation_ = 0;            // bumped when the unit leaves the bus
+    int absentLeft_ = 0;
+    std::vector<std::vector<unsigned char>> pending_;
+    std::size_t pendingNext_ = 0;
+    int readsSinceWrite_ = 0;
+    int leaveTo_ = -1;              // product id to come back with once the reply is read
+};
+
+class SimHeadset final : public HidDeviceSeam {
+public:
+    SimHeadset();
+    ~SimHeadset() override;
+    SimHeadset(const SimHeadset&) = delete;
+    SimHeadset& operator=(const SimHeadset&) = delete;
+
+    // Installs itself as the process's HID seam for its lifetime.
+    void Install();
+
+    // A new interface of the maker (by default) with a lower-case path
+    // "\\?\hid#vid_xxxx&pid_xxxx&mi_nn#..." unique within this bus.
+    SimHidInterface& AddInterface(int productId, int unit = 0);
+    // The two-interface unit 0x2030 / 0x2040 with groups, versions and address.
+    struct Pair {
+        SimHidInterface* primary;
+        SimHidInterface* secondary;
+    };
+    Pair AddHidPairUnit(int unit = 0);
+    static std::wstring MakePath(int vendorId, int productId, int index);
+
+    const std::vector<SimLogEntry>& Log() const { return log_; }
+    void ClearLog() { log_.clear(); }
+    int CountLog(SimLogKind kind) const;
+    // Requests written to the interface with this product id, in order.
+    std::vector<std::vector<unsigned char>> Requests(int productId) const;
+
+    int OpenHandleCount() const { return static_cast<int>(handles_.size()); }
+    int OpenCount() const { return openCount_; }
+    int BadCloseCount() const { return badCloses_; }
+    unsigned LastReadTimeoutMs() const { return lastTimeout_; }
+    int EnumerationCount() const { return enumerations_; }
+
+    // HidDeviceSeam
+    std::vector<HidInterfaceInfo> EnumerateInterfaces() override;
+    HidHandle Open(const std::wstring& path) override;
+    void Close(HidHandle handle) override;
+    bool Write(HidHandle handle, const unsigned char* data, std::size_t size) override;
+    bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) override;
+
+private:
+    struct Handle {
+        SimHidInterface* iface;
+        int generation;
+    };
+    SimHidInterface* Live(HidHandle handle);
+    std::vector<unsigned char> Answer(SimHidInterface& iface, const unsigned char* request);
+    void LeaveBus(int unit, int productIdAfter);
+    void FinishLeaving();
+
+    std::vector<std::unique_ptr<SimHidInterface>> interfaces_;
+    std::set<Handle*> handles_;
+    std::vector<SimLogEntry> log_;
+    int openCount_ = 0;
+    int badCloses_ = 0;
+    unsigned lastTimeout_ = 0;
+    int enumerations_ = 0;
+    int nextIndex_ = 0;
+    bool installed_ = false;
+};

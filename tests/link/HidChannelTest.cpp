@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "link/HidChannel.h"
+#include "link/MakerUsb.h"
+#include "sim/SimHeadset.h"
+
+namespace {
+
+std::vector<unsigned char> VersionRequest()
+{
+    std::vector<unsigned char> request(kHidRequestSize, 0);
+    request[0] = kHidReportId;
+    request[1] = kHidCmdReadVersion;
+    return request;
+}
+
+class HidChannelTest : public ::testing::Test {
+protected:
+    void SetUp() override { sim.Install(); }
+    SimHeadset sim;
+};
+
+struct BusyCase {
+    const char* name;
+    SimHidKnobs knobs;
+    bool result;
+    int writes;
+    int reads;
+};
+
+TEST_F(HidChannelTest, BusyRuleEndsOnTheFirstReplyThatIsNotBusy)
+{
+    auto knobs = [](auto edit) { SimHidKnobs k; edit(k); return k; };
+    const BusyCase cases[] = {
+        {"three busy then done", knobs([](SimHidKnobs& k) { k.busyReplies = 3; }), true, 1, 4},
+        {"done at once", knobs([](SimHidKnobs&) {}), true, 1, 1},
+        {"re-read after busy fails", knobs([](SimHidKnobs& k) { k.busyReplies = 2; k.failReread = 1; }), false, 1, 2},
+        {"status 2 first", knobs([](SimHidKnobs& k) { k.finalStatus = 2; }), false, 1, 1},
+        {"busy then status 3", knobs([](SimHidKnobs& k) { k.busyReplies = 1; k.finalStatus = 3; }), false, 1, 2},
+        {"write fails", knobs([](SimHidKnobs& k) { k.failWrite = true; }), false, 1, 0},
+        {"first read fails", knobs([](SimHidKnobs& k) { k.failFirstRead = true; }), false, 1, 1},
+    };
+    for (const BusyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimHeadset bus;
+        bus.Install();
+        SimHidInterface& unit = bus.AddInterface(0x3110);
+        unit.knobs = c.knobs;
+        HidHandle channel = OpenHidInterface(0x3110);
+        ASSERT_NE(channel, nullptr);
+        const std::vector<unsigned char> request = VersionRequest();
+        std::vector<unsigned char> reply(kHidReplySize, 0xAA);
+        EXPECT_EQ(SendHidCommand(&channel, request.data(), reply.data()), c.result);
+        EXPECT_EQ(bus.CountLog(SimLogKind::Write), c.writes);
+        EXPECT_EQ(bus.CountLog(SimLogKind::Read), c.reads);
+        if (!c.result && c.knobs.finalStatus < 0) {
+            EXPECT_EQ(reply[kHidReplyStatus], kHidStatusNoReply);
+        }
+        CloseHidHandle(&channel);
+        EXPECT_EQ(channel, nullptr);
+        EXPECT_EQ(bus.OpenHandleCount(), 0);
+    }
+}
+
+TEST_F(HidChannelTest, SplitWriteAndReadFollowTheSameBusyRule)
+{
+    SimHidInterface& unit = sim.AddInterface(0x3112);
+    unit.knobs.busyReplies = 3;
+    HidHandle channel = OpenHidInterface(0x3112);
+    std::vector<unsigned char> request(kHidRequestSize, 0);
+    request[0] = kHidReportId;
+    request[1] = kHidCmdSectionData;
+    request[2] = 0x03;
+    request[3] = 0xFB;
+    EXPECT_TRUE(WriteHidReport(&channel, request.data()));
+    EXPECT_TRUE(ReadHidStatus(&channel));
+    EXPECT_EQ(sim.CountLog(SimLogKind::Read), 4);
+    ASSERT_EQ(sim.Requests(0x3112).size(), 1u);
+    EXPECT_EQ(sim.Requests(0x3112)[0], request);
+
+    unit.knobs.finalStatus = 2;
+    EXPECT_TRUE(WriteHidReport(&channel, request.data()));
+    EXPECT_FALSE(ReadHidStatus(&channel));
+    CloseHidHandle(&channel);
+}
+
+TEST_F(HidChannelTest, AUnitThatStaysBusyOrGoesSilentEndsTheExchange)
+{
+    SimHidInterface& busy = sim.AddInterface(0x3114);
+    busy.knobs.staysBusy = true;
+    SimHidInterface& silent = sim.AddInterface(0x3116);
+    silent.knobs.silent = true;
+    const std::vector<unsigned char> request = VersionRequest();
+    std::vector<unsigned char> reply(kHidReplySize);
+
+    HidHandle a = OpenHidInterface(0x3114);
+    EXPECT_FALSE(SendHidCommand(&a, request.data(), reply.data()));
+    EXPECT_EQ(sim.CountLog(SimLogKind::Read), kHidMaxBusyReplies + 1);
+
+    sim.ClearLog();
+    HidHandle b = OpenHidInterface(0x3116);
+    EXPECT_FALSE(SendHidCommand(&b, request.data(), reply.data()));
+    EXPECT_EQ(sim.CountLog(SimLogKind::Read), 1);
+    EXPECT_EQ(sim.LastReadTimeoutMs(), kHidReadTimeoutMs);
+    EXPECT_FALSE(ReadHidStatus(&b));
+    CloseHidHandle(&a);
+    CloseHidHandle(&b);
+}
+
+TEST_F(HidChannelTest, NoChannelMeansNoExchange)
+{
+    const std::vector<unsigned char> request = VersionRequest();
+    std::vector<unsigned char> reply(kHidReplySize, 0);
+    HidHandle none = nullptr;
+    EXPECT_FALSE(SendHidCommand(&none, request.data(), reply.data()));
+    EXPECT_EQ(reply[kHidReplyStatus], kHidStatusNoReply);
+    EXPECT_FALSE(SendHidCommand(nullptr, request.data(), reply.data()));
+    EXPECT_FALSE(WriteHidReport(&none, request.data()));
+    EXPECT_FALSE(ReadHidStatus(&none));
+    EXPECT_TRUE(sim.Log().empty());
+}
+
+TEST_F(HidChannelTest, FindPicksTheVendorCollectionOfTheMaker)
+{
+    SimHidInterface& other = sim.AddInterface(0x3110);
+    other.vendorId = 0x845E;
+    other.path = SimHeadset::MakePath(0x845E, 0x3110, 70);
+    SimHidInterface& keyboard = sim.AddInterface(0x3110);
+    keyboard.usagePage = 0x0001;
+    SimHidInterface& wrongUsage = sim.AddInterface(0x3110);
+    wrongUsage.usage = 2;
+    SimHidInterface& refused = sim.AddInterface(0x3110);
+    refused.knobs.openable = false;
+    SimHidInterface& command = sim.AddInterface(0x3110);
+    sim.AddInterface(0x3112);
+
+    wchar_t path[kHidPathCapacity];
+    ASSERT_EQ(FindHidInterfacePath(path, static_cast<int>(kHidPathCapacity), 0x3110), 1);
+    EXPECT_EQ(std::wstring(path), command.path);
+    EXPECT_EQ(FindHidInterfacePath(nullptr, 0, 0x3110), 1);
+    EXPECT_EQ(FindHidInterfacePath(path, static_cast<int>(kHidPathCapacity), 0x3118), 0);
+    EXPECT_EQ(sim.OpenHandleCount(), 0);
+}
+
+TEST_F(HidChannelTest, APathThatDoesNotFitIsSkippedNotCut)
+{
+    SimHidInterface& longPath = sim.AddInterface(0x3124);
+    longPath.path = SimHeadset::MakePath(kMakerUsbVendorId, 0x3124, 1) + std::wstring(200, L'x');
+    SimHidInterface& shortPath = sim.AddInterface(0x3124);
+    ASSERT_GE(longPath.path.size(), kHidPathCapacity);
+
+    std::vector<wchar_t> path(kHidPathCapacity, L'#');
+    ASSERT_EQ(FindHidInterfacePath(path.data(), static_cast<int>(path.size()), 0x3124), 1);
+    EXPECT_EQ(std::wstring(path.data()), shortPath.path);
+
+    // A caller's buffer smaller than the path: nothing is written past it.
+    std::vector<wchar_t> tiny(10, L'#');
+    EXPECT_EQ(FindHidInterfacePath(tiny.data(), static_cast<int>(tiny.size()), 0x3124), 0);
+    EXPECT_EQ(tiny[0], L'#');
+    EXPECT_EQ(FindHidInterfacePath(tiny.data(), 0, 0x3124), 0);
+}
+
+TEST_F(HidChannelTest, OpenGivesNullWhenTheInterfaceRefuses)
+{
+    SimHidInterface& unit = sim.AddInterface(0x3126);
+    unit.knobs.openable = false;
+    EXPECT_EQ(OpenHidInterface(0x3126), nullptr);
+    EXPECT_EQ(OpenHidInterface(0x3500), nullptr);
+    EXPECT_EQ(sim.OpenHandleCount(), 0);
+}
+
+TEST_F(HidChannelTest, RestartIntoLoaderComesBackWithTheLoaderProductId)
+{
+    sim.AddInterface(0x3116);
+    HidHandle channel = OpenHidInterface(0x3116);
+    std::vector<unsigned char> request(kHidRequestSize, 0);
+    request[0] = kHidReportId;
+    request[1] = kHidCmdRestartIntoLoader;
+    std::vector<unsigned char> reply(kHidReplySize);
+    EXPECT_TRUE(SendHidCommand(&channel, request.data(), reply.data()));
+    // The old channel is dead; the unit is found under its loader id.
+    EXPECT_FALSE(SendHidCommand(&channel, VersionRequest().data(), reply.data()));
+    EXPECT_EQ(OpenHidInterface(0x3116), nullptr);
+    HidHandle loader = OpenHidInterface(0x3120);
+    EXPECT_NE(loader, nullptr);
+    EXPECT_TRUE(SendHidCommand(&loader, VersionRequest().data(), reply.data()));
+    CloseHidHandle(&channel);
+    CloseHidHandle(&loader);
+    EXPECT_EQ(sim.BadCloseCount(), 0);
+}
+
+TEST(HidSwap, SwapWordBytes)
+{
+    unsigned char bytes[] = {0x12, 0x34, 0x56, 0x78};
+    SwapWordBytes(0, bytes);
+    SwapWordBytes(-3, bytes);
+    EXPECT_EQ(std::vector<unsigned char>(bytes, bytes + 4), (std::vector<unsigned char>{0x12, 0x34, 0x56, 0x78}));
+    SwapWordBytes(2, bytes);
+    EXPECT_EQ(std::vector<unsigned char>(bytes, bytes + 4), (std::vector<unsigned char>{0x34, 0x12, 0x78, 0x56}));
+}
+
+TEST(HidSwap, RequestAndReplyWordsAreBoundedByTheirReports)
+{
+    std::vector<unsigned char> request(kHidRequestSize, 0);
+    request[3] = 2;
+    request[4] = 0x34;
+    request[5] = 0x12;
+    request[6] = 0x78;
+    request[7] = 0x56;
+    request[8] = 0xAB;
+    request[9] = 0xCD;
+    SwapHidRequestWords(request.data());
+    EXPECT_EQ(request[4], 0x12);
+    EXPECT_EQ(request[7], 0x78);
+    EXPECT_EQ(request[8], 0xAB);
+    request[3] = 255;  // the largest count the byte can carry stays inside 1023 bytes
+    SwapHidRequestWords(request.data());
+
+    // A reply claiming more words than 67 bytes hold: only 31 are swapped.
+    std::vector<unsigned char> reply(kHidReplySize, 0);
+    reply[4] = 200;
+    for (std::size_t i = 5; i < kHidReplySize; ++i) reply[i] = static_cast<unsigned char>(i);
+    SwapHidReplyWords(reply.data());
+    EXPECT_EQ(HidReplyWordCount(reply.data()), 31);
+    EXPECT_EQ(reply[5], 6);
+    EXPECT_EQ(reply[6], 5);
+    EXPECT_EQ(reply[65], 66);
+    EXPECT_EQ(reply[66], 65);
+    EXPECT_EQ(HidReplyWord(reply.data(), 0), 0x0506u);
+    EXPECT_EQ(HidReplyWord(reply.data(), 31), 0u);
+
+    std::vector<unsigned char> empty(kHidReplySize, 0);
+    empty[5] = 0x12;
+    empty[6] = 0x34;
+    SwapHidReplyWords(empty.data());
+    EXPECT_EQ(empty[5], 0x12);
+    EXPECT_EQ(HidReplyWordCount(empty.data()), 0);
+}
+
+TEST_F(HidChannelTest, GroupReadAndWriteRoundTripThroughTheSimulatedUnit)
+{
+    SimHeadset::Pair pair = sim.AddHidPairUnit();
+    HidHandle secondary = OpenHidInterface(kHidPairSecondaryProductId);
+    std::vector<unsigned char> request(kHidRequestSize, 0);
+    std::vector<unsigned char> reply(kHidReplySize, 0);
+    request[0] = kHidReportId;
+    request[1] = kHidCmdWriteGroup;
+    request[2] = kHidGroupBasic;
+    request[3] = 2;
+    request[4] = 0x34;  // host order: 0x1234
+    request[5] = 0x12;
+    request[6] = 0x07;
+    request[7] = 0x00;
+    SwapHidRequestWords(request.data());
+    ASSERT_TRUE(SendHidCommand(&secondary, request.data(), reply.data()));
+    EXPECT_EQ(pair.secondary->groups[kHidGroupBasic], (std::vector<std::uint16_t>{0x1234, 0x0007}));
+
+    std::fill(request.begin() + 2, request.end(), 0);
+    request[1] = kHidCmdReadGroup;
+    request[2] = kHidGroupBasic;
+    ASSERT_TRUE(SendHidCommand(&secondary, request.data(), reply.data()));
+    EXPECT_EQ(reply[kHidReplyFirstData], kHidGroupBasic);
+    ASSERT_EQ(HidReplyWordCount(reply.data()), 2);
+    SwapHidReplyWords(reply.data());
+    EXPECT_EQ(HidReplyWord(reply.data(), 0), 0x1234u);
+    EXPECT_EQ(HidReplyWord(reply.data(), 1), 0x0007u);
+
+    request[2] = 77;  // a group the unit does not have
+    EXPECT_FALSE(SendHidCommand(&secondary, request.data(), reply.data()));
+    CloseHidHandle(&secondary);
+}
+
+}  // namespace
