@@ -163,4 +163,15 @@ TEST(FirmwareTexts, FirmwareNotForUnknownModelLeavesTheNameEmpty)
     EXPECT_EQ(GetTextFirmwareNotForModel(-1, 13), L"Firmware not for ");
 }
 
+TEST(FirmwareTexts, FirmwareNotForModelNamesTheModelInItsDisplayForm)
+{
+    EXPECT_EQ(GetTextFirmwareNotForModel(0x4D40, 0), L"Firmware not for Vel8");
+    EXPECT_EQ(GetTextFirmwareNotForModel(0x4D40, 2), L"Keine Vel8 Firmware");
+    EXPECT_EQ(GetTextFirmwareNotForModel(0x4D21, 5), L"Omnisuit용 펌웨어 아님");
+    EXPECT_EQ(GetTextFirmwareNotForModel(0x3114, 4), L"ファームウェアがThump! Sound P02に対応していません");
+    EXPECT_EQ(GetTextFirmwareNotForModel(0x3114, 9), L"固件不适用于 Thump! Sound P02");
+    for (int language = 0; language < 13; ++language)
+        EXPECT_EQ(Occurrences(GetTextFirmwareNotForModel(0x4D21, language), L"Omnisuit"), 1) << language;
+}
+
 } // namespace
