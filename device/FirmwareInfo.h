@@ -84,15 +84,15 @@ public:
     int m_count = 0;
     std::wstring m_imagePath;
     ImageVersion m_version;
-    int m_clearedMark = 1;
+    int m_clearedMark = 1;                  // restore page: its details are ready
     int m_progress = -10;                   // percent; -10 while nothing runs
-    int m_spare = 0;
+    int m_spare = 0;                        // read by the progress timer; 0 unless a worker sets it
     int m_finished = 0;
     int m_failed = 0;                       // 1 error texts present, 2 unit gone
     std::array<std::wstring, kUiLanguageCount> m_statusText;
     std::unique_ptr<FirmwarePopup> m_popup;
-    int m_waitFlag = 0;
-    int m_counters[3] = {};
+    int m_waitFlag = 0;                     // a worker waits for the unit
+    int m_counters[3] = {};                 // progress-timer tick counters
 
 private:
     int FilledSlots() const;

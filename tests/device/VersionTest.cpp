@@ -78,6 +78,7 @@ TEST(ParseVersion2, ParsesMajorAndMinorOrFails)
         {L"\t10.15\r\n", 1, 10, 15},
         {L"4.2.1", 1, 4, 2},
         {L"2.0rc3", 1, 2, 0},
+        {L"2.0rc", 1, 2, 0},
         {L"x.y", 1, 0, 0},
         {L"4.", 1, 4, 0},
         {L"42", 0, 0, 0},
@@ -110,6 +111,7 @@ TEST(ParseVersion4, KeepsThePartsConvertedBeforeAMissingPoint)
         {L"4..1.1", 0, 4, 0, 0, 0},
         {L".1.2.3", 0, 0, 0, 0, 0},
         {L"7", 0, 0, 0, 0, 0},
+        {L"2.0rc3", 0, 2, 0, 0, 0},
     };
     for (const Parse4Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "text \"" << std::string(c.text, c.text + std::wcslen(c.text)) << '"');
