@@ -1,0 +1,177 @@
+#include <windows.h>
+
+#include <setupapi.h>
+extern "C" {
+#include <hidsdi.h>
+}
+
+#include <vector>
+
+#include "link/HidDeviceSeam.h"
+
+namespace {
+
+// Owns one handle for the length of a scope.
+class ScopedFile {
+public:
+    explicit ScopedFile(HANDLE h) : h_(h) {}
+    ~ScopedFile()
+    {
+        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+    }
+    ScopedFile(const ScopedFile&) = delete;
+    ScopedFile& operator=(const ScopedFile&) = delete;
+    HANDLE get() const { return h_; }
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE h_;
+};
+
+class ScopedDeviceInfoSet {
+public:
+    explicit ScopedDeviceInfoSet(HDEVINFO set) : set_(set) {}
+    ~ScopedDeviceInfoSet()
+    {
+        if (set_ != INVALID_HANDLE_VALUE) SetupDiDestroyDeviceInfoList(set_);
+    }
+    ScopedDeviceInfoSet(const ScopedDeviceInfoSet&) = delete;
+    ScopedDeviceInfoSet& operator=(const ScopedDeviceInfoSet&) = delete;
+    HDEVINFO get() const { return set_; }
+    bool valid() const { return set_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HDEVINFO set_;
+};
+
+class ScopedPreparsedData {
+public:
+    ScopedPreparsedData() = default;
+    ~ScopedPreparsedData()
+    {
+        if (data_ != nullptr) HidD_FreePreparsedData(data_);
+    }
+    ScopedPreparsedData(const ScopedPreparsedData&) = delete;
+    ScopedPreparsedData& operator=(const ScopedPreparsedData&) = delete;
+    PHIDP_PREPARSED_DATA* out() { return &data_; }
+    PHIDP_PREPARSED_DATA get() const { return data_; }
+
+private:
+    PHIDP_PREPARSED_DATA data_ = nullptr;
+};
+
+HANDLE OpenInterfacePath(const wchar_t* path, DWORD flags)
+{
+    return CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, flags, nullptr);
+}
+
+void ReadAttributes(HidInterfaceInfo& info)
+{
+    ScopedFile probe(OpenInterfacePath(info.path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    if (!probe.valid()) return;
+    HIDD_ATTRIBUTES attributes = {};
+    attributes.Size = sizeof attributes;
+    if (!HidD_GetAttributes(probe.get(), &attributes)) return;
+    ScopedPreparsedData preparsed;
+    if (!HidD_GetPreparsedData(probe.get(), preparsed.out())) return;
+    HIDP_CAPS caps = {};
+    if (HidP_GetCaps(preparsed.get(), &caps) != HIDP_STATUS_SUCCESS) return;
+    info.vendorId = attributes.VendorID;
+    info.productId = attributes.ProductID;
+    info.usagePage = caps.UsagePage;
+    info.usage = caps.Usage;
+    info.attributesKnown = true;
+}
+
+// Waits for an overlapped operation for at most timeoutMs; a late one is
+// cancelled and waited for, so the caller's buffer is never written after
+// this returns.
+bool FinishOverlapped(HANDLE handle, OVERLAPPED& overlapped, BOOL started, DWORD timeoutMs, DWORD* transferred)
+{
+    if (!started && GetLastError() != ERROR_IO_PENDING) return false;
+    if (WaitForSingleObject(overlapped.hEvent, timeoutMs) != WAIT_OBJECT_0) {
+        CancelIo(handle);
+        GetOverlappedResult(handle, &overlapped, transferred, TRUE);
+        return false;
+    }
+    return GetOverlappedResult(handle, &overlapped, transferred, FALSE) != FALSE;
+}
+
+class Win32HidSeam final : public HidDeviceSeam {
+public:
+    std::vector<HidInterfaceInfo> EnumerateInterfaces() override
+    {
+        std::vector<HidInterfaceInfo> list;
+        GUID hidGuid;
+        HidD_GetHidGuid(&hidGuid);
+        ScopedDeviceInfoSet set(SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+        if (!set.valid()) return list;
+        for (DWORD index = 0;; ++index) {
+            SP_DEVICE_INTERFACE_DATA data = {};
+            data.cbSize = sizeof data;
+            if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &hidGuid, index, &data)) break;
+            DWORD required = 0;
+            SetupDiGetDeviceInterfaceDetailW(set.get(), &data, nullptr, 0, &required, nullptr);
+            if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) continue;
+            std::vector<unsigned char> storage(required + sizeof(wchar_t), 0);
+            auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(storage.data());
+            detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+            if (!SetupDiGetDeviceInterfaceDetailW(set.get(), &data, detail, required, nullptr, nullptr)) continue;
+            HidInterfaceInfo info;
+            info.path = detail->DevicePath;
+            ReadAttributes(info);
+            list.push_back(std::move(info));
+        }
+        return list;
+    }
+
+    HidHandle Open(const std::wstring& path) override
+    {
+        // Overlapped, so that a read can give up on a silent unit.
+        HANDLE h = OpenInterfacePath(path.c_str(), FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED);
+        return h == INVALID_HANDLE_VALUE ? nullptr : h;
+    }
+
+    void Close(HidHandle handle) override
+    {
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    }
+
+    bool Write(HidHandle handle, const unsigned char* data, std::size_t size) override
+    {
+        return Transfer(handle, const_cast<unsigned char*>(data), size, kWriteTimeoutMs, true);
+    }
+
+    bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) override
+    {
+        return Transfer(handle, data, size, timeoutMs, false);
+    }
+
+private:
+    // A unit that stops taking reports must not hang the caller either.
+    static constexpr DWORD kWriteTimeoutMs = 10000;
+
+    static bool Transfer(HANDLE handle, unsigned char* data, std::size_t size, DWORD timeoutMs, bool write)
+    {
+        if (handle == nullptr || handle == INVALID_HANDLE_VALUE || data == nullptr) return false;
+        OVERLAPPED overlapped = {};
+        overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (overlapped.hEvent == nullptr) return false;
+        DWORD transferred = 0;
+        const DWORD length = static_cast<DWORD>(size);
+        const BOOL started = write ? WriteFile(handle, data, length, nullptr, &overlapped)
+                                   : ReadFile(handle, data, length, nullptr, &overlapped);
+        const bool ok = FinishOverlapped(handle, overlapped, started, timeoutMs, &transferred);
+        CloseHandle(overlapped.hEvent);
+        return ok && (!write || transferred == length) && transferred > 0;
+    }
+};
+
+}  // namespace
+
+HidDeviceSeam& PlatformHidDeviceSeam()
+{
+    static Win32HidSeam seam;
+    return seam;
+}
