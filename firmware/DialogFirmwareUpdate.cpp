@@ -1,0 +1,7 @@
+#include "firmware/DialogFirmwareUpdate.h"
+
+#include "res/resource.h"
+
+CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CPageDialog(IDD_FIRMWARE_UPDATE, parent) {}
+
+CDialogFirmwareUpdate::~CDialogFirmwareUpdate() = default;

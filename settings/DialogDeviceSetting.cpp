@@ -1,0 +1,7 @@
+#include "settings/DialogDeviceSetting.h"
+
+#include "res/resource.h"
+
+CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CPageDialog(IDD_DEVICE_SETTING, parent) {}
+
+CDialogDeviceSetting::~CDialogDeviceSetting() = default;

@@ -1,0 +1,7 @@
+#include "settings/DialogDeviceSettingSecond.h"
+
+#include "res/resource.h"
+
+CDialogDeviceSettingSecond::CDialogDeviceSettingSecond(CWnd* parent) : CPageDialog(IDD_DEVICE_SETTING_SECOND, parent) {}
+
+CDialogDeviceSettingSecond::~CDialogDeviceSettingSecond() = default;

@@ -1,0 +1,7 @@
+#include "settings/DialogDeviceSettingSpeedDial.h"
+
+#include "res/resource.h"
+
+CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent) : CPageDialog(IDD_DEVICE_SETTING_SPEED_DIAL, parent) {}
+
+CDialogDeviceSettingSpeedDial::~CDialogDeviceSettingSpeedDial() = default;
