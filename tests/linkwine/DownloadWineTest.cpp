@@ -1,0 +1,281 @@
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#include <windows.h>
+#include <malloc.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "link/Download.h"
+#include "link/FirmwareServer.h"
+#include "link/FirmwareServerForTests.h"
+
+#ifndef QUOR_SERVE_FIXTURE_SCRIPT
+#error "the build passes the server script's path"
+#endif
+
+namespace {
+
+std::string UnixPathOf(const std::wstring& windowsPath)
+{
+    typedef char*(CDECL * ToUnix)(LPCWSTR);
+    auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (toUnix == nullptr) return {};
+    char* unix = toUnix(windowsPath.c_str());
+    if (unix == nullptr) return {};
+    std::string path(unix);
+    HeapFree(GetProcessHeap(), 0, unix);
+    return path;
+}
+
+std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+int FreeLoopbackPort()
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    int length = sizeof address;
+    getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+    closesocket(s);
+    return ntohs(address.sin_port);
+}
+
+bool CanConnect(int port)
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(port));
+    const bool ok = connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    closesocket(s);
+    return ok;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+}
+
+std::string ReadFileBytes(const std::wstring& path)
+{
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes;
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
+    CloseHandle(f);
+    return bytes;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Pattern(std::size_t size)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('A' + i % 23);
+    return bytes;
+}
+
+// One local HTTP server for the whole suite, serving a fixture folder.
+class DownloadWine : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        WSADATA wsa;
+        WSAStartup(MAKEWORD(2, 2), &wsa);
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        root_ = std::wstring(temp) + L"quor_http_fixture";
+        CreateDirectoryW(root_.c_str(), nullptr);
+        served_ = root_ + L"\\served";
+        CreateDirectoryW(served_.c_str(), nullptr);
+        WriteFileBytes(served_ + L"\\Firmware", "Zenta2=1.2.7\r\n");
+        WriteFileBytes(served_ + L"\\exact10240.bin", Pattern(10240));
+        WriteFileBytes(served_ + L"\\empty.txt", "");
+        WriteFileBytes(served_ + L"\\image3000.img", Pattern(3000));
+        WriteFileBytes(served_ + L"\\large.img", Pattern(300 * 1024 + 17));
+
+        const std::string unixRoot = UnixPathOf(served_);
+        if (unixRoot.empty()) return;
+        port_ = FreeLoopbackPort();
+        std::wstring command = L"Z:\\usr\\bin\\python3 " + Widen(QUOR_SERVE_FIXTURE_SCRIPT) + L" " +
+                               std::to_wstring(port_) + L" \"" + Widen(unixRoot) + L"\" 300";
+        STARTUPINFOW si = {};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi = {};
+        if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+        if (pi.hThread) CloseHandle(pi.hThread);
+        if (pi.hProcess) CloseHandle(pi.hProcess);
+        for (int i = 0; i < 150 && !serving_; ++i) {
+            serving_ = CanConnect(port_);
+            if (!serving_) Sleep(100);
+        }
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (serving_) {
+            char* bye = nullptr;
+            DownloadUrl(Url(L"quit"), &bye, CString(), nullptr);
+            std::free(bye);
+        }
+        SetFirmwareServerBaseUrlForTests(L"");
+        WSACleanup();
+    }
+
+    void SetUp() override
+    {
+        if (!serving_) GTEST_SKIP() << "the local HTTP server did not start";
+        target_ = root_ + L"\\target.bin";
+        DeleteFileW(target_.c_str());
+        DeleteFileW((target_ + L".download").c_str());
+    }
+
+    static CString Url(const std::wstring& file)
+    {
+        return CString(L"http://127.0.0.1:" + std::to_wstring(port_) + L"/" + file);
+    }
+
+    static std::wstring root_;
+    static std::wstring served_;
+    static int port_;
+    static bool serving_;
+    std::wstring target_;
+};
+
+std::wstring DownloadWine::root_;
+std::wstring DownloadWine::served_;
+int DownloadWine::port_ = 0;
+bool DownloadWine::serving_ = false;
+
+TEST_F(DownloadWine, MemoryModeGrowsAndKeepsATerminator)
+{
+    struct Case {
+        const wchar_t* file;
+        int bytes;
+        std::size_t block;
+    };
+    const Case cases[] = {
+        {L"exact10240.bin", 10240, 20480},  // exactly the first block: grows once for the terminator
+        {L"empty.txt", 0, 10240},
+        {L"Firmware", 14, 10240},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::string(c.file, c.file + wcslen(c.file)));
+        char* memory = nullptr;
+        ASSERT_EQ(DownloadUrl(Url(c.file), &memory, CString(), nullptr), c.bytes);
+        ASSERT_NE(memory, nullptr);
+        EXPECT_EQ(_msize(memory), c.block);
+        EXPECT_EQ(std::string(memory, c.bytes), ReadFileBytes(served_ + L"\\" + c.file));
+        for (std::size_t i = c.bytes; i < c.block; ++i) ASSERT_EQ(memory[i], 0) << i;
+        std::free(memory);
+    }
+}
+
+TEST_F(DownloadWine, FileModeReportsProgressAndWritesTheWholeBody)
+{
+    DownloadProgress progress;
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, target_.c_str(), &progress), 3000);
+    EXPECT_EQ(progress.m_total, kDownloadProgressTotal);
+    EXPECT_EQ(progress.m_done, kDownloadProgressTotal);
+    EXPECT_EQ(ReadFileBytes(target_), Pattern(3000));
+    EXPECT_FALSE(Exists(target_ + L".download"));
+
+    // A larger body, watched from another thread like the start page's timer
+    // does: values below the total while running, the total only at the end.
+    DownloadProgress watched;
+    std::atomic<bool> running{true};
+    std::vector<int> seen;
+    std::thread watcher([&] {
+        while (running) {
+            seen.push_back(watched.m_done);
+            Sleep(1);
+        }
+    });
+    const int result = DownloadUrl(Url(L"large.img"), nullptr, target_.c_str(), &watched);
+    running = false;
+    watcher.join();
+    EXPECT_EQ(result, 300 * 1024 + 17);
+    for (int v : seen) EXPECT_TRUE(v == 0 || (v > 0 && v <= result) || v == kDownloadProgressTotal) << v;
+    EXPECT_EQ(watched.m_done, kDownloadProgressTotal);
+    EXPECT_EQ(ReadFileBytes(target_), Pattern(300 * 1024 + 17));
+
+    // Without a progress record.
+    EXPECT_EQ(DownloadUrl(Url(L"Firmware"), nullptr, target_.c_str(), nullptr), 14);
+    EXPECT_EQ(ReadFileBytes(target_), "Zenta2=1.2.7\r\n");
+}
+
+TEST_F(DownloadWine, AnUnreachableHostFailsWithoutAFile)
+{
+    const int closedPort = FreeLoopbackPort();
+    const CString url(L"http://127.0.0.1:" + std::to_wstring(closedPort) + L"/Firmware");
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(url, &memory, CString(), nullptr), kDownloadFailed);
+    EXPECT_EQ(memory, nullptr);
+    DownloadProgress progress;
+    EXPECT_EQ(DownloadUrl(url, nullptr, target_.c_str(), &progress), kDownloadFailed);
+    EXPECT_FALSE(Exists(target_));
+    EXPECT_FALSE(Exists(target_ + L".download"));
+    EXPECT_EQ(progress.m_total, 0);
+}
+
+TEST_F(DownloadWine, AnErrorStatusIsAFailureAndLeavesAnExistingFileAlone)
+{
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"missing.img"), &memory, CString(), nullptr), kDownloadFailed);
+    EXPECT_EQ(memory, nullptr);
+
+    EXPECT_EQ(DownloadUrl(Url(L"missing.img"), nullptr, target_.c_str(), nullptr), kDownloadFailed);
+    EXPECT_FALSE(Exists(target_));
+    WriteFileBytes(target_, "previous image");
+    EXPECT_EQ(DownloadUrl(Url(L"missing.img"), nullptr, target_.c_str(), nullptr), kDownloadFailed);
+    EXPECT_EQ(ReadFileBytes(target_), "previous image");
+    EXPECT_FALSE(Exists(target_ + L".download"));
+
+    // A complete download replaces it.
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, target_.c_str(), nullptr), 3000);
+    EXPECT_EQ(ReadFileBytes(target_), Pattern(3000));
+}
+
+TEST_F(DownloadWine, AFileThatCannotBeCreatedIsAFileError)
+{
+    const std::wstring nowhere = root_ + L"\\no such folder\\target.bin";
+    DownloadProgress progress;
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, nowhere.c_str(), &progress), kDownloadFileError);
+    EXPECT_FALSE(Exists(nowhere));
+}
+
+TEST_F(DownloadWine, TheServerBaseCanBePointedAtTheLocalServer)
+{
+    const std::wstring shipped = FirmwareServerBaseUrl();
+    EXPECT_EQ(shipped.compare(0, 8, L"https://"), 0);
+    EXPECT_NE(shipped.find(L".example/"), std::wstring::npos);
+    EXPECT_EQ(shipped.substr(shipped.size() - 23), L"/kelmobluetoothmanager/");
+
+    SetFirmwareServerBaseUrlForTests(std::wstring(Url(L"")));
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(CString(FirmwareServerBaseUrl() + L"Firmware"), &memory, CString(), nullptr), 14);
+    EXPECT_STREQ(memory, "Zenta2=1.2.7\r\n");
+    std::free(memory);
+    SetFirmwareServerBaseUrlForTests(L"");
+    EXPECT_EQ(FirmwareServerBaseUrl(), shipped);
+}
+
+}  // namespace
