@@ -9,7 +9,14 @@
 #    execution); the default is the 32-bit wine.
 set -u
 arch=win32
-if [ "${1:-}" = "--arch" ]; then arch=$2; shift 2; fi
+while :; do
+  case "${1:-}" in
+    --arch) arch=$2; shift 2 ;;
+    # The build tree's own prefix, whatever the caller's environment says.
+    --prefix) WINEPREFIX=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
 : "${WINEPREFIX:?set WINEPREFIX}"
 export WINEPREFIX
 export WINEARCH="$arch"

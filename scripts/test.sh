@@ -1,0 +1,47 @@
+#!/bin/sh
+# Builds and runs every test: installs what is missing, then
+#  1. the native build (portable code under AddressSanitizer and UBSan) and its suites;
+#  2. the Windows build and its test programs under Wine (a private prefix per
+#     build tree, on a virtual display when none is set);
+#  3. the shipped 32-bit programs, when the tests had to run a 64-bit build
+#     because this kernel cannot execute 32-bit code.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=$(nproc 2>/dev/null || echo 4)
+start=$(date +%s)
+
+sh scripts/setup.sh
+
+echo "== native build"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build/native -j"$jobs"
+
+arch=$(cmake/wine-arch.sh)
+case "$arch" in
+  win32) toolchain=cmake/mingw32-toolchain.cmake ;;
+  *) toolchain=cmake/mingw64-toolchain.cmake ;;
+esac
+echo "== Windows build ($arch)"
+cmake -S . -B "build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" >/dev/null
+cmake --build "build/$arch" -j"$jobs"
+if [ "$arch" != win32 ]; then
+  echo "== the shipped 32-bit programs"
+  cmake -S . -B build/win32-product -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw32-toolchain.cmake -DQUOR_WINE_TESTS=OFF >/dev/null
+  cmake --build build/win32-product -j"$jobs"
+fi
+
+rc=0
+echo "== native tests"
+(cd build/native && ctest -j"$jobs" --output-on-failure --timeout 300) || rc=1
+echo "== Windows tests under Wine"
+export WINEPREFIX="$root/build/$arch/wineprefix"
+(cd "build/$arch" && ctest -j"$jobs" --output-on-failure --timeout 300) || rc=1
+cmake/wine-stop.sh
+
+echo "== all tests took $(( $(date +%s) - start )) s"
+if [ "$rc" -ne 0 ]; then
+  echo "== some tests FAILED"
+fi
+exit "$rc"

@@ -1,0 +1,274 @@
+// The real main window under Wine: created from its template, driven with
+// messages and clicks through the same modal loop the program runs.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "app/MainDialog.h"
+#include "app/UpdaterDlg.h"
+#include "res/resource.h"
+
+namespace {
+
+void InitControls()
+{
+    static bool done = false;
+    if (!done) {
+        INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
+        ::InitCommonControlsEx(&controls);
+        done = true;
+    }
+}
+
+// Pumps messages the way the modal loop does, for the given time or until
+// the condition holds.
+bool PumpUntil(HWND dialog, const std::function<bool()>& done, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (done && done())
+            return true;
+        if (::GetTickCount() - start > timeoutMs)
+            return done ? done() : true;
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!CWnd::WalkPreTranslateTree(dialog, &msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        }
+        ::Sleep(5);
+    }
+}
+
+void PumpFor(HWND dialog, DWORD ms)
+{
+    PumpUntil(dialog, nullptr, ms);
+}
+
+// Runs the dialog modally; the script runs inside the modal loop once the
+// window exists, as a user's actions would.
+std::function<void()> g_script;
+UINT_PTR g_scriptTimer = 0;
+
+void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
+{
+    ::KillTimer(nullptr, g_scriptTimer);
+    auto script = std::move(g_script);
+    g_script = nullptr;
+    if (script)
+        script();
+}
+
+INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
+{
+    g_script = std::move(script);
+    g_scriptTimer = ::SetTimer(nullptr, 0, 10, RunScript);
+    return dialog.DoModal();
+}
+
+void PressKey(HWND dialog, WPARAM key)
+{
+    HWND target = ::GetFocus();
+    if (!target || (target != dialog && !::IsChild(dialog, target)))
+        target = dialog;
+    ::PostMessageW(target, WM_KEYDOWN, key, 1);
+    ::PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    PumpFor(dialog, 150);
+}
+
+void ClickClose(CUpdaterDlg& dialog)
+{
+    ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
+}
+
+std::vector<HWND> PageWindows(CUpdaterDlg& dialog)
+{
+    std::vector<HWND> pages;
+    for (int page = 1; page <= 7; ++page)
+        pages.push_back(dialog.GetPageWindow(page)->m_hWnd);
+    return pages;
+}
+
+TEST(MainWindow, StartsWithTitleMenuAndHiddenPagesThenShowsPageOne)
+{
+    InitControls();
+    CUpdaterDlg dialog;
+    bool scriptRan = false;
+    const INT_PTR result = RunModal(dialog, [&] {
+        scriptRan = true;
+        HWND hwnd = dialog.m_hWnd;
+        ASSERT_TRUE(::IsWindow(hwnd));
+
+        EXPECT_EQ(CString(L"Quor Bluetooth Device Manager"), dialog.GetWindowText());
+
+        HMENU menu = ::GetSystemMenu(hwnd, FALSE);
+        ASSERT_NE(nullptr, menu);
+        const int count = ::GetMenuItemCount(menu);
+        ASSERT_GE(count, 2);
+        MENUITEMINFOW separator{};
+        separator.cbSize = sizeof separator;
+        separator.fMask = MIIM_FTYPE;
+        ASSERT_TRUE(::GetMenuItemInfoW(menu, static_cast<UINT>(count - 2), TRUE, &separator));
+        EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+        wchar_t text[64] = {};
+        ::GetMenuStringW(menu, static_cast<UINT>(count - 1), text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(L"&About Updater...", text);
+        EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), ::GetMenuItemID(menu, count - 1));
+
+        // Before timer 1: seven hidden children of the page area, no page shown.
+        HWND pageArea = ::GetDlgItem(hwnd, IDC_PAGE_AREA);
+        ASSERT_NE(nullptr, pageArea);
+        EXPECT_EQ(0, dialog.m_page);
+        for (HWND page : PageWindows(dialog)) {
+            ASSERT_TRUE(::IsWindow(page));
+            EXPECT_EQ(pageArea, ::GetParent(page));
+            EXPECT_FALSE(::IsWindowVisible(page));
+        }
+
+        // Timer 1 fires once, about 100 ms later, and shows page 1.
+        EXPECT_TRUE(PumpUntil(hwnd, [&] { return dialog.m_page == 1; }, 3000));
+        const std::vector<HWND> pages = PageWindows(dialog);
+        EXPECT_TRUE(::IsWindowVisible(pages[0]));
+        for (size_t i = 1; i < pages.size(); ++i)
+            EXPECT_FALSE(::IsWindowVisible(pages[i])) << "page " << (i + 1);
+        PumpFor(hwnd, 300);
+        EXPECT_EQ(1, dialog.m_page);
+
+        // Neither Esc nor Enter closes the program or hides the page.
+        PressKey(hwnd, VK_ESCAPE);
+        PressKey(hwnd, VK_RETURN);
+        ::SetFocus(pages[0]);
+        PressKey(hwnd, VK_RETURN);
+        PressKey(hwnd, VK_ESCAPE);
+        EXPECT_TRUE(::IsWindow(hwnd));
+        EXPECT_TRUE(::IsWindowVisible(hwnd));
+        EXPECT_TRUE(::IsWindowVisible(pages[0]));
+
+        // The close button ends the program.
+        ClickClose(dialog);
+    });
+    EXPECT_TRUE(scriptRan);
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+}
+
+TEST(MainWindow, CloseIsRefusedWhileBusy)
+{
+    InitControls();
+    CUpdaterDlg dialog;
+    const INT_PTR result = RunModal(dialog, [&] {
+        PumpUntil(dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 3000);
+        dialog.m_busy = 1;
+        ClickClose(dialog);
+        PumpFor(dialog.m_hWnd, 100);
+        EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
+        // WM_CLOSE leaves the window open whatever the state.
+        dialog.m_busy = 0;
+        dialog.SendMessage(WM_CLOSE);
+        PumpFor(dialog.m_hWnd, 100);
+        EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
+        ClickClose(dialog);
+    });
+    EXPECT_EQ(IDOK, result);
+}
+
+TEST(MainWindow, PagesReachTheMainWindowAsTheirGrandparent)
+{
+    InitControls();
+    CUpdaterDlg dialog;
+    ASSERT_TRUE(dialog.Create(IDD_UPDATER_DIALOG));
+    for (int page = 1; page <= 7; ++page)
+        EXPECT_EQ(&dialog, GetMainDialog(dialog.GetPageWindow(page))) << "page " << page;
+
+    // Code of a control on a page passes the control's page.
+    CDialog* settings = dialog.GetPageWindow(5);
+    HWND control = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, settings->m_hWnd,
+                                     nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(nullptr, control);
+    EXPECT_EQ(&dialog, GetMainDialog(CWnd::FromHandle(control)->GetParent()));
+    // The control itself is one level too deep.
+    EXPECT_EQ(nullptr, GetMainDialog(CWnd::FromHandle(control)));
+    EXPECT_EQ(nullptr, GetMainDialog(nullptr));
+    dialog.DestroyWindow();
+}
+
+std::vector<HWND> g_destroyed;
+HHOOK g_destroyHook = nullptr;
+
+LRESULT CALLBACK RecordDestroy(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_DESTROYWND)
+        g_destroyed.push_back(reinterpret_cast<HWND>(wParam));
+    return ::CallNextHookEx(g_destroyHook, code, wParam, lParam);
+}
+
+TEST(MainWindow, TearDownDestroysToolTipThenPagesFromSevenToOne)
+{
+    InitControls();
+    auto* dialog = new CUpdaterDlg;
+    ASSERT_TRUE(dialog->Create(IDD_UPDATER_DIALOG));
+    const std::vector<HWND> pages = PageWindows(*dialog);
+    const HWND toolTip = dialog->m_toolTip.m_hWnd;
+    ASSERT_NE(nullptr, toolTip);
+
+    g_destroyed.clear();
+    g_destroyHook = ::SetWindowsHookExW(WH_CBT, RecordDestroy, nullptr, ::GetCurrentThreadId());
+    delete dialog;
+    ::UnhookWindowsHookEx(g_destroyHook);
+
+    auto position = [](HWND hwnd) {
+        for (size_t i = 0; i < g_destroyed.size(); ++i)
+            if (g_destroyed[i] == hwnd)
+                return static_cast<int>(i);
+        return -1;
+    };
+    const int toolTipAt = position(toolTip);
+    ASSERT_GE(toolTipAt, 0);
+    int previous = toolTipAt;
+    for (int page = 7; page >= 1; --page) {
+        const int at = position(pages[static_cast<size_t>(page - 1)]);
+        ASSERT_GE(at, 0) << "page " << page;
+        EXPECT_GT(at, previous) << "page " << page << " destroyed out of order";
+        previous = at;
+    }
+    for (HWND page : pages)
+        EXPECT_FALSE(::IsWindow(page));
+}
+
+TEST(MainWindow, SettingsPageIndexFollowsTheCategoryList)
+{
+    CUpdaterDlg dialog;
+    dialog.m_settingsPageCount = 3;
+    dialog.m_settingsPages[0] = 1;
+    dialog.m_settingsPages[1] = 2;
+    dialog.m_settingsPages[2] = 3;
+    EXPECT_EQ(0, dialog.FindSettingsPageIndex(5));
+    EXPECT_EQ(1, dialog.FindSettingsPageIndex(7));
+    EXPECT_EQ(2, dialog.FindSettingsPageIndex(6));
+    EXPECT_EQ(-1, dialog.FindSettingsPageIndex(4));
+    dialog.m_settingsPageCount = 1;
+    EXPECT_EQ(-1, dialog.FindSettingsPageIndex(6));
+    // A count from outside never walks past the three slots.
+    dialog.m_settingsPageCount = 99;
+    EXPECT_EQ(2, dialog.FindSettingsPageIndex(6));
+    dialog.ResetSettingsPageList();
+    EXPECT_EQ(-1, dialog.FindSettingsPageIndex(5));
+}
+
+TEST(MainWindow, RectInsideRectExcludesTheOuterRightAndBottomEdges)
+{
+    const RECT outer{0, 0, 100, 50};
+    struct Case { RECT inner; int expected; } cases[] = {
+        {{10, 10, 20, 20}, 1},
+        {{0, 0, 99, 49}, 1},
+        {{0, 0, 100, 50}, 0},
+        {{-1, 0, 10, 10}, 0},
+        {{10, 10, 100, 20}, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, RectInsideRect(c.inner, outer));
+}
+
+} // namespace

@@ -1,0 +1,8 @@
+// Entry of every GoogleTest program that runs under Wine (built with -municode).
+#include <gtest/gtest.h>
+
+int wmain(int argc, wchar_t** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,7 @@
+#pragma once
+#include "afx/afxwin.h"
+
+class CUsbProbeApp : public CWinApp {
+public:
+    BOOL InitInstance() override;
+};
