@@ -1,0 +1,201 @@
+#include "sim/SimDfuChip.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "link/MakerUsb.h"
+
+namespace {
+
+std::wstring Widen(const char* text)
+{
+    std::wstring out;
+    for (; *text != '\0'; ++text) out += static_cast<wchar_t>(static_cast<unsigned char>(*text));
+    return out;
+}
+
+DfuStepPlan Plan(int finishedStep, std::initializer_list<int> activities)
+{
+    DfuStepPlan plan;
+    plan.finishedStep = finishedStep;
+    for (int a : activities) plan.activities[plan.activityCount++] = a;
+    return plan;
+}
+
+}  // namespace
+
+void SimDfuDevice::SetKeyWords(int key, const std::vector<std::uint16_t>& words)
+{
+    std::vector<unsigned char> bytes;
+    for (std::uint16_t w : words) {
+        bytes.push_back(static_cast<unsigned char>(w & 0xFF));
+        bytes.push_back(static_cast<unsigned char>(w >> 8));
+    }
+    keys[key] = bytes;
+}
+
+std::vector<std::uint16_t> SimDfuDevice::KeyWords(int key) const
+{
+    std::vector<std::uint16_t> words;
+    auto it = keys.find(key);
+    if (it == keys.end()) return words;
+    for (std::size_t i = 0; i + 1 < it->second.size(); i += 2) {
+        words.push_back(static_cast<std::uint16_t>(it->second[i] | (it->second[i + 1] << 8)));
+    }
+    return words;
+}
+
+std::wstring SimDfuDevice::UsbHardwareId() const
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "USB\\VID_%04X&PID_%04X&REV_0100", vendorId & 0xFFFF, productId & 0xFFFF);
+    return Widen(text);
+}
+
+SimDfuChip::SimDfuChip() = default;
+
+SimDfuChip::~SimDfuChip()
+{
+    Detach();
+}
+
+void SimDfuChip::Attach()
+{
+    DFUEngineAttachSimulatedBus(this);
+    attached_ = true;
+}
+
+void SimDfuChip::Detach()
+{
+    if (attached_) DFUEngineAttachSimulatedBus(nullptr);
+    attached_ = false;
+}
+
+SimDfuDevice& SimDfuChip::AddDevice(int productId)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto device = std::make_unique<SimDfuDevice>();
+    const int index = static_cast<int>(devices_.size());
+    device->vendorId = kMakerUsbVendorId;
+    device->productId = productId;
+    device->connects = productId < kDfuModeProductIdOffset;
+    char text[160];
+    std::snprintf(text, sizeof text, "CSR DFU device %d", index + 1);
+    device->name = Widen(text);
+    std::snprintf(text, sizeof text, "\\\\?\\usb#vid_%04x&pid_%04x#6&3a1f%04x&0&%d#{a5dcbf10-6530-11d2-901f-00c04fb951ed}",
+                  device->vendorId & 0xFFFF, productId & 0xFFFF, index & 0xFFFF, index + 1);
+    device->path = Widen(text);
+    device->plans[0] = Plan(DFUEngine::stepReconfigure, {DFUEngine::activityTransfer});
+    device->plans[1] = Plan(DFUEngine::stepDownload, {DFUEngine::activityTransfer, DFUEngine::activityTransfer,
+                                                      DFUEngine::activityTransfer, DFUEngine::activityTransferEnd});
+    device->plans[2] = Plan(DFUEngine::stepManifest, {DFUEngine::activityRestartHeld});
+    devices_.push_back(std::move(device));
+    return *devices_.back();
+}
+
+std::vector<SimDfuKeyAccess> SimDfuChip::Log() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return log_;
+}
+
+void SimDfuChip::ClearLog()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    log_.clear();
+}
+
+int SimDfuChip::ConnectCount() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return connects_;
+}
+
+std::vector<int> SimDfuChip::PlannedSteps() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return steps_;
+}
+
+int SimDfuChip::DeviceCount()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return static_cast<int>(devices_.size());
+}
+
+const wchar_t* SimDfuChip::DeviceName(int index)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return index >= 0 && index < static_cast<int>(devices_.size()) ? devices_[index]->name.c_str() : nullptr;
+}
+
+const wchar_t* SimDfuChip::DevicePath(int index)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return index >= 0 && index < static_cast<int>(devices_.size()) ? devices_[index]->path.c_str() : nullptr;
+}
+
+bool SimDfuChip::Connect(int index)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++connects_;
+    return index >= 0 && index < static_cast<int>(devices_.size()) && devices_[index]->connects;
+}
+
+int SimDfuChip::GetKey(int index, unsigned short key, unsigned char* buffer, int length, int* returned)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    SimDfuKeyAccess access{false, index, key, length, false, {}};
+    *returned = 0;
+    int code = DFUEngine::Result::keyUnreadable;
+    if (index >= 0 && index < static_cast<int>(devices_.size())) {
+        SimDfuDevice& device = *devices_[index];
+        auto it = device.keys.find(key);
+        if (device.connects && it != device.keys.end() && device.unreadable.count(key) == 0 && length >= 0) {
+            // The chip hands over at most what the caller asked for; the rest
+            // of the caller's buffer is cleared.
+            const int n = std::min<int>(length, static_cast<int>(it->second.size()));
+            std::fill(buffer, buffer + length, 0);
+            std::copy(it->second.begin(), it->second.begin() + n, buffer);
+            *returned = n;
+            access.ok = true;
+            access.bytes.assign(buffer, buffer + length);
+            code = DFUEngine::Result::success;
+        }
+    }
+    log_.push_back(access);
+    return code;
+}
+
+int SimDfuChip::SetKey(int index, unsigned short key, const unsigned char* buffer, int length)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    SimDfuKeyAccess access{true, index, key, length, false, std::vector<unsigned char>(buffer, buffer + std::max(length, 0))};
+    int code = DFUEngine::Result::notConnected;
+    if (index >= 0 && index < static_cast<int>(devices_.size()) && devices_[index]->connects && length >= 0) {
+        devices_[index]->keys[key] = access.bytes;
+        devices_[index]->unreadable.erase(key);
+        access.ok = true;
+        code = DFUEngine::Result::success;
+    }
+    log_.push_back(access);
+    return code;
+}
+
+bool SimDfuChip::IsFileValid(const wchar_t* imagePath)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return validImages.count(imagePath) != 0;
+}
+
+void SimDfuChip::PlanStep(int index, int request, DfuStepPlan* plan)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    steps_.push_back(request);
+    if (index < 0 || index >= static_cast<int>(devices_.size()) || request < 0 || request > 2) {
+        plan->finishedStep = DFUEngine::stepReconfigure;
+        plan->resultCode = DFUEngine::Result::deviceLost;
+        return;
+    }
+    *plan = devices_[index]->plans[request];
+}

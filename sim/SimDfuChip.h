@@ -1,0 +1,84 @@
+#pragma once
+// Simulated DFU-family units behind the DFU library stand-in: their USB
+// device entries (normal or DFU-mode product id), whether each answers BCCMD,
+// a persistent-store key table with per-key "unreadable", the plan of each
+// engine step, and a log of every key read and write.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "standins/DFUEngineSimHook.h"
+
+struct SimDfuKeyAccess {
+    bool set;
+    int device;
+    int key;
+    int length;                       // bytes asked for or written
+    bool ok;
+    std::vector<unsigned char> bytes; // written, or delivered
+};
+
+class SimDfuDevice {
+public:
+    int vendorId = 0;
+    int productId = 0;
+    std::wstring name;                // the library's device name
+    std::wstring path;                // the path behind it ("VID_xxxx", "PID_xxxx")
+    bool connects = true;             // answers BCCMD (normal mode)
+    std::map<int, std::vector<unsigned char>> keys;
+    std::set<int> unreadable;
+    DfuStepPlan plans[3];             // reconfigure, download, manifest
+
+    // Little-endian words, as the chip stores them.
+    void SetKeyWords(int key, const std::vector<std::uint16_t>& words);
+    std::vector<std::uint16_t> KeyWords(int key) const;
+    // The USB hardware id a scan of the PC would see for this unit.
+    std::wstring UsbHardwareId() const;
+};
+
+class SimDfuChip final : public DfuSimulatedBus {
+public:
+    SimDfuChip();
+    ~SimDfuChip();
+    SimDfuChip(const SimDfuChip&) = delete;
+    SimDfuChip& operator=(const SimDfuChip&) = delete;
+
+    // Attaches to the DFU library for this object's lifetime.
+    void Attach();
+    void Detach();
+
+    // A unit of the maker; product ids of 0x8000 and above are in DFU mode
+    // and do not answer BCCMD unless told otherwise.
+    SimDfuDevice& AddDevice(int productId);
+    SimDfuDevice& DeviceAt(int index) { return *devices_.at(index); }
+
+    std::vector<SimDfuKeyAccess> Log() const;
+    void ClearLog();
+    int ConnectCount() const;
+    std::vector<int> PlannedSteps() const;  // requests the engine ran, in order
+
+    std::set<std::wstring> validImages;
+
+    // DfuSimulatedBus
+    int DeviceCount() override;
+    const wchar_t* DeviceName(int index) override;
+    const wchar_t* DevicePath(int index) override;
+    bool Connect(int index) override;
+    int GetKey(int index, unsigned short key, unsigned char* buffer, int length, int* returned) override;
+    int SetKey(int index, unsigned short key, const unsigned char* buffer, int length) override;
+    bool IsFileValid(const wchar_t* imagePath) override;
+    void PlanStep(int index, int request, DfuStepPlan* plan) override;
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::unique_ptr<SimDfuDevice>> devices_;
+    std::vector<SimDfuKeyAccess> log_;
+    std::vector<int> steps_;
+    int connects_ = 0;
+    bool attached_ = false;
+};
