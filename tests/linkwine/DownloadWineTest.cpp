@@ -102,7 +102,8 @@ protected:
         WSAStartup(MAKEWORD(2, 2), &wsa);
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        root_ = std::wstring(temp) + L"quor_http_fixture";
+        // One folder per test program: ctest runs several at once.
+        root_ = std::wstring(temp) + L"quor_http_fixture_" + std::to_wstring(GetCurrentProcessId());
         CreateDirectoryW(root_.c_str(), nullptr);
         served_ = root_ + L"\\served";
         CreateDirectoryW(served_.c_str(), nullptr);
@@ -114,18 +115,22 @@ protected:
 
         const std::string unixRoot = UnixPathOf(served_);
         if (unixRoot.empty()) return;
-        port_ = FreeLoopbackPort();
-        std::wstring command = L"Z:\\usr\\bin\\python3 " + Widen(QUOR_SERVE_FIXTURE_SCRIPT) + L" " +
-                               std::to_wstring(port_) + L" \"" + Widen(unixRoot) + L"\" 300";
-        STARTUPINFOW si = {};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi = {};
-        if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
-        if (pi.hThread) CloseHandle(pi.hThread);
-        if (pi.hProcess) CloseHandle(pi.hProcess);
-        for (int i = 0; i < 150 && !serving_; ++i) {
-            serving_ = CanConnect(port_);
-            if (!serving_) Sleep(100);
+        // A port found free can be taken by another test program before the
+        // server binds it; a few tries settle that.
+        for (int attempt = 0; attempt < 3 && !serving_; ++attempt) {
+            port_ = FreeLoopbackPort();
+            std::wstring command = L"Z:\\usr\\bin\\python3 " + Widen(QUOR_SERVE_FIXTURE_SCRIPT) + L" " +
+                                   std::to_wstring(port_) + L" \"" + Widen(unixRoot) + L"\" 300";
+            STARTUPINFOW si = {};
+            si.cb = sizeof si;
+            PROCESS_INFORMATION pi = {};
+            if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) continue;
+            if (pi.hThread) CloseHandle(pi.hThread);
+            if (pi.hProcess) CloseHandle(pi.hProcess);
+            for (int i = 0; i < 100 && !serving_; ++i) {
+                serving_ = CanConnect(port_);
+                if (!serving_) Sleep(100);
+            }
         }
     }
 
@@ -138,11 +143,17 @@ protected:
         }
         SetFirmwareServerBaseUrlForTests(L"");
         WSACleanup();
+        for (const wchar_t* name : {L"Firmware", L"exact10240.bin", L"empty.txt", L"image3000.img", L"large.img"}) {
+            DeleteFileW((served_ + L"\\" + name).c_str());
+        }
+        RemoveDirectoryW(served_.c_str());
+        DeleteFileW((root_ + L"\\target.bin").c_str());
+        RemoveDirectoryW(root_.c_str());
     }
 
     void SetUp() override
     {
-        if (!serving_) GTEST_SKIP() << "the local HTTP server did not start";
+        ASSERT_TRUE(serving_) << "the local HTTP server (python3) did not start";
         target_ = root_ + L"\\target.bin";
         DeleteFileW(target_.c_str());
         DeleteFileW((target_ + L".download").c_str());

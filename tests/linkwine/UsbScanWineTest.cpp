@@ -14,12 +14,24 @@ const wchar_t kUsbClassGuid[] = L"{36fc9e60-c465-11cf-8056-444553540000}";
 
 // Devices planted in Wine's registry, which its SetupAPI lists under the
 // "USB" enumerator like real ones; removed again when the test ends.
+// The registry is the prefix's, shared by every test program that ctest runs
+// at the same time, so one named mutex keeps the planting tests apart.
 class PlantedUsbDevices {
 public:
+    PlantedUsbDevices() : lock_(CreateMutexW(nullptr, FALSE, L"quor_usb_enum_plant"))
+    {
+        if (lock_ != nullptr) WaitForSingleObject(lock_, 60000);
+    }
     ~PlantedUsbDevices()
     {
         for (const std::wstring& key : planted_) RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
+        if (lock_ != nullptr) {
+            ReleaseMutex(lock_);
+            CloseHandle(lock_);
+        }
     }
+    PlantedUsbDevices(const PlantedUsbDevices&) = delete;
+    PlantedUsbDevices& operator=(const PlantedUsbDevices&) = delete;
 
     void Plant(const std::wstring& device, const std::wstring& instance, const std::vector<std::wstring>& hardwareIds)
     {
@@ -42,11 +54,13 @@ public:
     }
 
 private:
+    HANDLE lock_;
     std::vector<std::wstring> planted_;
 };
 
 TEST(UsbScanWine, AFreshPrefixHasNoUnit)
 {
+    PlantedUsbDevices none;
     int ids[2] = {-1, -1};
     EXPECT_EQ(FindUsbDfuDevices(ids, 2), 0);
     EXPECT_EQ(ids[0], -1);
