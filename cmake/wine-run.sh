@@ -41,8 +41,12 @@ mkdir -p "$state"
   if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$state/configured" ]; then
     "$(dirname "$0")/setup-prefix.sh" </dev/null >/dev/null 2>&1 9>&- && touch "$state/configured"
   fi
-  wineserver -p </dev/null >/dev/null 2>&1 9>&-
-  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+  # A new server (exit 0) needs its services started once; a running one
+  # (exit 2) has them already, which saves every later program a start-up.
+  if wineserver -p </dev/null >/dev/null 2>&1 9>&- || [ ! -f "$state/services" ]; then
+    wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+    touch "$state/services"
+  fi
 } 9>"$state/lock"
 [ -z "${DISPLAY:-}" ] && { DISPLAY=$(cat "$state/display"); export DISPLAY; }
 exec timeout -k 5 "${QUOR_WINE_TIMEOUT:-300}" wine "$@"

@@ -25,7 +25,9 @@ if [ -z "$wid" ]; then
   rc=1
 else
   sleep "$settle"
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  geometry=$(xdotool getwindowgeometry --shell "$wid" 2>/dev/null) || geometry=""
+  [ -n "$geometry" ] || { echo "screenshot: the window went away" >&2; kill "$pid" 2>/dev/null; exit 1; }
+  eval "$geometry"
   import -window root "$out.full.png"
   convert "$out.full.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
   rm -f "$out.full.png"

@@ -1,0 +1,146 @@
+// Every character of a sample of each UI language's texts, drawn with the
+// program's dialog font (Arial 10), must come out as a real glyph and not as
+// the missing-glyph box. Font fallback is what brings Japanese, Korean and
+// Chinese glyphs to Arial, so this checks the prefix's set-up as much as the
+// installed fonts. The samples are also saved as a picture for people.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "afx/afxwin.h"
+#include "text/SharedWords.h"
+#include "text/UiLanguageRow.h"
+#include "text/UiLanguages.h"
+
+namespace {
+
+const int kCell = 24;
+
+class GlyphCanvas {
+public:
+    GlyphCanvas()
+    {
+        m_dc = ::CreateCompatibleDC(nullptr);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = kCell;
+        info.bmiHeader.biHeight = -kCell;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
+        m_oldBitmap = ::SelectObject(m_dc, m_bitmap);
+        // The dialog font: Arial, 10 points at 96 dpi.
+        m_font = ::CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Arial");
+        m_oldFont = ::SelectObject(m_dc, m_font);
+    }
+    ~GlyphCanvas()
+    {
+        ::SelectObject(m_dc, m_oldFont);
+        ::SelectObject(m_dc, m_oldBitmap);
+        ::DeleteObject(m_font);
+        ::DeleteObject(m_bitmap);
+        ::DeleteDC(m_dc);
+    }
+    std::vector<uint32_t> Draw(wchar_t ch)
+    {
+        RECT all{0, 0, kCell, kCell};
+        ::FillRect(m_dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        ::SetTextColor(m_dc, 0);
+        ::SetBkMode(m_dc, TRANSPARENT);
+        ::TextOutW(m_dc, 2, 2, &ch, 1);
+        ::GdiFlush();
+        return std::vector<uint32_t>(m_bits, m_bits + kCell * kCell);
+    }
+private:
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_oldBitmap = nullptr;
+    HFONT m_font = nullptr;
+    HGDIOBJ m_oldFont = nullptr;
+    uint32_t* m_bits = nullptr;
+};
+
+std::wstring Sample(int language)
+{
+    std::wstring text = GetLanguageName(language);
+    for (int page = 1; page <= 7; ++page)
+        text += GetTextPageTitle(page, language);
+    text += GetTextNext(language) + GetTextBack(language) + GetTextOk(language);
+    return text;
+}
+
+TEST(FontCoverage, EveryLanguageSampleDrawsRealGlyphs)
+{
+    GlyphCanvas canvas;
+    // Unassigned code points show what a missing glyph looks like.
+    const std::vector<uint32_t> missingA = canvas.Draw(static_cast<wchar_t>(0x0378));
+    const std::vector<uint32_t> missingB = canvas.Draw(static_cast<wchar_t>(0x05FF));
+    const std::vector<uint32_t> blank = canvas.Draw(L' ');
+    for (int language = 0; language < kUiLanguageCount; ++language) {
+        const std::wstring sample = Sample(language);
+        ASSERT_FALSE(sample.empty());
+        std::set<wchar_t> checked;
+        for (wchar_t ch : sample) {
+            if (ch <= L' ' || ch == 0xA0 || ch == 0x3000 || !checked.insert(ch).second)
+                continue;
+            const std::vector<uint32_t> glyph = canvas.Draw(ch);
+            EXPECT_NE(glyph, missingA) << "language " << language << ": U+" << std::hex << static_cast<int>(ch);
+            EXPECT_NE(glyph, missingB) << "language " << language << ": U+" << std::hex << static_cast<int>(ch);
+            EXPECT_NE(glyph, blank) << "language " << language << ": U+" << std::hex << static_cast<int>(ch);
+        }
+    }
+}
+
+// A picture of the samples, one line per language, for a person to look at.
+TEST(FontCoverage, SavesAPictureOfEveryLanguage)
+{
+    const int width = 760, line = 20, height = line * kUiLanguageCount + 8;
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
+    HFONT font = ::CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Arial");
+    HGDIOBJ oldFont = ::SelectObject(dc, font);
+    RECT all{0, 0, width, height};
+    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    for (int language = 0; language < kUiLanguageCount; ++language) {
+        std::wstring text = GetLanguageName(language) + L":  ";
+        for (int page = 1; page <= 5; ++page)
+            text += GetTextPageTitle(page, language) + L"  ";
+        ::TextOutW(dc, 4, 4 + language * line, text.c_str(), static_cast<int>(text.size()));
+    }
+    ::SelectObject(dc, oldFont);
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height);
+    ASSERT_EQ(height, ::GetDIBits(dc, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS));
+    ::SelectObject(dc, oldBitmap);
+    ::DeleteObject(font);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
+    std::FILE* out = std::fopen("ui-languages.bmp", "wb");
+    ASSERT_NE(nullptr, out);
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
+    std::fwrite(pixels.data(), 1, pixels.size(), out);
+    std::fclose(out);
+}
+
+} // namespace
