@@ -1,6 +1,7 @@
 #include "link/HidChannel.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "link/MakerUsb.h"
 
@@ -104,4 +105,30 @@ unsigned HidReplyWord(const unsigned char* reply, int i)
     if (i < 0 || i >= kHidReplyMaxWords) return 0;
     const unsigned char* w = reply + kHidReplyWords + 2 * i;
     return static_cast<unsigned>(w[0]) | (static_cast<unsigned>(w[1]) << 8);
+}
+
+void HidCommandFrame::Begin(int command, int parameter)
+{
+    std::memset(request, 0, sizeof request);
+    request[kHidRequestReportId] = kHidReportId;
+    request[kHidRequestCommand] = static_cast<unsigned char>(command);
+    request[kHidRequestParameter] = static_cast<unsigned char>(parameter);
+}
+
+void HidCommandFrame::PutWords(const std::uint16_t* words, int count)
+{
+    // Byte 3 carries the count, so a request holds at most 255 words.
+    count = std::max(0, std::min({count, kHidRequestMaxWords, 255}));
+    request[kHidRequestWordCount] = static_cast<unsigned char>(count);
+    for (int i = 0; i < count; ++i) {
+        request[kHidRequestWords + 2 * i] = static_cast<unsigned char>(words[i] >> 8);
+        request[kHidRequestWords + 2 * i + 1] = static_cast<unsigned char>(words[i] & 0xFF);
+    }
+}
+
+unsigned HidCommandFrame::ReplyWordAt(int i) const
+{
+    if (i < 0 || i >= kHidReplyMaxWords) return 0;
+    const unsigned char* w = reply + kHidReplyWords + 2 * i;
+    return (static_cast<unsigned>(w[0]) << 8) | static_cast<unsigned>(w[1]);
 }

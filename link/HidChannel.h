@@ -3,6 +3,7 @@
 // 67-byte replies re-read while the unit says busy.
 
 #include <cstddef>
+#include <cstdint>
 
 #include "link/HidDeviceSeam.h"
 
@@ -102,3 +103,20 @@ void SwapHidReplyWords(unsigned char* reply);
 int HidReplyWordCount(const unsigned char* reply);
 // Word i (0-based) of a reply whose words were swapped to host order.
 unsigned HidReplyWord(const unsigned char* reply, int i);
+
+// One request and its reply for callers that send a command at a time. The
+// words go out most significant byte first and are read back the same way,
+// so no swap step is needed around it.
+struct HidCommandFrame {
+    unsigned char request[kHidRequestSize] = {};
+    unsigned char reply[kHidReplySize] = {};
+
+    // Clears the whole request, then sets report id, command and parameter.
+    void Begin(int command, int parameter = 0);
+    // Byte 3 := count (at most 509) and the words from byte 4.
+    void PutWords(const std::uint16_t* words, int count);
+    bool Send(HidHandle* channel) { return SendHidCommand(channel, request, reply); }
+    int ReplyWordCount() const { return HidReplyWordCount(reply); }
+    // Word i of an unswapped reply; 0 beyond what a reply holds.
+    unsigned ReplyWordAt(int i) const;
+};

@@ -274,3 +274,58 @@ TEST_F(HidChannelTest, GroupReadAndWriteRoundTripThroughTheSimulatedUnit)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HidChannelTest, CommandFrameCarriesWordsMostSignificantByteFirst)
+{
+    SimHeadset::Pair pair = sim.AddHidPairUnit();
+    HidHandle primary = OpenHidInterface(kHidPairPrimaryProductId);
+    HidCommandFrame frame;
+    std::memset(frame.request, 0xEE, sizeof frame.request);
+    const std::uint16_t number[] = {'0', '1', '7', '2'};
+    frame.Begin(kHidCmdWriteGroup, kHidGroupSpeedDial1 + 1);
+    frame.PutWords(number, 4);
+    ASSERT_TRUE(frame.Send(&primary));
+    EXPECT_EQ(pair.primary->groups[91], (std::vector<std::uint16_t>{'0', '1', '7', '2'}));
+    const std::vector<unsigned char> sent = sim.Requests(kHidPairPrimaryProductId).back();
+    EXPECT_EQ(sent[3], 4);
+    EXPECT_EQ(sent[4], 0x00);
+    EXPECT_EQ(sent[5], '0');
+    EXPECT_EQ(sent[12], 0);  // cleared by Begin
+
+    frame.Begin(kHidCmdReadGroup, 91);
+    ASSERT_TRUE(frame.Send(&primary));
+    ASSERT_EQ(frame.ReplyWordCount(), 4);
+    EXPECT_EQ(frame.ReplyWordAt(3), static_cast<unsigned>('2'));
+    EXPECT_EQ(frame.ReplyWordAt(31), 0u);
+
+    // The count byte bounds what PutWords writes.
+    std::vector<std::uint16_t> many(600, 0x1234);
+    frame.Begin(kHidCmdWriteGroup, 7);
+    frame.PutWords(many.data(), static_cast<int>(many.size()));
+    EXPECT_EQ(frame.request[3], 255);
+    EXPECT_EQ(frame.request[4 + 2 * 255], 0);
+    CloseHidHandle(&primary);
+}
+
+TEST_F(HidChannelTest, LeavingTheBusAndComingBackAfterAWhile)
+{
+    SimHidInterface& unit = sim.AddInterface(0x3030);
+    unit.absentEnumerations = 2;
+    HidHandle channel = OpenHidInterface(0x3030);
+    HidCommandFrame frame;
+    frame.Begin(kHidCmdLeaveAndReturn);
+    ASSERT_TRUE(frame.Send(&channel));
+    EXPECT_EQ(OpenHidInterface(0x3030), nullptr);  // still away
+    EXPECT_EQ(OpenHidInterface(0x3030), nullptr);
+    HidHandle back = OpenHidInterface(0x3030);
+    EXPECT_NE(back, nullptr);
+    frame.Begin(kHidCmdReadVersion);
+    EXPECT_FALSE(frame.Send(&channel));
+    EXPECT_TRUE(frame.Send(&back));
+    CloseHidHandle(&channel);
+    CloseHidHandle(&back);
+}
+
+}  // namespace
