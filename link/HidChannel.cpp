@@ -38,7 +38,7 @@ HidHandle OpenHidInterface(int productId)
 bool WriteHidReport(HidHandle* channel, const unsigned char* request)
 {
     if (channel == nullptr || *channel == nullptr || request == nullptr) return false;
-    return GetHidDeviceSeam().Write(*channel, request, kHidRequestSize);
+    return GetHidDeviceSeam().Write(*channel, request, kHidRequestSize, kHidWriteTimeoutMs);
 }
 
 namespace {

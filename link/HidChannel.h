@@ -35,11 +35,12 @@ constexpr unsigned char kHidStatusNoReply = 0xFF;
 constexpr int kHidVendorUsagePage = 0xFF00;
 constexpr int kHidVendorUsage = 1;
 
-// No exchange may block for ever: a unit that goes silent ends the exchange
-// after the read time-out, one that never stops saying busy after the busy
+// No exchange may block for ever: a unit that stops taking reports or goes
+// silent ends the exchange after the write or read time-out, one that never stops saying busy after the busy
 // bound. Both are generous, since a unit erasing or writing flash during a
 // firmware section can stay busy for many seconds.
 constexpr unsigned kHidReadTimeoutMs = 10000;
+constexpr unsigned kHidWriteTimeoutMs = 10000;
 constexpr int kHidMaxBusyReplies = 6000;
 
 enum HidCommand : unsigned char {

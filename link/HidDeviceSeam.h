@@ -32,8 +32,8 @@ public:
     // Null when the path cannot be opened for reading and writing.
     virtual HidHandle Open(const std::wstring& path) = 0;
     virtual void Close(HidHandle handle) = 0;
-    // One output report; true when the whole report went out.
-    virtual bool Write(HidHandle handle, const unsigned char* data, std::size_t size) = 0;
+    // One output report; true when the whole report went out within timeoutMs.
+    virtual bool Write(HidHandle handle, const unsigned char* data, std::size_t size, unsigned timeoutMs) = 0;
     // One input report of up to size bytes; false on failure or when nothing
     // arrived within timeoutMs.
     virtual bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) = 0;

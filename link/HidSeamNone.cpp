@@ -8,7 +8,7 @@ public:
     std::vector<HidInterfaceInfo> EnumerateInterfaces() override { return {}; }
     HidHandle Open(const std::wstring&) override { return nullptr; }
     void Close(HidHandle) override {}
-    bool Write(HidHandle, const unsigned char*, std::size_t) override { return false; }
+    bool Write(HidHandle, const unsigned char*, std::size_t, unsigned) override { return false; }
     bool Read(HidHandle, unsigned char*, std::size_t, unsigned) override { return false; }
 };
 

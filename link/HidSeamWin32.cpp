@@ -138,9 +138,9 @@ public:
         if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
     }
 
-    bool Write(HidHandle handle, const unsigned char* data, std::size_t size) override
+    bool Write(HidHandle handle, const unsigned char* data, std::size_t size, unsigned timeoutMs) override
     {
-        return Transfer(handle, const_cast<unsigned char*>(data), size, kWriteTimeoutMs, true);
+        return Transfer(handle, const_cast<unsigned char*>(data), size, timeoutMs, true);
     }
 
     bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) override
@@ -149,9 +149,6 @@ public:
     }
 
 private:
-    // A unit that stops taking reports must not hang the caller either.
-    static constexpr DWORD kWriteTimeoutMs = 10000;
-
     static bool Transfer(HANDLE handle, unsigned char* data, std::size_t size, DWORD timeoutMs, bool write)
     {
         if (handle == nullptr || handle == INVALID_HANDLE_VALUE || data == nullptr) return false;

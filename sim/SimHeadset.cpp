@@ -251,8 +251,9 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
     return reply;
 }
 
-bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t size)
+bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t size, unsigned timeoutMs)
 {
+    lastWriteTimeout_ = timeoutMs;
     SimHidInterface* iface = Live(handle);
     SimLogEntry entry{SimLogKind::Write, iface ? iface->productId : 0, iface ? iface->path : std::wstring(),
                       false, std::vector<unsigned char>(data, data + size)};

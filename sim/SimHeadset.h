@@ -102,13 +102,14 @@ public:
     int OpenCount() const { return openCount_; }
     int BadCloseCount() const { return badCloses_; }
     unsigned LastReadTimeoutMs() const { return lastTimeout_; }
+    unsigned LastWriteTimeoutMs() const { return lastWriteTimeout_; }
     int EnumerationCount() const { return enumerations_; }
 
     // HidDeviceSeam
     std::vector<HidInterfaceInfo> EnumerateInterfaces() override;
     HidHandle Open(const std::wstring& path) override;
     void Close(HidHandle handle) override;
-    bool Write(HidHandle handle, const unsigned char* data, std::size_t size) override;
+    bool Write(HidHandle handle, const unsigned char* data, std::size_t size, unsigned timeoutMs) override;
     bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) override;
 
 private:
@@ -127,6 +128,7 @@ private:
     int openCount_ = 0;
     int badCloses_ = 0;
     unsigned lastTimeout_ = 0;
+    unsigned lastWriteTimeout_ = 0;
     int enumerations_ = 0;
     int nextIndex_ = 0;
     bool installed_ = false;

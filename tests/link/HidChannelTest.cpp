@@ -105,6 +105,7 @@ TEST_F(HidChannelTest, AUnitThatStaysBusyOrGoesSilentEndsTheExchange)
     EXPECT_FALSE(SendHidCommand(&b, request.data(), reply.data()));
     EXPECT_EQ(sim.CountLog(SimLogKind::Read), 1);
     EXPECT_EQ(sim.LastReadTimeoutMs(), kHidReadTimeoutMs);
+    EXPECT_EQ(sim.LastWriteTimeoutMs(), kHidWriteTimeoutMs);
     EXPECT_FALSE(ReadHidStatus(&b));
     CloseHidHandle(&a);
     CloseHidHandle(&b);
