@@ -139,21 +139,11 @@ void WriteNumber(int (&words)[kSettingsWordCount], const BitField& field, int ma
     WriteField(words, field, value);
 }
 
-int Difference(int left, int right)
-{
-    const long long difference = static_cast<long long>(left) - right;
-    if (difference > INT_MAX)
-        return INT_MAX;
-    if (difference < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(difference);
-}
-
 int CompareWords(const int (&left)[kSettingsWordCount], const int (&right)[kSettingsWordCount], int first, int end)
 {
     for (int i = first; i < end; ++i) {
         if (left[i] != right[i])
-            return Difference(left[i], right[i]);
+            return ClampedDifference(left[i], right[i]);
     }
     return 0;
 }

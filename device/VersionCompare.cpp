@@ -3,10 +3,8 @@
 #include <climits>
 #include <cwchar>
 
-namespace {
-
-// Version parts come from unit replies and server texts; a plain subtraction
-// of two such ints can overflow, and only the sign matters to callers.
+// Values come from unit replies and server texts; a plain subtraction of two
+// such ints can overflow, and only the sign matters to callers.
 int ClampedDifference(int left, int right)
 {
     const long long difference = static_cast<long long>(left) - right;
@@ -16,6 +14,9 @@ int ClampedDifference(int left, int right)
         return INT_MIN;
     return static_cast<int>(difference);
 }
+
+namespace {
+
 
 bool IsBlank(wchar_t c)
 {

@@ -23,3 +23,6 @@ int ParseVersion2(const std::wstring& text, int& major, int& minor);
 // "a.b.c.d": 1 on success. On failure the parts converted before the missing
 // point keep their values, the rest are 0.
 int ParseVersion4(const std::wstring& text, int& a, int& b, int& c, int& d);
+
+// left minus right, clamped to the int range so the sign always survives.
+int ClampedDifference(int left, int right);

@@ -10,12 +10,7 @@
 
 namespace {
 
-using Rows = const wchar_t* const[kUiLanguageCount];
-
-std::wstring Pick(Rows& rows, int language)
-{
-    return LocalisedRow(rows, language);
-}
+using Rows = LocalisedTexts;
 
 } // namespace
 
@@ -37,7 +32,7 @@ std::wstring GetTextNoBackupFirmware(int language)
         L"ŽÁDNÝ záložní firmware",
         L"BRAK kopii zapasowej oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -58,7 +53,7 @@ std::wstring GetTextNoBackupFirmwareOnServer(int language)
         L"Na serveru není žádný záložní firmware",
         L"Brak kopii zapasowej oprogramowania na serwerze",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -79,7 +74,7 @@ std::wstring GetTextCheckingFirmware(int language)
         L"Kontrola firmwaru",
         L"Sprawdzanie oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -100,7 +95,7 @@ std::wstring GetTextCheckingBackupFirmware(int language)
         L"Kontrola záložního firmwaru",
         L"Sprawdzanie kopii zapasowej oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -121,7 +116,7 @@ std::wstring GetTextCannotGetStatus(int language)
         L"Nelze zjistit stav",
         L"Nie można pobrać stanu",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -142,7 +137,7 @@ std::wstring GetTextFirmwareCorrupted(int language)
         L"Firmware je poškozený",
         L"Oprogramowanie jest uszkodzone",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English, German, Japanese, Korean and Chinese are the product's own wording;
@@ -164,7 +159,7 @@ std::wstring GetTextFirmwareNotForModel(int productId, int language)
         L"Firmware není určen pro %s",
         L"Oprogramowanie nie jest przeznaczone dla %s",
     };
-    return FillPlaceholders(Pick(formats, language), { ModelDisplayName(productId) });
+    return FillPlaceholders(PickText(formats, language), { ModelDisplayName(productId) });
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -185,7 +180,7 @@ std::wstring GetTextWithoutBackupFirmware(int language)
         L"bez záložního firmwaru",
         L"bez kopii zapasowej oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -206,7 +201,7 @@ std::wstring GetTextAboutToMakeBackup(int language)
         L"vytváří se záložní firmware",
         L"tworzenie kopii zapasowej oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -227,7 +222,7 @@ std::wstring GetTextCannotGetDevice(int language)
         L"Nelze získat zařízení",
         L"Brak dostępu do urządzenia",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -248,7 +243,7 @@ std::wstring GetTextCannotConnectServer(int language)
         L"Nelze se připojit k serveru",
         L"Nie można połączyć się z serwerem",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English, French, German, Japanese and Spanish are the product's own wording;
@@ -270,7 +265,7 @@ std::wstring GetTextPressNamedButton(int language)
         L"Stiskněte tlačítko [%s]",
         L"Naciśnij przycisk [%s]",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 std::wstring GetTextPressRestoreButton(int language)
@@ -302,7 +297,7 @@ std::wstring GetTextAfterVoicePromptLanguage(int language)
         L"%s po výběru jazyka hlasových pokynů",
         L"Wybierz %s po wybraniu języka komend głosowych",
     };
-    return FillPlaceholders(Pick(formats, language), { GetTextPressRestoreButton(language) });
+    return FillPlaceholders(PickText(formats, language), { GetTextPressRestoreButton(language) });
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -323,7 +318,7 @@ std::wstring GetTextDownloadLatestFailed(int language)
         L"Stažení nejnovějšího firmwaru se nezdařilo",
         L"Nie udało się pobrać najnowszego oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -344,7 +339,7 @@ std::wstring GetTextCannotOpenFile(int language)
         L"Soubor nelze otevřít",
         L"Nie można otworzyć pliku",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -365,7 +360,7 @@ std::wstring GetTextAboutToDownloadLatest(int language)
         L"stahuje se nejnovější firmware",
         L"pobieranie najnowszego oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -386,7 +381,7 @@ std::wstring GetTextAboutToDownloadBackup(int language)
         L"stahuje se záložní firmware",
         L"pobieranie kopii zapasowej oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -407,7 +402,7 @@ std::wstring GetTextUsbNotMatch(int language)
         L"USB neodpovídá",
         L"USB nie pasuje",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -428,5 +423,5 @@ std::wstring GetTextCannotUpdateFirmware(int language)
         L"Firmware nelze aktualizovat",
         L"Nie można zaktualizować oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }

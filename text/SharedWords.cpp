@@ -7,12 +7,7 @@
 
 namespace {
 
-using Rows = const wchar_t* const[kUiLanguageCount];
-
-std::wstring Pick(Rows& rows, int language)
-{
-    return LocalisedRow(rows, language);
-}
+using Rows = LocalisedTexts;
 
 } // namespace
 
@@ -34,7 +29,7 @@ std::wstring GetTextManagerLanguage(int language)
         L"Jazyk softwaru Manager",
         L"Język oprogramowania Manager",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // Every row is the product's own wording.
@@ -44,7 +39,7 @@ std::wstring GetTextOk(int language)
         L"OK", L"OK", L"OK", L"OK", L"OK", L"확인", L"OK",
         L"OK", L"OK", L"OK", L"OK", L"OK", L"OK",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and the Dutch spelling "E-mail" are the product's own; the other rows
@@ -66,7 +61,7 @@ std::wstring GetTextSendEmail(int language)
         L"ODESLAT Email",
         L"WYŚLIJ Email",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -76,7 +71,7 @@ std::wstring GetTextCancel(int language)
         L"CANCEL", L"ANNULER", L"ABBRECHEN", L"ANNULLA", L"キャンセル", L"취소", L"CANCELAR",
         L"ANNULEREN", L"ОТМЕНА", L"取消", L"PERUUTA", L"ZRUŠIT", L"ANULUJ",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -86,7 +81,7 @@ std::wstring GetTextYes(int language)
         L"YES", L"OUI", L"JA", L"SÌ", L"はい", L"예", L"SÍ",
         L"JA", L"ДА", L"是", L"KYLLÄ", L"ANO", L"TAK",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -96,7 +91,7 @@ std::wstring GetTextNo(int language)
         L"NO", L"NON", L"NEIN", L"NO", L"いいえ", L"아니요", L"NO",
         L"NEE", L"НЕТ", L"否", L"EI", L"NE", L"NIE",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -106,7 +101,7 @@ std::wstring GetTextBack(int language)
         L"BACK", L"RETOUR", L"ZURÜCK", L"INDIETRO", L"戻る", L"뒤로", L"ATRÁS",
         L"TERUG", L"НАЗАД", L"返回", L"TAKAISIN", L"ZPĚT", L"WSTECZ",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -116,7 +111,7 @@ std::wstring GetTextNext(int language)
         L"NEXT", L"SUIVANT", L"WEITER", L"AVANTI", L"次へ", L"다음", L"SIGUIENTE",
         L"VOLGENDE", L"ДАЛЕЕ", L"下一步", L"SEURAAVA", L"DALŠÍ", L"DALEJ",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -137,7 +132,7 @@ std::wstring GetTextNewDevice(int language)
         L"NOVÉ ZAŘÍZENÍ",
         L"NOWE URZĄDZENIE",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and German (which keeps the English word) are the product's own; the
@@ -148,7 +143,7 @@ std::wstring GetTextUpdate(int language)
         L"UPDATE", L"MISE À JOUR", L"UPDATE", L"AGGIORNA", L"更新", L"업데이트", L"ACTUALIZAR",
         L"BIJWERKEN", L"ОБНОВИТЬ", L"更新", L"PÄIVITÄ", L"AKTUALIZOVAT", L"AKTUALIZUJ",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English, French and German are the product's own wording; the other rows were
@@ -159,7 +154,7 @@ std::wstring GetTextRestore(int language)
         L"RESTORE", L"RESTAURER", L"ZURÜCKSETZEN", L"RIPRISTINA", L"復旧", L"복구", L"RESTAURAR",
         L"HERSTELLEN", L"ВОССТАНОВИТЬ", L"还原", L"PALAUTA", L"OBNOVIT", L"PRZYWRÓĆ",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this
@@ -181,7 +176,7 @@ std::wstring GetTextJogDial(int language)
         L"Otočný ovladač",
         L"Pokrętło",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and French are the product's own wording; the other rows were
@@ -203,7 +198,7 @@ std::wstring GetTextPhoneButton(int language)
         L"Tlačítko telefonu",
         L"Przycisk telefonu",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and French are the product's own wording; the other rows were
@@ -225,7 +220,7 @@ std::wstring GetTextCenterButton(int language)
         L"Prostřední tlačítko",
         L"Przycisk środkowy",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and French are the product's own wording; the other rows were
@@ -247,7 +242,7 @@ std::wstring GetTextPlusButton(int language)
         L"Tlačítko [+]",
         L"Przycisk [+]",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and French are the product's own wording; the other rows were
@@ -269,7 +264,7 @@ std::wstring GetTextMinusButton(int language)
         L"Tlačítko [-]",
         L"Przycisk [-]",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and Finnish are the product's own wording; the other rows were
@@ -291,7 +286,7 @@ std::wstring GetTextLButton(int language)
         L"Tlačítko [L]",
         L"Przycisk [L]",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and Finnish are the product's own wording; the other rows were
@@ -313,7 +308,7 @@ std::wstring GetTextRButton(int language)
         L"Tlačítko [R]",
         L"Przycisk [R]",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -334,7 +329,7 @@ std::wstring GetTextPttButton(int language)
         L"Tlačítko PTT",
         L"Przycisk PTT",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and French are the product's own wording; the other rows were
@@ -356,7 +351,7 @@ std::wstring GetTextPairingButton(int language)
         L"Tlačítko párování",
         L"Przycisk parowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // Every row is the product's own wording. Columns: pages 1, 2, 3, 4 and the
@@ -402,7 +397,7 @@ std::wstring GetTextCannotOpenUsb(int language)
         L"Nelze otevřít USB",
         L"Nie można otworzyć USB",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -423,7 +418,7 @@ std::wstring GetTextFirmwareManagementMode(int language)
         L"Režim správy firmwaru",
         L"Tryb zarządzania oprogramowaniem",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and French are the product's own wording; the other rows were
@@ -446,7 +441,7 @@ std::wstring GetTextCheckSdCard(int language)
         L"Zkontrolujte SD kartu.",
         L"Sprawdź kartę SD.",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -467,7 +462,7 @@ std::wstring GetTextTryAgain(int language)
         L"Zkuste to znovu",
         L"Spróbuj ponownie",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and Finnish (with the retry advice in the same text) are the
@@ -489,7 +484,7 @@ std::wstring GetTextCameraUpdateFailed(int language)
         L"Aktualizace firmwaru kamery se nezdařila.",
         L"Aktualizacja oprogramowania kamery nie powiodła się.",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -510,7 +505,7 @@ std::wstring GetTextNotRecognizedDevice(int language)
         L"Nejde o rozpoznané zařízení",
         L"To nie jest rozpoznane urządzenie",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -531,7 +526,7 @@ std::wstring GetTextCannotBackupFirmware(int language)
         L"Nelze vytvořit zálohu firmwaru",
         L"Nie można utworzyć kopii zapasowej oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and the capitalised Finnish word are the product's own; the other
@@ -554,7 +549,7 @@ std::wstring GetTextFirmware(int language)
         L"firmwaru",
         L"oprogramowania",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // Every row is the product's own.
@@ -577,7 +572,7 @@ std::wstring GetTextDateTimeFormat(int language)
         dayFirst,
         dayFirst,
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and the German, Italian, Japanese, Korean, Spanish and Russian words
@@ -589,7 +584,7 @@ std::wstring GetTextEnable(int language)
         L"Enable", L"Activer", L"Aktiviert", L"Attiva", L"有効", L"활성화", L"habil.",
         L"Inschakelen", L"Вкл.", L"启用", L"Ota käyttöön", L"Povolit", L"Włącz",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and the German, Italian, Japanese, Korean, Spanish and Russian words
@@ -601,7 +596,7 @@ std::wstring GetTextDisable(int language)
         L"Disable", L"Désactiver", L"Deaktiviert", L"Disattiva", L"無効", L"비활성화", L"deshab.",
         L"Uitschakelen", L"Выкл.", L"禁用", L"Poista käytöstä", L"Zakázat", L"Wyłącz",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and the German, Italian, Japanese, Korean, Spanish and Russian words
@@ -612,7 +607,7 @@ std::wstring GetTextEnabled(int language)
         L"Enabled", L"Activé", L"Aktiviert", L"Attiva", L"有効", L"활성화", L"habil.",
         L"Ingeschakeld", L"Вкл.", L"已启用", L"Käytössä", L"Povoleno", L"Włączone",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and the German, Italian, Japanese, Korean, Spanish and Russian words
@@ -623,7 +618,7 @@ std::wstring GetTextDisabled(int language)
         L"Disabled", L"Désactivé", L"Deaktiviert", L"Disattiva", L"無効", L"비활성화", L"deshab.",
         L"Uitgeschakeld", L"Выкл.", L"已禁用", L"Pois käytöstä", L"Zakázáno", L"Wyłączone",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English and Spanish are the product's own wording; the other rows were
@@ -634,7 +629,7 @@ std::wstring GetTextSeconds(int language)
         L"seconds", L"secondes", L"Sekunden", L"secondi", L"秒", L"초", L"seg",
         L"seconden", L"секунд", L"秒", L"sekuntia", L"sekund", L"sekund",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this
@@ -669,7 +664,7 @@ std::wstring GetTextDeviceNotConnected(int language)
         L"Rozpoznane urządzenie nie jest podłączone lub nie jest tym samym, co podłączone urządzenie.\n"
         L"Wybierz odpowiednie urządzenie.\n",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 // English is the product's own wording; the other rows were translated for this build.
@@ -679,7 +674,7 @@ std::wstring GetTextVersion(int language)
         L"Version", L"Version", L"Version", L"Versione", L"バージョン", L"버전", L"Versión",
         L"Versie", L"Версия", L"版本", L"Versio", L"Verze", L"Wersja",
     };
-    return Pick(rows, language);
+    return PickText(rows, language);
 }
 
 std::wstring GetTextAboutNotice()

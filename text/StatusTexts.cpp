@@ -9,7 +9,7 @@
 
 namespace {
 
-using Rows = const wchar_t* const[kUiLanguageCount];
+using Rows = LocalisedTexts;
 
 // Columns of the per-page tables: pages 1, 2, 3, 4 and the settings pages 5..7.
 constexpr int kPageColumns = 5;

@@ -4,6 +4,7 @@
 // outside a 13-row table: any value outside 0 to 12 reads the English row.
 
 #include <cstddef>
+#include <string>
 
 constexpr int kUiLanguageCount = 13;
 
@@ -17,4 +18,12 @@ template <typename T>
 const T& LocalisedRow(const T (&table)[kUiLanguageCount], int language)
 {
     return table[UiLanguageRow(language)];
+}
+
+// A text with one row per UI language.
+using LocalisedTexts = const wchar_t* const[kUiLanguageCount];
+
+inline std::wstring PickText(const LocalisedTexts& rows, int language)
+{
+    return LocalisedRow(rows, language);
 }
