@@ -347,19 +347,24 @@ def write_ico(canvases, name):
 
 
 # ---------------------------------------------------------------- the skin
-def du(x, y):
-    return (x * DX, y * DY)
+def px_x(du):
+    """Dialog units to pixels, rounded as the dialog manager rounds them."""
+    return math.floor(du * DX + 0.5)
+
+
+def px_y(du):
+    return math.floor(du * DY + 0.5)
 
 
 def window_background():
     """Template 102 is 416 x 242 dialog units; the bands follow its control layout:
     header 0..30, page buttons in the column 0..93 down to the navigation row at 220,
     the page area at (95, 44)."""
-    w, h = round(416 * DX), round(242 * DY)
+    w, h = px_x(416), px_y(242)
     cv = Canvas(w, h, WHITE)
-    header = 30 * DY
-    column = 93 * DX
-    footer = 220 * DY
+    header = px_y(30)
+    column = px_x(93)
+    footer = px_y(220)
     # Header: white fading to ivory, a soft blue rule on top, a hairline below.
     cv.fill_rect(0, 0, w, header, lambda y: mix(WHITE, (251, 251, 244), y / header))
     cv.fill_rect(0, 0, w, 3, STATUS)
@@ -368,22 +373,29 @@ def window_background():
     # Column of the page buttons and the BACK button.
     cv.fill_rect(0, header, column, footer, IVORY)
     cv.fill_rect(column - 1, header, column, footer, STRIP)
+    # A white well for the progress row left of the status line, whose labels are
+    # painted on white.
+    cv.paint(RoundRect(px_x(2), px_y(201), px_x(92), px_y(219), 4), STRIP)
+    cv.paint(RoundRect(px_x(2) + 1, px_y(201) + 1, px_x(92) - 1, px_y(219) - 1, 3), WHITE)
     # The navigation row stands on white across the whole width.
     cv.fill_rect(0, footer, w, footer + 1, STRIP)
+    # The breadcrumb strip; its control covers only the part left of the two tabs.
+    cv.fill_rect(px_x(95), px_y(32), px_x(412), px_y(44), STRIP)
     # Soft shadow under the header over the whole width.
     for i in range(4):
         cv.fill_rect(0, header + i, w, header + i + 1, (120, 120, 100), 0.06 * (4 - i) / 4)
     # Wordmark, right-aligned before the flag and the small buttons.
-    right = 353 * DX
+    right = px_x(353)
     cap = 15
     spacing = 3.0
     tw = text_width("QUOR", cap / 10.0, spacing)
-    draw_text(cv, "QUOR", right - tw, 9 * DY - 2, cap, 2.5, BRAND, spacing)
+    top = px_y(9) - 2
+    draw_text(cv, "QUOR", right - tw, top, cap, 2.5, BRAND, spacing)
     sub = "BLUETOOTH DEVICE MANAGER"
     sw = text_width(sub, 0.65, 2.6)
-    draw_text(cv, sub, right - sw, 9 * DY - 2 + cap + 6, 6.5, 1.05, GREY, 2.6)
+    draw_text(cv, sub, right - sw, top + cap + 6, 6.5, 1.05, GREY, 2.6)
     # Watermark rune low in the button column.
-    cx, cy = column / 2, 172 * DY
+    cx, cy = column / 2, px_y(172)
     cv.paint(bluetooth_rune(cx, cy, 40, 5), STRIP, 0.55)
     # A frame around the window, which has no border of its own.
     cv.fill_rect(0, 0, w, 1, GREY_LIGHT)
@@ -396,7 +408,7 @@ def window_background():
 def page_background():
     """The page area 1014, 317 x 155 dialog units: white, ivory towards the bottom
     edge, framed on three sides (the breadcrumb strip closes the top)."""
-    w, h = round(317 * DX), round(155 * DY)
+    w, h = px_x(317), px_y(155)
     cv = Canvas(w, h, WHITE)
     fade = 40
     cv.fill_rect(0, h - fade, w, h, lambda y: mix(WHITE, (250, 250, 240), (y - (h - fade)) / fade))
