@@ -208,25 +208,6 @@ const std::vector<TargetVariant>& TargetVariants()
     return variants;
 }
 
-// Stand-in for the localised category titles: every language row holds the
-// English title until the localised name tables take this over.
-const wchar_t* const kSettingsCategoryTitles[kUiLanguageCount][kSettingsPageSlots] = {
-    {L"Basic", L"Speed Dial", L"FM Radio"}, {L"Basic", L"Speed Dial", L"FM Radio"},
-    {L"Basic", L"Speed Dial", L"FM Radio"}, {L"Basic", L"Speed Dial", L"FM Radio"},
-    {L"Basic", L"Speed Dial", L"FM Radio"}, {L"Basic", L"Speed Dial", L"FM Radio"},
-    {L"Basic", L"Speed Dial", L"FM Radio"}, {L"Basic", L"Speed Dial", L"FM Radio"},
-    {L"Basic", L"Speed Dial", L"FM Radio"}, {L"Basic", L"Speed Dial", L"FM Radio"},
-    {L"Basic", L"Speed Dial", L"FM Radio"}, {L"Basic", L"Speed Dial", L"FM Radio"},
-    {L"Basic", L"Speed Dial", L"FM Radio"},
-};
-
-// The one place that reads the title table; language and category are
-// already within range here.
-const wchar_t* SettingsCategoryTitle(int category, int language)
-{
-    return kSettingsCategoryTitles[language][category - 1];
-}
-
 } // namespace
 
 ModelNameTableView ModelNameTable()
@@ -293,14 +274,6 @@ void BuildSettingsPageList(int productId, int firmwareMajor, int firmwareMinor,
     }
 }
 
-std::wstring GetTextSettingsPageTitle(int category, int language)
-{
-    if (language < 0 || language >= kUiLanguageCount ||
-        category < kSettingsCategoryBasic || category > kSettingsCategoryFmRadio) {
-        return std::wstring();
-    }
-    return SettingsCategoryTitle(category, language);
-}
 
 int RadioTransmitGainIndex(int gain)
 {

@@ -49,9 +49,6 @@ void BuildSettingsPageList(int productId, int firmwareMajor, int firmwareMinor,
 
 void ClearSettingsPageList(int& count, int (&kinds)[kSettingsPageSlots], int& selected);
 
-// Localised title of a settings category; the empty text for a language
-// outside 0 to 12 or a category other than 1, 2 or 3.
-std::wstring GetTextSettingsPageTitle(int category, int language);
 
 // Radio transmit gain values offered as low, medium and high.
 constexpr int kRadioTransmitGainSteps[3] = {12, 15, 17};

@@ -175,23 +175,6 @@ TEST(SettingsPageList, ClearEmptiesEverything)
     EXPECT_EQ(selected, 0);
 }
 
-TEST(SettingsPageTitle, CategoriesAndLanguageBounds)
-{
-    EXPECT_EQ(GetTextSettingsPageTitle(1, 0), L"Basic");
-    EXPECT_EQ(GetTextSettingsPageTitle(2, 0), L"Speed Dial");
-    EXPECT_EQ(GetTextSettingsPageTitle(3, 0), L"FM Radio");
-    for (int language = 0; language <= 12; ++language) {
-        for (int category = 1; category <= 3; ++category) {
-            EXPECT_FALSE(GetTextSettingsPageTitle(category, language).empty());
-        }
-    }
-    // Unlike most texts, a bad language gives nothing rather than English.
-    EXPECT_EQ(GetTextSettingsPageTitle(2, 13), L"");
-    EXPECT_EQ(GetTextSettingsPageTitle(1, -1), L"");
-    EXPECT_EQ(GetTextSettingsPageTitle(0, 0), L"");
-    EXPECT_EQ(GetTextSettingsPageTitle(4, 0), L"");
-}
-
 struct FmCase
 {
     int region;
