@@ -227,9 +227,26 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
         reply[kHidReplyFirstData] = iface.knobs.readyFlag;
         break;
     case kHidCmdStartSection:
-    case kHidCmdSectionData:
+        iface.openSection = group;
+        iface.sections[group].clear();
+        break;
+    case kHidCmdSectionData: {
+        const std::size_t length = (static_cast<std::size_t>(request[2]) << 8) | request[3];
+        if (iface.openSection < 0 || length > kHidMaxDataPerReport) {
+            status = kStatusFailure;
+            break;
+        }
+        std::vector<unsigned char>& data = iface.sections[iface.openSection];
+        data.insert(data.end(), request + kHidRequestWords, request + kHidRequestWords + length);
+        break;
+    }
     case kHidCmdEndSection:
+        if (iface.openSection < 0) status = kStatusFailure;
+        iface.openSection = -1;
+        break;
     case kHidCmdFinish:
+        ++iface.finishCount;
+        break;
     case kHidCmdCameraStep1:
     case kHidCmdCameraStep2:
     case kHidCmdTwoChipAfterVersion:

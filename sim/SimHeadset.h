@@ -50,6 +50,11 @@ public:
     unsigned char address[6] = {};                // reply bytes 3..8 of command 0x02
     std::map<int, std::vector<std::uint16_t>> groups;
     std::map<int, int> storeCount;  // command 0x11 per group
+    // Firmware sections received: 0x05 opens one (id in byte 2), 0x06 adds
+    // its data (length in bytes 2 and 3), 0x07 closes it; 0x08 counts finishes.
+    std::map<int, std::vector<unsigned char>> sections;
+    int openSection = -1;
+    int finishCount = 0;
     // Product ids with which the unit comes back after 0x0E and 0x50.
     int productIdAfterLeave = 0;    // 0: the same
     int productIdAfterLoaderRestart = 0x3120;

@@ -75,11 +75,16 @@ TEST_F(HidChannelTest, SplitWriteAndReadFollowTheSameBusyRule)
     request[1] = kHidCmdSectionData;
     request[2] = 0x03;
     request[3] = 0xFB;
+    HidCommandFrame start;
+    start.Begin(kHidCmdStartSection, 1);
+    ASSERT_TRUE(start.Send(&channel));
+    sim.ClearLog();
     EXPECT_TRUE(WriteHidReport(&channel, request.data()));
     EXPECT_TRUE(ReadHidStatus(&channel));
     EXPECT_EQ(sim.CountLog(SimLogKind::Read), 4);
     ASSERT_EQ(sim.Requests(0x3112).size(), 1u);
     EXPECT_EQ(sim.Requests(0x3112)[0], request);
+    EXPECT_EQ(unit.sections[1].size(), 0x3FBu);
 
     unit.knobs.finalStatus = 2;
     EXPECT_TRUE(WriteHidReport(&channel, request.data()));
@@ -327,6 +332,40 @@ TEST_F(HidChannelTest, LeavingTheBusAndComingBackAfterAWhile)
     EXPECT_TRUE(frame.Send(&back));
     CloseHidHandle(&channel);
     CloseHidHandle(&back);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(HidChannelTest, SectionDataGoesInPiecesOfAtMost1019Bytes)
+{
+    SimHidInterface& unit = sim.AddInterface(0x3118);
+    unit.knobs.busyReplies = 1;
+    HidHandle channel = OpenHidInterface(0x3118);
+    std::vector<unsigned char> section(2500);
+    for (std::size_t i = 0; i < section.size(); ++i) section[i] = static_cast<unsigned char>(i * 7);
+
+    HidCommandFrame frame;
+    frame.Begin(kHidCmdStartSection, 3);
+    ASSERT_TRUE(frame.Send(&channel));
+    for (std::size_t at = 0; at < section.size(); at += kHidMaxDataPerReport) {
+        const std::size_t n = std::min(kHidMaxDataPerReport, section.size() - at);
+        frame.Begin(kHidCmdSectionData, static_cast<int>(n >> 8));
+        frame.request[3] = static_cast<unsigned char>(n & 0xFF);
+        std::copy(section.begin() + at, section.begin() + at + n, frame.request + 4);
+        ASSERT_TRUE(WriteHidReport(&channel, frame.request));
+        ASSERT_TRUE(ReadHidStatus(&channel));
+    }
+    frame.Begin(kHidCmdEndSection);
+    ASSERT_TRUE(frame.Send(&channel));
+    EXPECT_EQ(unit.sections[3], section);
+
+    // Data outside an open section is refused.
+    frame.Begin(kHidCmdSectionData, 0);
+    frame.request[3] = 10;
+    EXPECT_FALSE(frame.Send(&channel));
+    CloseHidHandle(&channel);
 }
 
 }  // namespace
