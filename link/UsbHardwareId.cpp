@@ -50,3 +50,31 @@ bool CountDfuFamilyDevice(const char* bytes, std::size_t size, int* productIds, 
     ++*count;
     return true;
 }
+
+void ParseDfuDevicePath(const std::wstring& path, int* vendorId, int* productId)
+{
+    *vendorId = 0;
+    *productId = 0;
+    std::wstring text = path;
+    for (wchar_t& c : text) {
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    }
+    const std::size_t vid = text.find(L"VID_");
+    if (vid == std::wstring::npos || vid == 0) return;
+    const std::size_t digits = 4;
+    auto hexAt = [&](std::size_t at) {
+        return static_cast<int>(ReadHexPrefix(text.c_str() + at, std::min(digits, text.size() - at)));
+    };
+    *vendorId = hexAt(vid + 4);
+    const std::size_t pid = text.find(L"PID_", vid + 4);
+    if (pid != std::wstring::npos) *productId = hexAt(pid + 4);
+}
+
+bool IsDfuFamilyDevicePath(const std::wstring& path, int* productId)
+{
+    int vendorId = 0;
+    int id = 0;
+    ParseDfuDevicePath(path, &vendorId, &id);
+    if (productId != nullptr) *productId = id;
+    return vendorId == kMakerUsbVendorId && IsDfuFamilyProductId(id);
+}

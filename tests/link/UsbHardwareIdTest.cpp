@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include <string>
 #include <vector>
 
@@ -54,6 +56,41 @@ TEST(UsbHardwareId, ParsingStaysWithinTheReportedBytes)
     EXPECT_FALSE(ParseUsbHardwareId(nullptr, 10, &vid, &pid));
     const std::string noPid = Multi({"USB\\VID_2B4E"});
     EXPECT_FALSE(ParseUsbHardwareId(noPid.data(), noPid.size(), &vid, &pid));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(UsbHardwareId, DfuLibraryPaths)
+{
+    struct Case {
+        const wchar_t* path;
+        int vendorId;
+        int productId;
+        bool family;
+    };
+    const Case cases[] = {
+        {L"\\\\?\\usb#vid_2b4e&pid_a011#6&1&0&1#{a5dcbf10-6530-11d2-901f-00c04fb951ed}", 0x2B4E, 0xA011, true},
+        {L"\\\\?\\USB#VID_2B4E&PID_2020#1", 0x2B4E, 0x2020, true},
+        {L"\\\\?\\USB#VID_2B4E&PID_2030#1", 0x2B4E, 0x2030, false},
+        {L"\\\\?\\USB#VID_0A12&PID_2020#1", 0x0A12, 0x2020, false},
+        {L"VID_2B4E&PID_2020", 0, 0, false},           // marker at the very start
+        {L"\\\\?\\USB#PID_2020&VID_2B4E#1", 0x2B4E, 0, false},  // PID_ only counts behind VID_
+        {L"\\\\?\\USB#VID_2B4E&PID_20", 0x2B4E, 0x20, false},   // the text ends early
+        {L"\\\\?\\USB#VID_", 0, 0, false},
+        {L"", 0, 0, false},
+        {L"\\\\?\\USB#VID_2B4E1&PID_2010", 0x2B4E, 0x2010, true},  // four characters only
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.path, c.path + std::wcslen(c.path)));
+        int vid = -1;
+        int pid = -1;
+        ParseDfuDevicePath(c.path, &vid, &pid);
+        EXPECT_EQ(vid, c.vendorId);
+        EXPECT_EQ(pid, c.productId);
+        EXPECT_EQ(IsDfuFamilyDevicePath(c.path, nullptr), c.family);
+    }
 }
 
 }  // namespace
