@@ -4,6 +4,7 @@
 
 #include "app/MainDialog.h"
 #include "device/ModelCatalogue.h"
+#include "link/HidDeviceSeam.h"
 #include "res/resource.h"
 #include "text/SharedWords.h"
 #include "text/StatusWords.h"
@@ -93,8 +94,8 @@ CUpdaterDlg::CUpdaterDlg(CWnd* parent)
     : CDialog(IDD_UPDATER_DIALOG, parent),
       m_page(0),
       m_recognized(0),
-      m_hidPrimary(INVALID_HANDLE_VALUE),
-      m_hidSecondary(INVALID_HANDLE_VALUE),
+      m_hidPrimary(nullptr),
+      m_hidSecondary(nullptr),
       m_settingsPageCount(0),
       m_settingsPages{0, 0, 0},
       m_settingsPageIndex(0),
@@ -112,8 +113,8 @@ CUpdaterDlg::CUpdaterDlg(CWnd* parent)
 {
     m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                           : ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
-    m_hidPrimary = INVALID_HANDLE_VALUE;
-    m_hidSecondary = INVALID_HANDLE_VALUE;
+    m_hidPrimary = nullptr;
+    m_hidSecondary = nullptr;
     // A bitmap that fails to load is not reported: the window goes on without it.
     m_bitmapWindowBackground.LoadBitmap(IDB_WINDOW_BACKGROUND);
     m_bitmapPageBackground.LoadBitmap(IDB_PAGE_BACKGROUND);
@@ -320,14 +321,11 @@ int CUpdaterDlg::FindSettingsPageIndex(int page) const
     return -1;
 }
 
+// The channels are closed through the seam that opened them.
 void CUpdaterDlg::ResetDeviceHandles()
 {
-    if (m_hidPrimary != INVALID_HANDLE_VALUE && m_hidPrimary != nullptr)
-        ::CloseHandle(m_hidPrimary);
-    if (m_hidSecondary != INVALID_HANDLE_VALUE && m_hidSecondary != nullptr)
-        ::CloseHandle(m_hidSecondary);
-    m_hidPrimary = INVALID_HANDLE_VALUE;
-    m_hidSecondary = INVALID_HANDLE_VALUE;
+    CloseHidHandle(&m_hidPrimary);
+    CloseHidHandle(&m_hidSecondary);
 }
 
 int CUpdaterDlg::IsTargetDevice(int productId) const

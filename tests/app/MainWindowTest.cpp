@@ -7,7 +7,9 @@
 
 #include "app/MainDialog.h"
 #include "app/UpdaterDlg.h"
+#include "link/HidChannel.h"
 #include "res/resource.h"
+#include "sim/SimHeadset.h"
 
 namespace {
 
@@ -172,6 +174,28 @@ TEST(MainWindow, CloseIsRefusedWhileBusy)
         ClickClose(dialog);
     });
     EXPECT_EQ(IDOK, result);
+}
+
+TEST(MainWindow, ClosingClosesTheUnitsChannels)
+{
+    InitControls();
+    SimHeadset sim;
+    sim.Install();
+    sim.AddHidPairUnit();
+    CUpdaterDlg dialog;
+    const INT_PTR result = RunModal(dialog, [&] {
+        PumpUntil(dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 3000);
+        dialog.m_hidPrimary = OpenHidInterface(0x2030);
+        dialog.m_hidSecondary = OpenHidInterface(0x2040);
+        EXPECT_NE(nullptr, dialog.m_hidPrimary);
+        EXPECT_NE(nullptr, dialog.m_hidSecondary);
+        EXPECT_EQ(2, sim.OpenHandleCount());
+        ClickClose(dialog);
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(0, sim.OpenHandleCount());
+    EXPECT_EQ(nullptr, dialog.m_hidPrimary);
+    EXPECT_EQ(nullptr, dialog.m_hidSecondary);
 }
 
 TEST(MainWindow, PagesReachTheMainWindowAsTheirGrandparent)
