@@ -10,6 +10,7 @@
 #include "settings/DialogDeviceSetting.h"
 #include "settings/DialogDeviceSettingSecond.h"
 #include "settings/DialogDeviceSettingSpeedDial.h"
+#include "standins/DFUEngine.h"
 #include "text/UiLanguageRow.h"
 
 constexpr int kSkinBrushCount = 5;
@@ -17,10 +18,15 @@ constexpr int kSkinBrushCount = 5;
 // The manager's single main window: owns the state every page reads and
 // writes, the live record of the recognised headset, the skin, the frame's
 // controls and the seven pages, shown one at a time in the page area.
-class CUpdaterDlg : public CDialog {
+class CUpdaterDlg : public CDialog, public DFUEngine::Callback {
 public:
     explicit CUpdaterDlg(CWnd* parent = nullptr);
     ~CUpdaterDlg() override;
+
+    // No engine ever reports to the main window; the pages own their engines.
+    void Notify(int, const DFUEngine::Status&) override {}
+    void Progress(int, const DFUEngine::Status&) override {}
+    void Complete(int, const DFUEngine::Status&) override {}
 
     // Page switches and the frame.
     void ShowDeviceSelectionPage();

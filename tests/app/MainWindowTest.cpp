@@ -156,6 +156,19 @@ TEST(MainWindow, StartsWithTitleMenuAndHiddenPagesThenShowsPageOne)
     EXPECT_EQ(nullptr, dialog.m_hWnd);
 }
 
+TEST(MainWindow, ClosingBeforeTheFirstPageShowsTakesTheNormalPath)
+{
+    InitControls();
+    CUpdaterDlg dialog;
+    int pageAtClose = -1;
+    const INT_PTR result = RunModal(dialog, [&] {
+        pageAtClose = dialog.m_page;
+        ClickClose(dialog);
+    });
+    EXPECT_EQ(0, pageAtClose);
+    EXPECT_EQ(IDOK, result);
+}
+
 TEST(MainWindow, CloseIsRefusedWhileBusy)
 {
     InitControls();
