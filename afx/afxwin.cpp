@@ -648,7 +648,13 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 const AFX_MSGMAP* CWnd::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, AfxSig_end, nullptr}};
+    // Every window hands owner-draw and colour requests it does not handle
+    // itself to the control that asked (reflection).
+    typedef CWnd ThisClass;
+    static const AFX_MSGMAP_ENTRY entries[] = {
+        ON_WM_DRAWITEM()
+        ON_WM_CTLCOLOR()
+        {0, 0, 0, 0, AfxSig_end, nullptr}};
     static const AFX_MSGMAP map = {nullptr, &entries[0]};
     return &map;
 }

@@ -40,4 +40,5 @@ if grep -q "wine: Unhandled" "$out.log" 2>/dev/null; then
   cat "$out.log" >&2
   rc=1
 fi
+[ $rc -ne 0 ] || rm -f "$out.log"
 exit $rc
