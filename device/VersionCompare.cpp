@@ -81,8 +81,13 @@ int CompareVersion4(int a, int b, int c, int d, int e, int f, int g, int h, int 
     const int result = CompareVersion2(a, b, e, f);
     if (result != 0)
         return result;
-    if (c != g)
-        return KindRank(c) > KindRank(g) ? 1 : -1;
+    // Kinds come from unit replies and server texts; two unknown kinds can
+    // share a rank (a kind of -1 ranks with a release candidate), and then
+    // the builds decide, so that swapping the versions always flips the sign.
+    const int rank = KindRank(c);
+    const int rank2 = KindRank(g);
+    if (rank != rank2)
+        return rank > rank2 ? 1 : -1;
     if (d > h)
         return 1;
     if (d < h)

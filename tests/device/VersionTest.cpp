@@ -52,6 +52,30 @@ TEST(CompareVersion4, OrdersReleaseCandidatesBuildsAndCameraVersions)
     }
 }
 
+TEST(CompareVersion4, SwappingTheVersionsFlipsTheSign)
+{
+    // Kinds from outside the known three included: -1 shares the release
+    // candidate's rank, so neither of two such versions may claim to be older.
+    const int kinds[] = {-1, 0, 1, 2, 3};
+    const int builds[] = {0, 4};
+    for (int kindFirst : {0, 1}) {
+        for (int c : kinds) {
+            for (int g : kinds) {
+                for (int d : builds) {
+                    for (int h : builds) {
+                        SCOPED_TRACE(testing::Message() << "kinds " << c << "/" << g << " builds " << d << "/" << h
+                                                        << " kindFirst " << kindFirst);
+                        EXPECT_EQ(Sign(CompareVersion4(3, 1, c, d, 3, 1, g, h, kindFirst)),
+                                  -Sign(CompareVersion4(3, 1, g, h, 3, 1, c, d, kindFirst)));
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(1, Sign(CompareVersion4(3, 1, -1, 5, 3, 1, 1, 2, 0)));
+    EXPECT_EQ(-1, Sign(CompareVersion4(3, 1, 1, 2, 3, 1, -1, 5, 0)));
+}
+
 TEST(CompareVersion2, ReturnsTheFirstDifferenceWithoutOverflow)
 {
     EXPECT_EQ(3, CompareVersion2(5, 0, 2, 9));
