@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <climits>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -293,6 +295,124 @@ TEST(DeviceConfigIsModified, ConfigWordCountsForEveryTrackedCatalogueProduct)
             ++tracked;
     }
     EXPECT_EQ(106, tracked);
+}
+
+bool Listed(std::initializer_list<int> ids, int product)
+{
+    return std::find(ids.begin(), ids.end(), product) != ids.end();
+}
+
+// Every catalogue product (and one unknown id) against the product lists of
+// the change test, written out as the model knowledge gives them.
+TEST(DeviceConfigIsModified, WordGroupsAndFmBlockOfEveryCatalogueProduct)
+{
+    const std::initializer_list<int> basicOnly = {0x4210, 0x4310, 0x4350, 0x4330, 0x4430, 0x4510, 0x4530, 0x4610,
+                                                  0x2030, 0x4410, 0x3116, 0x3118, 0x3124, 0x3126, 0x3110, 0x3112,
+                                                  0x3114};
+    const std::initializer_list<int> basic = {0x6010, 0x6018, 0x6012, 0x6014, 0x6016, 0x6026};
+    const std::initializer_list<int> camera = {0x5510};
+    const std::initializer_list<int> smartVolume = {0x5622, 0x5624, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420,
+                                                    0x5418, 0x5416};
+    const std::initializer_list<int> vox = {0x5520, 0x5526, 0x5720, 0x6400, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420,
+                                            0x5418, 0x5416, 0x6020, 0x6022, 0x6024, 0x6010, 0x6018, 0x6012, 0x6014,
+                                            0x6016, 0x6026};
+    const std::initializer_list<int> voxFrom1_1 = {0x5622, 0x5624, 0x5623};
+    const std::initializer_list<int> fmTen = {
+        0x4D15, 0x4D45, 0x4D65, 0x4D85, 0x5040, 0x5050, 0x4210, 0x4310, 0x4350, 0x4330, 0x4430, 0x4510,
+        0x4530, 0x4610, 0x2030, 0x4410, 0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5510, 0x5580, 0x5570,
+        0x5520, 0x5526, 0x5720, 0x5530, 0x5532, 0x5550, 0x3116, 0x3118, 0x3124, 0x3126, 0x3110, 0x3112,
+        0x3114, 0x5710, 0x5623, 0x5622, 0x5624, 0x5524, 0x5536, 0x5522, 0x3030, 0x3050, 0x3060, 0x3040,
+        0x6210, 0x6400, 0x5910, 0x5920, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
+    const std::initializer_list<int> fmSix = {0x6010, 0x6018, 0x6012, 0x6014, 0x6016, 0x6026};
+
+    std::vector<int> products;
+    const ModelNameTableView table = ModelNameTable();
+    for (std::size_t i = 0; i < table.count; ++i)
+        products.push_back(table.rows[i].productId);
+    products.push_back(0x9999);
+
+    for (int product : products) {
+        for (int minor : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << std::hex << product << std::dec << " firmware 1." << minor);
+            DeviceConfig live;
+            live.m_modelCode = product;
+            live.m_firmwareVersion = DeviceVersion{1, minor, 0, 0, 0};
+            const auto modifiedBy = [&live](const std::function<void(DeviceConfig&)>& change, int fmFlag) {
+                DeviceConfig working;
+                working.CopyFrom(live, 1);
+                change(working);
+                return live.IsModified(working, fmFlag);
+            };
+            const bool voxCounts = Listed(vox, product) || (minor >= 1 && Listed(voxFrom1_1, product));
+            EXPECT_EQ(Listed(basic, product) || Listed(basicOnly, product) ? 1 : 0,
+                      modifiedBy([](DeviceConfig& r) { r.m_settings[4] += 1; }, 1)) << "basic word";
+            EXPECT_EQ(Listed(camera, product) ? 1 : 0,
+                      modifiedBy([](DeviceConfig& r) { r.m_settings[11] += 1; }, 1)) << "camera word";
+            EXPECT_EQ(voxCounts ? 1 : 0,
+                      modifiedBy([](DeviceConfig& r) { r.m_settings[15] += 1; }, 1)) << "VOX word";
+            EXPECT_EQ(Listed(smartVolume, product) ? 1 : 0,
+                      modifiedBy([](DeviceConfig& r) { r.m_settings[17] += 1; }, 1)) << "smart volume word";
+            EXPECT_EQ(0, modifiedBy([](DeviceConfig& r) { r.m_settings[25] += 1; }, 1)) << "word 25";
+            EXPECT_EQ(Listed(fmTen, product) || Listed(fmSix, product) ? 1 : 0,
+                      modifiedBy([](DeviceConfig& r) { r.m_fmPresets[5] = 9000; }, 1)) << "sixth preset";
+            EXPECT_EQ(Listed(fmTen, product) ? 1 : 0,
+                      modifiedBy([](DeviceConfig& r) { r.m_fmPresets[6] = 9000; }, 1)) << "seventh preset";
+            EXPECT_EQ(Listed(fmTen, product) || Listed(fmSix, product) ? 1 : 0,
+                      modifiedBy([](DeviceConfig& r) { r.m_fmRegion = 4; }, 1)) << "FM region";
+            EXPECT_EQ(0, modifiedBy([](DeviceConfig& r) { r.m_fmRegion = 4; }, 0)) << "FM region, FM flag 0";
+        }
+    }
+}
+
+// Every catalogue product (and one unknown id) against the configuration
+// word's product groups.
+TEST(DeviceConfigBuildConfigWord, GroupBitsOfEveryCatalogueProduct)
+{
+    const std::initializer_list<int> groupA = {
+        0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5510, 0x5580, 0x5570, 0x5520, 0x5526, 0x5720, 0x5530, 0x5532,
+        0x5550, 0x5710, 0x5623, 0x5622, 0x5624, 0x5524, 0x5536, 0x5522, 0x6210, 0x6400, 0x5910, 0x5920, 0x5560,
+        0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416, 0x6010, 0x6018, 0x6012, 0x6014, 0x6016, 0x6026};
+    const std::initializer_list<int> groupB = {
+        0x5530, 0x5532, 0x5580, 0x5570, 0x5550, 0x5526, 0x5720, 0x5710, 0x5623, 0x5622, 0x5624, 0x6210, 0x6400,
+        0x5910, 0x5920, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416, 0x6010, 0x6018, 0x6012, 0x6014,
+        0x6016, 0x6026};
+    const std::initializer_list<int> hdIntercomFrom1_1 = {0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5510, 0x5520};
+    const std::initializer_list<int> groupC = {
+        0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x3030, 0x3050, 0x3060, 0x3040, 0x5524, 0x5536, 0x5522, 0x5526,
+        0x5720, 0x5710, 0x5910, 0x5920, 0x5530, 0x5532, 0x5520, 0x5510, 0x5580, 0x5570, 0x5550, 0x6210, 0x6400,
+        0x5622, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
+    const std::initializer_list<int> groupD = {
+        0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x6210, 0x5623, 0x6400, 0x5622, 0x5624, 0x5410, 0x5560, 0x5412,
+        0x5414, 0x5420, 0x5418, 0x5530, 0x5510, 0x5580, 0x5570, 0x5520, 0x5526, 0x5524, 0x5550, 0x5416};
+    const std::initializer_list<int> routecue = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024,
+                                                 0x6026};
+
+    std::vector<int> products;
+    const ModelNameTableView table = ModelNameTable();
+    for (std::size_t i = 0; i < table.count; ++i)
+        products.push_back(table.rows[i].productId);
+    products.push_back(0x9999);
+
+    for (int product : products) {
+        for (int minor : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << std::hex << product << std::dec << " firmware 1." << minor);
+            const auto wordOf = [product, minor](int index) {
+                DeviceConfig record;
+                record.m_modelCode = product;
+                record.m_firmwareVersion = DeviceVersion{1, minor, 0, 0, 0};
+                record.m_settings[index] = 1;
+                return record.BuildConfigWord();
+            };
+            const bool hdIntercom = Listed(groupB, product) || (minor >= 1 && Listed(hdIntercomFrom1_1, product));
+            EXPECT_EQ(Listed(groupA, product) ? 0x0400 : 0, wordOf(18)) << "audio boost";
+            EXPECT_EQ(hdIntercom ? 0x0800 : 0, wordOf(19)) << "HD intercom";
+            EXPECT_EQ(Listed(groupC, product) ? 0x1000 : 0, wordOf(20)) << "FM station guide";
+            EXPECT_EQ(Listed(routecue, product) ? 0 : 0x2000, wordOf(21)) << "HD voice";
+            EXPECT_EQ(Listed(routecue, product) ? 0x2000 : 0, wordOf(24)) << "Routecue";
+            EXPECT_EQ(Listed(groupD, product) ? 0x4000 : 0, wordOf(22)) << "audio source priority";
+            EXPECT_EQ(Listed(groupD, product) ? 0x8000 : 0, wordOf(23)) << "Layertone";
+        }
+    }
 }
 
 struct ConfigWordCase {
