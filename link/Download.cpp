@@ -13,7 +13,6 @@ namespace {
 
 constexpr UINT kPieceSize = 1024;
 constexpr std::size_t kMemoryGrowth = 10240;
-constexpr int kPiecesPerProgressStep = 100;
 // A server that accepts the connection and then says nothing must not hold
 // a download (or the UI thread that fetches the lists) for ever.
 constexpr DWORD kServerTimeoutMs = 30000;
@@ -99,10 +98,9 @@ int DownloadToFile(CStdioFile& file, const CString& filePath, DownloadProgress* 
     const CString partial = filePath + kPartialSuffix;
     CFile out;
     if (!out.Open(partial, CFile::typeBinary | CFile::modeCreate | CFile::modeWrite)) return kDownloadFileError;
-    if (progress != nullptr) progress->m_total = kDownloadProgressTotal;
+    DownloadProgressPublisher publisher(progress);
 
     int total = 0;
-    int counter = 0;
     int result = 0;
     char piece[kPieceSize];
     for (;;) {
@@ -117,16 +115,7 @@ int DownloadToFile(CStdioFile& file, const CString& filePath, DownloadProgress* 
             break;
         }
         total += static_cast<int>(n);
-        if (progress != nullptr) {
-            if (counter > kPiecesPerProgressStep) {
-                counter = 0;
-                // Full progress means "complete", so a body as large as the
-                // preset total must not show it before the end.
-                progress->m_done = total < progress->m_total ? total : progress->m_total - 1;
-            } else {
-                ++counter;
-            }
-        }
+        publisher.PieceWritten(total);
     }
     if (result == 0 && !out.Flush()) result = kDownloadFileError;
     out.Close();
@@ -138,7 +127,7 @@ int DownloadToFile(CStdioFile& file, const CString& filePath, DownloadProgress* 
         DeleteFileW(partial);
         return result;
     }
-    if (progress != nullptr) progress->m_done = progress->m_total.load();
+    publisher.Finished();
     return total;
 }
 

@@ -1,17 +1,9 @@
 #pragma once
 // Fetching one URL into memory or into a file (Windows only).
 
-#include <atomic>
-
 #include "afx/afxstr.h"
+#include "link/DownloadProgress.h"
 
-// Written by the downloading thread, polled by the UI thread.
-struct DownloadProgress {
-    std::atomic<int> m_total{0};  // the preset 0x6400000 once a file transfer begins
-    std::atomic<int> m_done{0};   // bytes so far; m_total once the file is complete
-};
-
-constexpr int kDownloadProgressTotal = 0x6400000;
 constexpr int kDownloadFailed = -1;      // URL not opened, HTTP error status, or transfer broken off
 constexpr int kDownloadFileError = -2;   // target file not created or not replaced
 
