@@ -82,7 +82,9 @@ SimDfuDevice& SimDfuChip::AddDevice(int productId)
     char text[160];
     std::snprintf(text, sizeof text, "CSR DFU device %d", index + 1);
     device->name = Widen(text);
-    std::snprintf(text, sizeof text, "\\\\?\\usb#vid_%04x&pid_%04x#6&3a1f%04x&0&%d#{a5dcbf10-6530-11d2-901f-00c04fb951ed}",
+    // The library's path text carries the markers in upper case, each before
+    // four hexadecimal digits.
+    std::snprintf(text, sizeof text, "\\\\?\\USB#VID_%04X&PID_%04X#6&3a1f%04x&0&%d#{a5dcbf10-6530-11d2-901f-00c04fb951ed}",
                   device->vendorId & 0xFFFF, productId & 0xFFFF, index & 0xFFFF, index + 1);
     device->path = Widen(text);
     device->plans[0] = Plan(DFUEngine::stepReconfigure, {DFUEngine::activityTransfer});

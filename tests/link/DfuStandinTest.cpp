@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <cwctype>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -80,6 +81,14 @@ TEST_F(DfuStandinChip, EnumerateConnectAndReadAndWriteKeys)
     std::vector<std::wstring> paths;
     for (const std::wstring& name : listed) {
         CStringX path = DFUTransportUSB::PathInternal(name.c_str());
+        // As the callers read it: "VID_" and "PID_", each before four hex digits.
+        const std::wstring raw(static_cast<const wchar_t*>(path));
+        for (const wchar_t* marker : {L"VID_", L"PID_"}) {
+            const std::size_t at = raw.find(marker);
+            ASSERT_NE(at, std::wstring::npos) << std::string(raw.begin(), raw.end());
+            ASSERT_LE(at + 8, raw.size());
+            for (std::size_t i = at + 4; i < at + 8; ++i) EXPECT_TRUE(std::iswxdigit(raw[i])) << i;
+        }
         CStringX canonical = Device::Canonicalise(path, true);
         const std::wstring text(canonical.GetBuffer(), canonical.GetLength());
         EXPECT_NE(text.find(L"VID_2B4E"), std::wstring::npos) << std::string(text.begin(), text.end());
