@@ -126,6 +126,24 @@ TEST_F(DeviceFindersTest, TwoChipLoaderInterfaceTakesTheDefaultVersionWithoutARe
     EXPECT_TRUE(sim.Requests(kTwoChipProductIdLoader).empty());
 }
 
+TEST_F(DeviceFindersTest, TwoChipSecondarySlotThatHeldAChannelHasItClosed)
+{
+    // Both slots still hold channels of an earlier search: the primary stays,
+    // the interface found goes to the secondary and the old one is closed.
+    SimHidInterface& old = sim.AddInterface(kTwoChipProductIdA);
+    primary = OpenHidInterface(kTwoChipProductIdA);
+    secondary = OpenHidInterface(kTwoChipProductIdA);
+    ASSERT_NE(secondary, nullptr);
+    const HidHandle earlierPrimary = primary;
+    old.path = SimHeadset::MakePath(0x845E, kTwoChipProductIdA, 60);  // no longer the maker's
+    sim.AddInterface(kTwoChipProductIdB);
+    DeviceVersion firmware, chip1, chip2;
+    EXPECT_EQ(FindTwoChipDevice(&primary, &secondary, firmware, chip1, chip2), 1);
+    EXPECT_EQ(primary, earlierPrimary);
+    EXPECT_EQ(sim.OpenHandleCount(), 2);
+    EXPECT_EQ(sim.Requests(kTwoChipProductIdB).size(), 2u);
+}
+
 TEST_F(DeviceFindersTest, TwoChipFailingVersionStillCounts)
 {
     SimHidInterface& a = sim.AddInterface(kTwoChipProductIdA);

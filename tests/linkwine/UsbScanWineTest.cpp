@@ -89,9 +89,16 @@ TEST(UsbScanWine, StoresNoMoreThanTheCapacity)
     usb.Plant(L"VID_2B4E&PID_A020", L"c", {L"USB\\VID_2B4E&PID_A020&REV_0100"});
     int ids[3] = {-1, -1, -7};
     EXPECT_EQ(FindUsbDfuDevices(ids, 2), 3);
-    EXPECT_NE(ids[0], -1);
-    EXPECT_NE(ids[1], -1);
+    // Two different planted ids are stored, the third place is not touched.
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(ids[i] == 0x2010 || ids[i] == 0x2020 || ids[i] == 0xA020) << std::hex << ids[i];
+    }
+    EXPECT_NE(ids[0], ids[1]);
     EXPECT_EQ(ids[2], -7);
+    int one[2] = {-1, -1};
+    EXPECT_EQ(FindUsbDfuDevices(one, 1), 3);
+    EXPECT_EQ(one[0], ids[0]);
+    EXPECT_EQ(one[1], -1);
     EXPECT_EQ(FindUsbDfuDevices(nullptr, 0), 3);
 }
 
