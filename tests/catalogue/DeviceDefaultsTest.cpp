@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -165,6 +166,188 @@ TEST(BasicDefaults, FirmwareBandsAtTheirEdges)
         DeviceConfig defaults;
         MakeBasicDefaults(defaults, UnitRecord(c.productId, c.firmware));
         ExpectDefaults(defaults, c);
+    }
+}
+
+// The factory table as the model knowledge writes it, one line per firmware
+// band; an empty product list continues the products of the line above.
+struct Band
+{
+    bool any;
+    DeviceVersion from;
+};
+
+const Band kAnyBand{true, {}};
+
+Band From(int major, int minor)
+{
+    return {false, Fw(major, minor)};
+}
+
+Band FromBuild(int major, int minor, int build)
+{
+    return {false, Fw(major, minor, 2, build)};
+}
+
+constexpr int kGain = -1;    // radio transmit gain, beside the settings words
+constexpr int kTimeout = -2; // audio channel time-out
+
+struct FactoryRow
+{
+    std::vector<int> products;
+    Band band;
+    const char* options;
+    std::map<int, int> words;
+    Fm fm;
+};
+
+const std::vector<FactoryRow>& FactoryTable()
+{
+    static const std::vector<FactoryRow> rows = {
+        {{0x0000, 0x3010, 0x3020, 0x3500, 0x5310, 0x5320, 0x5330, 0x5345}, kAnyBand, "..........", {}, kFmKept},
+        {{0x2010, 0x2011, 0x2110, 0x2210, 0x2310, 0x4010, 0x4020, 0x4030}, kAnyBand, "1.0..1....", {}, kFmKept},
+        {{0x2020}, kAnyBand, "100..1.0..", {}, kFmKept},
+        {{}, From(1, 1), "100..1.00.", {}, kFmKept},
+        {{0x2030, 0x4310, 0x4330, 0x4350, 0x4410, 0x4430, 0x4510, 0x4530, 0x4610}, kAnyBand, "..........", {{0, 5}, {1, 3}, {2, 0xED21}, {3, 2}}, Fm{true, 0, 10, 0}},
+        {{0x3030, 0x3040, 0x3050, 0x3060}, kAnyBand, "...0....0.", {{20, 1}}, Fm{true, 0, 10, 0}},
+        {{0x3110, 0x3116, 0x3118, 0x3124, 0x3126}, kAnyBand, "..........", {{0, 0x1C21}, {1, 0x583}}, Fm{true, 0, 10, 0}},
+        {{0x3112, 0x3114}, kAnyBand, "..........", {{0, 0x1C21}, {1, 0x583}, {2, 0x66}}, Fm{true, 0, 10, 0}},
+        {{0x4021, 0x6430}, kAnyBand, "1.........", {}, kFmKept},
+        {{0x4040}, kAnyBand, "100..1.00.", {}, kFmKept},
+        {{0x4110, 0x4111}, kAnyBand, "100..1....", {}, kFmKept},
+        {{0x4120}, kAnyBand, "100..1.000", {}, kFmKept},
+        {{0x4210}, kAnyBand, "..........", {{0, 5}, {1, 3}, {2, 0xEC00}}, Fm{true, 0, 10, 0}},
+        {{}, From(1, 1), "..........", {{0, 5}, {1, 3}, {2, 0xEC00}, {3, 3}}, Fm{true, 1, 10, 0}},
+        {{}, From(1, 2), "..........", {{0, 5}, {1, 3}, {2, 0xED80}, {3, 3}}, Fm{true, 1, 10, 0}},
+        {{}, From(1, 5), "..........", {{0, 5}, {1, 3}, {2, 0xEDA0}, {3, 3}}, Fm{true, 1, 10, 0}},
+        {{}, From(1, 6), "..........", {{0, 5}, {1, 3}, {2, 0xED20}, {3, 2}}, Fm{true, 1, 10, 0}},
+        {{0x4D05, 0x4D35, 0x4D55}, kAnyBand, "1.0.1.....", {}, kFmKept},
+        {{}, From(1, 2), "1.0..1....", {}, kFmKept},
+        {{}, From(2, 0), "1.0..1.0..", {}, kFmKept},
+        {{0x4D10, 0x4D30, 0x4D40}, kAnyBand, "000.......", {}, kFmKept},
+        {{}, From(4, 0), "100.1.....", {}, kFmKept},
+        {{}, From(4, 1), "100.111...", {}, kFmKept},
+        {{}, From(4, 2), "100..11...", {}, kFmKept},
+        {{}, From(5, 0), "100..110..", {}, kFmKept},
+        {{0x4D15, 0x4D45, 0x4D65}, kAnyBand, "1.0.1.....", {}, Fm{true, 0, 10, 0}},
+        {{}, From(1, 2), "1.0..1....", {}, Fm{true, 0, 10, 0}},
+        {{}, From(2, 0), "1.0..1.0..", {}, Fm{true, 0, 10, 0}},
+        {{0x4D20, 0x4D50, 0x5010, 0x5020, 0x5030, 0x5060, 0x5061, 0x5070, 0x5080}, kAnyBand, "000.......", {}, kFmKept},
+        {{}, From(4, 0), "100.1.....", {}, kFmKept},
+        {{}, From(4, 1), "100.11....", {}, kFmKept},
+        {{}, From(4, 2), "100..1....", {}, kFmKept},
+        {{}, From(5, 0), "100..1.0..", {}, kFmKept},
+        {{0x4D21}, kAnyBand, ".......1..", {}, kFmKept},
+        {{0x4D75, 0x5011}, kAnyBand, "100..1.0..", {}, kFmKept},
+        {{0x4D85}, kAnyBand, "1.0..1.0..", {}, Fm{true, 0, 10, 0}},
+        {{0x5040, 0x5050}, kAnyBand, "000.......", {}, Fm{true, 0, 10, 0}},
+        {{}, From(4, 0), "100.1.....", {}, Fm{true, 0, 10, 0}},
+        {{}, From(4, 1), "100.11....", {}, Fm{true, 0, 10, 0}},
+        {{}, From(4, 2), "100..1....", {}, Fm{true, 0, 10, 0}},
+        {{}, From(5, 0), "100..1.0..", {}, Fm{true, 0, 10, 0}},
+        {{0x5210}, kAnyBand, "..........", {{kGain, 15}, {kTimeout, 5}}, kFmKept},
+        {{0x5410}, kAnyBand, "1..0...0..", {{14, 3}, {16, 0}, {17, 0}, {18, 1}, {23, 0}}, kFmKept},
+        {{}, From(1, 1), "1..0...0..", {{14, 3}, {16, 0}, {17, 0}, {18, 1}, {21, 0}, {23, 0}}, kFmKept},
+        {{}, From(2, 0), "10.0...00.", {{14, 3}, {16, 0}, {17, 0}, {18, 1}, {19, 1}, {21, 0}, {22, 0}, {23, 0}}, kFmKept},
+        {{0x5412, 0x5414}, kAnyBand, "1000.1.00.", {{14, 3}, {16, 0}, {17, 0}, {18, 1}, {19, 1}, {20, 1}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 1}},
+        {{}, From(1, 1), "1000.1.00.", {{14, 3}, {16, 0}, {17, 0}, {18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 1}},
+        {{0x5416}, kAnyBand, "1000.1.00.", {{14, 3}, {16, 0}, {17, 0}, {18, 1}, {19, 1}, {20, 1}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 1}},
+        {{0x5418, 0x5420}, kAnyBand, "1000.1.00.", {{14, 3}, {16, 0}, {17, 0}, {18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 1}},
+        {{0x5510}, kAnyBand, "1000.1.00.", {{10, 0x7C0}, {18, 0}}, Fm{true, 0, 10, 0}},
+        {{}, FromBuild(1, 0, 3), "1000.1.00.", {{10, 0x7C0}, {18, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(2, 0), "1000.1.00.", {{10, 0x7C0}, {12, 0x14}, {18, 1}, {19, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(2, 2), "1000.1.00.", {{10, 0x7C0}, {12, 0x14}, {18, 1}, {19, 1}, {20, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(3, 0), "1000...00.", {{10, 0x7C0}, {12, 0x14}, {18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5520}, kAnyBand, "1000.1.00.", {{14, 3}, {18, 0}}, Fm{true, 0, 10, 0}},
+        {{}, FromBuild(1, 0, 1), "1000.1.00.", {{14, 3}, {18, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(1, 1), "1000.1.00.", {{14, 3}, {18, 1}, {19, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(1, 3), "1000.1.00.", {{14, 3}, {18, 1}, {19, 1}, {20, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(2, 0), "1000...00.", {{14, 3}, {18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5522}, kAnyBand, "..00.1..0.", {{18, 0}, {20, 1}}, Fm{true, 0, 10, 0}},
+        {{0x5524}, kAnyBand, "...0.1..0.", {{18, 0}, {20, 1}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5526}, kAnyBand, "1000.1.00.", {{14, 3}, {18, 1}, {19, 1}, {20, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(2, 0), "1000...00.", {{14, 3}, {18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5530}, kAnyBand, "1000.1.00.", {{18, 1}, {19, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(1, 4), "1000.1.00.", {{18, 1}, {19, 1}, {20, 1}, {21, 0}}, Fm{true, 0, 10, 0}},
+        {{}, From(2, 0), "1000...00.", {{18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5532}, kAnyBand, "1000.1.00.", {{18, 1}, {19, 1}, {20, 1}, {21, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5536}, kAnyBand, "...0.1..0.", {{18, 0}, {20, 1}, {21, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5550}, kAnyBand, "...0.1..0.", {{18, 1}, {20, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(2, 0), "...0....0.", {{18, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5560}, kAnyBand, "1..0...0..", {{14, 3}, {16, 0}, {17, 0}, {18, 1}, {21, 0}, {23, 0}}, kFmKept},
+        {{0x5570}, kAnyBand, "1000...00.", {{18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5580}, kAnyBand, "10.0.1.00.", {{18, 1}, {19, 1}, {20, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(2, 0), "1000...00.", {{18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5610, 0x5611, 0x5612, 0x5620, 0x5621}, kAnyBand, "1000.1.00.", {{18, 0}}, Fm{true, 0, 10, 0}},
+        {{}, From(1, 1), "1000.1.00.", {{18, 1}, {19, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(2, 0), "1000...00.", {{18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5622, 0x5624}, kAnyBand, "1000.1.00.", {{14, 2}, {16, 0}, {17, 0}, {18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5623}, kAnyBand, "1000.1.00.", {{14, 2}, {18, 1}, {19, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x5710}, kAnyBand, "1000.1.00.", {{18, 1}, {19, 1}}, Fm{true, 0, 10, 0}},
+        {{}, From(1, 2), "1000.1.00.", {{18, 1}, {19, 1}, {20, 1}}, Fm{true, 0, 10, 0}},
+        {{0x5720}, kAnyBand, "1000.1.00.", {{14, 3}, {18, 1}, {19, 1}, {20, 1}}, Fm{true, 0, 10, 0}},
+        {{0x5910, 0x5920}, kAnyBand, "1000.1.00.", {{18, 1}, {19, 1}, {20, 1}}, Fm{true, 0, 10, 0}},
+        {{0x6010, 0x6012}, kAnyBand, "1000.1.00.", {{2, 0x68}, {14, 2}, {18, 1}, {19, 1}, {24, 0}}, Fm{true, 0, 6, 1}},
+        {{0x6014, 0x6016, 0x6018, 0x6026}, kAnyBand, "1000.1.00.", {{2, 0x6B}, {14, 2}, {18, 1}, {19, 1}, {24, 0}}, Fm{true, 0, 6, 1}},
+        {{0x6020, 0x6022, 0x6024}, kAnyBand, "1..0...00.", {{14, 2}, {24, 0}}, Fm{true, 0, 6, 1}},
+        {{0x6110, 0x6111, 0x6120, 0x6121}, kAnyBand, "..0..1.00.", {}, kFmKept},
+        {{0x6210}, kAnyBand, "1000....0.", {{18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x6400}, kAnyBand, "1000....0.", {{14, 2}, {18, 1}, {19, 1}, {20, 1}, {21, 0}, {22, 0}, {23, 0}}, Fm{true, 0, 10, 0}},
+        {{0x6420}, kAnyBand, "1.0.......", {}, kFmKept},
+    };
+    return rows;
+}
+
+// The highest version below the start of a band.
+DeviceVersion JustBelow(const DeviceVersion& from)
+{
+    if (from.kind == 2) {
+        return Fw(from.major, from.minor, 2, from.build - 1);
+    }
+    return from.minor > 0 ? Fw(from.major, from.minor - 1, 2, 99) : Fw(from.major - 1, 99, 2, 99);
+}
+
+void ExpectFactoryRow(int productId, const DeviceVersion& firmware, const FactoryRow& row)
+{
+    SCOPED_TRACE(::testing::Message() << std::hex << productId << std::dec << " firmware " << firmware.major << "."
+                                      << firmware.minor << " kind " << firmware.kind << " build " << firmware.build);
+    DeviceConfig defaults;
+    MakeBasicDefaults(defaults, UnitRecord(productId, firmware));
+    ExpectDefaults(defaults, {"", productId, firmware, row.options, row.words, row.fm});
+    const auto gain = row.words.find(kGain);
+    const auto timeout = row.words.find(kTimeout);
+    EXPECT_EQ(defaults.m_radioTransmitGain, gain != row.words.end() ? gain->second : kKeptGain);
+    EXPECT_EQ(defaults.m_audioChannelTimeout, timeout != row.words.end() ? timeout->second : kKeptTimeout);
+}
+
+TEST(BasicDefaults, EveryProductOfEveryBandFromItsStartAndJustBelowIt)
+{
+    const std::vector<FactoryRow>& table = FactoryTable();
+    std::vector<int> products;
+    std::set<int> seen;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const FactoryRow& row = table[i];
+        if (!row.products.empty()) {
+            products = row.products;
+            for (int id : products) {
+                EXPECT_TRUE(seen.insert(id).second) << std::hex << id << " has two factory rows";
+            }
+        }
+        for (int id : products) {
+            if (row.band.any) {
+                ExpectFactoryRow(id, Fw(0, 0), row);
+            } else {
+                ExpectFactoryRow(id, row.band.from, row);
+                // The band before keeps its values up to here.
+                ExpectFactoryRow(id, JustBelow(row.band.from), table[i - 1]);
+            }
+        }
+    }
+    // Every catalogue model has its row but the ones that get only the
+    // zeroing and the empty speed dials.
+    const ModelNameTableView names = ModelNameTable();
+    for (std::size_t i = 0; i < names.count; ++i) {
+        EXPECT_EQ(seen.count(names.rows[i].productId), 1u) << std::hex << names.rows[i].productId;
     }
 }
 
