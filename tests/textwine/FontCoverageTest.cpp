@@ -8,10 +8,15 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "afx/afxwin.h"
+#include "text/FirmwareTexts.h"
+#include "text/NameTables.h"
 #include "text/SharedWords.h"
+#include "text/StatusTexts.h"
+#include "text/StatusWords.h"
 #include "text/UiLanguageRow.h"
 #include "text/UiLanguages.h"
 
@@ -64,12 +69,76 @@ private:
     uint32_t* m_bits = nullptr;
 };
 
+// Every text a language can show, so that a sign used in one text only ("▶",
+// "™", "…", full-width punctuation) is covered as well as the letters.
+using WordOf = std::wstring (*)(int);
+const WordOf kWords[] = {
+    GetTextNoBackupFirmware, GetTextNoBackupFirmwareOnServer, GetTextCheckingFirmware,
+    GetTextCheckingBackupFirmware, GetTextCannotGetStatus, GetTextFirmwareCorrupted,
+    GetTextWithoutBackupFirmware, GetTextAboutToMakeBackup, GetTextCannotGetDevice,
+    GetTextCannotConnectServer, GetTextPressNamedButton, GetTextPressRestoreButton,
+    GetTextAfterVoicePromptLanguage, GetTextPressUpdateButton, GetTextDownloadLatestFailed,
+    GetTextCannotOpenFile, GetTextAboutToDownloadLatest, GetTextAboutToDownloadBackup,
+    GetTextUsbNotMatch, GetTextCannotUpdateFirmware, GetTextManagerLanguage, GetTextOk,
+    GetTextSendEmail, GetTextCancel, GetTextYes, GetTextNo, GetTextBack, GetTextNext,
+    GetTextNewDevice, GetTextUpdate, GetTextRestore, GetTextJogDial, GetTextPhoneButton,
+    GetTextCenterButton, GetTextPlusButton, GetTextMinusButton, GetTextLButton, GetTextRButton,
+    GetTextPttButton, GetTextPairingButton, GetTextCannotOpenUsb, GetTextFirmwareManagementMode,
+    GetTextCheckSdCard, GetTextTryAgain, GetTextCameraUpdateFailed, GetTextNotRecognizedDevice,
+    GetTextCannotBackupFirmware, GetTextFirmware, GetTextDateTimeFormat, GetTextEnable,
+    GetTextDisable, GetTextEnabled, GetTextDisabled, GetTextSeconds, GetTextDeviceNotConnected,
+    GetTextVersion, GetTextUnsupportedFirmware,
+};
+
+using NameOf = const wchar_t* (*)(int);
+const NameOf kNames[] = {
+    TextVoxIntercom, TextVoxPhone, TextEdr, TextVoicePrompt, TextPlc, TextHighQualityA2dp,
+    TextMicrophoneBoosting, TextSidetone, TextHushguard, TextAutoGainControl, TextRadioTransmitGain,
+    TextAudioChannelTimeout, TextAudioBoost, TextRadioRegion, TextRdsAf,
+    TextMotionSensorSensitivity, TextDualstream, TextOverlaySensitivity, TextNavigationAppSupport,
+    TextVoxSensitivity, TextHdIntercom, TextEightWayIntercom, TextSmartVolumeControl,
+    TextFmStationGuide, TextHdVoice, TextAudioSourcePriority, TextLayertone,
+    TextBluetoothIntercomDualstream, TextRoutecue, TextGuestMode, TextVoiceCommand,
+    TextLayertoneVolumeManagement, TextUnitLanguage, TextChannelSelect, TextEssStatus,
+    TextEssSensitivity, TextPhotoMode, TextVideoMode, TextVideoResolution, TextTimelapseInterval,
+    TextVideoTaggingInterval, TextLoopRecordingInterval, TextVideoMicrophoneGain, TextDateCaption,
+    TextSpeakerSoundRecording, TextRecordSourceMusic, TextRecordSourceFmRadio,
+    TextRecordSourceIntercom, TextRecordSourcePhone, TextAutoCameraSleep, TextEmpty, TextSingleShot,
+    TextBurstShot, TextTimelapseMode, TextLoopRecordingMode, Text1080p30fps, Text720p60fps,
+    Text720p30fps, Text1Min, Text3Mins, Text5Mins, Text1Sec, Text10Secs, TextMusic, TextIntercom,
+    TextEssOn, TextEssOff, TextPositionLightEssOn, TextFogLightEssOn, TextDate, TextRegion,
+    TextFmRadioPresets, TextFmRadio, TextBasic, TextSpeedDial, TextMore, TextNoDeviceLine1,
+    TextNoDeviceLine2, TextFirmwareManagementLine1, TextFirmwareManagementLine2,
+};
+
+using TableOf = const wchar_t* (*)(int, int);
+const std::pair<TableOf, int> kTables[] = {
+    {TextLowMediumHigh, kLowMediumHighCount}, {TextFmRegionNames, kFmRegionNameCount},
+    {TextLevelNames, kLevelNameCount},        {TextChannelNames, kChannelNameCount},
+    {TextUnitLanguageNames, kUnitLanguageNameCount},
+};
+
 std::wstring Sample(int language)
 {
-    std::wstring text = GetLanguageName(language);
-    for (int page = 1; page <= 7; ++page)
+    std::wstring text = GetTextProductName() + GetTextAboutNotice();
+    for (int named = 0; named < kUiLanguageCount; ++named)
+        text += GetLanguageNameIn(named, language);
+    for (WordOf word : kWords)
+        text += word(language);
+    for (NameOf name : kNames)
+        text += name(language);
+    for (const auto& table : kTables) {
+        for (int entry = 0; entry < table.second; ++entry)
+            text += table.first(language, entry);
+    }
+    for (int page = 1; page <= 7; ++page) {
         text += GetTextPageTitle(page, language);
-    text += GetTextNext(language) + GetTextBack(language) + GetTextOk(language);
+        for (int usb : {0, 0x8000})
+            text += GetTextReady(page, usb, language);
+        text += GetTextInProgress(page, 0, language) + GetTextSuccess(page, 0, language) +
+                GetTextFailure(page, 0, language);
+    }
+    text += GetTextFirmwareNotForModel(0x4D40, language);
     return text;
 }
 
