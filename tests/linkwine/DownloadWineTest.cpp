@@ -271,6 +271,18 @@ TEST_F(DownloadWine, AFileThatCannotBeCreatedIsAFileError)
     DownloadProgress progress;
     EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, nowhere.c_str(), &progress), kDownloadFileError);
     EXPECT_FALSE(Exists(nowhere));
+    // The transfer never began: the progress record is untouched.
+    EXPECT_EQ(progress.m_total, 0);
+    EXPECT_EQ(progress.m_done, 0);
+
+    // A target that cannot be replaced (a folder of that name) is a file error
+    // too, and leaves no partial file behind.
+    const std::wstring folder = root_ + L"\a folder";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, folder.c_str(), nullptr), kDownloadFileError);
+    EXPECT_NE(GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_FALSE(Exists(folder + L".download"));
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(DownloadWine, TheServerBaseCanBePointedAtTheLocalServer)
