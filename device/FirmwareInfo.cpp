@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <utility>
 
 #include "device/VersionCompare.h"
 
@@ -97,10 +98,12 @@ const std::wstring& FirmwareInfo::FileLanguage(int index) const
 
 void FirmwareInfo::ClosePopup()
 {
-    if (!m_popup)
-        return;
-    m_popup->DestroyPopupWindow();
-    m_popup.reset();
+    // The record lets go of the popup before its window goes: destroying a
+    // window runs its handlers, and one that closes the job's popup again
+    // must find none rather than destroy and delete the same object twice.
+    std::unique_ptr<FirmwarePopup> popup = std::move(m_popup);
+    if (popup)
+        popup->DestroyPopupWindow();
 }
 
 int FirmwareInfo::SetVersionText(const std::wstring& text)

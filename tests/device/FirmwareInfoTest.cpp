@@ -157,6 +157,40 @@ TEST(FirmwareInfo, ClosesThePopupOnceAndOnDestruction)
     EXPECT_EQ(2, destroyed);
 }
 
+// A popup whose window, while being destroyed, asks the job to close its
+// popup again (as a destroy handler of the window may).
+class ReentrantPopup : public FirmwarePopup {
+public:
+    ReentrantPopup(FirmwareInfo& job, int& destroyed) : m_job(job), m_destroyed(destroyed) {}
+    void DestroyPopupWindow() override
+    {
+        ++m_destroyed;
+        EXPECT_FALSE(m_job.m_popup);
+        m_job.ClosePopup();
+        m_marker = 1;  // still alive after the nested close
+    }
+
+private:
+    FirmwareInfo& m_job;
+    int& m_destroyed;
+    int m_marker = 0;
+};
+
+TEST(FirmwareInfo, ClosingThePopupFromItsOwnDestructionIsHarmless)
+{
+    int destroyed = 0;
+    FirmwareInfo job;
+    job.m_popup.reset(new ReentrantPopup(job, destroyed));
+    job.ClosePopup();
+    EXPECT_EQ(1, destroyed);
+    EXPECT_FALSE(job.m_popup);
+
+    job.m_popup.reset(new ReentrantPopup(job, destroyed));
+    job.Reset(3);
+    EXPECT_EQ(2, destroyed);
+    EXPECT_FALSE(job.m_popup);
+}
+
 TEST(FirmwareInfo, VersionTextsFillTheirParts)
 {
     FirmwareInfo job;
