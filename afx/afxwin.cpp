@@ -1160,6 +1160,16 @@ CMenu* CMenu::FromHandle(HMENU menu)
     if (!menu)
         return nullptr;
     std::lock_guard<std::recursive_mutex> lock(g_mapLock);
+    // Wrappers of menus that no longer exist are dropped now and then; a live
+    // menu keeps its one wrapper for as long as it exists.
+    if (g_tempMenus.size() >= 32) {
+        for (auto it = g_tempMenus.begin(); it != g_tempMenus.end();) {
+            if (!::IsMenu(it->first))
+                it = g_tempMenus.erase(it);
+            else
+                ++it;
+        }
+    }
     auto& slot = g_tempMenus[menu];
     if (!slot) {
         slot = std::make_unique<CMenu>();
@@ -1187,10 +1197,6 @@ BOOL CMenu::DestroyMenu()
 {
     if (!m_hMenu)
         return FALSE;
-    {
-        std::lock_guard<std::recursive_mutex> lock(g_mapLock);
-        g_tempMenus.clear();
-    }
     const BOOL ok = ::DestroyMenu(m_hMenu);
     m_hMenu = nullptr;
     return ok;
