@@ -167,16 +167,16 @@ std::wstring AfxFormatV(const wchar_t* format, va_list args)
                 if (isSigned) sv = va_arg(args, int); else uv = va_arg(args, unsigned);
                 break;
             }
-            std::string spec = "%" + flags;
-            if (width >= 0) spec += std::to_string(width);
-            if (precision >= 0) spec += "." + std::to_string(precision);
-            spec += "ll";
-            spec += static_cast<char>(conv);
+            std::string conversion = "%" + flags;
+            if (width >= 0) conversion += std::to_string(width);
+            if (precision >= 0) conversion += "." + std::to_string(precision);
+            conversion += "ll";
+            conversion += static_cast<char>(conv);
             char buf[160];
             if (isSigned)
-                std::snprintf(buf, sizeof buf, spec.c_str(), sv);
+                std::snprintf(buf, sizeof buf, conversion.c_str(), sv);
             else
-                std::snprintf(buf, sizeof buf, spec.c_str(), uv);
+                std::snprintf(buf, sizeof buf, conversion.c_str(), uv);
             out += Widen(buf);
             break;
         }
@@ -187,12 +187,12 @@ std::wstring AfxFormatV(const wchar_t* format, va_list args)
         case L'g':
         case L'G': {
             const double v = va_arg(args, double);
-            std::string spec = "%" + flags;
-            if (width >= 0) spec += std::to_string(std::min(width, 100));
-            if (precision >= 0) spec += "." + std::to_string(std::min(precision, 60));
-            spec += static_cast<char>(conv);
+            std::string conversion = "%" + flags;
+            if (width >= 0) conversion += std::to_string(std::min(width, 100));
+            if (precision >= 0) conversion += "." + std::to_string(std::min(precision, 60));
+            conversion += static_cast<char>(conv);
             char buf[512];
-            std::snprintf(buf, sizeof buf, spec.c_str(), v);
+            std::snprintf(buf, sizeof buf, conversion.c_str(), v);
             out += Widen(buf);
             break;
         }
