@@ -141,16 +141,22 @@ TEST(FirmwareTexts, ButtonInstructionsCarryTheirButtonWordInBrackets)
     }
 }
 
-TEST(FirmwareTexts, VoicePromptInstructionPlacesTheButtonLastWhereTheProductDoes)
+TEST(FirmwareTexts, VoicePromptInstructionPlacesTheButtonWhereTheProductDoes)
 {
-    for (int language : { 4, 5, 9 }) {
-        const std::wstring text = GetTextAfterVoicePromptLanguage(language);
-        const std::wstring press = GetTextPressRestoreButton(language);
-        ASSERT_GE(text.size(), press.size());
-        EXPECT_EQ(text.substr(text.size() - press.size()), press) << language;
+    struct Case { int language; const wchar_t* before; const wchar_t* after; };
+    const Case cases[] = {
+        { 0, L"", L" after selecting voice prompt language" },
+        { 2, L"", L" nach Sprachwahl für Sprachansage" },
+        { 4, L"音声プロンプト言語を選んで", L"" },
+        { 5, L"음성안내 언어를 선택한 후 ", L"" },
+        { 9, L"在选择语音提示语言之后 ", L"" },
+        { 12, L"Wybierz ", L" po wybraniu języka komend głosowych" },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GetTextAfterVoicePromptLanguage(c.language),
+                  c.before + GetTextPressRestoreButton(c.language) + c.after)
+            << c.language;
     }
-    EXPECT_EQ(GetTextAfterVoicePromptLanguage(12),
-              L"Wybierz " + GetTextPressRestoreButton(12) + L" po wybraniu języka komend głosowych");
 }
 
 TEST(FirmwareTexts, FirmwareNotForUnknownModelLeavesTheNameEmpty)

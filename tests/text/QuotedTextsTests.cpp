@@ -172,16 +172,27 @@ TEST(QuotedTexts, UnsupportedFirmwareNamesTheModelTwiceButInKorean)
 
 TEST(QuotedTexts, PageTitles)
 {
-    const wchar_t* const english[] = { L"WELCOME", L"DEVICE RECOGNITION", L"FIRMWARE UPDATE",
-                                       L"FIRMWARE RESTORE", L"DEVICE SETTING" };
-    for (int page = 1; page <= 5; ++page)
-        EXPECT_EQ(GetTextPageTitle(page, En), english[page - 1]) << page;
-    EXPECT_EQ(GetTextPageTitle(6, Fr), L"PARAM. PÉRIPH.");
-    EXPECT_EQ(GetTextPageTitle(3, Ru), L"ОБНОВЛ. Прошивки");
-    EXPECT_EQ(GetTextPageTitle(4, De), L"F/W-ZURÜCKSETZUNG");
-    EXPECT_EQ(GetTextPageTitle(2, Pl), L"ROZPOZ. URZĄDZENIA");
-    EXPECT_EQ(GetTextPageTitle(1, Ko), L"환영합니다");
-    EXPECT_EQ(GetTextPageTitle(4, Zh), L"固件还原");
+    // Every title is the product's own; columns: pages 1, 2, 3, 4 and 5 to 7.
+    const wchar_t* const titles[13][5] = {
+        { L"WELCOME", L"DEVICE RECOGNITION", L"FIRMWARE UPDATE", L"FIRMWARE RESTORE", L"DEVICE SETTING" },
+        { L"BIENVENUE", L"DÉTECTION APPAREIL", L"MAJ MICROLOGICIEL", L"RESTAURATION", L"PARAM. PÉRIPH." },
+        { L"WILLKOMMEN", L"GERÄTEERKENNUNG", L"FIRMWARE-UPDATE", L"F/W-ZURÜCKSETZUNG", L"GERÄTEEINSTELLUNGEN" },
+        { L"BENVENUTO", L"RICONOSC. DISP.", L"AGG. FIRMWARE", L"RIPR. FIRMWARE", L"IMPOST. DISP." },
+        { L"ようこそ", L"デバイス認識", L"ファームウェア更新", L"ファームウェア復旧", L"デバイス設定" },
+        { L"환영합니다", L"장치 인식", L"펌웨어 업데이트", L"펌웨어 복구", L"장치 설정" },
+        { L"BIENVENIDO", L"RECONOC. DISPOS.", L"ACT. FIRMWARE", L"REST. FIRMWARE", L"CONFIG. DISP." },
+        { L"WELKOM", L"APPARAATHERKENNING", L"FIRMWARE-UPDATE", L"FIRMWAREHERSTEL", L"APPARAATINSTELLING" },
+        { L"ЗДРАВСТВУЙТЕ", L"РАСПОЗН. УСТР-ВА", L"ОБНОВЛ. Прошивки", L"ВОССТ. Прошивки", L"НАСТРОЙКИ" },
+        { L"欢迎", L"设备识别", L"固件更新", L"固件还原", L"设备设置" },
+        { L"TERVETULOA", L"LAITETUNNISTUS", L"PÄIVITYS", L"PALAUTUS", L"LAITEASETUKSET" },
+        { L"VÍTEJTE", L"ROZPOZNÁNÍ ZAŘÍZENÍ", L"AKTUAL. FIRMWARU", L"OBNOVENÍ FIRMWARU", L"NASTAVENÍ ZAŘÍZENÍ" },
+        { L"WITAMY", L"ROZPOZ. URZĄDZENIA", L"AKTUALIZACJA", L"PRZYWRACANIE", L"UST. URZĄDZENIA" },
+    };
+    for (int language = 0; language < 13; ++language) {
+        for (int page = 1; page <= 7; ++page)
+            EXPECT_EQ(GetTextPageTitle(page, language), titles[language][page >= 5 ? 4 : page - 1])
+                << page << " " << language;
+    }
     for (int language = -1; language <= 13; ++language) {
         EXPECT_EQ(GetTextPageTitle(6, language), GetTextPageTitle(5, language)) << language;
         EXPECT_EQ(GetTextPageTitle(7, language), GetTextPageTitle(5, language)) << language;
