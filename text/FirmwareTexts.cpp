@@ -146,7 +146,7 @@ std::wstring GetTextFirmwareNotForModel(int productId, int language)
 {
     static Rows formats = {
         L"Firmware not for %s",
-        L"Micrologiciel non destiné au %s",
+        L"Micrologiciel non compatible avec %s",
         L"Keine %s Firmware",
         L"Firmware non destinato a %s",
         L"ファームウェアが%sに対応していません",

@@ -841,7 +841,7 @@ const wchar_t* const g_textDateCaption[kUiLanguageCount] = {
     L"Date Caption", // English
     L"Incrustation de la date", // French
     L"Datumseinblendung", // German
-    L"Didascalia data", // Italian
+    L"Timbro data", // Italian
     L"日付表示", // Japanese
     L"날짜 표시", // Korean
     L"Marca de fecha", // Spanish
@@ -947,7 +947,7 @@ const wchar_t* const g_textAutoCameraSleep[kUiLanguageCount] = {
     L"カメラ自動スリープ", // Japanese
     L"카메라 자동 절전", // Korean
     L"Suspensión automática de la cámara", // Spanish
-    L"Automatische camerasluimer", // Dutch
+    L"Automatische slaapstand camera", // Dutch
     L"Автоматический спящий режим камеры", // Russian
     L"相机自动休眠", // Chinese
     L"Kameran automaattinen lepotila", // Finnish

@@ -174,10 +174,10 @@ std::wstring GetTextSuccess(int page, int usbStatus, int language)
           L"设备设置保存成功" },
         { L"%s valittu. %s", L"Laite tunnistettiin. %s", L"Laiteohjelmisto päivitettiin",
           L"Laiteohjelmisto palautettiin", L"Laiteasetukset tallennettiin" },
-        { L"%s vybráno. %s", L"Zařízení bylo úspěšně rozpoznáno. %s",
+        { L"Vybráno: %s. %s", L"Zařízení bylo úspěšně rozpoznáno. %s",
           L"Firmware byl úspěšně aktualizován", L"Firmware byl úspěšně obnoven",
           L"Nastavení zařízení bylo úspěšně uloženo" },
-        { L"%s wybrano. %s", L"Urządzenie zostało rozpoznane. %s",
+        { L"Wybrano: %s. %s", L"Urządzenie zostało rozpoznane. %s",
           L"Oprogramowanie zostało zaktualizowane", L"Oprogramowanie zostało przywrócone",
           L"Ustawienia urządzenia zostały zapisane" },
     };

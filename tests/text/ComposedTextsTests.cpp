@@ -176,6 +176,8 @@ TEST(FirmwareTexts, FirmwareNotForModelNamesTheModelInItsDisplayForm)
     EXPECT_EQ(GetTextFirmwareNotForModel(0x4D21, 5), L"Omnisuit용 펌웨어 아님");
     EXPECT_EQ(GetTextFirmwareNotForModel(0x3114, 4), L"ファームウェアがThump! Sound P02に対応していません");
     EXPECT_EQ(GetTextFirmwareNotForModel(0x3114, 9), L"固件不适用于 Thump! Sound P02");
+    // French would need "à l'" before a name that starts with a vowel: no article at all.
+    EXPECT_EQ(GetTextFirmwareNotForModel(0x4D21, 1), L"Micrologiciel non compatible avec Omnisuit");
     for (int language = 0; language < 13; ++language)
         EXPECT_EQ(Occurrences(GetTextFirmwareNotForModel(0x4D21, language), L"Omnisuit"), 1) << language;
 }
