@@ -677,11 +677,13 @@ std::wstring GetTextVersion(int language)
     return PickText(rows, language);
 }
 
+// Written for this build; one line in every language, as the About box shows it.
 std::wstring GetTextAboutNotice()
 {
     return L"Copyright © Quor. All rights reserved.";
 }
 
+// The product's own name, the same in every language.
 std::wstring GetTextProductName()
 {
     return L"Quor Bluetooth Device Manager";
