@@ -135,6 +135,20 @@ TEST(QuotedTexts, EnabledWordsSharedOnlyWhereTheProductSharesThem)
     }
 }
 
+// French names of the headset's controls sit in the hold-button sentences with
+// their article.
+TEST(QuotedTexts, FrenchControlNamesCarryTheArticle)
+{
+    const std::function<std::wstring(int)> names[] = {
+        GetTextJogDial, GetTextPhoneButton, GetTextCenterButton, GetTextPlusButton, GetTextMinusButton,
+        GetTextLButton, GetTextRButton, GetTextPttButton, GetTextPairingButton,
+    };
+    for (const auto& name : names) {
+        const std::wstring french = name(Fr);
+        EXPECT_TRUE(french.rfind(L"le ", 0) == 0 || french.rfind(L"la ", 0) == 0) << french.size();
+    }
+}
+
 TEST(QuotedTexts, SendEmailDutchSpelling)
 {
     EXPECT_NE(GetTextSendEmail(Nl).find(L"E-mail"), std::wstring::npos);
