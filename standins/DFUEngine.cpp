@@ -206,13 +206,15 @@ struct DFUEngine::Impl {
     std::condition_variable wake;
     std::deque<int> requests;  // 0 reconfigure, 1 download, 2 manifest
     std::thread worker;
-    int generation = 0;  // a worker runs while this still has the value it started with
+    int generation = 0;        // a worker runs while this still has the value it started with
+    int workerGeneration = 0;  // the value the current worker started with
     bool running = false;
     Callback* callback = nullptr;
     int device = -1;
 
     void Run(int myGeneration);
     void Stop();
+    void JoinLeftWorker();
     Result Start(int request);
 };
 
@@ -290,22 +292,36 @@ void DFUEngine::Impl::Stop()
         device = -1;
     }
     wake.notify_all();
-    if (worker.joinable()) {
-        if (onWorker) {
-            worker.detach();  // it ends by itself after the callback returns
-        } else {
-            worker.join();
-        }
+    // Released from inside its own callback, the worker ends by itself once
+    // the callback returns; it stays joinable so that whoever starts the next
+    // step or destroys the engine waits for it before the state goes away.
+    if (worker.joinable() && !onWorker) worker.join();
+}
+
+void DFUEngine::Impl::JoinLeftWorker()
+{
+    bool left = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        left = worker.joinable() && workerGeneration != generation;
+    }
+    if (!left) return;
+    if (worker.get_id() == std::this_thread::get_id()) {
+        worker.detach();  // still inside its callback: it cannot wait for itself
+    } else {
+        worker.join();
     }
 }
 
 DFUEngine::Result DFUEngine::Impl::Start(int request)
 {
+    JoinLeftWorker();
     std::lock_guard<std::mutex> lock(mutex);
     if (device < 0 || Bus() == nullptr) return Result(Result::notConnected, L"no device bound");
     // A step asked for from the previous step's Complete runs right after it.
     if (!worker.joinable()) {
         const int myGeneration = generation;
+        workerGeneration = myGeneration;
         worker = std::thread([this, myGeneration] { Run(myGeneration); });
     }
     requests.push_back(request);
@@ -318,7 +334,12 @@ DFUEngine::DFUEngine() : m_impl(new (std::nothrow) Impl) {}
 DFUEngine::~DFUEngine()
 {
     try {
-        if (m_impl != nullptr) m_impl->Stop();
+        if (m_impl != nullptr) {
+            m_impl->Stop();
+            // Only an engine destroyed inside its own callback still has its
+            // worker; that thread cannot be waited for from itself.
+            if (m_impl->worker.joinable()) m_impl->worker.detach();
+        }
     } catch (...) {
     }
     delete m_impl;

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <cwctype>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -246,6 +247,52 @@ TEST_F(DfuStandinChip, AFailedStepReportsItsCode)
     EXPECT_FALSE(last.ok);
     EXPECT_EQ(last.code, 7);
     // The destructor waits for and releases everything by itself.
+}
+
+// Releases its engine from inside the step's own Complete.
+class DestroyOnComplete : public DFUEngine::Callback {
+public:
+    DFUEngine* engine = nullptr;
+    std::mutex mutex;
+    std::condition_variable done;
+    bool completed = false;
+    void Complete(int, const DFUEngine::Status&) override
+    {
+        engine->Destroy();
+        std::lock_guard<std::mutex> lock(mutex);
+        completed = true;
+        done.notify_all();
+    }
+};
+
+TEST_F(DfuStandinChip, AnEngineReleasedInsideItsCallbackCanBeDestroyedAtOnce)
+{
+    for (int round = 0; round < 200; ++round) {
+        DestroyOnComplete callback;
+        auto engine = std::make_unique<DFUEngine>();
+        callback.engine = engine.get();
+        ASSERT_TRUE(engine->CreateUSB(chip.DeviceAt(0).name.c_str()));
+        engine->SetCallback(&callback);
+        ASSERT_TRUE(engine->StartReconfigure(false, true, L"x.dfu"));
+        {
+            std::unique_lock<std::mutex> lock(callback.mutex);
+            ASSERT_TRUE(callback.done.wait_for(lock, std::chrono::seconds(10), [&] { return callback.completed; }));
+        }
+        engine.reset();  // the library's thread may still be leaving the callback
+        EXPECT_FALSE(DFUEngine().StartManifest());
+    }
+    // A released engine can be bound and started again.
+    Recorder recorder;
+    DFUEngine engine;
+    ASSERT_TRUE(engine.CreateUSB(chip.DeviceAt(0).name.c_str()));
+    engine.SetCallback(&recorder);
+    ASSERT_TRUE(engine.StartReconfigure(false, true, L"x.dfu"));
+    ASSERT_TRUE(recorder.WaitForCompletes(1));
+    engine.Destroy();
+    ASSERT_TRUE(engine.CreateUSB(chip.DeviceAt(0).name.c_str()));
+    engine.SetCallback(&recorder);
+    ASSERT_TRUE(engine.StartDownload(L"x.dfu"));
+    ASSERT_TRUE(recorder.WaitForCompletes(2));
 }
 
 TEST(DfuStandinStrings, CopiesOwnTheirText)
