@@ -1,6 +1,7 @@
 #include "link/HidChannel.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include "link/MakerUsb.h"
@@ -52,8 +53,10 @@ bool ReadUntilNotBusy(HidHandle handle, unsigned char* reply)
     reply[kHidReplyStatus] = kHidStatusNoReply;
     if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs)) return false;
     int busyReplies = 0;
+    const auto busySince = std::chrono::steady_clock::now();
     while (reply[kHidReplyStatus] == kHidStatusBusy) {
         if (++busyReplies > kHidMaxBusyReplies) return false;
+        if (std::chrono::steady_clock::now() - busySince > std::chrono::milliseconds(kHidMaxBusyMs)) return false;
         reply[kHidReplyStatus] = kHidStatusNoReply;
         if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs)) return false;
     }

@@ -36,12 +36,15 @@ constexpr int kHidVendorUsagePage = 0xFF00;
 constexpr int kHidVendorUsage = 1;
 
 // No exchange may block for ever: a unit that stops taking reports or goes
-// silent ends the exchange after the write or read time-out, one that never stops saying busy after the busy
-// bound. Both are generous, since a unit erasing or writing flash during a
-// firmware section can stay busy for many seconds.
+// silent ends the exchange after the write or read time-out; one that never
+// stops saying busy ends it after two minutes of busy replies, or after as
+// many busy replies as a unit reporting every millisecond sends in that time.
+// Both are generous, since a unit erasing or writing flash during a firmware
+// section can stay busy for many seconds.
 constexpr unsigned kHidReadTimeoutMs = 10000;
 constexpr unsigned kHidWriteTimeoutMs = 10000;
-constexpr int kHidMaxBusyReplies = 6000;
+constexpr unsigned kHidMaxBusyMs = 120000;
+constexpr int kHidMaxBusyReplies = 120000;
 
 enum HidCommand : unsigned char {
     kHidCmdReadVersion = 0x01,
