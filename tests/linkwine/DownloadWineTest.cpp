@@ -15,25 +15,13 @@
 #include "link/Download.h"
 #include "link/FirmwareServer.h"
 #include "link/FirmwareServerForTests.h"
+#include "tests/support/WineHost.h"
 
 #ifndef QUOR_SERVE_FIXTURE_SCRIPT
 #error "the build passes the server script's path"
 #endif
 
 namespace {
-
-std::string UnixPathOf(const std::wstring& windowsPath)
-{
-    typedef char*(CDECL * ToUnix)(LPCWSTR);
-    auto toUnix = reinterpret_cast<ToUnix>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (toUnix == nullptr) return {};
-    char* unix = toUnix(windowsPath.c_str());
-    if (unix == nullptr) return {};
-    std::string path(unix);
-    HeapFree(GetProcessHeap(), 0, unix);
-    return path;
-}
 
 std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 

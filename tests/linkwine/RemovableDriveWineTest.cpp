@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "link/UsbScan.h"
+#include "tests/support/WineHost.h"
 
 namespace {
 
@@ -46,19 +47,6 @@ bool DefineUnixDrive(wchar_t letter, UINT type, const std::string& unixPath)
                                     nullptr, 0, &returned, nullptr);
     CloseHandle(mgr);
     return ok != FALSE;
-}
-
-std::string UnixPathOf(const std::wstring& windowsPath)
-{
-    typedef char*(CDECL * ToUnix)(LPCWSTR);
-    auto toUnix = reinterpret_cast<ToUnix>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (toUnix == nullptr) return {};
-    char* unix = toUnix(windowsPath.c_str());
-    if (unix == nullptr) return {};
-    std::string path(unix);
-    HeapFree(GetProcessHeap(), 0, unix);
-    return path;
 }
 
 class RemovableDriveWine : public ::testing::Test {
