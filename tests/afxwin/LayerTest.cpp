@@ -179,23 +179,27 @@ TEST(FrameworkLayer, AnExceptionInAHandlerNeverLeavesTheWindowProcedure)
     dialog.DestroyWindow();
 }
 
+TestDialog* g_typingDialog = nullptr;
+
+void CALLBACK TypeIntoEdit(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    HWND edit = g_typingDialog->edit.m_hWnd;
+    ::SetFocus(edit);
+    ::PostMessageW(edit, WM_KEYDOWN, 'A', 1);
+    ::PostMessageW(edit, WM_KEYUP, 'A', 0xC0000001);
+    // Enter in a dialog is its OK command.
+    ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
+}
+
 // The modal loop offers each message to the objects from the message's window
 // up to the dialog, the way the main window relies on for its key handling.
 TEST(FrameworkLayer, ModalLoopPreTranslatesFromTheTargetUpwards)
 {
     InitControls();
     TestDialog dialog;
-    static TestDialog* current = nullptr;
-    current = &dialog;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
-        ::KillTimer(nullptr, id);
-        HWND edit = current->edit.m_hWnd;
-        ::SetFocus(edit);
-        ::PostMessageW(edit, WM_KEYDOWN, 'A', 1);
-        ::PostMessageW(edit, WM_KEYUP, 'A', 0xC0000001);
-        // Enter in a dialog is its OK command.
-        ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
-    });
+    g_typingDialog = &dialog;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, TypeIntoEdit);
     const INT_PTR result = dialog.DoModal();
     ::KillTimer(nullptr, timer);
     EXPECT_EQ(IDOK, result);
