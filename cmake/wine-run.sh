@@ -22,6 +22,12 @@ export WINEPREFIX
 export WINEARCH="$arch"
 . "$(dirname "$0")/wine-env.sh"
 export WINEDEBUG="${WINEDEBUG:--all,err+module}"
+# Wine names host files in the host's character set: without a UTF-8 locale
+# (a bare CI shell has none) a file name outside ASCII cannot be created.
+case "${LC_ALL:-${LC_CTYPE:-${LANG:-}}}" in
+  *[Uu][Tt][Ff]-8*|*[Uu][Tt][Ff]8*) ;;
+  *) export LC_ALL=C.UTF-8 ;;
+esac
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 state="${WINEPREFIX}.run"
 mkdir -p "$state"
