@@ -1262,30 +1262,32 @@ BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     return CWnd::OnChildNotify(message, wParam, lParam, result);
 }
 
-void CListBox::GetText(int index, CString& text) const
+namespace {
+
+// The text of a list entry: its length first, then the text itself.
+void GetItemText(const CWnd& control, UINT lengthMessage, UINT textMessage, int index, CString& text)
 {
-    const int length = static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index)));
+    const int length = static_cast<int>(control.SendMessage(lengthMessage, static_cast<WPARAM>(index)));
     if (length < 0) {
         text.Empty();
         return;
     }
     std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    SendMessage(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&buffer[0]));
+    control.SendMessage(textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&buffer[0]));
     buffer.resize(static_cast<size_t>(length));
     text = buffer;
 }
 
+} // namespace
+
+void CListBox::GetText(int index, CString& text) const
+{
+    GetItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, index, text);
+}
+
 void CComboBox::GetLBText(int index, CString& text) const
 {
-    const int length = static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(index)));
-    if (length < 0) {
-        text.Empty();
-        return;
-    }
-    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&buffer[0]));
-    buffer.resize(static_cast<size_t>(length));
-    text = buffer;
+    GetItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, index, text);
 }
 
 BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style)

@@ -2,6 +2,6 @@
 
 #include "res/resource.h"
 
-CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CPageDialog(IDD_DEVICE_SETTING, parent) {}
+CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CSettingsPageDialog(IDD_DEVICE_SETTING, parent) {}
 
 CDialogDeviceSetting::~CDialogDeviceSetting() = default;

@@ -2,6 +2,6 @@
 
 #include "res/resource.h"
 
-CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent) : CPageDialog(IDD_DEVICE_SETTING_SPEED_DIAL, parent) {}
+CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent) : CSettingsPageDialog(IDD_DEVICE_SETTING_SPEED_DIAL, parent) {}
 
 CDialogDeviceSettingSpeedDial::~CDialogDeviceSettingSpeedDial() = default;
