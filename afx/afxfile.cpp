@@ -34,9 +34,9 @@ bool CFile::Open(const wchar_t* fileName, unsigned flags, CFileException* error)
         m_file = AfxOpenFile(fileName, (flags & modeReadWrite) ? L"w+b" : L"wb");
     if (!m_file) {
         if (error) {
-            error->m_cause = errno == ENOENT ? CFileException::fileNotFound
-                           : errno == EACCES ? CFileException::accessDenied
-                                             : CFileException::genericException;
+            error->m_cause = errno == ENOENT   ? CFileException::fileNotFound
+                             : errno == EACCES ? CFileException::accessDenied
+                                               : CFileException::genericException;
             error->m_strFileName = fileName ? fileName : L"";
         }
         return false;

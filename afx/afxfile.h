@@ -65,8 +65,17 @@ std::FILE* AfxOpenFile(const wchar_t* fileName, const wchar_t* mode);
 
 class CCriticalSection {
 public:
-    bool Lock() { m_mutex.lock(); return true; }
-    bool Unlock() { m_mutex.unlock(); return true; }
+    bool Lock()
+    {
+        m_mutex.lock();
+        return true;
+    }
+    bool Unlock()
+    {
+        m_mutex.unlock();
+        return true;
+    }
+
 private:
     std::recursive_mutex m_mutex;
 };

@@ -149,27 +149,47 @@ std::wstring AfxFormatV(const wchar_t* format, va_list args)
             unsigned long long uv = 0;
             switch (size) {
             case Size::LongLong:
-                if (isSigned) sv = va_arg(args, long long); else uv = va_arg(args, unsigned long long);
+                if (isSigned)
+                    sv = va_arg(args, long long);
+                else
+                    uv = va_arg(args, unsigned long long);
                 break;
             case Size::Long:
-                if (isSigned) sv = va_arg(args, long); else uv = va_arg(args, unsigned long);
+                if (isSigned)
+                    sv = va_arg(args, long);
+                else
+                    uv = va_arg(args, unsigned long);
                 break;
             case Size::SizeT:
-                if (isSigned) sv = static_cast<long long>(va_arg(args, std::ptrdiff_t)); else uv = va_arg(args, size_t);
+                if (isSigned)
+                    sv = static_cast<long long>(va_arg(args, std::ptrdiff_t));
+                else
+                    uv = va_arg(args, size_t);
                 break;
             case Size::Short:
-                if (isSigned) sv = static_cast<short>(va_arg(args, int)); else uv = static_cast<unsigned short>(va_arg(args, unsigned));
+                if (isSigned)
+                    sv = static_cast<short>(va_arg(args, int));
+                else
+                    uv = static_cast<unsigned short>(va_arg(args, unsigned));
                 break;
             case Size::Char:
-                if (isSigned) sv = static_cast<signed char>(va_arg(args, int)); else uv = static_cast<unsigned char>(va_arg(args, unsigned));
+                if (isSigned)
+                    sv = static_cast<signed char>(va_arg(args, int));
+                else
+                    uv = static_cast<unsigned char>(va_arg(args, unsigned));
                 break;
             default:
-                if (isSigned) sv = va_arg(args, int); else uv = va_arg(args, unsigned);
+                if (isSigned)
+                    sv = va_arg(args, int);
+                else
+                    uv = va_arg(args, unsigned);
                 break;
             }
             std::string conversion = "%" + flags;
-            if (width >= 0) conversion += std::to_string(width);
-            if (precision >= 0) conversion += "." + std::to_string(precision);
+            if (width >= 0)
+                conversion += std::to_string(width);
+            if (precision >= 0)
+                conversion += "." + std::to_string(precision);
             conversion += "ll";
             conversion += static_cast<char>(conv);
             char buf[160];
@@ -188,8 +208,10 @@ std::wstring AfxFormatV(const wchar_t* format, va_list args)
         case L'G': {
             const double v = va_arg(args, double);
             std::string conversion = "%" + flags;
-            if (width >= 0) conversion += std::to_string(std::min(width, 100));
-            if (precision >= 0) conversion += "." + std::to_string(std::min(precision, 60));
+            if (width >= 0)
+                conversion += std::to_string(std::min(width, 100));
+            if (precision >= 0)
+                conversion += "." + std::to_string(std::min(precision, 60));
             conversion += static_cast<char>(conv);
             char buf[512];
             std::snprintf(buf, sizeof buf, conversion.c_str(), v);

@@ -9,7 +9,9 @@ class CString {
 public:
     CString() = default;
     CString(const wchar_t* text) : m_text(text ? text : L"") {}
-    CString(const wchar_t* text, int length) : m_text(text ? text : L"", text && length > 0 ? static_cast<size_t>(length) : 0) {}
+    CString(const wchar_t* text, int length)
+        : m_text(text ? text : L"", text && length > 0 ? static_cast<size_t>(length) : 0)
+    {}
     CString(wchar_t ch, int repeat = 1) : m_text(repeat > 0 ? static_cast<size_t>(repeat) : 0, ch) {}
     CString(const std::wstring& text) : m_text(text) {}
     CString(std::wstring&& text) : m_text(std::move(text)) {}
@@ -27,12 +29,37 @@ public:
     void SetAt(int index, wchar_t ch);
     wchar_t operator[](int index) const { return GetAt(index); }
 
-    CString& operator=(const wchar_t* text) { m_text = text ? text : L""; return *this; }
-    CString& operator=(const std::wstring& text) { m_text = text; return *this; }
-    CString& operator=(wchar_t ch) { m_text.assign(1, ch); return *this; }
-    CString& operator+=(const CString& text) { m_text += text.m_text; return *this; }
-    CString& operator+=(const wchar_t* text) { if (text) m_text += text; return *this; }
-    CString& operator+=(wchar_t ch) { m_text += ch; return *this; }
+    CString& operator=(const wchar_t* text)
+    {
+        m_text = text ? text : L"";
+        return *this;
+    }
+    CString& operator=(const std::wstring& text)
+    {
+        m_text = text;
+        return *this;
+    }
+    CString& operator=(wchar_t ch)
+    {
+        m_text.assign(1, ch);
+        return *this;
+    }
+    CString& operator+=(const CString& text)
+    {
+        m_text += text.m_text;
+        return *this;
+    }
+    CString& operator+=(const wchar_t* text)
+    {
+        if (text)
+            m_text += text;
+        return *this;
+    }
+    CString& operator+=(wchar_t ch)
+    {
+        m_text += ch;
+        return *this;
+    }
 
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_text + b.m_text); }
     friend CString operator+(const CString& a, const wchar_t* b) { return CString(a.m_text + (b ? b : L"")); }

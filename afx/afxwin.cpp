@@ -159,6 +159,7 @@ public:
             t_cbtHook = nullptr;
         }
     }
+
 private:
     CWnd* m_previousInit = nullptr;
     bool m_installed = false;
@@ -271,7 +272,8 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
 {
     if (!Attach(hwnd))
         return FALSE;
-    WNDPROC old = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
+    WNDPROC old =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
     if (old != AfxWndProc)
         m_pfnSuper = old;
     return TRUE;
@@ -293,15 +295,13 @@ HWND CWnd::UnsubclassWindow()
     return Detach();
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
-                    const RECT& rect, CWnd* parent, UINT id)
+BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                    CWnd* parent, UINT id)
 {
     CreationHook hook(this);
-    HWND hwnd = ::CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top,
-                                  rect.right - rect.left, rect.bottom - rect.top,
-                                  parent ? parent->m_hWnd : nullptr,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                                  AfxGetInstanceHandle(), nullptr);
+    HWND hwnd = ::CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
+                                  rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), AfxGetInstanceHandle(), nullptr);
     return hwnd != nullptr;
 }
 
@@ -537,7 +537,8 @@ CMenu* CWnd::GetSystemMenu(BOOL revert) const
 
 HICON CWnd::SetIcon(HICON icon, BOOL big)
 {
-    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
 }
 
 CDC* CWnd::GetDC()
@@ -651,10 +652,7 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap()
     // Every window hands owner-draw and colour requests it does not handle
     // itself to the control that asked (reflection).
     typedef CWnd ThisClass;
-    static const AFX_MSGMAP_ENTRY entries[] = {
-        ON_WM_DRAWITEM()
-        ON_WM_CTLCOLOR()
-        {0, 0, 0, 0, AfxSig_end, nullptr}};
+    static const AFX_MSGMAP_ENTRY entries[] = {ON_WM_DRAWITEM() ON_WM_CTLCOLOR(){0, 0, 0, 0, AfxSig_end, nullptr}};
     static const AFX_MSGMAP map = {nullptr, &entries[0]};
     return &map;
 }
@@ -677,8 +675,7 @@ const AFX_MSGMAP_ENTRY* FindEntry(const AFX_MSGMAP* map, UINT message, UINT code
     return nullptr;
 }
 
-template <typename F>
-F As(AFX_PMSG pfn)
+template <typename F> F As(AFX_PMSG pfn)
 {
     return reinterpret_cast<F>(pfn);
 }
@@ -712,7 +709,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         if (header && header->hwndFrom && ReflectLastMsg(header->hwndFrom, result))
             return TRUE;
         if (header) {
-            if (const AFX_MSGMAP_ENTRY* e = FindEntry(map, WM_NOTIFY, header->code, static_cast<UINT>(header->idFrom))) {
+            if (const AFX_MSGMAP_ENTRY* e =
+                    FindEntry(map, WM_NOTIFY, header->code, static_cast<UINT>(header->idFrom))) {
                 (this->*As<void (CWnd::*)(NMHDR*, LRESULT*)>(e->pfn))(header, result);
                 return TRUE;
             }
@@ -727,15 +725,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         return FALSE;
 
     switch (e->nSig) {
-    case AfxSig_v_v:
-        (this->*As<void (CWnd::*)()>(e->pfn))();
-        break;
-    case AfxSig_v_up:
-        (this->*As<void (CWnd::*)(UINT_PTR)>(e->pfn))(static_cast<UINT_PTR>(wParam));
-        break;
+    case AfxSig_v_v: (this->*As<void (CWnd::*)()>(e->pfn))(); break;
+    case AfxSig_v_up: (this->*As<void (CWnd::*)(UINT_PTR)>(e->pfn))(static_cast<UINT_PTR>(wParam)); break;
     case AfxSig_b_W_u_u:
-        *result = (this->*As<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(e->pfn))(
-            FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+        *result = (this->*As<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(e->pfn))(FromHandle(reinterpret_cast<HWND>(wParam)),
+                                                                         LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_hbr_D_W_u: {
         CDC dc;
@@ -748,7 +742,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         break;
     }
     case AfxSig_v_i_DIS:
-        (this->*As<void (CWnd::*)(int, LPDRAWITEMSTRUCT)>(e->pfn))(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        (this->*As<void (CWnd::*)(int, LPDRAWITEMSTRUCT)>(e->pfn))(static_cast<int>(wParam),
+                                                                   reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
         *result = TRUE;
         break;
     case AfxSig_v_u_pt:
@@ -757,14 +752,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     case AfxSig_v_W_pt:
         (this->*As<void (CWnd::*)(CWnd*, CPoint)>(e->pfn))(FromHandle(reinterpret_cast<HWND>(wParam)), CPoint(lParam));
         break;
-    case AfxSig_v_u_l:
-        (this->*As<void (CWnd::*)(UINT, LPARAM)>(e->pfn))(static_cast<UINT>(wParam), lParam);
-        break;
-    case AfxSig_l_w_l:
-        *result = (this->*As<LRESULT (CWnd::*)(WPARAM, LPARAM)>(e->pfn))(wParam, lParam);
-        break;
+    case AfxSig_v_u_l: (this->*As<void (CWnd::*)(UINT, LPARAM)>(e->pfn))(static_cast<UINT>(wParam), lParam); break;
+    case AfxSig_l_w_l: *result = (this->*As<LRESULT (CWnd::*)(WPARAM, LPARAM)>(e->pfn))(wParam, lParam); break;
     case AfxSig_v_u_u_u:
-        (this->*As<void (CWnd::*)(UINT, UINT, UINT)>(e->pfn))(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        (this->*As<void (CWnd::*)(UINT, UINT, UINT)>(e->pfn))(static_cast<UINT>(wParam), LOWORD(lParam),
+                                                              HIWORD(lParam));
         break;
     case AfxSig_b_D: {
         CDC dc;
@@ -774,19 +766,16 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         break;
     }
     case AfxSig_v_u_i_i:
-        (this->*As<void (CWnd::*)(UINT, int, int)>(e->pfn))(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        (this->*As<void (CWnd::*)(UINT, int, int)>(e->pfn))(
+            static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         break;
-    case AfxSig_u_v:
-        *result = (this->*As<UINT (CWnd::*)()>(e->pfn))();
-        break;
-    case AfxSig_v_W:
-        (this->*As<void (CWnd::*)(CWnd*)>(e->pfn))(FromHandle(reinterpret_cast<HWND>(wParam)));
-        break;
+    case AfxSig_u_v: *result = (this->*As<UINT (CWnd::*)()>(e->pfn))(); break;
+    case AfxSig_v_W: (this->*As<void (CWnd::*)(CWnd*)>(e->pfn))(FromHandle(reinterpret_cast<HWND>(wParam))); break;
     case AfxSig_v_u_u_W:
-        (this->*As<void (CWnd::*)(UINT, UINT, CWnd*)>(e->pfn))(LOWORD(wParam), HIWORD(wParam), FromHandle(reinterpret_cast<HWND>(lParam)));
+        (this->*As<void (CWnd::*)(UINT, UINT, CWnd*)>(e->pfn))(LOWORD(wParam), HIWORD(wParam),
+                                                               FromHandle(reinterpret_cast<HWND>(lParam)));
         break;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
     return TRUE;
 }
@@ -837,8 +826,14 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     return FALSE;
 }
 
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+    return static_cast<BOOL>(Default());
+}
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd* wnd, UINT)
 {
@@ -856,23 +851,74 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT drawItem)
     Default();
 }
 
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnVScroll(UINT, UINT, CWnd*) { Default(); }
-void CWnd::OnHScroll(UINT, UINT, CWnd*) { Default(); }
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+    Default();
+}
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+    Default();
+}
+void CWnd::OnClose()
+{
+    Default();
+}
+void CWnd::OnPaint()
+{
+    Default();
+}
+void CWnd::OnDestroy()
+{
+    Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+UINT CWnd::OnGetDlgCode()
+{
+    return static_cast<UINT>(Default());
+}
+void CWnd::OnSetFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnVScroll(UINT, UINT, CWnd*)
+{
+    Default();
+}
+void CWnd::OnHScroll(UINT, UINT, CWnd*)
+{
+    Default();
+}
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control)
 {
@@ -907,8 +953,8 @@ BOOL CDialog::CreateFromTemplate(UINT templateId, HWND owner)
     if (m_hWnd)
         return FALSE;
     CreationHook hook(this);
-    HWND hwnd = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(templateId), owner,
-                                     AfxDlgProc, reinterpret_cast<LPARAM>(this));
+    HWND hwnd = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(templateId), owner, AfxDlgProc,
+                                     reinterpret_cast<LPARAM>(this));
     if (!hwnd) {
         if (m_hWnd)
             Detach();
@@ -1113,8 +1159,8 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int yS
     return ::BitBlt(m_hDC, x, y, width, height, src ? src->m_hDC : nullptr, xSrc, ySrc, rop);
 }
 
-BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc,
-                         int srcWidth, int srcHeight, UINT transparent)
+BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth, int srcHeight,
+                         UINT transparent)
 {
     return ::TransparentBlt(m_hDC, x, y, width, height, src->m_hDC, xSrc, ySrc, srcWidth, srcHeight, transparent);
 }
@@ -1293,9 +1339,9 @@ void CComboBox::GetLBText(int index, CString& text) const
 BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style)
 {
     m_owner = parent ? parent->m_hWnd : nullptr;
-    HWND hwnd = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | style,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  m_owner, nullptr, AfxGetInstanceHandle(), nullptr);
+    HWND hwnd =
+        ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | style, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, m_owner, nullptr, AfxGetInstanceHandle(), nullptr);
     return hwnd ? SubclassWindow(hwnd) : FALSE;
 }
 

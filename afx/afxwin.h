@@ -31,26 +31,72 @@ class CDataExchange;
 
 class CPoint : public POINT {
 public:
-    CPoint() { x = 0; y = 0; }
-    CPoint(int px, int py) { x = px; y = py; }
-    CPoint(POINT p) { x = p.x; y = p.y; }
-    explicit CPoint(LPARAM lParam) { x = static_cast<short>(LOWORD(lParam)); y = static_cast<short>(HIWORD(lParam)); }
+    CPoint()
+    {
+        x = 0;
+        y = 0;
+    }
+    CPoint(int px, int py)
+    {
+        x = px;
+        y = py;
+    }
+    CPoint(POINT p)
+    {
+        x = p.x;
+        y = p.y;
+    }
+    explicit CPoint(LPARAM lParam)
+    {
+        x = static_cast<short>(LOWORD(lParam));
+        y = static_cast<short>(HIWORD(lParam));
+    }
     bool operator==(const CPoint& o) const { return x == o.x && y == o.y; }
 };
 
 class CSize : public SIZE {
 public:
-    CSize() { cx = 0; cy = 0; }
-    CSize(int w, int h) { cx = w; cy = h; }
-    CSize(SIZE s) { cx = s.cx; cy = s.cy; }
+    CSize()
+    {
+        cx = 0;
+        cy = 0;
+    }
+    CSize(int w, int h)
+    {
+        cx = w;
+        cy = h;
+    }
+    CSize(SIZE s)
+    {
+        cx = s.cx;
+        cy = s.cy;
+    }
 };
 
 class CRect : public RECT {
 public:
     CRect() { left = top = right = bottom = 0; }
-    CRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
-    CRect(const RECT& r) { left = r.left; top = r.top; right = r.right; bottom = r.bottom; }
-    CRect(POINT p, SIZE s) { left = p.x; top = p.y; right = p.x + s.cx; bottom = p.y + s.cy; }
+    CRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
+    CRect(const RECT& r)
+    {
+        left = r.left;
+        top = r.top;
+        right = r.right;
+        bottom = r.bottom;
+    }
+    CRect(POINT p, SIZE s)
+    {
+        left = p.x;
+        top = p.y;
+        right = p.x + s.cx;
+        bottom = p.y + s.cy;
+    }
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     CSize Size() const { return CSize(Width(), Height()); }
@@ -59,13 +105,31 @@ public:
     CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
     bool IsRectEmpty() const { return ::IsRectEmpty(this) != FALSE; }
     bool PtInRect(POINT p) const { return ::PtInRect(this, p) != FALSE; }
-    void SetRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+    void SetRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     void SetRectEmpty() { left = top = right = bottom = 0; }
     void DeflateRect(int dx, int dy) { ::InflateRect(this, -dx, -dy); }
-    void DeflateRect(int l, int t, int r, int b) { left += l; top += t; right -= r; bottom -= b; }
+    void DeflateRect(int l, int t, int r, int b)
+    {
+        left += l;
+        top += t;
+        right -= r;
+        bottom -= b;
+    }
     void InflateRect(int dx, int dy) { ::InflateRect(this, dx, dy); }
     void OffsetRect(int dx, int dy) { ::OffsetRect(this, dx, dy); }
-    void NormalizeRect() { if (left > right) std::swap(left, right); if (top > bottom) std::swap(top, bottom); }
+    void NormalizeRect()
+    {
+        if (left > right)
+            std::swap(left, right);
+        if (top > bottom)
+            std::swap(top, bottom);
+    }
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }
     bool operator==(const RECT& o) const { return ::EqualRect(this, &o) != FALSE; }
@@ -77,24 +141,24 @@ typedef void (CWnd::*AFX_PMSG)();
 
 enum AfxSig : UINT_PTR {
     AfxSig_end = 0,
-    AfxSig_v_v,          // void ()
-    AfxSig_v_u,          // void (UINT)             command ranges
-    AfxSig_v_up,         // void (UINT_PTR)         WM_TIMER
-    AfxSig_b_W_u_u,      // BOOL (CWnd*, UINT, UINT) WM_SETCURSOR
-    AfxSig_hbr_D_W_u,    // HBRUSH (CDC*, CWnd*, UINT) WM_CTLCOLOR*
-    AfxSig_hbr_D_u,      // HBRUSH (CDC*, UINT)     reflected WM_CTLCOLOR*
-    AfxSig_v_i_DIS,      // void (int, LPDRAWITEMSTRUCT) WM_DRAWITEM
-    AfxSig_v_u_pt,       // void (UINT, CPoint)     mouse buttons and moves
-    AfxSig_v_W_pt,       // void (CWnd*, CPoint)    WM_CONTEXTMENU
-    AfxSig_v_u_l,        // void (UINT, LPARAM)     WM_SYSCOMMAND
-    AfxSig_l_w_l,        // LRESULT (WPARAM, LPARAM) ON_MESSAGE
-    AfxSig_v_u_u_u,      // void (UINT, UINT, UINT) keys
-    AfxSig_b_D,          // BOOL (CDC*)             WM_ERASEBKGND
-    AfxSig_v_u_i_i,      // void (UINT, int, int)   WM_SIZE
-    AfxSig_v_NM_pl,      // void (NMHDR*, LRESULT*) WM_NOTIFY
-    AfxSig_v_u_u_W,      // void (UINT, UINT, CScrollBar*) scrolling (as CWnd*)
-    AfxSig_u_v,          // UINT ()                 WM_GETDLGCODE
-    AfxSig_v_W,          // void (CWnd*)            focus changes
+    AfxSig_v_v,       // void ()
+    AfxSig_v_u,       // void (UINT)             command ranges
+    AfxSig_v_up,      // void (UINT_PTR)         WM_TIMER
+    AfxSig_b_W_u_u,   // BOOL (CWnd*, UINT, UINT) WM_SETCURSOR
+    AfxSig_hbr_D_W_u, // HBRUSH (CDC*, CWnd*, UINT) WM_CTLCOLOR*
+    AfxSig_hbr_D_u,   // HBRUSH (CDC*, UINT)     reflected WM_CTLCOLOR*
+    AfxSig_v_i_DIS,   // void (int, LPDRAWITEMSTRUCT) WM_DRAWITEM
+    AfxSig_v_u_pt,    // void (UINT, CPoint)     mouse buttons and moves
+    AfxSig_v_W_pt,    // void (CWnd*, CPoint)    WM_CONTEXTMENU
+    AfxSig_v_u_l,     // void (UINT, LPARAM)     WM_SYSCOMMAND
+    AfxSig_l_w_l,     // LRESULT (WPARAM, LPARAM) ON_MESSAGE
+    AfxSig_v_u_u_u,   // void (UINT, UINT, UINT) keys
+    AfxSig_b_D,       // BOOL (CDC*)             WM_ERASEBKGND
+    AfxSig_v_u_i_i,   // void (UINT, int, int)   WM_SIZE
+    AfxSig_v_NM_pl,   // void (NMHDR*, LRESULT*) WM_NOTIFY
+    AfxSig_v_u_u_W,   // void (UINT, UINT, CScrollBar*) scrolling (as CWnd*)
+    AfxSig_u_v,       // UINT ()                 WM_GETDLGCODE
+    AfxSig_v_W,       // void (CWnd*)            focus changes
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -114,68 +178,88 @@ struct AFX_MSGMAP {
 // Messages reflected to the control that sent them.
 constexpr UINT WM_REFLECT_BASE = 0xBC00;
 
-#define DECLARE_MESSAGE_MAP()                        \
-protected:                                           \
-    static const AFX_MSGMAP* GetThisMessageMap();    \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    static const AFX_MSGMAP* GetThisMessageMap();                                                                      \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                 \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const AFX_MSGMAP* theClass::GetThisMessageMap()                            \
-    {                                                                          \
-        typedef theClass ThisClass;                                            \
-        typedef baseClass TheBaseClass;                                        \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                                                  \
+    {                                                                                                                  \
+        return GetThisMessageMap();                                                                                    \
+    }                                                                                                                  \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                                                    \
+    {                                                                                                                  \
+        typedef theClass ThisClass;                                                                                    \
+        typedef baseClass TheBaseClass;                                                                                \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP()                                                      \
-        { 0, 0, 0, 0, AfxSig_end, nullptr } };                                 \
-        static const AFX_MSGMAP messageMap = { &TheBaseClass::GetThisMessageMap, &_messageEntries[0] }; \
-        return &messageMap;                                                    \
+#define END_MESSAGE_MAP()                                                                                              \
+    {                                                                                                                  \
+        0, 0, 0, 0, AfxSig_end, nullptr                                                                                \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};                      \
+    return &messageMap;                                                                                                \
     }
 
-#define AFX_ENTRY(msg, code, id, last, sig, type, fn) \
-    { msg, static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(last), sig, \
-      reinterpret_cast<AFX_PMSG>(static_cast<type>(&ThisClass::fn)) },
+#define AFX_ENTRY(msg, code, id, last, sig, type, fn)                                                                  \
+    {msg,                                                                                                              \
+     static_cast<UINT>(code),                                                                                          \
+     static_cast<UINT>(id),                                                                                            \
+     static_cast<UINT>(last),                                                                                          \
+     sig,                                                                                                              \
+     reinterpret_cast<AFX_PMSG>(static_cast<type>(&ThisClass::fn))},
 
-#define ON_COMMAND(id, fn) AFX_ENTRY(WM_COMMAND, 0, id, id, AfxSig_v_v, void (CWnd::*)(), fn)
+#define ON_COMMAND(id, fn)             AFX_ENTRY(WM_COMMAND, 0, id, id, AfxSig_v_v, void (CWnd::*)(), fn)
 #define ON_COMMAND_RANGE(id, last, fn) AFX_ENTRY(WM_COMMAND, 0, id, last, AfxSig_v_u, void (CWnd::*)(UINT), fn)
-#define ON_CONTROL(code, id, fn) AFX_ENTRY(WM_COMMAND, code, id, id, AfxSig_v_v, void (CWnd::*)(), fn)
-#define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
-#define ON_STN_CLICKED(id, fn) ON_CONTROL(STN_CLICKED, id, fn)
-#define ON_LBN_SELCHANGE(id, fn) ON_CONTROL(LBN_SELCHANGE, id, fn)
-#define ON_LBN_KILLFOCUS(id, fn) ON_CONTROL(LBN_KILLFOCUS, id, fn)
-#define ON_CBN_SELCHANGE(id, fn) ON_CONTROL(CBN_SELCHANGE, id, fn)
-#define ON_CBN_DROPDOWN(id, fn) ON_CONTROL(CBN_DROPDOWN, id, fn)
-#define ON_CBN_CLOSEUP(id, fn) ON_CONTROL(CBN_CLOSEUP, id, fn)
-#define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
-#define ON_EN_KILLFOCUS(id, fn) ON_CONTROL(EN_KILLFOCUS, id, fn)
-#define ON_CONTROL_REFLECT(code, fn) AFX_ENTRY(WM_COMMAND + WM_REFLECT_BASE, code, 0, 0, AfxSig_v_v, void (CWnd::*)(), fn)
+#define ON_CONTROL(code, id, fn)       AFX_ENTRY(WM_COMMAND, code, id, id, AfxSig_v_v, void (CWnd::*)(), fn)
+#define ON_BN_CLICKED(id, fn)          ON_CONTROL(BN_CLICKED, id, fn)
+#define ON_STN_CLICKED(id, fn)         ON_CONTROL(STN_CLICKED, id, fn)
+#define ON_LBN_SELCHANGE(id, fn)       ON_CONTROL(LBN_SELCHANGE, id, fn)
+#define ON_LBN_KILLFOCUS(id, fn)       ON_CONTROL(LBN_KILLFOCUS, id, fn)
+#define ON_CBN_SELCHANGE(id, fn)       ON_CONTROL(CBN_SELCHANGE, id, fn)
+#define ON_CBN_DROPDOWN(id, fn)        ON_CONTROL(CBN_DROPDOWN, id, fn)
+#define ON_CBN_CLOSEUP(id, fn)         ON_CONTROL(CBN_CLOSEUP, id, fn)
+#define ON_EN_CHANGE(id, fn)           ON_CONTROL(EN_CHANGE, id, fn)
+#define ON_EN_KILLFOCUS(id, fn)        ON_CONTROL(EN_KILLFOCUS, id, fn)
+#define ON_CONTROL_REFLECT(code, fn)                                                                                   \
+    AFX_ENTRY(WM_COMMAND + WM_REFLECT_BASE, code, 0, 0, AfxSig_v_v, void(CWnd::*)(), fn)
 #define ON_NOTIFY(code, id, fn) AFX_ENTRY(WM_NOTIFY, code, id, id, AfxSig_v_NM_pl, void (CWnd::*)(NMHDR*, LRESULT*), fn)
-#define ON_NOTIFY_REFLECT(code, fn) AFX_ENTRY(WM_NOTIFY + WM_REFLECT_BASE, code, 0, 0, AfxSig_v_NM_pl, void (CWnd::*)(NMHDR*, LRESULT*), fn)
+#define ON_NOTIFY_REFLECT(code, fn)                                                                                    \
+    AFX_ENTRY(WM_NOTIFY + WM_REFLECT_BASE, code, 0, 0, AfxSig_v_NM_pl, void(CWnd::*)(NMHDR*, LRESULT*), fn)
 #define ON_MESSAGE(msg, fn) AFX_ENTRY(msg, 0, 0, 0, AfxSig_l_w_l, LRESULT (CWnd::*)(WPARAM, LPARAM), fn)
 
 #define ON_WM_TIMER() AFX_ENTRY(WM_TIMER, 0, 0, 0, AfxSig_v_up, void (CWnd::*)(UINT_PTR), OnTimer)
-#define ON_WM_SETCURSOR() AFX_ENTRY(WM_SETCURSOR, 0, 0, 0, AfxSig_b_W_u_u, BOOL (CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)
-#define ON_WM_CTLCOLOR() AFX_ENTRY(WM_CTLCOLORSTATIC, 0, 0, 0, AfxSig_hbr_D_W_u, HBRUSH (CWnd::*)(CDC*, CWnd*, UINT), OnCtlColor)
-#define ON_WM_CTLCOLOR_REFLECT() AFX_ENTRY(WM_CTLCOLORSTATIC + WM_REFLECT_BASE, 0, 0, 0, AfxSig_hbr_D_u, HBRUSH (CWnd::*)(CDC*, UINT), CtlColor)
-#define ON_WM_DRAWITEM() AFX_ENTRY(WM_DRAWITEM, 0, 0, 0, AfxSig_v_i_DIS, void (CWnd::*)(int, LPDRAWITEMSTRUCT), OnDrawItem)
-#define ON_WM_LBUTTONDOWN() AFX_ENTRY(WM_LBUTTONDOWN, 0, 0, 0, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
+#define ON_WM_SETCURSOR()                                                                                              \
+    AFX_ENTRY(WM_SETCURSOR, 0, 0, 0, AfxSig_b_W_u_u, BOOL (CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)
+#define ON_WM_CTLCOLOR()                                                                                               \
+    AFX_ENTRY(WM_CTLCOLORSTATIC, 0, 0, 0, AfxSig_hbr_D_W_u, HBRUSH (CWnd::*)(CDC*, CWnd*, UINT), OnCtlColor)
+#define ON_WM_CTLCOLOR_REFLECT()                                                                                       \
+    AFX_ENTRY(WM_CTLCOLORSTATIC + WM_REFLECT_BASE, 0, 0, 0, AfxSig_hbr_D_u, HBRUSH(CWnd::*)(CDC*, UINT), CtlColor)
+#define ON_WM_DRAWITEM()                                                                                               \
+    AFX_ENTRY(WM_DRAWITEM, 0, 0, 0, AfxSig_v_i_DIS, void (CWnd::*)(int, LPDRAWITEMSTRUCT), OnDrawItem)
+#define ON_WM_LBUTTONDOWN()                                                                                            \
+    AFX_ENTRY(WM_LBUTTONDOWN, 0, 0, 0, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_ENTRY(WM_LBUTTONUP, 0, 0, 0, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), OnLButtonUp)
-#define ON_WM_LBUTTONDBLCLK() AFX_ENTRY(WM_LBUTTONDBLCLK, 0, 0, 0, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), OnLButtonDblClk)
+#define ON_WM_LBUTTONDBLCLK()                                                                                          \
+    AFX_ENTRY(WM_LBUTTONDBLCLK, 0, 0, 0, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), OnLButtonDblClk)
 #define ON_WM_MOUSEMOVE() AFX_ENTRY(WM_MOUSEMOVE, 0, 0, 0, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), OnMouseMove)
-#define ON_WM_CONTEXTMENU() AFX_ENTRY(WM_CONTEXTMENU, 0, 0, 0, AfxSig_v_W_pt, void (CWnd::*)(CWnd*, CPoint), OnContextMenu)
+#define ON_WM_CONTEXTMENU()                                                                                            \
+    AFX_ENTRY(WM_CONTEXTMENU, 0, 0, 0, AfxSig_v_W_pt, void (CWnd::*)(CWnd*, CPoint), OnContextMenu)
 #define ON_WM_SYSCOMMAND() AFX_ENTRY(WM_SYSCOMMAND, 0, 0, 0, AfxSig_v_u_l, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
-#define ON_WM_CLOSE() AFX_ENTRY(WM_CLOSE, 0, 0, 0, AfxSig_v_v, void (CWnd::*)(), OnClose)
-#define ON_WM_PAINT() AFX_ENTRY(WM_PAINT, 0, 0, 0, AfxSig_v_v, void (CWnd::*)(), OnPaint)
-#define ON_WM_DESTROY() AFX_ENTRY(WM_DESTROY, 0, 0, 0, AfxSig_v_v, void (CWnd::*)(), OnDestroy)
-#define ON_WM_KEYDOWN() AFX_ENTRY(WM_KEYDOWN, 0, 0, 0, AfxSig_v_u_u_u, void (CWnd::*)(UINT, UINT, UINT), OnKeyDown)
+#define ON_WM_CLOSE()      AFX_ENTRY(WM_CLOSE, 0, 0, 0, AfxSig_v_v, void (CWnd::*)(), OnClose)
+#define ON_WM_PAINT()      AFX_ENTRY(WM_PAINT, 0, 0, 0, AfxSig_v_v, void (CWnd::*)(), OnPaint)
+#define ON_WM_DESTROY()    AFX_ENTRY(WM_DESTROY, 0, 0, 0, AfxSig_v_v, void (CWnd::*)(), OnDestroy)
+#define ON_WM_KEYDOWN()    AFX_ENTRY(WM_KEYDOWN, 0, 0, 0, AfxSig_v_u_u_u, void (CWnd::*)(UINT, UINT, UINT), OnKeyDown)
 #define ON_WM_ERASEBKGND() AFX_ENTRY(WM_ERASEBKGND, 0, 0, 0, AfxSig_b_D, BOOL (CWnd::*)(CDC*), OnEraseBkgnd)
-#define ON_WM_SIZE() AFX_ENTRY(WM_SIZE, 0, 0, 0, AfxSig_v_u_i_i, void (CWnd::*)(UINT, int, int), OnSize)
+#define ON_WM_SIZE()       AFX_ENTRY(WM_SIZE, 0, 0, 0, AfxSig_v_u_i_i, void (CWnd::*)(UINT, int, int), OnSize)
 #define ON_WM_GETDLGCODE() AFX_ENTRY(WM_GETDLGCODE, 0, 0, 0, AfxSig_u_v, UINT (CWnd::*)(), OnGetDlgCode)
-#define ON_WM_SETFOCUS() AFX_ENTRY(WM_SETFOCUS, 0, 0, 0, AfxSig_v_W, void (CWnd::*)(CWnd*), OnSetFocus)
-#define ON_WM_KILLFOCUS() AFX_ENTRY(WM_KILLFOCUS, 0, 0, 0, AfxSig_v_W, void (CWnd::*)(CWnd*), OnKillFocus)
-#define ON_WM_VSCROLL() AFX_ENTRY(WM_VSCROLL, 0, 0, 0, AfxSig_v_u_u_W, void (CWnd::*)(UINT, UINT, CWnd*), OnVScroll)
-#define ON_WM_HSCROLL() AFX_ENTRY(WM_HSCROLL, 0, 0, 0, AfxSig_v_u_u_W, void (CWnd::*)(UINT, UINT, CWnd*), OnHScroll)
+#define ON_WM_SETFOCUS()   AFX_ENTRY(WM_SETFOCUS, 0, 0, 0, AfxSig_v_W, void (CWnd::*)(CWnd*), OnSetFocus)
+#define ON_WM_KILLFOCUS()  AFX_ENTRY(WM_KILLFOCUS, 0, 0, 0, AfxSig_v_W, void (CWnd::*)(CWnd*), OnKillFocus)
+#define ON_WM_VSCROLL()    AFX_ENTRY(WM_VSCROLL, 0, 0, 0, AfxSig_v_u_u_W, void (CWnd::*)(UINT, UINT, CWnd*), OnVScroll)
+#define ON_WM_HSCROLL()    AFX_ENTRY(WM_HSCROLL, 0, 0, 0, AfxSig_v_u_u_W, void (CWnd::*)(UINT, UINT, CWnd*), OnHScroll)
 
 // ---------------------------------------------------------------- application
 
@@ -233,8 +317,8 @@ public:
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
 
-    BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
-                  const RECT& rect, CWnd* parent, UINT id);
+    BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                  CWnd* parent, UINT id);
     virtual BOOL DestroyWindow();
 
     // Window operations.
@@ -388,9 +472,27 @@ public:
     virtual ~CGdiObject() { DeleteObject(); }
     HGDIOBJ m_hObject = nullptr;
     HGDIOBJ GetSafeHandle() const { return m_hObject; }
-    BOOL Attach(HGDIOBJ object) { DeleteObject(); m_hObject = object; return object != nullptr; }
-    HGDIOBJ Detach() { HGDIOBJ o = m_hObject; m_hObject = nullptr; return o; }
-    BOOL DeleteObject() { BOOL ok = FALSE; if (m_hObject) { ok = ::DeleteObject(m_hObject); m_hObject = nullptr; } return ok; }
+    BOOL Attach(HGDIOBJ object)
+    {
+        DeleteObject();
+        m_hObject = object;
+        return object != nullptr;
+    }
+    HGDIOBJ Detach()
+    {
+        HGDIOBJ o = m_hObject;
+        m_hObject = nullptr;
+        return o;
+    }
+    BOOL DeleteObject()
+    {
+        BOOL ok = FALSE;
+        if (m_hObject) {
+            ok = ::DeleteObject(m_hObject);
+            m_hObject = nullptr;
+        }
+        return ok;
+    }
 };
 
 class CBitmap : public CGdiObject {
@@ -434,8 +536,17 @@ public:
     HDC m_hDC = nullptr;
     operator HDC() const { return m_hDC; }
     HDC GetSafeHdc() const { return m_hDC; }
-    BOOL Attach(HDC dc) { m_hDC = dc; return dc != nullptr; }
-    HDC Detach() { HDC d = m_hDC; m_hDC = nullptr; return d; }
+    BOOL Attach(HDC dc)
+    {
+        m_hDC = dc;
+        return dc != nullptr;
+    }
+    HDC Detach()
+    {
+        HDC d = m_hDC;
+        m_hDC = nullptr;
+        return d;
+    }
     BOOL CreateCompatibleDC(CDC* dc);
     BOOL DeleteDC();
 
@@ -449,14 +560,20 @@ public:
     void FillSolidRect(LPCRECT rect, COLORREF color);
     BOOL DrawEdge(LPRECT rect, UINT edge, UINT flags) { return ::DrawEdge(m_hDC, rect, edge, flags); }
     void DrawFocusRect(LPCRECT rect) { ::DrawFocusRect(m_hDC, rect); }
-    BOOL RoundRect(LPCRECT rect, POINT corner) { return ::RoundRect(m_hDC, rect->left, rect->top, rect->right, rect->bottom, corner.x, corner.y); }
+    BOOL RoundRect(LPCRECT rect, POINT corner)
+    {
+        return ::RoundRect(m_hDC, rect->left, rect->top, rect->right, rect->bottom, corner.x, corner.y);
+    }
     BOOL Rectangle(LPCRECT rect) { return ::Rectangle(m_hDC, rect->left, rect->top, rect->right, rect->bottom); }
-    int DrawText(const CString& text, LPRECT rect, UINT format) { return ::DrawTextW(m_hDC, text, text.GetLength(), rect, format); }
+    int DrawText(const CString& text, LPRECT rect, UINT format)
+    {
+        return ::DrawTextW(m_hDC, text, text.GetLength(), rect, format);
+    }
     BOOL TextOut(int x, int y, const CString& text) { return ::TextOutW(m_hDC, x, y, text, text.GetLength()); }
     CSize GetTextExtent(const CString& text) const;
     BOOL BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop);
-    BOOL TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc,
-                        int srcWidth, int srcHeight, UINT transparent);
+    BOOL TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth, int srcHeight,
+                        UINT transparent);
     CPoint MoveTo(int x, int y);
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
@@ -472,6 +589,7 @@ public:
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC() override;
     PAINTSTRUCT m_ps{};
+
 private:
     HWND m_hWnd;
 };
@@ -480,6 +598,7 @@ class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* wnd);
     ~CClientDC() override;
+
 private:
     HWND m_hWnd;
 };
@@ -495,8 +614,17 @@ public:
     HMENU m_hMenu = nullptr;
     operator HMENU() const { return m_hMenu; }
     static CMenu* FromHandle(HMENU menu);
-    BOOL Attach(HMENU menu) { m_hMenu = menu; return menu != nullptr; }
-    HMENU Detach() { HMENU m = m_hMenu; m_hMenu = nullptr; return m; }
+    BOOL Attach(HMENU menu)
+    {
+        m_hMenu = menu;
+        return menu != nullptr;
+    }
+    HMENU Detach()
+    {
+        HMENU m = m_hMenu;
+        m_hMenu = nullptr;
+        return m;
+    }
     BOOL LoadMenu(UINT id);
     BOOL CreatePopupMenu();
     BOOL DestroyMenu();
@@ -509,6 +637,7 @@ public:
     UINT GetMenuItemID(int position) const;
     int GetMenuString(UINT id, CString& text, UINT flags) const;
     BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* wnd, LPCRECT rect = nullptr);
+
 private:
     bool m_temporary = false;
 };
@@ -517,9 +646,15 @@ private:
 
 class CStatic : public CWnd {
 public:
-    HBITMAP SetBitmap(HBITMAP bitmap) { return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap))); }
+    HBITMAP SetBitmap(HBITMAP bitmap)
+    {
+        return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+    }
     HBITMAP GetBitmap() const { return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP, 0)); }
-    HICON SetIcon(HICON icon) { return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon), 0)); }
+    HICON SetIcon(HICON icon)
+    {
+        return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon), 0));
+    }
 };
 
 class CButton : public CWnd {
@@ -529,9 +664,13 @@ public:
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
     void SetButtonStyle(UINT style, BOOL redraw = TRUE) { SendMessage(BM_SETSTYLE, style, redraw); }
-    HBITMAP SetBitmap(HBITMAP bitmap) { return reinterpret_cast<HBITMAP>(SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap))); }
+    HBITMAP SetBitmap(HBITMAP bitmap)
+    {
+        return reinterpret_cast<HBITMAP>(SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+    }
     // Owner-drawn buttons draw here when the parent does not draw them.
     virtual void DrawItem(LPDRAWITEMSTRUCT drawItem) {}
+
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };
@@ -539,49 +678,97 @@ protected:
 class CEdit : public CWnd {
 public:
     void SetLimitText(UINT max) { SendMessage(EM_SETLIMITTEXT, max); }
-    void SetSel(int start, int end, BOOL noScroll = FALSE) { SendMessage(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end)); (void)noScroll; }
+    void SetSel(int start, int end, BOOL noScroll = FALSE)
+    {
+        SendMessage(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+        (void)noScroll;
+    }
     void SetReadOnly(BOOL readOnly = TRUE) { SendMessage(EM_SETREADONLY, readOnly); }
 };
 
 class CListBox : public CWnd {
 public:
-    int AddString(const wchar_t* text) { return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
-    int InsertString(int index, const wchar_t* text) { return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text))); }
+    int AddString(const wchar_t* text)
+    {
+        return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    }
+    int InsertString(int index, const wchar_t* text)
+    {
+        return static_cast<int>(
+            SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
+    }
     int DeleteString(UINT index) { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
     int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
     int SetCurSel(int index) { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index))); }
     void GetText(int index, CString& text) const;
-    int SetItemHeight(int index, UINT height) { return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), MAKELPARAM(height, 0))); }
-    int GetItemHeight(int index) const { return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(index))); }
-    int GetItemRect(int index, LPRECT rect) const { return static_cast<int>(SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect))); }
-    int SetItemData(int index, DWORD_PTR data) { return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data))); }
-    DWORD_PTR GetItemData(int index) const { return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index))); }
+    int SetItemHeight(int index, UINT height)
+    {
+        return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), MAKELPARAM(height, 0)));
+    }
+    int GetItemHeight(int index) const
+    {
+        return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(index)));
+    }
+    int GetItemRect(int index, LPRECT rect) const
+    {
+        return static_cast<int>(
+            SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)));
+    }
+    int SetItemData(int index, DWORD_PTR data)
+    {
+        return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
+    }
+    DWORD_PTR GetItemData(int index) const
+    {
+        return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index)));
+    }
     int SetTopIndex(int index) { return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(index))); }
 };
 
 class CComboBox : public CWnd {
 public:
-    int AddString(const wchar_t* text) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
-    int InsertString(int index, const wchar_t* text) { return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text))); }
+    int AddString(const wchar_t* text)
+    {
+        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+    }
+    int InsertString(int index, const wchar_t* text)
+    {
+        return static_cast<int>(
+            SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
+    }
     int DeleteString(UINT index) { return static_cast<int>(SendMessage(CB_DELETESTRING, index)); }
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))); }
     void GetLBText(int index, CString& text) const;
-    int FindStringExact(int start, const wchar_t* text) const { return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text))); }
-    int SelectString(int start, const wchar_t* text) { return static_cast<int>(SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text))); }
+    int FindStringExact(int start, const wchar_t* text) const
+    {
+        return static_cast<int>(
+            SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text)));
+    }
+    int SelectString(int start, const wchar_t* text)
+    {
+        return static_cast<int>(
+            SendMessage(CB_SELECTSTRING, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text)));
+    }
     void ShowDropDown(BOOL show = TRUE) { SendMessage(CB_SHOWDROPDOWN, show); }
     BOOL GetDroppedState() const { return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE)); }
-    int SetItemHeight(int index, UINT height) { return static_cast<int>(SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(index), static_cast<LPARAM>(height))); }
+    int SetItemHeight(int index, UINT height)
+    {
+        return static_cast<int>(SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(index), static_cast<LPARAM>(height)));
+    }
 };
 
 class CProgressCtrl : public CWnd {
 public:
     void SetRange(short lower, short upper) { SendMessage(PBM_SETRANGE, 0, MAKELPARAM(lower, upper)); }
-    void SetRange32(int lower, int upper) { SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(lower), static_cast<LPARAM>(upper)); }
+    void SetRange32(int lower, int upper)
+    {
+        SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(lower), static_cast<LPARAM>(upper));
+    }
     int SetPos(int pos) { return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(pos))); }
     int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
 };
@@ -595,6 +782,7 @@ public:
     void Activate(BOOL activate);
     int SetMaxTipWidth(int width) { return static_cast<int>(SendMessage(TTM_SETMAXTIPWIDTH, 0, width)); }
     int GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }
+
 private:
     HWND m_owner = nullptr;
 };

@@ -31,15 +31,15 @@ const COLORREF kBrushColours[kSkinBrushCount] = {kWhite, kPageButton, kStrip, kS
 
 // Language flags by UI language index.
 const UINT kFlagIds[kUiLanguageCount] = {
-    IDB_FLAG_ENGLISH, IDB_FLAG_FRENCH, IDB_FLAG_GERMAN, IDB_FLAG_ITALIAN, IDB_FLAG_JAPANESE,
-    IDB_FLAG_KOREAN, IDB_FLAG_SPANISH, IDB_FLAG_DUTCH, IDB_FLAG_RUSSIAN, IDB_FLAG_CHINESE,
-    IDB_FLAG_FINNISH, IDB_FLAG_CZECH, IDB_FLAG_POLISH,
+    IDB_FLAG_ENGLISH, IDB_FLAG_FRENCH,  IDB_FLAG_GERMAN, IDB_FLAG_ITALIAN, IDB_FLAG_JAPANESE,
+    IDB_FLAG_KOREAN,  IDB_FLAG_SPANISH, IDB_FLAG_DUTCH,  IDB_FLAG_RUSSIAN, IDB_FLAG_CHINESE,
+    IDB_FLAG_FINNISH, IDB_FLAG_CZECH,   IDB_FLAG_POLISH,
 };
 
 // Page templates in page order.
 const UINT kPageTemplates[7] = {
-    IDD_DEVICE_SELECTION, IDD_DEVICE_RECOGNITION, IDD_FIRMWARE_UPDATE, IDD_FIRMWARE_RESTORE,
-    IDD_DEVICE_SETTING, IDD_DEVICE_SETTING_SECOND, IDD_DEVICE_SETTING_SPEED_DIAL,
+    IDD_DEVICE_SELECTION, IDD_DEVICE_RECOGNITION,    IDD_FIRMWARE_UPDATE,           IDD_FIRMWARE_RESTORE,
+    IDD_DEVICE_SETTING,   IDD_DEVICE_SETTING_SECOND, IDD_DEVICE_SETTING_SPEED_DIAL,
 };
 
 bool IsSmallOrPageButton(int id)
@@ -79,37 +79,22 @@ int RectInsideRect(const RECT& inner, const RECT& outer)
 }
 
 BEGIN_MESSAGE_MAP(CUpdaterDlg, CDialog)
-    ON_WM_TIMER()
-    ON_WM_SETCURSOR()
-    ON_WM_CTLCOLOR()
-    ON_WM_DRAWITEM()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_CLOSE()
+ON_WM_TIMER()
+ON_WM_SETCURSOR()
+ON_WM_CTLCOLOR()
+ON_WM_DRAWITEM()
+ON_WM_LBUTTONDOWN()
+ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 // Every member gets its value here: page creation in OnInitDialog already
 // sends messages that read the busy flag and its friends, before the
 // configuration is read.
 CUpdaterDlg::CUpdaterDlg(CWnd* parent)
-    : CDialog(IDD_UPDATER_DIALOG, parent),
-      m_page(0),
-      m_recognized(0),
-      m_hidPrimary(nullptr),
-      m_hidSecondary(nullptr),
-      m_settingsPageCount(0),
-      m_settingsPages{0, 0, 0},
-      m_settingsPageIndex(0),
-      m_dropListOpen(0),
-      m_modelCode(0),
-      m_cameraWaitPending(0),
-      m_waitForUser(0),
-      m_uiLanguage(0),
-      m_applyToFirmwareLanguage(0),
-      m_usbStatus(0),
-      m_busy(0),
-      m_statusIconFlag(1),
-      m_progress(-1),
-      m_hIcon(nullptr)
+    : CDialog(IDD_UPDATER_DIALOG, parent), m_page(0), m_recognized(0), m_hidPrimary(nullptr), m_hidSecondary(nullptr),
+      m_settingsPageCount(0), m_settingsPages{0, 0, 0}, m_settingsPageIndex(0), m_dropListOpen(0), m_modelCode(0),
+      m_cameraWaitPending(0), m_waitForUser(0), m_uiLanguage(0), m_applyToFirmwareLanguage(0), m_usbStatus(0),
+      m_busy(0), m_statusIconFlag(1), m_progress(-1), m_hIcon(nullptr)
 {
     m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME)
                           : ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
@@ -363,8 +348,8 @@ void CUpdaterDlg::CreateFonts()
         m_fontNormal.CreateFontIndirect(&font);
         font.lfWeight = FW_BOLD;
         m_fontBold.CreateFontIndirect(&font);
-        for (CWnd* button : {static_cast<CWnd*>(&m_buttonBack), static_cast<CWnd*>(&m_buttonNext),
-                             static_cast<CWnd*>(&m_buttonApply)})
+        for (CWnd* button :
+             {static_cast<CWnd*>(&m_buttonBack), static_cast<CWnd*>(&m_buttonNext), static_cast<CWnd*>(&m_buttonApply)})
             button->SetFont(&m_fontBold);
     }
 }
@@ -403,29 +388,36 @@ HBRUSH CUpdaterDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
     HBRUSH base = CDialog::OnCtlColor(dc, wnd, ctlColor);
     const int id = wnd ? wnd->GetDlgCtrlID() : 0;
     switch (id) {
-    case IDC_BUTTON_ABOUT: case IDC_BUTTON_CLOSE: case IDC_BUTTON_NEXT: case IDC_BUTTON_FORWARD_TO_RESTORE:
-    case IDC_BUTTON_BACK: case IDC_BUTTON_BACK_TO_UPDATE: case IDC_BUTTON_APPLY: case IDC_PROGRESS:
-    case IDC_PERCENT_NUMBER: case IDC_PERCENT_SIGN: case IDC_SETTINGS_PAGE_LIST: case IDC_BUTTON_INFORMATION:
-    case IDC_PAGE_AREA:
-        dc->SetBkMode(TRANSPARENT);
-        return m_brushes[BrushWhite];
-    case IDC_BUTTON_HOME: case IDC_BUTTON_DEVICE_RECOGNITION: case IDC_BUTTON_FIRMWARE_UPDATE:
-    case IDC_BUTTON_FIRMWARE_RESTORE: case IDC_BUTTON_DEVICE_SETTING:
-        dc->SetBkMode(TRANSPARENT);
-        return m_brushes[BrushPageButton];
-    case IDC_BREADCRUMB: case IDC_BUTTON_FIRST_SETTINGS_PAGE: case IDC_BUTTON_SETTINGS_PAGE_LIST:
-        dc->SetBkMode(TRANSPARENT);
-        return m_brushes[BrushStrip];
-    case IDC_STATUS_UPPER: case IDC_STATUS_TEXT:
+    case IDC_BUTTON_ABOUT:
+    case IDC_BUTTON_CLOSE:
+    case IDC_BUTTON_NEXT:
+    case IDC_BUTTON_FORWARD_TO_RESTORE:
+    case IDC_BUTTON_BACK:
+    case IDC_BUTTON_BACK_TO_UPDATE:
+    case IDC_BUTTON_APPLY:
+    case IDC_PROGRESS:
+    case IDC_PERCENT_NUMBER:
+    case IDC_PERCENT_SIGN:
+    case IDC_SETTINGS_PAGE_LIST:
+    case IDC_BUTTON_INFORMATION:
+    case IDC_PAGE_AREA: dc->SetBkMode(TRANSPARENT); return m_brushes[BrushWhite];
+    case IDC_BUTTON_HOME:
+    case IDC_BUTTON_DEVICE_RECOGNITION:
+    case IDC_BUTTON_FIRMWARE_UPDATE:
+    case IDC_BUTTON_FIRMWARE_RESTORE:
+    case IDC_BUTTON_DEVICE_SETTING: dc->SetBkMode(TRANSPARENT); return m_brushes[BrushPageButton];
+    case IDC_BREADCRUMB:
+    case IDC_BUTTON_FIRST_SETTINGS_PAGE:
+    case IDC_BUTTON_SETTINGS_PAGE_LIST: dc->SetBkMode(TRANSPARENT); return m_brushes[BrushStrip];
+    case IDC_STATUS_UPPER:
+    case IDC_STATUS_TEXT:
         dc->SetBkMode(TRANSPARENT);
         dc->SetTextColor(0);
         return m_statusIconFlag ? m_brushes[BrushStatusNormal] : m_brushes[BrushStatusWarning];
-    case IDC_BACKGROUND:
-        dc->SetBkMode(TRANSPARENT);
-        return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-    case IDC_DEVICE_PICTURE: case IDC_DEVICE_NAME: case IDC_DEVICE_VERSION:
-        dc->SetBkMode(TRANSPARENT);
-        return m_brushes[BrushWhite];
+    case IDC_BACKGROUND: dc->SetBkMode(TRANSPARENT); return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    case IDC_DEVICE_PICTURE:
+    case IDC_DEVICE_NAME:
+    case IDC_DEVICE_VERSION: dc->SetBkMode(TRANSPARENT); return m_brushes[BrushWhite];
     default:
         if (ctlColor == CTLCOLOR_DLG) {
             dc->SetBkMode(TRANSPARENT);

@@ -256,7 +256,9 @@ int DeviceConfig::IsModified(const DeviceConfig& other, int fmFlag) const
     if (!IsCatalogueProduct(m_modelCode) || kUntrackedProducts.Contains(m_modelCode)) {
         if (m_modelCode == kProductComparingTimings)
             return (m_radioTransmitGain != other.m_radioTransmitGain ||
-                    m_audioChannelTimeout != other.m_audioChannelTimeout) ? 1 : 0;
+                    m_audioChannelTimeout != other.m_audioChannelTimeout)
+                       ? 1
+                       : 0;
         return 0;
     }
 
@@ -292,8 +294,7 @@ int DeviceConfig::CompareFirmwareVersion(int major, int minor) const
 int DeviceConfig::CompareFullVersion(int major, int minor, int kind, int build) const
 {
     return CompareVersion4(m_firmwareVersion.major, m_firmwareVersion.minor, m_firmwareVersion.kind,
-                           m_firmwareVersion.build, major, minor, kind, build,
-                           m_modelCode == kCameraProduct ? 1 : 0);
+                           m_firmwareVersion.build, major, minor, kind, build, m_modelCode == kCameraProduct ? 1 : 0);
 }
 
 int DeviceConfig::BuildConfigWord() const
@@ -313,15 +314,14 @@ int DeviceConfig::BuildConfigWord() const
     put(6, m_microphoneBoost != 0);
     put(8, m_sidetone != 0);
     put(9, m_hushguard != 0);
-    put(10, m_autoGainControl != 0 ||
-                (kConfigWordGroupA.Contains(product) && m_settings[kAudioBoostWord] != 0));
+    put(10, m_autoGainControl != 0 || (kConfigWordGroupA.Contains(product) && m_settings[kAudioBoostWord] != 0));
     const bool hdIntercomProduct =
         kConfigWordGroupB.Contains(product) ||
         (kConfigWordHdIntercomFrom1_1.Contains(product) && CompareFirmwareVersion(1, 1) >= 0);
     put(11, hdIntercomProduct && m_settings[kHdIntercomWord] != 0);
     put(12, kConfigWordGroupC.Contains(product) && m_settings[kFmStationGuideWord] != 0);
-    put(13, kConfigWordRoutecueProducts.Contains(product) ? m_settings[kRoutecueWord] != 0
-                                                         : m_settings[kHdVoiceWord] != 0);
+    put(13,
+        kConfigWordRoutecueProducts.Contains(product) ? m_settings[kRoutecueWord] != 0 : m_settings[kHdVoiceWord] != 0);
     put(14, kConfigWordGroupD.Contains(product) && m_settings[kAudioSourcePriorityWord] != 0);
     put(15, kConfigWordGroupD.Contains(product) && m_settings[kLayertoneWord] != 0);
     return static_cast<int>(word & 0xFFFFu);
@@ -334,11 +334,23 @@ int DeviceConfig::SetFirmwareVersionText(const std::wstring& text)
 
 // --- Settings-word accessors -------------------------------------------------
 
-int DeviceConfig::GetOverlaySensitivity() const { return m_settings[kOverlaySensitivityWord]; }
-void DeviceConfig::SetOverlaySensitivity(int value) { m_settings[kOverlaySensitivityWord] = value; }
+int DeviceConfig::GetOverlaySensitivity() const
+{
+    return m_settings[kOverlaySensitivityWord];
+}
+void DeviceConfig::SetOverlaySensitivity(int value)
+{
+    m_settings[kOverlaySensitivityWord] = value;
+}
 
-int DeviceConfig::GetPackedVoxSensitivity() const { return ReadNumber(m_settings, kPackedVoxSensitivity, 5, 3); }
-void DeviceConfig::SetPackedVoxSensitivity(int value) { WriteNumber(m_settings, kPackedVoxSensitivity, 5, value); }
+int DeviceConfig::GetPackedVoxSensitivity() const
+{
+    return ReadNumber(m_settings, kPackedVoxSensitivity, 5, 3);
+}
+void DeviceConfig::SetPackedVoxSensitivity(int value)
+{
+    WriteNumber(m_settings, kPackedVoxSensitivity, 5, value);
+}
 
 int DeviceConfig::GetPackedSmartVolumeControl() const
 {
@@ -355,11 +367,23 @@ void DeviceConfig::SetPackedSmartVolumeControl(int value)
     WriteField(m_settings, kPackedSmartVolumeControl, value);
 }
 
-int DeviceConfig::GetPackedOverlaySensitivity() const { return ReadNumber(m_settings, kPackedOverlaySensitivity, 5, 3); }
-void DeviceConfig::SetPackedOverlaySensitivity(int value) { WriteNumber(m_settings, kPackedOverlaySensitivity, 5, value); }
+int DeviceConfig::GetPackedOverlaySensitivity() const
+{
+    return ReadNumber(m_settings, kPackedOverlaySensitivity, 5, 3);
+}
+void DeviceConfig::SetPackedOverlaySensitivity(int value)
+{
+    WriteNumber(m_settings, kPackedOverlaySensitivity, 5, value);
+}
 
-int DeviceConfig::GetVoiceCommandBit() const { return ReadBit(m_settings, kVoiceCommandBit); }
-void DeviceConfig::SetVoiceCommandBit(int value) { WriteBit(m_settings, kVoiceCommandBit, value); }
+int DeviceConfig::GetVoiceCommandBit() const
+{
+    return ReadBit(m_settings, kVoiceCommandBit);
+}
+void DeviceConfig::SetVoiceCommandBit(int value)
+{
+    WriteBit(m_settings, kVoiceCommandBit, value);
+}
 
 int DeviceConfig::GetSmartVolumeControlBits() const
 {
@@ -376,28 +400,91 @@ void DeviceConfig::SetSmartVolumeControlBits(int value)
     WriteField(m_settings, kSmartVolumeControlBits, value);
 }
 
-int DeviceConfig::GetFmStationGuideBit() const { return ReadBit(m_settings, kFmStationGuideBit); }
-void DeviceConfig::SetFmStationGuideBit(int value) { WriteBit(m_settings, kFmStationGuideBit, value); }
-int DeviceConfig::GetEightWayIntercomBit() const { return ReadBit(m_settings, kEightWayIntercomBit); }
-void DeviceConfig::SetEightWayIntercomBit(int value) { WriteBit(m_settings, kEightWayIntercomBit, value); }
-int DeviceConfig::GetAudioBoostBit() const { return ReadBit(m_settings, kAudioBoostBit); }
-void DeviceConfig::SetAudioBoostBit(int value) { WriteBit(m_settings, kAudioBoostBit, value); }
-int DeviceConfig::GetHushguardBit() const { return ReadBit(m_settings, kHushguardBit); }
-void DeviceConfig::SetHushguardBit(int value) { WriteBit(m_settings, kHushguardBit, value); }
-int DeviceConfig::GetLayertoneVolumeManagementBit() const { return ReadBit(m_settings, kLayertoneVolumeManagementBit); }
-void DeviceConfig::SetLayertoneVolumeManagementBit(int value) { WriteBit(m_settings, kLayertoneVolumeManagementBit, value); }
-int DeviceConfig::GetVoicePromptBit() const { return ReadBit(m_settings, kVoicePromptBit); }
-void DeviceConfig::SetVoicePromptBit(int value) { WriteBit(m_settings, kVoicePromptBit, value); }
-int DeviceConfig::GetDualstreamBit() const { return ReadBit(m_settings, kDualstreamBit); }
-void DeviceConfig::SetDualstreamBit(int value) { WriteBit(m_settings, kDualstreamBit, value); }
-int DeviceConfig::GetSidetoneBit() const { return ReadBit(m_settings, kSidetoneBit); }
-void DeviceConfig::SetSidetoneBit(int value) { WriteBit(m_settings, kSidetoneBit, value); }
-int DeviceConfig::GetHdIntercomBit() const { return ReadBit(m_settings, kHdIntercomBit); }
-void DeviceConfig::SetHdIntercomBit(int value) { WriteBit(m_settings, kHdIntercomBit, value); }
-int DeviceConfig::GetVoxPhoneBit() const { return ReadBit(m_settings, kVoxPhoneBit); }
-void DeviceConfig::SetVoxPhoneBit(int value) { WriteBit(m_settings, kVoxPhoneBit, value); }
+int DeviceConfig::GetFmStationGuideBit() const
+{
+    return ReadBit(m_settings, kFmStationGuideBit);
+}
+void DeviceConfig::SetFmStationGuideBit(int value)
+{
+    WriteBit(m_settings, kFmStationGuideBit, value);
+}
+int DeviceConfig::GetEightWayIntercomBit() const
+{
+    return ReadBit(m_settings, kEightWayIntercomBit);
+}
+void DeviceConfig::SetEightWayIntercomBit(int value)
+{
+    WriteBit(m_settings, kEightWayIntercomBit, value);
+}
+int DeviceConfig::GetAudioBoostBit() const
+{
+    return ReadBit(m_settings, kAudioBoostBit);
+}
+void DeviceConfig::SetAudioBoostBit(int value)
+{
+    WriteBit(m_settings, kAudioBoostBit, value);
+}
+int DeviceConfig::GetHushguardBit() const
+{
+    return ReadBit(m_settings, kHushguardBit);
+}
+void DeviceConfig::SetHushguardBit(int value)
+{
+    WriteBit(m_settings, kHushguardBit, value);
+}
+int DeviceConfig::GetLayertoneVolumeManagementBit() const
+{
+    return ReadBit(m_settings, kLayertoneVolumeManagementBit);
+}
+void DeviceConfig::SetLayertoneVolumeManagementBit(int value)
+{
+    WriteBit(m_settings, kLayertoneVolumeManagementBit, value);
+}
+int DeviceConfig::GetVoicePromptBit() const
+{
+    return ReadBit(m_settings, kVoicePromptBit);
+}
+void DeviceConfig::SetVoicePromptBit(int value)
+{
+    WriteBit(m_settings, kVoicePromptBit, value);
+}
+int DeviceConfig::GetDualstreamBit() const
+{
+    return ReadBit(m_settings, kDualstreamBit);
+}
+void DeviceConfig::SetDualstreamBit(int value)
+{
+    WriteBit(m_settings, kDualstreamBit, value);
+}
+int DeviceConfig::GetSidetoneBit() const
+{
+    return ReadBit(m_settings, kSidetoneBit);
+}
+void DeviceConfig::SetSidetoneBit(int value)
+{
+    WriteBit(m_settings, kSidetoneBit, value);
+}
+int DeviceConfig::GetHdIntercomBit() const
+{
+    return ReadBit(m_settings, kHdIntercomBit);
+}
+void DeviceConfig::SetHdIntercomBit(int value)
+{
+    WriteBit(m_settings, kHdIntercomBit, value);
+}
+int DeviceConfig::GetVoxPhoneBit() const
+{
+    return ReadBit(m_settings, kVoxPhoneBit);
+}
+void DeviceConfig::SetVoxPhoneBit(int value)
+{
+    WriteBit(m_settings, kVoxPhoneBit, value);
+}
 
-int DeviceConfig::GetEssStatus() const { return ReadField(m_settings, kEssStatus); }
+int DeviceConfig::GetEssStatus() const
+{
+    return ReadField(m_settings, kEssStatus);
+}
 
 void DeviceConfig::SetEssStatus(int value)
 {
@@ -417,11 +504,23 @@ void DeviceConfig::SetEssSensitivity(int value)
     WriteField(m_settings, kEssSensitivity, (value >= 1 && value <= 3) ? value : 2);
 }
 
-int DeviceConfig::GetMotionSensorSensitivity() const { return m_settings[kMotionSensorSensitivityWord]; }
-void DeviceConfig::SetMotionSensorSensitivity(int value) { m_settings[kMotionSensorSensitivityWord] = value; }
+int DeviceConfig::GetMotionSensorSensitivity() const
+{
+    return m_settings[kMotionSensorSensitivityWord];
+}
+void DeviceConfig::SetMotionSensorSensitivity(int value)
+{
+    m_settings[kMotionSensorSensitivityWord] = value;
+}
 
-int DeviceConfig::GetUnitLanguage() const { return ReadNumber(m_settings, kUnitLanguage, 10, 0); }
-void DeviceConfig::SetUnitLanguage(int value) { WriteNumber(m_settings, kUnitLanguage, 10, value); }
+int DeviceConfig::GetUnitLanguage() const
+{
+    return ReadNumber(m_settings, kUnitLanguage, 10, 0);
+}
+void DeviceConfig::SetUnitLanguage(int value)
+{
+    WriteNumber(m_settings, kUnitLanguage, 10, value);
+}
 
 int DeviceConfig::GetChannelSelect() const
 {
@@ -431,8 +530,14 @@ int DeviceConfig::GetChannelSelect() const
     return (channel >= 1 && channel <= 5) ? channel : 0;
 }
 
-int DeviceConfig::GetPhotoMode() const { return ReadBit(m_settings, kPhotoMode); }
-void DeviceConfig::SetPhotoMode(int value) { WriteBit(m_settings, kPhotoMode, value); }
+int DeviceConfig::GetPhotoMode() const
+{
+    return ReadBit(m_settings, kPhotoMode);
+}
+void DeviceConfig::SetPhotoMode(int value)
+{
+    WriteBit(m_settings, kPhotoMode, value);
+}
 
 // Firmware 2.0 moved the video mode from one switch bit of word 10 to a
 // three-way field of word 12.
@@ -451,62 +556,227 @@ void DeviceConfig::SetVideoMode(int value)
         WriteNumber(m_settings, kVideoModeFromFirmware2, 2, value);
 }
 
-int DeviceConfig::GetVideoResolution() const { return ReadNumber(m_settings, kVideoResolution, 2, 0); }
-void DeviceConfig::SetVideoResolution(int value) { WriteNumber(m_settings, kVideoResolution, 2, value); }
-int DeviceConfig::GetTimelapseInterval() const { return ReadBit(m_settings, kTimelapseInterval); }
-void DeviceConfig::SetTimelapseInterval(int value) { WriteBit(m_settings, kTimelapseInterval, value); }
-int DeviceConfig::GetDateCaption() const { return ReadBit(m_settings, kDateCaption); }
-void DeviceConfig::SetDateCaption(int value) { WriteBit(m_settings, kDateCaption, value); }
-int DeviceConfig::GetSpeakerSoundRecording() const { return ReadBit(m_settings, kSpeakerSoundRecording); }
-void DeviceConfig::SetSpeakerSoundRecording(int value) { WriteBit(m_settings, kSpeakerSoundRecording, value); }
-int DeviceConfig::GetAutoCameraSleep() const { return ReadBit(m_settings, kAutoCameraSleep); }
-void DeviceConfig::SetAutoCameraSleep(int value) { WriteBit(m_settings, kAutoCameraSleep, value); }
-int DeviceConfig::GetRecordMusic() const { return ReadBit(m_settings, kRecordMusic); }
-void DeviceConfig::SetRecordMusic(int value) { WriteBit(m_settings, kRecordMusic, value); }
-int DeviceConfig::GetRecordFmRadio() const { return ReadBit(m_settings, kRecordFmRadio); }
-void DeviceConfig::SetRecordFmRadio(int value) { WriteBit(m_settings, kRecordFmRadio, value); }
-int DeviceConfig::GetRecordIntercom() const { return ReadBit(m_settings, kRecordIntercom); }
-void DeviceConfig::SetRecordIntercom(int value) { WriteBit(m_settings, kRecordIntercom, value); }
-int DeviceConfig::GetRecordPhone() const { return ReadBit(m_settings, kRecordPhone); }
-void DeviceConfig::SetRecordPhone(int value) { WriteBit(m_settings, kRecordPhone, value); }
+int DeviceConfig::GetVideoResolution() const
+{
+    return ReadNumber(m_settings, kVideoResolution, 2, 0);
+}
+void DeviceConfig::SetVideoResolution(int value)
+{
+    WriteNumber(m_settings, kVideoResolution, 2, value);
+}
+int DeviceConfig::GetTimelapseInterval() const
+{
+    return ReadBit(m_settings, kTimelapseInterval);
+}
+void DeviceConfig::SetTimelapseInterval(int value)
+{
+    WriteBit(m_settings, kTimelapseInterval, value);
+}
+int DeviceConfig::GetDateCaption() const
+{
+    return ReadBit(m_settings, kDateCaption);
+}
+void DeviceConfig::SetDateCaption(int value)
+{
+    WriteBit(m_settings, kDateCaption, value);
+}
+int DeviceConfig::GetSpeakerSoundRecording() const
+{
+    return ReadBit(m_settings, kSpeakerSoundRecording);
+}
+void DeviceConfig::SetSpeakerSoundRecording(int value)
+{
+    WriteBit(m_settings, kSpeakerSoundRecording, value);
+}
+int DeviceConfig::GetAutoCameraSleep() const
+{
+    return ReadBit(m_settings, kAutoCameraSleep);
+}
+void DeviceConfig::SetAutoCameraSleep(int value)
+{
+    WriteBit(m_settings, kAutoCameraSleep, value);
+}
+int DeviceConfig::GetRecordMusic() const
+{
+    return ReadBit(m_settings, kRecordMusic);
+}
+void DeviceConfig::SetRecordMusic(int value)
+{
+    WriteBit(m_settings, kRecordMusic, value);
+}
+int DeviceConfig::GetRecordFmRadio() const
+{
+    return ReadBit(m_settings, kRecordFmRadio);
+}
+void DeviceConfig::SetRecordFmRadio(int value)
+{
+    WriteBit(m_settings, kRecordFmRadio, value);
+}
+int DeviceConfig::GetRecordIntercom() const
+{
+    return ReadBit(m_settings, kRecordIntercom);
+}
+void DeviceConfig::SetRecordIntercom(int value)
+{
+    WriteBit(m_settings, kRecordIntercom, value);
+}
+int DeviceConfig::GetRecordPhone() const
+{
+    return ReadBit(m_settings, kRecordPhone);
+}
+void DeviceConfig::SetRecordPhone(int value)
+{
+    WriteBit(m_settings, kRecordPhone, value);
+}
 
-int DeviceConfig::AreAllRecordSourcesOff() const { return ReadField(m_settings, kRecordSources) == 0 ? 1 : 0; }
+int DeviceConfig::AreAllRecordSourcesOff() const
+{
+    return ReadField(m_settings, kRecordSources) == 0 ? 1 : 0;
+}
 
-int DeviceConfig::GetVideoTaggingInterval() const { return ReadNumber(m_settings, kVideoTaggingInterval, 2, 0); }
-void DeviceConfig::SetVideoTaggingInterval(int value) { WriteNumber(m_settings, kVideoTaggingInterval, 2, value); }
-int DeviceConfig::GetLoopRecordingInterval() const { return ReadNumber(m_settings, kLoopRecordingInterval, 2, 0); }
-void DeviceConfig::SetLoopRecordingInterval(int value) { WriteNumber(m_settings, kLoopRecordingInterval, 2, value); }
-int DeviceConfig::GetVideoMicrophoneGain() const { return ReadNumber(m_settings, kVideoMicrophoneGain, 2, 0); }
-void DeviceConfig::SetVideoMicrophoneGain(int value) { WriteNumber(m_settings, kVideoMicrophoneGain, 2, value); }
+int DeviceConfig::GetVideoTaggingInterval() const
+{
+    return ReadNumber(m_settings, kVideoTaggingInterval, 2, 0);
+}
+void DeviceConfig::SetVideoTaggingInterval(int value)
+{
+    WriteNumber(m_settings, kVideoTaggingInterval, 2, value);
+}
+int DeviceConfig::GetLoopRecordingInterval() const
+{
+    return ReadNumber(m_settings, kLoopRecordingInterval, 2, 0);
+}
+void DeviceConfig::SetLoopRecordingInterval(int value)
+{
+    WriteNumber(m_settings, kLoopRecordingInterval, 2, value);
+}
+int DeviceConfig::GetVideoMicrophoneGain() const
+{
+    return ReadNumber(m_settings, kVideoMicrophoneGain, 2, 0);
+}
+void DeviceConfig::SetVideoMicrophoneGain(int value)
+{
+    WriteNumber(m_settings, kVideoMicrophoneGain, 2, value);
+}
 
-int DeviceConfig::GetVoxSensitivity() const { return m_settings[kVoxSensitivityWord]; }
-void DeviceConfig::SetVoxSensitivity(int value) { m_settings[kVoxSensitivityWord] = value; }
-int DeviceConfig::GetSmartVolumeControl() const { return m_settings[kSmartVolumeControlWord]; }
-void DeviceConfig::SetSmartVolumeControl(int value) { m_settings[kSmartVolumeControlWord] = value; }
+int DeviceConfig::GetVoxSensitivity() const
+{
+    return m_settings[kVoxSensitivityWord];
+}
+void DeviceConfig::SetVoxSensitivity(int value)
+{
+    m_settings[kVoxSensitivityWord] = value;
+}
+int DeviceConfig::GetSmartVolumeControl() const
+{
+    return m_settings[kSmartVolumeControlWord];
+}
+void DeviceConfig::SetSmartVolumeControl(int value)
+{
+    m_settings[kSmartVolumeControlWord] = value;
+}
 
-int DeviceConfig::GetPackedVoxPhoneBit() const { return ReadBit(m_settings, kPackedVoxPhoneBit); }
-void DeviceConfig::SetPackedVoxPhoneBit(int value) { WriteBit(m_settings, kPackedVoxPhoneBit, value); }
-int DeviceConfig::GetPackedVoxIntercomBit() const { return ReadBit(m_settings, kPackedVoxIntercomBit); }
-void DeviceConfig::SetPackedVoxIntercomBit(int value) { WriteBit(m_settings, kPackedVoxIntercomBit, value); }
-int DeviceConfig::GetPackedVoicePromptBit() const { return ReadBit(m_settings, kPackedVoicePromptBit); }
-void DeviceConfig::SetPackedVoicePromptBit(int value) { WriteBit(m_settings, kPackedVoicePromptBit, value); }
-int DeviceConfig::GetPackedHighQualityA2dpBit() const { return ReadBit(m_settings, kPackedHighQualityA2dpBit); }
-void DeviceConfig::SetPackedHighQualityA2dpBit(int value) { WriteBit(m_settings, kPackedHighQualityA2dpBit, value); }
-int DeviceConfig::GetPackedSidetoneBit() const { return ReadBit(m_settings, kPackedSidetoneBit); }
-void DeviceConfig::SetPackedSidetoneBit(int value) { WriteBit(m_settings, kPackedSidetoneBit, value); }
-int DeviceConfig::GetPackedHushguardBit() const { return ReadBit(m_settings, kPackedHushguardBit); }
-void DeviceConfig::SetPackedHushguardBit(int value) { WriteBit(m_settings, kPackedHushguardBit, value); }
-int DeviceConfig::GetPackedAudioBoostBit() const { return ReadBit(m_settings, kPackedAudioBoostBit); }
-void DeviceConfig::SetPackedAudioBoostBit(int value) { WriteBit(m_settings, kPackedAudioBoostBit, value); }
-int DeviceConfig::GetPackedHdIntercomBit() const { return ReadBit(m_settings, kPackedHdIntercomBit); }
-void DeviceConfig::SetPackedHdIntercomBit(int value) { WriteBit(m_settings, kPackedHdIntercomBit, value); }
-int DeviceConfig::GetPackedFmStationGuideBit() const { return ReadBit(m_settings, kPackedFmStationGuideBit); }
-void DeviceConfig::SetPackedFmStationGuideBit(int value) { WriteBit(m_settings, kPackedFmStationGuideBit, value); }
-int DeviceConfig::GetPackedGuestModeBit() const { return ReadBit(m_settings, kPackedGuestModeBit); }
-void DeviceConfig::SetPackedGuestModeBit(int value) { WriteBit(m_settings, kPackedGuestModeBit, value); }
-int DeviceConfig::GetPackedLayertoneVolumeManagementBit() const { return ReadBit(m_settings, kPackedLayertoneVolumeManagementBit); }
-void DeviceConfig::SetPackedLayertoneVolumeManagementBit(int value) { WriteBit(m_settings, kPackedLayertoneVolumeManagementBit, value); }
-int DeviceConfig::GetPackedVoiceCommandBit() const { return ReadBit(m_settings, kPackedVoiceCommandBit); }
-void DeviceConfig::SetPackedVoiceCommandBit(int value) { WriteBit(m_settings, kPackedVoiceCommandBit, value); }
-int DeviceConfig::GetPackedBluetoothIntercomDualstreamBit() const { return ReadBit(m_settings, kPackedBluetoothIntercomDualstreamBit); }
-void DeviceConfig::SetPackedBluetoothIntercomDualstreamBit(int value) { WriteBit(m_settings, kPackedBluetoothIntercomDualstreamBit, value); }
+int DeviceConfig::GetPackedVoxPhoneBit() const
+{
+    return ReadBit(m_settings, kPackedVoxPhoneBit);
+}
+void DeviceConfig::SetPackedVoxPhoneBit(int value)
+{
+    WriteBit(m_settings, kPackedVoxPhoneBit, value);
+}
+int DeviceConfig::GetPackedVoxIntercomBit() const
+{
+    return ReadBit(m_settings, kPackedVoxIntercomBit);
+}
+void DeviceConfig::SetPackedVoxIntercomBit(int value)
+{
+    WriteBit(m_settings, kPackedVoxIntercomBit, value);
+}
+int DeviceConfig::GetPackedVoicePromptBit() const
+{
+    return ReadBit(m_settings, kPackedVoicePromptBit);
+}
+void DeviceConfig::SetPackedVoicePromptBit(int value)
+{
+    WriteBit(m_settings, kPackedVoicePromptBit, value);
+}
+int DeviceConfig::GetPackedHighQualityA2dpBit() const
+{
+    return ReadBit(m_settings, kPackedHighQualityA2dpBit);
+}
+void DeviceConfig::SetPackedHighQualityA2dpBit(int value)
+{
+    WriteBit(m_settings, kPackedHighQualityA2dpBit, value);
+}
+int DeviceConfig::GetPackedSidetoneBit() const
+{
+    return ReadBit(m_settings, kPackedSidetoneBit);
+}
+void DeviceConfig::SetPackedSidetoneBit(int value)
+{
+    WriteBit(m_settings, kPackedSidetoneBit, value);
+}
+int DeviceConfig::GetPackedHushguardBit() const
+{
+    return ReadBit(m_settings, kPackedHushguardBit);
+}
+void DeviceConfig::SetPackedHushguardBit(int value)
+{
+    WriteBit(m_settings, kPackedHushguardBit, value);
+}
+int DeviceConfig::GetPackedAudioBoostBit() const
+{
+    return ReadBit(m_settings, kPackedAudioBoostBit);
+}
+void DeviceConfig::SetPackedAudioBoostBit(int value)
+{
+    WriteBit(m_settings, kPackedAudioBoostBit, value);
+}
+int DeviceConfig::GetPackedHdIntercomBit() const
+{
+    return ReadBit(m_settings, kPackedHdIntercomBit);
+}
+void DeviceConfig::SetPackedHdIntercomBit(int value)
+{
+    WriteBit(m_settings, kPackedHdIntercomBit, value);
+}
+int DeviceConfig::GetPackedFmStationGuideBit() const
+{
+    return ReadBit(m_settings, kPackedFmStationGuideBit);
+}
+void DeviceConfig::SetPackedFmStationGuideBit(int value)
+{
+    WriteBit(m_settings, kPackedFmStationGuideBit, value);
+}
+int DeviceConfig::GetPackedGuestModeBit() const
+{
+    return ReadBit(m_settings, kPackedGuestModeBit);
+}
+void DeviceConfig::SetPackedGuestModeBit(int value)
+{
+    WriteBit(m_settings, kPackedGuestModeBit, value);
+}
+int DeviceConfig::GetPackedLayertoneVolumeManagementBit() const
+{
+    return ReadBit(m_settings, kPackedLayertoneVolumeManagementBit);
+}
+void DeviceConfig::SetPackedLayertoneVolumeManagementBit(int value)
+{
+    WriteBit(m_settings, kPackedLayertoneVolumeManagementBit, value);
+}
+int DeviceConfig::GetPackedVoiceCommandBit() const
+{
+    return ReadBit(m_settings, kPackedVoiceCommandBit);
+}
+void DeviceConfig::SetPackedVoiceCommandBit(int value)
+{
+    WriteBit(m_settings, kPackedVoiceCommandBit, value);
+}
+int DeviceConfig::GetPackedBluetoothIntercomDualstreamBit() const
+{
+    return ReadBit(m_settings, kPackedBluetoothIntercomDualstreamBit);
+}
+void DeviceConfig::SetPackedBluetoothIntercomDualstreamBit(int value)
+{
+    WriteBit(m_settings, kPackedBluetoothIntercomDualstreamBit, value);
+}

@@ -165,46 +165,46 @@ public:
     // Single bits of words 0 and 1 of the 0x31xx products (0x3110, 0x3112,
     // 0x3114, 0x3116, 0x3118, 0x3124, 0x3126). Which state of the feature a set
     // bit stands for is the settings pages' business.
-    int GetPackedVoxPhoneBit() const;                       // word 0 bit 0
+    int GetPackedVoxPhoneBit() const; // word 0 bit 0
     void SetPackedVoxPhoneBit(int value);
-    int GetPackedVoxIntercomBit() const;                    // word 0 bit 1
+    int GetPackedVoxIntercomBit() const; // word 0 bit 1
     void SetPackedVoxIntercomBit(int value);
-    int GetPackedVoicePromptBit() const;                    // word 0 bit 3
+    int GetPackedVoicePromptBit() const; // word 0 bit 3
     void SetPackedVoicePromptBit(int value);
-    int GetPackedHighQualityA2dpBit() const;                // word 0 bit 5
+    int GetPackedHighQualityA2dpBit() const; // word 0 bit 5
     void SetPackedHighQualityA2dpBit(int value);
-    int GetPackedSidetoneBit() const;                       // word 0 bit 8
+    int GetPackedSidetoneBit() const; // word 0 bit 8
     void SetPackedSidetoneBit(int value);
-    int GetPackedHushguardBit() const;                      // word 0 bit 9
+    int GetPackedHushguardBit() const; // word 0 bit 9
     void SetPackedHushguardBit(int value);
-    int GetPackedAudioBoostBit() const;                     // word 0 bit 10
+    int GetPackedAudioBoostBit() const; // word 0 bit 10
     void SetPackedAudioBoostBit(int value);
-    int GetPackedHdIntercomBit() const;                     // word 0 bit 11
+    int GetPackedHdIntercomBit() const; // word 0 bit 11
     void SetPackedHdIntercomBit(int value);
-    int GetPackedFmStationGuideBit() const;                 // word 0 bit 12
+    int GetPackedFmStationGuideBit() const; // word 0 bit 12
     void SetPackedFmStationGuideBit(int value);
-    int GetPackedGuestModeBit() const;                      // word 0 bit 15
+    int GetPackedGuestModeBit() const; // word 0 bit 15
     void SetPackedGuestModeBit(int value);
-    int GetPackedLayertoneVolumeManagementBit() const;      // word 1 bit 6
+    int GetPackedLayertoneVolumeManagementBit() const; // word 1 bit 6
     void SetPackedLayertoneVolumeManagementBit(int value);
-    int GetPackedVoiceCommandBit() const;                   // word 1 bit 10
+    int GetPackedVoiceCommandBit() const; // word 1 bit 10
     void SetPackedVoiceCommandBit(int value);
-    int GetPackedBluetoothIntercomDualstreamBit() const;    // word 1 bit 11
+    int GetPackedBluetoothIntercomDualstreamBit() const; // word 1 bit 11
     void SetPackedBluetoothIntercomDualstreamBit(int value);
 
     // --- Fields, in the order the rest of the manager knows them -------------
     ManagerVersion m_managerVersion;
-    int m_modelCode = 0;                 // product id, e.g. 0x4D10
+    int m_modelCode = 0; // product id, e.g. 0x4D10
     std::wstring m_bdAddress;
-    std::wstring m_hardwareVersion;      // display text; never copied
+    std::wstring m_hardwareVersion; // display text; never copied
     std::wstring m_deviceName;
-    std::wstring m_spareText;            // carried, never copied
+    std::wstring m_spareText; // carried, never copied
     DeviceVersion m_firmwareVersion;
-    DeviceVersion m_chipVersion1;        // first command channel
-    DeviceVersion m_chipVersion2;        // second command channel (two-chip models)
+    DeviceVersion m_chipVersion1; // first command channel
+    DeviceVersion m_chipVersion2; // second command channel (two-chip models)
     int m_hardwareVersionMajor = 0;
     int m_hardwareVersionMinor = 0;
-    std::int64_t m_archivedAt = 0;       // seconds since 1970-01-01 UTC
+    std::int64_t m_archivedAt = 0; // seconds since 1970-01-01 UTC
     int m_handsfreeVox = 0;
     int m_intercomVox = 0;
     int m_edr = 0;
@@ -215,14 +215,14 @@ public:
     int m_sidetone = 0;
     int m_hushguard = 0;
     int m_autoGainControl = 0;
-    int m_radioTransmitGain = 0;         // 12, 15 or 17
-    int m_audioChannelTimeout = 0;       // seconds
+    int m_radioTransmitGain = 0;   // 12, 15 or 17
+    int m_audioChannelTimeout = 0; // seconds
     int m_settings[kSettingsWordCount] = {};
-    int m_fmRegion = 0;                  // 0 to 5
-    int m_fmMagicCode = 0;               // 0x56E9 or 0x66E9
-    int m_fmCurrentFrequency = 0;        // 10 kHz units
+    int m_fmRegion = 0;           // 0 to 5
+    int m_fmMagicCode = 0;        // 0x56E9 or 0x66E9
+    int m_fmCurrentFrequency = 0; // 10 kHz units
     int m_fmCurrentPreset = 0;
-    int m_fmPresets[kFmPresetCount] = {};// 10 kHz units, 0 = empty
+    int m_fmPresets[kFmPresetCount] = {}; // 10 kHz units, 0 = empty
     int m_fmRds = 0;
     std::array<std::wstring, kSpeedDialCount> m_speedDial;
 };

@@ -6,6 +6,9 @@
 #include "device/DeviceConfig.h"
 #include "device/VersionCompare.h"
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 // Lowest firmware of a band. A threshold with a build number is held against

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 template <std::size_t N>

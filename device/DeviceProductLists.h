@@ -21,7 +21,7 @@ enum ModifiedCompare : unsigned {
     kCompareCameraWords = 1u << 2,
     kCompareSmartVolumeWords = 1u << 3,
     kCompareVoxWords = 1u << 4,
-    kCompareVoxWordsFrom1_1 = 1u << 5,  // VOX words only on firmware 1.1 or later
+    kCompareVoxWordsFrom1_1 = 1u << 5, // VOX words only on firmware 1.1 or later
 };
 
 struct ModifiedRule {
@@ -40,9 +40,9 @@ extern const ProductIdList kFmTenPresetProducts;
 extern const ProductIdList kFmSixPresetProducts;
 
 // Configuration word groups.
-extern const ProductIdList kConfigWordGroupA;           // bit 10 also from audio boost
-extern const ProductIdList kConfigWordGroupB;           // bit 11 HD intercom
+extern const ProductIdList kConfigWordGroupA;            // bit 10 also from audio boost
+extern const ProductIdList kConfigWordGroupB;            // bit 11 HD intercom
 extern const ProductIdList kConfigWordHdIntercomFrom1_1; // bit 11 on firmware 1.1 or later
-extern const ProductIdList kConfigWordGroupC;           // bit 12 FM station guide
-extern const ProductIdList kConfigWordGroupD;           // bits 14 and 15
-extern const ProductIdList kConfigWordRoutecueProducts; // bit 13 from Routecue, not HD voice
+extern const ProductIdList kConfigWordGroupC;            // bit 12 FM station guide
+extern const ProductIdList kConfigWordGroupD;            // bits 14 and 15
+extern const ProductIdList kConfigWordRoutecueProducts;  // bit 13 from Routecue, not HD voice

@@ -28,8 +28,7 @@ bool EqualIgnoringCase(const std::wstring& left, const std::wstring& right)
 
 FirmwareInfo::FirmwareInfo()
     : m_files(kFirmwareFileSlotStep), m_languages(kFirmwareFileSlotStep), m_capacity(kFirmwareFileSlotStep)
-{
-}
+{}
 
 FirmwareInfo::~FirmwareInfo()
 {

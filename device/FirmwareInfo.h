@@ -78,24 +78,24 @@ public:
 
     int m_state = kJobIdle;
     std::wstring m_selectedFile;
-    std::vector<std::wstring> m_files;      // m_capacity slots
-    std::vector<std::wstring> m_languages;  // parallel to m_files
+    std::vector<std::wstring> m_files;     // m_capacity slots
+    std::vector<std::wstring> m_languages; // parallel to m_files
     int m_capacity = 0;
     int m_count = 0;
     std::wstring m_imagePath;
     ImageVersion m_version;
-    int m_clearedMark = 1;                  // restore page: its details are ready (RESTORE enabled)
-    int m_progress = -10;                   // percent; -10 while nothing runs
+    int m_clearedMark = 1; // restore page: its details are ready (RESTORE enabled)
+    int m_progress = -10;  // percent; -10 while nothing runs
     // Read by the progress timer of the two-chip update, whose flash loader
     // sets it to 1 once the second chip's download is reported; nothing here
     // sets it, so it stays 0 until then.
     int m_spare = 0;
     int m_finished = 0;
-    int m_failed = 0;                       // 1 error texts present, 2 unit gone
+    int m_failed = 0; // 1 error texts present, 2 unit gone
     std::array<std::wstring, kUiLanguageCount> m_statusText;
     std::unique_ptr<FirmwarePopup> m_popup;
-    int m_waitFlag = 0;                     // a worker waits for the user to hold the unit's button
-    int m_counters[3] = {};                 // progress-timer ticks: stall, phase, and one never read
+    int m_waitFlag = 0;     // a worker waits for the user to hold the unit's button
+    int m_counters[3] = {}; // progress-timer ticks: stall, phase, and one never read
 
 private:
     int FilledSlots() const;

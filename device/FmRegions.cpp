@@ -3,12 +3,7 @@
 namespace {
 
 const FmRegionBand kFmRegionBands[kFmRegionCount] = {
-    {7600, 10800, 10},
-    {8750, 10790, 20},
-    {8750, 10800, 10},
-    {8750, 10790, 20},
-    {8750, 10800, 10},
-    {7600, 9500, 10},
+    {7600, 10800, 10}, {8750, 10790, 20}, {8750, 10800, 10}, {8750, 10790, 20}, {8750, 10800, 10}, {7600, 9500, 10},
 };
 
 } // namespace
@@ -28,6 +23,5 @@ int ValidateFmFrequency(int region, int frequency)
         return kFmFrequencyOutsideBand;
     }
     // The grid starts at the band's lowest channel, so 20-unit bands sit on odd 100 kHz steps.
-    return frequency % band->step == band->lowest % band->step ? kFmFrequencyValid
-                                                                : kFmFrequencyOffGrid;
+    return frequency % band->step == band->lowest % band->step ? kFmFrequencyValid : kFmFrequencyOffGrid;
 }

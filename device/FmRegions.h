@@ -1,8 +1,7 @@
 #pragma once
 // FM band of each radio region, frequencies in units of 10 kHz (7600 is 76.0 MHz).
 
-struct FmRegionBand
-{
+struct FmRegionBand {
     int lowest;
     int highest;
     int step;
@@ -11,8 +10,7 @@ struct FmRegionBand
 constexpr int kFmRegionCount = 6;
 
 // Results of ValidateFmFrequency.
-enum FmFrequencyCheck
-{
+enum FmFrequencyCheck {
     kFmFrequencyValid = 0,
     kFmFrequencyOutsideBand = 1,
     kFmFrequencyOffGrid = 2,

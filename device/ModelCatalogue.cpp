@@ -6,6 +6,9 @@
 #include "device/VersionCompare.h"
 #include "text/UiLanguageRow.h"
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 const ModelNameRow kModelNames[] = {

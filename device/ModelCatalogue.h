@@ -9,15 +9,13 @@
 // One row of the product id to model name table. The file-name form keys the
 // firmware images, the settings archives and the server's index lines, so it
 // never holds a blank or a slash.
-struct ModelNameRow
-{
+struct ModelNameRow {
     int productId;
     const wchar_t* displayName;
     const wchar_t* fileName;
 };
 
-struct ModelNameTableView
-{
+struct ModelNameTableView {
     const ModelNameRow* rows;
     std::size_t count;
 };
@@ -33,8 +31,7 @@ std::wstring GetModelName(int productId, int fileForm);
 bool IsCatalogueProduct(int productId);
 
 // Settings categories, in the order a category list always holds them.
-enum SettingsCategory
-{
+enum SettingsCategory {
     kSettingsCategoryBasic = 1,
     kSettingsCategorySpeedDial = 2,
     kSettingsCategoryFmRadio = 3,
@@ -44,11 +41,10 @@ constexpr int kSettingsPageSlots = 3;
 
 // Fills a settings-category list for a product and firmware version. The
 // three outputs are the owner's count, category slots and selected index.
-void BuildSettingsPageList(int productId, int firmwareMajor, int firmwareMinor,
-                           int& count, int (&kinds)[kSettingsPageSlots], int& selected);
+void BuildSettingsPageList(int productId, int firmwareMajor, int firmwareMinor, int& count,
+                           int (&kinds)[kSettingsPageSlots], int& selected);
 
 void ClearSettingsPageList(int& count, int (&kinds)[kSettingsPageSlots], int& selected);
-
 
 // Radio transmit gain values offered as low, medium and high.
 constexpr int kRadioTransmitGainSteps[3] = {12, 15, 17};

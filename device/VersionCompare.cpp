@@ -17,7 +17,6 @@ int ClampedDifference(int left, int right)
 
 namespace {
 
-
 bool IsBlank(wchar_t c)
 {
     return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f';

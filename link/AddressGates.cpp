@@ -7,7 +7,7 @@ namespace {
 constexpr std::size_t kAddressDigits = 6;
 
 struct ThresholdRow {
-    int models[5];  // unused places stay 0, which is no model
+    int models[5]; // unused places stay 0, which is no model
     const char* threshold;
 };
 
@@ -42,28 +42,34 @@ long AddressValue(const std::wstring& address)
     return ReadHexPrefix(address.c_str(), address.size() < kAddressDigits ? address.size() : kAddressDigits);
 }
 
-long Hex(const char* text) { return ReadHexPrefix(text, kAddressDigits); }
+long Hex(const char* text)
+{
+    return ReadHexPrefix(text, kAddressDigits);
+}
 
-template <std::size_t N>
-int InAnyRange(const RangeRow (&rows)[N], int modelCode, const std::wstring& address)
+template <std::size_t N> int InAnyRange(const RangeRow (&rows)[N], int modelCode, const std::wstring& address)
 {
     bool known = false;
-    for (const RangeRow& row : rows) known = known || row.model == modelCode;
-    if (!known) return 0;
+    for (const RangeRow& row : rows)
+        known = known || row.model == modelCode;
+    if (!known)
+        return 0;
     const long a = AddressValue(address);
     for (const RangeRow& row : rows) {
-        if (row.model == modelCode && Hex(row.low) <= a && a <= Hex(row.high)) return 1;
+        if (row.model == modelCode && Hex(row.low) <= a && a <= Hex(row.high))
+            return 1;
     }
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int IsAddressAboveThreshold(int modelCode, const std::wstring& address)
 {
     for (const ThresholdRow& row : kAboveThreshold) {
         for (int model : row.models) {
-            if (model != 0 && model == modelCode) return AddressValue(address) > Hex(row.threshold) ? 1 : 0;
+            if (model != 0 && model == modelCode)
+                return AddressValue(address) > Hex(row.threshold) ? 1 : 0;
         }
     }
     return 0;

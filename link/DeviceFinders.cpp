@@ -15,25 +15,29 @@ constexpr std::size_t kFinderSearchStart = 5;
 
 void StoreInSlot(HidHandle* slot, HidHandle handle)
 {
-    if (*slot != nullptr && *slot != handle) CloseHidHandle(slot);
+    if (*slot != nullptr && *slot != handle)
+        CloseHidHandle(slot);
     *slot = handle;
 }
 
 // Walks the present interfaces whose path names the maker and one of the
 // wanted product ids, opening each; store() decides where the channel goes and
 // whether the search is over.
-template <typename Wanted, typename Store>
-int SearchInterfaces(Wanted wanted, Store store)
+template <typename Wanted, typename Store> int SearchInterfaces(Wanted wanted, Store store)
 {
     HidDeviceSeam& seam = GetHidDeviceSeam();
     for (const HidInterfaceInfo& info : seam.EnumerateInterfaces()) {
         int vendorId = 0;
         int productId = 0;
-        if (!ParseHidDevicePath(info.path, &vendorId, &productId)) continue;
-        if (vendorId != kMakerUsbVendorId || !wanted(productId)) continue;
+        if (!ParseHidDevicePath(info.path, &vendorId, &productId))
+            continue;
+        if (vendorId != kMakerUsbVendorId || !wanted(productId))
+            continue;
         HidHandle handle = seam.Open(info.path);
-        if (handle == nullptr) continue;
-        if (store(productId, handle)) return 1;
+        if (handle == nullptr)
+            continue;
+        if (store(productId, handle))
+            return 1;
     }
     return 0;
 }
@@ -52,7 +56,8 @@ DeviceVersion DefaultTwoChipVersion()
 DeviceVersion ReadTwoChipVersion(HidHandle* slot, int productId)
 {
     DeviceVersion version = DefaultTwoChipVersion();
-    if (productId == kTwoChipProductIdLoader) return version;
+    if (productId == kTwoChipProductIdLoader)
+        return version;
     unsigned char request[kHidRequestSize] = {};
     unsigned char reply[kHidReplySize] = {};
     request[kHidRequestReportId] = kHidReportId;
@@ -71,22 +76,24 @@ DeviceVersion ReadTwoChipVersion(HidHandle* slot, int productId)
     return version;
 }
 
-template <typename Char>
-std::size_t FindText(const std::wstring& path, const Char* marker, std::size_t from)
+template <typename Char> std::size_t FindText(const std::wstring& path, const Char* marker, std::size_t from)
 {
     const std::wstring m(marker, marker + std::char_traits<Char>::length(marker));
     return path.find(m, from);
 }
 
-}  // namespace
+} // namespace
 
 bool ParseHidDevicePath(const std::wstring& path, int* vendorId, int* productId)
 {
-    if (path.size() >= kFinderPathLimit || path.size() <= kFinderSearchStart) return false;
+    if (path.size() >= kFinderPathLimit || path.size() <= kFinderSearchStart)
+        return false;
     const std::size_t vid = FindText(path, "vid_", kFinderSearchStart);
-    if (vid == std::wstring::npos) return false;
+    if (vid == std::wstring::npos)
+        return false;
     const std::size_t pid = FindText(path, "pid_", kFinderSearchStart);
-    if (pid == std::wstring::npos) return false;
+    if (pid == std::wstring::npos)
+        return false;
     *vendorId = static_cast<int>(ReadHexPrefix(path.c_str() + vid + 4, path.size() - vid - 4));
     *productId = static_cast<int>(ReadHexPrefix(path.c_str() + pid + 4, path.size() - pid - 4));
     return true;
@@ -94,21 +101,21 @@ bool ParseHidDevicePath(const std::wstring& path, int* vendorId, int* productId)
 
 int FindHidPairDevice(HidHandle* primary, HidHandle* secondary)
 {
-    if (primary == nullptr || secondary == nullptr) return 0;
+    if (primary == nullptr || secondary == nullptr)
+        return 0;
     return SearchInterfaces(
-        [](int productId) {
-            return productId == kHidPairPrimaryProductId || productId == kHidPairSecondaryProductId;
-        },
+        [](int productId) { return productId == kHidPairPrimaryProductId || productId == kHidPairSecondaryProductId; },
         [&](int productId, HidHandle handle) {
             StoreInSlot(productId == kHidPairPrimaryProductId ? primary : secondary, handle);
             return *primary != nullptr && *secondary != nullptr;
         });
 }
 
-int FindTwoChipDevice(HidHandle* primary, HidHandle* secondary,
-                      DeviceVersion& firmware, DeviceVersion& chip1, DeviceVersion& chip2)
+int FindTwoChipDevice(HidHandle* primary, HidHandle* secondary, DeviceVersion& firmware, DeviceVersion& chip1,
+                      DeviceVersion& chip2)
 {
-    if (primary == nullptr || secondary == nullptr) return 0;
+    if (primary == nullptr || secondary == nullptr)
+        return 0;
     return SearchInterfaces(
         [](int productId) {
             return productId == kTwoChipProductIdA || productId == kTwoChipProductIdB ||
@@ -134,7 +141,8 @@ int QueryHidDeviceState(HidHandle* primary)
     request[kHidRequestReportId] = kHidReportId;
     request[kHidRequestCommand] = kHidCmdReadGroup;
     request[kHidRequestParameter] = kHidGroupState;
-    if (!SendHidCommand(primary, request, reply) && !SendHidCommand(primary, request, reply)) return 0;
+    if (!SendHidCommand(primary, request, reply) && !SendHidCommand(primary, request, reply))
+        return 0;
     SwapHidReplyWords(reply);
     return reply[kHidReplyWords];
 }

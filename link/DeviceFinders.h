@@ -23,8 +23,8 @@ int FindHidPairDevice(HidHandle* primary, HidHandle* secondary);
 // one's version (command 0x01) into firmware and chip1 (primary) or chip2
 // (secondary), default 1.0 build 0, and sends 0x30 after it. 1 when both
 // slots hold a channel.
-int FindTwoChipDevice(HidHandle* primary, HidHandle* secondary,
-                      DeviceVersion& firmware, DeviceVersion& chip1, DeviceVersion& chip2);
+int FindTwoChipDevice(HidHandle* primary, HidHandle* secondary, DeviceVersion& firmware, DeviceVersion& chip1,
+                      DeviceVersion& chip2);
 
 // The unit's state byte (group 5, low byte of word 0) over the primary
 // channel, tried twice; 0 when the unit does not answer.

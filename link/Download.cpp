@@ -40,7 +40,8 @@ InternetFilePtr OpenUrl(CInternetSession& session, const CString& url)
     }
     if (auto* http = dynamic_cast<CHttpFile*>(file.get())) {
         DWORD status = 0;
-        if (http->QueryInfoStatusCode(status) && status >= 400) return nullptr;
+        if (http->QueryInfoStatusCode(status) && status >= 400)
+            return nullptr;
     }
     return file;
 }
@@ -61,7 +62,8 @@ int DownloadToMemory(CStdioFile& file, char** memoryOut)
 {
     std::size_t capacity = kMemoryGrowth;
     char* block = static_cast<char*>(std::calloc(capacity, 1));
-    if (block == nullptr) return kDownloadFailed;
+    if (block == nullptr)
+        return kDownloadFailed;
     *memoryOut = block;
     std::size_t total = 0;
     char piece[kPieceSize];
@@ -72,7 +74,8 @@ int DownloadToMemory(CStdioFile& file, char** memoryOut)
             *memoryOut = nullptr;
             return kDownloadFailed;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         const std::size_t previous = total;
         total += n;
         // Always one zero byte left after the data.
@@ -97,7 +100,8 @@ int DownloadToFile(CStdioFile& file, const CString& filePath, DownloadProgress* 
 {
     const CString partial = filePath + kPartialSuffix;
     CFile out;
-    if (!out.Open(partial, CFile::typeBinary | CFile::modeCreate | CFile::modeWrite)) return kDownloadFileError;
+    if (!out.Open(partial, CFile::typeBinary | CFile::modeCreate | CFile::modeWrite))
+        return kDownloadFileError;
     DownloadProgressPublisher publisher(progress);
 
     int total = 0;
@@ -109,7 +113,8 @@ int DownloadToFile(CStdioFile& file, const CString& filePath, DownloadProgress* 
             result = kDownloadFailed;
             break;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         if (!out.Write(piece, n)) {
             result = kDownloadFileError;
             break;
@@ -117,7 +122,8 @@ int DownloadToFile(CStdioFile& file, const CString& filePath, DownloadProgress* 
         total += static_cast<int>(n);
         publisher.PieceWritten(total);
     }
-    if (result == 0 && !out.Flush()) result = kDownloadFileError;
+    if (result == 0 && !out.Flush())
+        result = kDownloadFileError;
     out.Close();
     if (result == 0 &&
         !MoveFileExW(partial, filePath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH)) {
@@ -131,7 +137,7 @@ int DownloadToFile(CStdioFile& file, const CString& filePath, DownloadProgress* 
     return total;
 }
 
-}  // namespace
+} // namespace
 
 int DownloadUrl(const CString& url, char** memoryOut, const CString& filePath, DownloadProgress* progress)
 {

@@ -4,8 +4,8 @@
 #include "afx/afxstr.h"
 #include "link/DownloadProgress.h"
 
-constexpr int kDownloadFailed = -1;      // URL not opened, HTTP error status, or transfer broken off
-constexpr int kDownloadFileError = -2;   // target file not created or not replaced
+constexpr int kDownloadFailed = -1;    // URL not opened, HTTP error status, or transfer broken off
+constexpr int kDownloadFileError = -2; // target file not created or not replaced
 
 // memoryOut non-null: memory mode, *memoryOut receives a malloc'ed block with
 // the body and at least one zero byte after it (the caller frees it; it stays

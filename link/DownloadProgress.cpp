@@ -5,16 +5,18 @@ namespace {
 // The counter runs past this many pieces before it publishes and starts again.
 constexpr int kPiecesBetweenPublishing = 100;
 
-}  // namespace
+} // namespace
 
 DownloadProgressPublisher::DownloadProgressPublisher(DownloadProgress* progress) : progress_(progress)
 {
-    if (progress_ != nullptr) progress_->m_total = kDownloadProgressTotal;
+    if (progress_ != nullptr)
+        progress_->m_total = kDownloadProgressTotal;
 }
 
 void DownloadProgressPublisher::PieceWritten(int totalBytes)
 {
-    if (progress_ == nullptr) return;
+    if (progress_ == nullptr)
+        return;
     if (counter_ > kPiecesBetweenPublishing) {
         counter_ = 0;
         // Full progress means "complete", so a body as large as the preset
@@ -28,5 +30,6 @@ void DownloadProgressPublisher::PieceWritten(int totalBytes)
 
 void DownloadProgressPublisher::Finished()
 {
-    if (progress_ != nullptr) progress_->m_done = progress_->m_total.load();
+    if (progress_ != nullptr)
+        progress_->m_done = progress_->m_total.load();
 }

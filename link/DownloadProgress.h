@@ -6,8 +6,8 @@
 
 // Written by the downloading thread, polled by the UI thread.
 struct DownloadProgress {
-    std::atomic<int> m_total{0};  // the preset 0x6400000 once a file transfer begins
-    std::atomic<int> m_done{0};   // bytes so far; m_total once the file is complete
+    std::atomic<int> m_total{0}; // the preset 0x6400000 once a file transfer begins
+    std::atomic<int> m_done{0};  // bytes so far; m_total once the file is complete
 };
 
 constexpr int kDownloadProgressTotal = 0x6400000;

@@ -13,7 +13,7 @@ std::wstring& Override()
     return url;
 }
 
-}  // namespace
+} // namespace
 
 std::wstring FirmwareServerBaseUrl()
 {

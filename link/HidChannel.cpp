@@ -12,14 +12,19 @@ int FindHidInterfacePath(wchar_t* path, int capacity, int productId)
     // is only ever copied whole, with its terminator.
     std::size_t room = kHidPathCapacity;
     if (path != nullptr) {
-        if (capacity <= 0) return 0;
+        if (capacity <= 0)
+            return 0;
         room = std::min(room, static_cast<std::size_t>(capacity));
     }
     for (const HidInterfaceInfo& info : GetHidDeviceSeam().EnumerateInterfaces()) {
-        if (!info.attributesKnown) continue;
-        if (info.vendorId != kMakerUsbVendorId || info.productId != productId) continue;
-        if (info.usagePage != kHidVendorUsagePage || info.usage != kHidVendorUsage) continue;
-        if (info.path.size() + 1 > room) continue;
+        if (!info.attributesKnown)
+            continue;
+        if (info.vendorId != kMakerUsbVendorId || info.productId != productId)
+            continue;
+        if (info.usagePage != kHidVendorUsagePage || info.usage != kHidVendorUsage)
+            continue;
+        if (info.path.size() + 1 > room)
+            continue;
         if (path != nullptr) {
             std::copy(info.path.begin(), info.path.end(), path);
             path[info.path.size()] = L'\0';
@@ -32,13 +37,15 @@ int FindHidInterfacePath(wchar_t* path, int capacity, int productId)
 HidHandle OpenHidInterface(int productId)
 {
     wchar_t path[kHidPathCapacity];
-    if (!FindHidInterfacePath(path, static_cast<int>(kHidPathCapacity), productId)) return nullptr;
+    if (!FindHidInterfacePath(path, static_cast<int>(kHidPathCapacity), productId))
+        return nullptr;
     return GetHidDeviceSeam().Open(path);
 }
 
 bool WriteHidReport(HidHandle* channel, const unsigned char* request)
 {
-    if (channel == nullptr || *channel == nullptr || request == nullptr) return false;
+    if (channel == nullptr || *channel == nullptr || request == nullptr)
+        return false;
     return GetHidDeviceSeam().Write(*channel, request, kHidRequestSize, kHidWriteTimeoutMs);
 }
 
@@ -51,44 +58,54 @@ bool ReadUntilNotBusy(HidHandle handle, unsigned char* reply)
 {
     HidDeviceSeam& seam = GetHidDeviceSeam();
     reply[kHidReplyStatus] = kHidStatusNoReply;
-    if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs)) return false;
+    if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs))
+        return false;
     int busyReplies = 0;
     const auto busySince = std::chrono::steady_clock::now();
     while (reply[kHidReplyStatus] == kHidStatusBusy) {
-        if (++busyReplies > kHidMaxBusyReplies) return false;
-        if (std::chrono::steady_clock::now() - busySince > std::chrono::milliseconds(kHidMaxBusyMs)) return false;
+        if (++busyReplies > kHidMaxBusyReplies)
+            return false;
+        if (std::chrono::steady_clock::now() - busySince > std::chrono::milliseconds(kHidMaxBusyMs))
+            return false;
         reply[kHidReplyStatus] = kHidStatusNoReply;
-        if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs)) return false;
+        if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs))
+            return false;
     }
     return reply[kHidReplyStatus] == kHidStatusDone;
 }
 
-}  // namespace
+} // namespace
 
 bool ReadHidStatus(HidHandle* channel)
 {
-    if (channel == nullptr || *channel == nullptr) return false;
+    if (channel == nullptr || *channel == nullptr)
+        return false;
     unsigned char scratch[kHidReplySize] = {};
     return ReadUntilNotBusy(*channel, scratch);
 }
 
 bool SendHidCommand(HidHandle* channel, const unsigned char* request, unsigned char* reply)
 {
-    if (reply == nullptr) return false;
+    if (reply == nullptr)
+        return false;
     reply[kHidReplyStatus] = kHidStatusNoReply;
-    if (!WriteHidReport(channel, request)) return false;
+    if (!WriteHidReport(channel, request))
+        return false;
     return ReadUntilNotBusy(*channel, reply);
 }
 
 void SwapWordBytes(int count, unsigned char* firstWord)
 {
-    if (firstWord == nullptr) return;
-    for (int i = 0; i < count; ++i) std::swap(firstWord[2 * i], firstWord[2 * i + 1]);
+    if (firstWord == nullptr)
+        return;
+    for (int i = 0; i < count; ++i)
+        std::swap(firstWord[2 * i], firstWord[2 * i + 1]);
 }
 
 void SwapHidRequestWords(unsigned char* request)
 {
-    if (request == nullptr) return;
+    if (request == nullptr)
+        return;
     SwapWordBytes(std::min<int>(request[kHidRequestWordCount], kHidRequestMaxWords), request + kHidRequestWords);
 }
 
@@ -99,13 +116,15 @@ int HidReplyWordCount(const unsigned char* reply)
 
 void SwapHidReplyWords(unsigned char* reply)
 {
-    if (reply == nullptr) return;
+    if (reply == nullptr)
+        return;
     SwapWordBytes(HidReplyWordCount(reply), reply + kHidReplyWords);
 }
 
 unsigned HidReplyWord(const unsigned char* reply, int i)
 {
-    if (i < 0 || i >= kHidReplyMaxWords) return 0;
+    if (i < 0 || i >= kHidReplyMaxWords)
+        return 0;
     const unsigned char* w = reply + kHidReplyWords + 2 * i;
     return static_cast<unsigned>(w[0]) | (static_cast<unsigned>(w[1]) << 8);
 }
@@ -131,7 +150,8 @@ void HidCommandFrame::PutWords(const std::uint16_t* words, int count)
 
 unsigned HidCommandFrame::ReplyWordAt(int i) const
 {
-    if (i < 0 || i >= kHidReplyMaxWords) return 0;
+    if (i < 0 || i >= kHidReplyMaxWords)
+        return 0;
     const unsigned char* w = reply + kHidReplyWords + 2 * i;
     return (static_cast<unsigned>(w[0]) << 8) | static_cast<unsigned>(w[1]);
 }

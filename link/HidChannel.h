@@ -17,15 +17,15 @@ constexpr std::size_t kHidRequestCommand = 1;
 constexpr std::size_t kHidRequestParameter = 2;
 constexpr std::size_t kHidRequestWordCount = 3;
 constexpr std::size_t kHidRequestWords = 4;
-constexpr int kHidRequestMaxWords = static_cast<int>((kHidRequestSize - kHidRequestWords) / 2);  // 509
-constexpr std::size_t kHidMaxDataPerReport = kHidRequestSize - kHidRequestWords;                  // 1019
+constexpr int kHidRequestMaxWords = static_cast<int>((kHidRequestSize - kHidRequestWords) / 2); // 509
+constexpr std::size_t kHidMaxDataPerReport = kHidRequestSize - kHidRequestWords;                // 1019
 
 // Reply layout.
 constexpr std::size_t kHidReplyStatus = 2;
 constexpr std::size_t kHidReplyFirstData = 3;
 constexpr std::size_t kHidReplyWordCount = 4;
 constexpr std::size_t kHidReplyWords = 5;
-constexpr int kHidReplyMaxWords = static_cast<int>((kHidReplySize - kHidReplyWords) / 2);  // 31
+constexpr int kHidReplyMaxWords = static_cast<int>((kHidReplySize - kHidReplyWords) / 2); // 31
 
 constexpr unsigned char kHidReportId = 1;
 constexpr unsigned char kHidStatusDone = 0;
@@ -78,7 +78,7 @@ constexpr int kHidGroupState = 5;
 constexpr int kHidGroupHardwareVersion = 6;
 constexpr int kHidGroupFm = 21;
 constexpr int kHidGroupName = 29;
-constexpr int kHidGroupSpeedDial1 = 90;  // 91 and 92 follow
+constexpr int kHidGroupSpeedDial1 = 90; // 91 and 92 follow
 
 // Fills path (capacity wide characters) with the device path of the first
 // present interface of the maker with this product id, usage page 0xFF00 and

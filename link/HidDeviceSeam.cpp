@@ -16,7 +16,8 @@ void SetHidDeviceSeam(HidDeviceSeam* seam)
 
 void CloseHidHandle(HidHandle* slot)
 {
-    if (slot == nullptr || *slot == nullptr) return;
+    if (slot == nullptr || *slot == nullptr)
+        return;
     GetHidDeviceSeam().Close(*slot);
     *slot = nullptr;
 }

@@ -12,7 +12,7 @@ public:
     bool Read(HidHandle, unsigned char*, std::size_t, unsigned) override { return false; }
 };
 
-}  // namespace
+} // namespace
 
 HidDeviceSeam& PlatformHidDeviceSeam()
 {

@@ -17,7 +17,8 @@ public:
     explicit ScopedFile(HANDLE h) : h_(h) {}
     ~ScopedFile()
     {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
+        if (h_ != INVALID_HANDLE_VALUE)
+            CloseHandle(h_);
     }
     ScopedFile(const ScopedFile&) = delete;
     ScopedFile& operator=(const ScopedFile&) = delete;
@@ -33,7 +34,8 @@ public:
     explicit ScopedDeviceInfoSet(HDEVINFO set) : set_(set) {}
     ~ScopedDeviceInfoSet()
     {
-        if (set_ != INVALID_HANDLE_VALUE) SetupDiDestroyDeviceInfoList(set_);
+        if (set_ != INVALID_HANDLE_VALUE)
+            SetupDiDestroyDeviceInfoList(set_);
     }
     ScopedDeviceInfoSet(const ScopedDeviceInfoSet&) = delete;
     ScopedDeviceInfoSet& operator=(const ScopedDeviceInfoSet&) = delete;
@@ -49,7 +51,8 @@ public:
     ScopedPreparsedData() = default;
     ~ScopedPreparsedData()
     {
-        if (data_ != nullptr) HidD_FreePreparsedData(data_);
+        if (data_ != nullptr)
+            HidD_FreePreparsedData(data_);
     }
     ScopedPreparsedData(const ScopedPreparsedData&) = delete;
     ScopedPreparsedData& operator=(const ScopedPreparsedData&) = delete;
@@ -62,21 +65,25 @@ private:
 
 HANDLE OpenInterfacePath(const wchar_t* path, DWORD flags)
 {
-    return CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, flags, nullptr);
+    return CreateFileW(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                       flags, nullptr);
 }
 
 void ReadAttributes(HidInterfaceInfo& info)
 {
     ScopedFile probe(OpenInterfacePath(info.path.c_str(), FILE_ATTRIBUTE_NORMAL));
-    if (!probe.valid()) return;
+    if (!probe.valid())
+        return;
     HIDD_ATTRIBUTES attributes = {};
     attributes.Size = sizeof attributes;
-    if (!HidD_GetAttributes(probe.get(), &attributes)) return;
+    if (!HidD_GetAttributes(probe.get(), &attributes))
+        return;
     ScopedPreparsedData preparsed;
-    if (!HidD_GetPreparsedData(probe.get(), preparsed.out())) return;
+    if (!HidD_GetPreparsedData(probe.get(), preparsed.out()))
+        return;
     HIDP_CAPS caps = {};
-    if (HidP_GetCaps(preparsed.get(), &caps) != HIDP_STATUS_SUCCESS) return;
+    if (HidP_GetCaps(preparsed.get(), &caps) != HIDP_STATUS_SUCCESS)
+        return;
     info.vendorId = attributes.VendorID;
     info.productId = attributes.ProductID;
     info.usagePage = caps.UsagePage;
@@ -89,7 +96,8 @@ void ReadAttributes(HidInterfaceInfo& info)
 // this returns.
 bool FinishOverlapped(HANDLE handle, OVERLAPPED& overlapped, BOOL started, DWORD timeoutMs, DWORD* transferred)
 {
-    if (!started && GetLastError() != ERROR_IO_PENDING) return false;
+    if (!started && GetLastError() != ERROR_IO_PENDING)
+        return false;
     if (WaitForSingleObject(overlapped.hEvent, timeoutMs) != WAIT_OBJECT_0) {
         CancelIo(handle);
         GetOverlappedResult(handle, &overlapped, transferred, TRUE);
@@ -105,19 +113,24 @@ public:
         std::vector<HidInterfaceInfo> list;
         GUID hidGuid;
         HidD_GetHidGuid(&hidGuid);
-        ScopedDeviceInfoSet set(SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
-        if (!set.valid()) return list;
+        ScopedDeviceInfoSet set(
+            SetupDiGetClassDevsW(&hidGuid, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+        if (!set.valid())
+            return list;
         for (DWORD index = 0;; ++index) {
             SP_DEVICE_INTERFACE_DATA data = {};
             data.cbSize = sizeof data;
-            if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &hidGuid, index, &data)) break;
+            if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &hidGuid, index, &data))
+                break;
             DWORD required = 0;
             SetupDiGetDeviceInterfaceDetailW(set.get(), &data, nullptr, 0, &required, nullptr);
-            if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) continue;
+            if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W))
+                continue;
             std::vector<unsigned char> storage(required + sizeof(wchar_t), 0);
             auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(storage.data());
             detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-            if (!SetupDiGetDeviceInterfaceDetailW(set.get(), &data, detail, required, nullptr, nullptr)) continue;
+            if (!SetupDiGetDeviceInterfaceDetailW(set.get(), &data, detail, required, nullptr, nullptr))
+                continue;
             HidInterfaceInfo info;
             info.path = detail->DevicePath;
             ReadAttributes(info);
@@ -135,7 +148,8 @@ public:
 
     void Close(HidHandle handle) override
     {
-        if (handle != nullptr && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
     }
 
     bool Write(HidHandle handle, const unsigned char* data, std::size_t size, unsigned timeoutMs) override
@@ -151,10 +165,12 @@ public:
 private:
     static bool Transfer(HANDLE handle, unsigned char* data, std::size_t size, DWORD timeoutMs, bool write)
     {
-        if (handle == nullptr || handle == INVALID_HANDLE_VALUE || data == nullptr) return false;
+        if (handle == nullptr || handle == INVALID_HANDLE_VALUE || data == nullptr)
+            return false;
         OVERLAPPED overlapped = {};
         overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        if (overlapped.hEvent == nullptr) return false;
+        if (overlapped.hEvent == nullptr)
+            return false;
         DWORD transferred = 0;
         const DWORD length = static_cast<DWORD>(size);
         const BOOL started = write ? WriteFile(handle, data, length, nullptr, &overlapped)
@@ -165,7 +181,7 @@ private:
     }
 };
 
-}  // namespace
+} // namespace
 
 HidDeviceSeam& PlatformHidDeviceSeam()
 {

@@ -1,24 +1,12 @@
 #include "link/PsKeyTable.h"
 
 const PsKeyRow kPsKeyTable[] = {
-    {kPsKeyBdAddress, 8},
-    {kPsKeyEdrPatternTable, 60},
-    {kPsKeyFeatureMask, 8},
-    {kPsKeyDeviceName, 256},
-    {kPsKeyConfigWord, 4},
-    {kPsKeyOldVersion, 4},
-    {kPsKeyIntercomVox, 2},
-    {kPsKeyHandsfreeVox, 2},
-    {kPsKeyFmBlock, 30},
-    {kPsKeyModelWord, 2},
-    {kPsKeyFirmwareVersion, 4},
-    {kPsKeyAudioChannelTimeout, 2},
-    {kPsKeyRadioTransmitGain, 2},
-    {kPsKeySpeedDial1, 40},
-    {kPsKeySpeedDial2, 40},
-    {kPsKeySpeedDial3, 40},
-    {kPsKeyUsbProductId, 2},
-    {kPsKeyUsbProductString, 32},
+    {kPsKeyBdAddress, 8},         {kPsKeyEdrPatternTable, 60}, {kPsKeyFeatureMask, 8},
+    {kPsKeyDeviceName, 256},      {kPsKeyConfigWord, 4},       {kPsKeyOldVersion, 4},
+    {kPsKeyIntercomVox, 2},       {kPsKeyHandsfreeVox, 2},     {kPsKeyFmBlock, 30},
+    {kPsKeyModelWord, 2},         {kPsKeyFirmwareVersion, 4},  {kPsKeyAudioChannelTimeout, 2},
+    {kPsKeyRadioTransmitGain, 2}, {kPsKeySpeedDial1, 40},      {kPsKeySpeedDial2, 40},
+    {kPsKeySpeedDial3, 40},       {kPsKeyUsbProductId, 2},     {kPsKeyUsbProductString, 32},
     {kPsKeyUsbDfuProductId, 2},
 };
 const std::size_t kPsKeyTableSize = sizeof kPsKeyTable / sizeof kPsKeyTable[0];
@@ -26,7 +14,8 @@ const std::size_t kPsKeyTableSize = sizeof kPsKeyTable / sizeof kPsKeyTable[0];
 std::uint16_t PsKeyByteLength(std::uint16_t key)
 {
     for (const PsKeyRow& row : kPsKeyTable) {
-        if (row.key == key) return row.bytes;
+        if (row.key == key)
+            return row.bytes;
     }
     return 0;
 }

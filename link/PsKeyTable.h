@@ -7,23 +7,23 @@
 #include <cstdint>
 
 enum PsKey : std::uint16_t {
-    kPsKeyBdAddress = 1,              // 8: bytes 7, 6, 4, 0, 3, 2 are the address, most significant first
-    kPsKeyEdrPatternTable = 49,       // 60: written once with kPsKey49Table
-    kPsKeyFeatureMask = 239,          // 8: EDR on or off (kPsEdrOnPattern, kPsEdrOffPattern)
-    kPsKeyDeviceName = 264,           // 256: zero-terminated 8-bit text
-    kPsKeyConfigWord = 654,           // 4: word 0 the configuration word, word 1 written 0
-    kPsKeyOldVersion = 659,           // 4: byte 0 = major x 10 + minor
-    kPsKeyIntercomVox = 664,          // 2
-    kPsKeyHandsfreeVox = 665,         // 2
-    kPsKeyFmBlock = 671,              // 30: tag, frequency, current preset, ten presets, RDS, region
-    kPsKeyModelWord = 675,            // 2
-    kPsKeyFirmwareVersion = 676,      // 4: byte 0 = major x 10 + minor, byte 2 build, byte 3 kind
-    kPsKeyAudioChannelTimeout = 682,  // 2: milliseconds
-    kPsKeyRadioTransmitGain = 684,    // 2
-    kPsKeyUsbProductId = 703,         // 2
-    kPsKeyUsbProductString = 706,     // 32: 16 UTF-16 characters
-    kPsKeyUsbDfuProductId = 715,      // 2: model code + 0x8000
-    kPsKeySpeedDial1 = 0x2280,        // 40 each: 20 words, one character in the low byte of each
+    kPsKeyBdAddress = 1,             // 8: bytes 7, 6, 4, 0, 3, 2 are the address, most significant first
+    kPsKeyEdrPatternTable = 49,      // 60: written once with kPsKey49Table
+    kPsKeyFeatureMask = 239,         // 8: EDR on or off (kPsEdrOnPattern, kPsEdrOffPattern)
+    kPsKeyDeviceName = 264,          // 256: zero-terminated 8-bit text
+    kPsKeyConfigWord = 654,          // 4: word 0 the configuration word, word 1 written 0
+    kPsKeyOldVersion = 659,          // 4: byte 0 = major x 10 + minor
+    kPsKeyIntercomVox = 664,         // 2
+    kPsKeyHandsfreeVox = 665,        // 2
+    kPsKeyFmBlock = 671,             // 30: tag, frequency, current preset, ten presets, RDS, region
+    kPsKeyModelWord = 675,           // 2
+    kPsKeyFirmwareVersion = 676,     // 4: byte 0 = major x 10 + minor, byte 2 build, byte 3 kind
+    kPsKeyAudioChannelTimeout = 682, // 2: milliseconds
+    kPsKeyRadioTransmitGain = 684,   // 2
+    kPsKeyUsbProductId = 703,        // 2
+    kPsKeyUsbProductString = 706,    // 32: 16 UTF-16 characters
+    kPsKeyUsbDfuProductId = 715,     // 2: model code + 0x8000
+    kPsKeySpeedDial1 = 0x2280,       // 40 each: 20 words, one character in the low byte of each
     kPsKeySpeedDial2 = 0x2281,
     kPsKeySpeedDial3 = 0x2282,
 };

@@ -2,68 +2,68 @@
 // Resource ids of QuorDeviceManager.exe. Plain #defines only: windres and the C++ code both include this.
 
 // Application icon and system-menu item
-#define IDR_MAINFRAME                   128
-#define IDS_ABOUTBOX                    101
-#define IDM_ABOUTBOX                    0x0010
+#define IDR_MAINFRAME 128
+#define IDS_ABOUTBOX  101
+#define IDM_ABOUTBOX  0x0010
 
 // Dialog templates: the main window and its seven pages
-#define IDD_UPDATER_DIALOG              102
-#define IDD_DEVICE_SELECTION            182
-#define IDD_DEVICE_RECOGNITION          183
-#define IDD_FIRMWARE_UPDATE             185
-#define IDD_FIRMWARE_RESTORE            186
-#define IDD_DEVICE_SETTING              187
-#define IDD_DEVICE_SETTING_SECOND       189
-#define IDD_DEVICE_SETTING_SPEED_DIAL   193
+#define IDD_UPDATER_DIALOG            102
+#define IDD_DEVICE_SELECTION          182
+#define IDD_DEVICE_RECOGNITION        183
+#define IDD_FIRMWARE_UPDATE           185
+#define IDD_FIRMWARE_RESTORE          186
+#define IDD_DEVICE_SETTING            187
+#define IDD_DEVICE_SETTING_SECOND     189
+#define IDD_DEVICE_SETTING_SPEED_DIAL 193
 
 // Bitmaps
-#define IDB_NO_DEVICE                   176   // 34 x 34: no unit, or a unit in firmware management mode
-#define IDB_WARNING                     184   // 64 x 64 warning sign of the message box
-#define IDB_PRODUCT_LOGO                186   // 48 x 48 product logo (also the picture of an unknown model)
-#define IDB_HELP                        188   // 16 x 16 help icon of the settings grid
-#define IDB_FLAG_ENGLISH                203   // language flags, 24 x 16, languages 0..12
-#define IDB_FLAG_FRENCH                 204
-#define IDB_FLAG_GERMAN                 205
-#define IDB_FLAG_ITALIAN                206
-#define IDB_FLAG_JAPANESE               207
-#define IDB_FLAG_KOREAN                 208
-#define IDB_FLAG_SPANISH                209
-#define IDB_FLAG_DUTCH                  291
-#define IDB_FLAG_RUSSIAN                292
-#define IDB_FLAG_CHINESE                293
-#define IDB_FLAG_FINNISH                352
-#define IDB_FLAG_CZECH                  392
-#define IDB_FLAG_POLISH                 393
-#define IDB_PAGE_BACKGROUND             218   // page area 1014
-#define IDB_WINDOW_BACKGROUND           227   // whole main window, control 1001
-#define IDB_RADIO_IMAGES                303   // four 20 x 20 images on RGB(255, 0, 255)
+#define IDB_NO_DEVICE         176 // 34 x 34: no unit, or a unit in firmware management mode
+#define IDB_WARNING           184 // 64 x 64 warning sign of the message box
+#define IDB_PRODUCT_LOGO      186 // 48 x 48 product logo (also the picture of an unknown model)
+#define IDB_HELP              188 // 16 x 16 help icon of the settings grid
+#define IDB_FLAG_ENGLISH      203 // language flags, 24 x 16, languages 0..12
+#define IDB_FLAG_FRENCH       204
+#define IDB_FLAG_GERMAN       205
+#define IDB_FLAG_ITALIAN      206
+#define IDB_FLAG_JAPANESE     207
+#define IDB_FLAG_KOREAN       208
+#define IDB_FLAG_SPANISH      209
+#define IDB_FLAG_DUTCH        291
+#define IDB_FLAG_RUSSIAN      292
+#define IDB_FLAG_CHINESE      293
+#define IDB_FLAG_FINNISH      352
+#define IDB_FLAG_CZECH        392
+#define IDB_FLAG_POLISH       393
+#define IDB_PAGE_BACKGROUND   218 // page area 1014
+#define IDB_WINDOW_BACKGROUND 227 // whole main window, control 1001
+#define IDB_RADIO_IMAGES      303 // four 20 x 20 images on RGB(255, 0, 255)
 
 // Controls of the main window (template 102)
-#define IDC_BUTTON_CLOSE                1     // "X", the dialog's IDOK
-#define IDC_BACKGROUND                  1001
-#define IDC_DEVICE_PICTURE              1002
-#define IDC_DEVICE_NAME                 1003
-#define IDC_DEVICE_VERSION              1004
-#define IDC_BUTTON_ABOUT                1006
-#define IDC_BUTTON_HOME                 1007
-#define IDC_BUTTON_DEVICE_RECOGNITION   1008
-#define IDC_BUTTON_FIRMWARE_UPDATE      1009
-#define IDC_BUTTON_FIRMWARE_RESTORE     1010
-#define IDC_BUTTON_DEVICE_SETTING       1011
-#define IDC_BREADCRUMB                  1012
-#define IDC_STATUS_UPPER                1013
-#define IDC_PAGE_AREA                   1014
-#define IDC_BUTTON_INFORMATION          1015
-#define IDC_STATUS_TEXT                 1016
-#define IDC_BUTTON_BACK                 1017
-#define IDC_BUTTON_NEXT                 1018
-#define IDC_BUTTON_APPLY                1019
-#define IDC_BUTTON_BACK_TO_UPDATE       1020
-#define IDC_PROGRESS                    1021
-#define IDC_PERCENT_SIGN                1022
-#define IDC_PERCENT_NUMBER              1023
-#define IDC_BUTTON_FORWARD_TO_RESTORE   1024
-#define IDC_BUTTON_FIRST_SETTINGS_PAGE  1025
-#define IDC_BUTTON_SETTINGS_PAGE_LIST   1027
-#define IDC_LANGUAGE_FLAG               1166
-#define IDC_SETTINGS_PAGE_LIST          1171
+#define IDC_BUTTON_CLOSE               1 // "X", the dialog's IDOK
+#define IDC_BACKGROUND                 1001
+#define IDC_DEVICE_PICTURE             1002
+#define IDC_DEVICE_NAME                1003
+#define IDC_DEVICE_VERSION             1004
+#define IDC_BUTTON_ABOUT               1006
+#define IDC_BUTTON_HOME                1007
+#define IDC_BUTTON_DEVICE_RECOGNITION  1008
+#define IDC_BUTTON_FIRMWARE_UPDATE     1009
+#define IDC_BUTTON_FIRMWARE_RESTORE    1010
+#define IDC_BUTTON_DEVICE_SETTING      1011
+#define IDC_BREADCRUMB                 1012
+#define IDC_STATUS_UPPER               1013
+#define IDC_PAGE_AREA                  1014
+#define IDC_BUTTON_INFORMATION         1015
+#define IDC_STATUS_TEXT                1016
+#define IDC_BUTTON_BACK                1017
+#define IDC_BUTTON_NEXT                1018
+#define IDC_BUTTON_APPLY               1019
+#define IDC_BUTTON_BACK_TO_UPDATE      1020
+#define IDC_PROGRESS                   1021
+#define IDC_PERCENT_SIGN               1022
+#define IDC_PERCENT_NUMBER             1023
+#define IDC_BUTTON_FORWARD_TO_RESTORE  1024
+#define IDC_BUTTON_FIRST_SETTINGS_PAGE 1025
+#define IDC_BUTTON_SETTINGS_PAGE_LIST  1027
+#define IDC_LANGUAGE_FLAG              1166
+#define IDC_SETTINGS_PAGE_LIST         1171

@@ -8,7 +8,7 @@ PKGS="g++ cmake ninja-build make googletest libgtest-dev libgmock-dev libmd-dev 
  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
  wine wine32:i386 wine64 xvfb xauth xdotool imagemagick x11-apps
- fonts-liberation fonts-wine fonts-wqy-microhei python3 procps dpkg-dev"
+ fonts-liberation fonts-wine fonts-wqy-microhei python3 procps dpkg-dev clang-format"
 
 missing=""
 for p in $PKGS; do

@@ -14,6 +14,9 @@ start=$(date +%s)
 
 sh scripts/setup.sh
 
+echo "== format check"
+sh scripts/format-check.sh || rc_format=1
+
 echo "== native build"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j"$jobs"
@@ -35,7 +38,7 @@ if [ "$arch" != win32 ]; then
   cmake --build build/win32 -j"$jobs"
 fi
 
-rc=0
+rc=${rc_format:-0}
 summary=$(mktemp)
 trap 'rm -f "$summary"' EXIT
 echo "== native tests"

@@ -2,6 +2,8 @@
 
 #include "res/resource.h"
 
-CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent) : CSettingsPageDialog(IDD_DEVICE_SETTING_SPEED_DIAL, parent) {}
+CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent)
+    : CSettingsPageDialog(IDD_DEVICE_SETTING_SPEED_DIAL, parent)
+{}
 
 CDialogDeviceSettingSpeedDial::~CDialogDeviceSettingSpeedDial() = default;

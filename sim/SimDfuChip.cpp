@@ -10,7 +10,8 @@ namespace {
 std::wstring Widen(const char* text)
 {
     std::wstring out;
-    for (; *text != '\0'; ++text) out += static_cast<wchar_t>(static_cast<unsigned char>(*text));
+    for (; *text != '\0'; ++text)
+        out += static_cast<wchar_t>(static_cast<unsigned char>(*text));
     return out;
 }
 
@@ -18,11 +19,12 @@ DfuStepPlan Plan(int finishedStep, std::initializer_list<int> activities)
 {
     DfuStepPlan plan;
     plan.finishedStep = finishedStep;
-    for (int a : activities) plan.activities[plan.activityCount++] = a;
+    for (int a : activities)
+        plan.activities[plan.activityCount++] = a;
     return plan;
 }
 
-}  // namespace
+} // namespace
 
 void SimDfuDevice::SetKeyWords(int key, const std::vector<std::uint16_t>& words)
 {
@@ -38,7 +40,8 @@ std::vector<std::uint16_t> SimDfuDevice::KeyWords(int key) const
 {
     std::vector<std::uint16_t> words;
     auto it = keys.find(key);
-    if (it == keys.end()) return words;
+    if (it == keys.end())
+        return words;
     for (std::size_t i = 0; i + 1 < it->second.size(); i += 2) {
         words.push_back(static_cast<std::uint16_t>(it->second[i] | (it->second[i + 1] << 8)));
     }
@@ -67,7 +70,8 @@ void SimDfuChip::Attach()
 
 void SimDfuChip::Detach()
 {
-    if (attached_) DFUEngineAttachSimulatedBus(nullptr);
+    if (attached_)
+        DFUEngineAttachSimulatedBus(nullptr);
     attached_ = false;
 }
 
@@ -84,7 +88,8 @@ SimDfuDevice& SimDfuChip::AddDevice(int productId)
     device->name = Widen(text);
     // The library's path text carries the markers in upper case, each before
     // four hexadecimal digits.
-    std::snprintf(text, sizeof text, "\\\\?\\USB#VID_%04X&PID_%04X#6&3a1f%04x&0&%d#{a5dcbf10-6530-11d2-901f-00c04fb951ed}",
+    std::snprintf(text, sizeof text,
+                  "\\\\?\\USB#VID_%04X&PID_%04X#6&3a1f%04x&0&%d#{a5dcbf10-6530-11d2-901f-00c04fb951ed}",
                   device->vendorId & 0xFFFF, productId & 0xFFFF, index & 0xFFFF, index + 1);
     device->path = Widen(text);
     device->plans[0] = Plan(DFUEngine::stepReconfigure, {DFUEngine::activityTransfer});
@@ -172,7 +177,8 @@ int SimDfuChip::GetKey(int index, unsigned short key, unsigned char* buffer, int
 int SimDfuChip::SetKey(int index, unsigned short key, const unsigned char* buffer, int length)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    SimDfuKeyAccess access{true, index, key, length, false, std::vector<unsigned char>(buffer, buffer + std::max(length, 0))};
+    SimDfuKeyAccess access{true,   index, key,
+                           length, false, std::vector<unsigned char>(buffer, buffer + std::max(length, 0))};
     int code = DFUEngine::Result::notConnected;
     if (index >= 0 && index < static_cast<int>(devices_.size()) && devices_[index]->connects && length >= 0) {
         devices_[index]->keys[key] = access.bytes;

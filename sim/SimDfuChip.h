@@ -18,7 +18,7 @@ struct SimDfuKeyAccess {
     bool set;
     int device;
     int key;
-    int length;                       // bytes asked for or written
+    int length; // bytes asked for or written
     bool ok;
     std::vector<unsigned char> bytes; // written, or delivered
 };
@@ -27,12 +27,12 @@ class SimDfuDevice {
 public:
     int vendorId = 0;
     int productId = 0;
-    std::wstring name;                // the library's device name
-    std::wstring path;                // the path behind it ("VID_xxxx", "PID_xxxx")
-    bool connects = true;             // answers BCCMD (normal mode)
+    std::wstring name;    // the library's device name
+    std::wstring path;    // the path behind it ("VID_xxxx", "PID_xxxx")
+    bool connects = true; // answers BCCMD (normal mode)
     std::map<int, std::vector<unsigned char>> keys;
     std::set<int> unreadable;
-    DfuStepPlan plans[3];             // reconfigure, download, manifest
+    DfuStepPlan plans[3]; // reconfigure, download, manifest
 
     // Little-endian words, as the chip stores them.
     void SetKeyWords(int key, const std::vector<std::uint16_t>& words);
@@ -60,7 +60,7 @@ public:
     std::vector<SimDfuKeyAccess> Log() const;
     void ClearLog();
     int ConnectCount() const;
-    std::vector<int> PlannedSteps() const;  // requests the engine ran, in order
+    std::vector<int> PlannedSteps() const; // requests the engine ran, in order
 
     std::set<std::wstring> validImages;
 

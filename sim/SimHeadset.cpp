@@ -13,16 +13,18 @@ constexpr unsigned char kStatusFailure = 2;
 std::vector<std::uint16_t> CharWords(const std::string& text)
 {
     std::vector<std::uint16_t> words;
-    for (unsigned char c : text) words.push_back(c);
+    for (unsigned char c : text)
+        words.push_back(c);
     return words;
 }
 
-}  // namespace
+} // namespace
 
 void SimHidInterface::SetNameGroup(const std::string& name)
 {
     std::vector<std::uint16_t> words{0};
-    for (std::uint16_t w : CharWords(name)) words.push_back(w);
+    for (std::uint16_t w : CharWords(name))
+        words.push_back(w);
     SetGroup(kHidGroupName, words);
 }
 
@@ -35,8 +37,10 @@ SimHeadset::SimHeadset() = default;
 
 SimHeadset::~SimHeadset()
 {
-    if (installed_) SetHidDeviceSeam(nullptr);
-    for (Handle* h : handles_) delete h;
+    if (installed_)
+        SetHidDeviceSeam(nullptr);
+    for (Handle* h : handles_)
+        delete h;
 }
 
 void SimHeadset::Install()
@@ -82,21 +86,23 @@ SimHeadset::Pair SimHeadset::AddHidPairUnit(int unit)
     s.SetGroup(kHidGroupFm, {0x66E9, 8750, 1, 8750, 9010, 9550, 10110, 10330, 10450, 10610, 10790, 8800, 9000, 1, 0});
     p.SetGroup(kHidGroupHardwareVersion, {1, 1});
     p.SetGroup(kHidGroupState, {0});
-    for (int i = 0; i < 3; ++i) p.SetSpeedDialGroup(i, "");
+    for (int i = 0; i < 3; ++i)
+        p.SetSpeedDialGroup(i, "");
     return {&p, &s};
 }
 
 int SimHeadset::CountLog(SimLogKind kind) const
 {
-    return static_cast<int>(std::count_if(log_.begin(), log_.end(),
-                                          [kind](const SimLogEntry& e) { return e.kind == kind; }));
+    return static_cast<int>(
+        std::count_if(log_.begin(), log_.end(), [kind](const SimLogEntry& e) { return e.kind == kind; }));
 }
 
 std::vector<std::vector<unsigned char>> SimHeadset::Requests(int productId) const
 {
     std::vector<std::vector<unsigned char>> out;
     for (const SimLogEntry& e : log_) {
-        if (e.kind == SimLogKind::Write && e.productId == productId) out.push_back(e.bytes);
+        if (e.kind == SimLogKind::Write && e.productId == productId)
+            out.push_back(e.bytes);
     }
     return out;
 }
@@ -104,7 +110,8 @@ std::vector<std::vector<unsigned char>> SimHeadset::Requests(int productId) cons
 void SimHeadset::FinishLeaving()
 {
     for (const auto& iface : interfaces_) {
-        if (iface->leaveTo_ >= 0) LeaveBus(iface->unit, iface->leaveTo_);
+        if (iface->leaveTo_ >= 0)
+            LeaveBus(iface->unit, iface->leaveTo_);
     }
 }
 
@@ -137,8 +144,10 @@ HidHandle SimHeadset::Open(const std::wstring& path)
 {
     FinishLeaving();
     for (const auto& iface : interfaces_) {
-        if (iface->path != path || iface->absentLeft_ > 0) continue;
-        if (!iface->knobs.openable) return nullptr;
+        if (iface->path != path || iface->absentLeft_ > 0)
+            continue;
+        if (!iface->knobs.openable)
+            return nullptr;
         ++openCount_;
         Handle* h = new Handle{iface.get(), iface->generation_};
         handles_.insert(h);
@@ -160,17 +169,21 @@ void SimHeadset::Close(HidHandle handle)
 SimHidInterface* SimHeadset::Live(HidHandle handle)
 {
     Handle* h = static_cast<Handle*>(handle);
-    if (handles_.count(h) == 0) return nullptr;
-    if (h->generation != h->iface->generation_) return nullptr;  // the unit left the bus since
+    if (handles_.count(h) == 0)
+        return nullptr;
+    if (h->generation != h->iface->generation_)
+        return nullptr; // the unit left the bus since
     return h->iface;
 }
 
 void SimHeadset::LeaveBus(int unit, int productIdAfter)
 {
     for (const auto& iface : interfaces_) {
-        if (iface->unit != unit) continue;
+        if (iface->unit != unit)
+            continue;
         ++iface->generation_;
-        if (productIdAfter != 0) iface->productId = productIdAfter;
+        if (productIdAfter != 0)
+            iface->productId = productIdAfter;
         iface->path = MakePath(iface->vendorId, iface->productId, nextIndex_++);
         iface->absentLeft_ = iface->absentEnumerations;
         iface->pending_.clear();
@@ -186,12 +199,8 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
     unsigned char status = kHidStatusDone;
     const int group = request[kHidRequestParameter];
     switch (request[kHidRequestCommand]) {
-    case kHidCmdReadVersion:
-        std::copy(iface.version, iface.version + 5, reply.begin() + 3);
-        break;
-    case kHidCmdReadAddress:
-        std::copy(iface.address, iface.address + 6, reply.begin() + 3);
-        break;
+    case kHidCmdReadVersion: std::copy(iface.version, iface.version + 5, reply.begin() + 3); break;
+    case kHidCmdReadAddress: std::copy(iface.address, iface.address + 6, reply.begin() + 3); break;
     case kHidCmdReadGroup: {
         auto it = iface.groups.find(group);
         if (it == iface.groups.end()) {
@@ -200,8 +209,8 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
         }
         const int count = std::min<int>(static_cast<int>(it->second.size()), kHidReplyMaxWords);
         reply[kHidReplyFirstData] = static_cast<unsigned char>(group);
-        reply[kHidReplyWordCount] = static_cast<unsigned char>(
-            iface.knobs.claimedWordCount >= 0 ? iface.knobs.claimedWordCount : count);
+        reply[kHidReplyWordCount] =
+            static_cast<unsigned char>(iface.knobs.claimedWordCount >= 0 ? iface.knobs.claimedWordCount : count);
         for (int i = 0; i < count; ++i) {
             reply[kHidReplyWords + 2 * i] = static_cast<unsigned char>(it->second[i] >> 8);
             reply[kHidReplyWords + 2 * i + 1] = static_cast<unsigned char>(it->second[i] & 0xFF);
@@ -218,14 +227,10 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
         iface.groups[group] = words;
         break;
     }
-    case kHidCmdStoreGroup:
-        ++iface.storeCount[group];
-        break;
+    case kHidCmdStoreGroup: ++iface.storeCount[group]; break;
     case kHidCmdQueryReady:
     case kHidCmdCameraReady:
-    case kHidCmdTwoChipReady:
-        reply[kHidReplyFirstData] = iface.knobs.readyFlag;
-        break;
+    case kHidCmdTwoChipReady: reply[kHidReplyFirstData] = iface.knobs.readyFlag; break;
     case kHidCmdStartSection:
         iface.openSection = group;
         iface.sections[group].clear();
@@ -241,12 +246,11 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
         break;
     }
     case kHidCmdEndSection:
-        if (iface.openSection < 0) status = kStatusFailure;
+        if (iface.openSection < 0)
+            status = kStatusFailure;
         iface.openSection = -1;
         break;
-    case kHidCmdFinish:
-        ++iface.finishCount;
-        break;
+    case kHidCmdFinish: ++iface.finishCount; break;
     case kHidCmdCameraStep1:
     case kHidCmdCameraStep2:
     case kHidCmdTwoChipAfterVersion:
@@ -257,13 +261,11 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
     case kHidCmdLoaderChunkCrc:
     case kHidCmdLoaderTotalCrc:
     case kHidCmdLeaveAndReturn:
-    case kHidCmdRestartIntoLoader:
-        break;
-    default:
-        status = kStatusFailure;
-        break;
+    case kHidCmdRestartIntoLoader: break;
+    default: status = kStatusFailure; break;
     }
-    if (iface.knobs.finalStatus >= 0) status = static_cast<unsigned char>(iface.knobs.finalStatus);
+    if (iface.knobs.finalStatus >= 0)
+        status = static_cast<unsigned char>(iface.knobs.finalStatus);
     reply[kHidReplyStatus] = status;
     return reply;
 }
@@ -272,8 +274,8 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
 {
     lastWriteTimeout_ = timeoutMs;
     SimHidInterface* iface = Live(handle);
-    SimLogEntry entry{SimLogKind::Write, iface ? iface->productId : 0, iface ? iface->path : std::wstring(),
-                      false, std::vector<unsigned char>(data, data + size)};
+    SimLogEntry entry{SimLogKind::Write, iface ? iface->productId : 0, iface ? iface->path : std::wstring(), false,
+                      std::vector<unsigned char>(data, data + size)};
     bool fail = iface == nullptr || iface->knobs.failWrite || size != kHidRequestSize;
     if (iface != nullptr && !fail && iface->knobs.failNextWrites > 0) {
         --iface->knobs.failNextWrites;
@@ -289,19 +291,21 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
     iface->pending_.clear();
     iface->pendingNext_ = 0;
     iface->readsSinceWrite_ = 0;
-    if (iface->knobs.silent) return true;
+    if (iface->knobs.silent)
+        return true;
     const std::vector<unsigned char> final = Answer(*iface, data);
     std::vector<unsigned char> busy(kHidReplySize, 0);
     busy[0] = kHidReportId;
     busy[kHidReplyStatus] = kHidStatusBusy;
-    for (int i = 0; i < iface->knobs.busyReplies; ++i) iface->pending_.push_back(busy);
+    for (int i = 0; i < iface->knobs.busyReplies; ++i)
+        iface->pending_.push_back(busy);
     iface->pending_.push_back(final);
 
     const unsigned char command = data[kHidRequestCommand];
     if (command == kHidCmdLeaveAndReturn || command == kHidCmdRestartIntoLoader) {
         // The reply still reaches the host; the unit is gone right after.
-        iface->leaveTo_ = command == kHidCmdRestartIntoLoader ? iface->productIdAfterLoaderRestart
-                                                              : iface->productIdAfterLeave;
+        iface->leaveTo_ =
+            command == kHidCmdRestartIntoLoader ? iface->productIdAfterLoaderRestart : iface->productIdAfterLeave;
     }
     return true;
 }
@@ -314,8 +318,8 @@ bool SimHeadset::Read(HidHandle handle, unsigned char* data, std::size_t size, u
     bool ok = false;
     if (iface != nullptr) {
         const int readIndex = iface->readsSinceWrite_++;
-        const bool failed = (readIndex == 0 && iface->knobs.failFirstRead) ||
-                            (readIndex > 0 && readIndex == iface->knobs.failReread);
+        const bool failed =
+            (readIndex == 0 && iface->knobs.failFirstRead) || (readIndex > 0 && readIndex == iface->knobs.failReread);
         std::vector<unsigned char> reply;
         if (failed) {
         } else if (iface->knobs.staysBusy && !iface->knobs.silent) {

@@ -14,51 +14,51 @@
 #include "link/HidDeviceSeam.h"
 
 struct SimHidKnobs {
-    int busyReplies = 0;            // busy replies before the final one
-    int finalStatus = -1;           // status of the final reply; -1: the command's own
+    int busyReplies = 0;  // busy replies before the final one
+    int finalStatus = -1; // status of the final reply; -1: the command's own
     bool failWrite = false;
-    int failNextWrites = 0;         // the next n writes fail, later ones go through
+    int failNextWrites = 0; // the next n writes fail, later ones go through
     bool failFirstRead = false;
-    int failReread = 0;             // the n-th re-read after a busy reply fails (0: none)
-    bool staysBusy = false;         // every reply says busy
-    bool silent = false;            // no reply ever arrives
+    int failReread = 0;     // the n-th re-read after a busy reply fails (0: none)
+    bool staysBusy = false; // every reply says busy
+    bool silent = false;    // no reply ever arrives
     bool openable = true;
-    int claimedWordCount = -1;      // count byte of group replies; -1: the true count
-    unsigned char readyFlag = 1;    // byte 3 of the ready queries
+    int claimedWordCount = -1;   // count byte of group replies; -1: the true count
+    unsigned char readyFlag = 1; // byte 3 of the ready queries
 };
 
 enum class SimLogKind { Write, Read };
 
 struct SimLogEntry {
     SimLogKind kind;
-    int productId;                  // of the interface at the time
+    int productId; // of the interface at the time
     std::wstring path;
-    bool ok;                        // false: the call failed (nothing delivered)
+    bool ok; // false: the call failed (nothing delivered)
     std::vector<unsigned char> bytes;
 };
 
 class SimHidInterface {
 public:
-    int unit = 0;                   // interfaces of one unit leave the bus together
+    int unit = 0; // interfaces of one unit leave the bus together
     int vendorId = 0;
     int productId = 0;
     int usagePage = 0xFF00;
     int usage = 1;
     std::wstring path;
     SimHidKnobs knobs;
-    unsigned char version[5] = {1, 0, 0, 0, 0};   // reply bytes 3..7 of command 0x01
-    unsigned char address[6] = {};                // reply bytes 3..8 of command 0x02
+    unsigned char version[5] = {1, 0, 0, 0, 0}; // reply bytes 3..7 of command 0x01
+    unsigned char address[6] = {};              // reply bytes 3..8 of command 0x02
     std::map<int, std::vector<std::uint16_t>> groups;
-    std::map<int, int> storeCount;  // command 0x11 per group
+    std::map<int, int> storeCount; // command 0x11 per group
     // Firmware sections received: 0x05 opens one (id in byte 2), 0x06 adds
     // its data (length in bytes 2 and 3), 0x07 closes it; 0x08 counts finishes.
     std::map<int, std::vector<unsigned char>> sections;
     int openSection = -1;
     int finishCount = 0;
     // Product ids with which the unit comes back after 0x0E and 0x50.
-    int productIdAfterLeave = 0;    // 0: the same
+    int productIdAfterLeave = 0; // 0: the same
     int productIdAfterLoaderRestart = 0x3120;
-    int absentEnumerations = 0;     // enumerations that miss the unit after it left
+    int absentEnumerations = 0; // enumerations that miss the unit after it left
 
     // Command 0x03 answers from groups; 0x04 stores into them.
     void SetGroup(int group, std::vector<std::uint16_t> words) { groups[group] = std::move(words); }
@@ -68,12 +68,12 @@ public:
 
 private:
     friend class SimHeadset;
-    int generation_ = 0;            // bumped when the unit leaves the bus
+    int generation_ = 0; // bumped when the unit leaves the bus
     int absentLeft_ = 0;
     std::vector<std::vector<unsigned char>> pending_;
     std::size_t pendingNext_ = 0;
     int readsSinceWrite_ = 0;
-    int leaveTo_ = -1;              // product id to come back with once the reply is read
+    int leaveTo_ = -1; // product id to come back with once the reply is read
 };
 
 class SimHeadset final : public HidDeviceSeam {

@@ -21,14 +21,19 @@ namespace {
 std::atomic<DfuSimulatedBus*> g_bus{nullptr};
 std::atomic<int> g_transportUsers{0};
 
-DfuSimulatedBus* Bus() { return g_bus.load(); }
+DfuSimulatedBus* Bus()
+{
+    return g_bus.load();
+}
 
 int FindDeviceByName(DfuSimulatedBus* bus, const wchar_t* name)
 {
-    if (bus == nullptr || name == nullptr) return -1;
+    if (bus == nullptr || name == nullptr)
+        return -1;
     for (int i = 0; i < bus->DeviceCount(); ++i) {
         const wchar_t* n = bus->DeviceName(i);
-        if (n != nullptr && std::wcscmp(n, name) == 0) return i;
+        if (n != nullptr && std::wcscmp(n, name) == 0)
+            return i;
     }
     return -1;
 }
@@ -38,17 +43,21 @@ bool SamePathIgnoringCase(const wchar_t* a, const wchar_t* b)
     for (;; ++a, ++b) {
         const wchar_t ca = static_cast<wchar_t>(std::towupper(*a));
         const wchar_t cb = static_cast<wchar_t>(std::towupper(*b));
-        if (ca != cb) return false;
-        if (ca == L'\0') return true;
+        if (ca != cb)
+            return false;
+        if (ca == L'\0')
+            return true;
     }
 }
 
 int FindDeviceByPath(DfuSimulatedBus* bus, const wchar_t* path)
 {
-    if (bus == nullptr || path == nullptr) return -1;
+    if (bus == nullptr || path == nullptr)
+        return -1;
     for (int i = 0; i < bus->DeviceCount(); ++i) {
         const wchar_t* p = bus->DevicePath(i);
-        if (p != nullptr && SamePathIgnoringCase(p, path)) return i;
+        if (p != nullptr && SamePathIgnoringCase(p, path))
+            return i;
     }
     return -1;
 }
@@ -56,7 +65,8 @@ int FindDeviceByPath(DfuSimulatedBus* bus, const wchar_t* path)
 int AppendDeviceNames(CStringListX& names)
 {
     DfuSimulatedBus* bus = Bus();
-    if (bus == nullptr) return 0;
+    if (bus == nullptr)
+        return 0;
     int count = 0;
     for (int i = 0; i < bus->DeviceCount(); ++i) {
         names.AddTail(CStringX(bus->DeviceName(i)));
@@ -65,21 +75,31 @@ int AppendDeviceNames(CStringListX& names)
     return count;
 }
 
-}  // namespace
+} // namespace
 
 // ---------------------------------------------------------------- CStringX
 
 CStringX::CStringX() : m_data(nullptr), m_length(0), m_capacity(0) {}
 
-CStringX::CStringX(const wchar_t* text) : CStringX() { *this = text; }
+CStringX::CStringX(const wchar_t* text) : CStringX()
+{
+    *this = text;
+}
 
-CStringX::CStringX(const CStringX& other) : CStringX() { *this = static_cast<const wchar_t*>(other); }
+CStringX::CStringX(const CStringX& other) : CStringX()
+{
+    *this = static_cast<const wchar_t*>(other);
+}
 
-CStringX::~CStringX() { delete[] m_data; }
+CStringX::~CStringX()
+{
+    delete[] m_data;
+}
 
 CStringX& CStringX::operator=(const CStringX& other)
 {
-    if (this != &other) *this = static_cast<const wchar_t*>(other);
+    if (this != &other)
+        *this = static_cast<const wchar_t*>(other);
     return *this;
 }
 
@@ -87,8 +107,10 @@ CStringX& CStringX::operator=(const wchar_t* text)
 {
     const int length = text != nullptr ? static_cast<int>(std::wcslen(text)) : 0;
     wchar_t* data = new (std::nothrow) wchar_t[length + 1];
-    if (data == nullptr) return *this;  // keeps the old text rather than throwing out of the library
-    if (length > 0) std::wmemcpy(data, text, length);
+    if (data == nullptr)
+        return *this; // keeps the old text rather than throwing out of the library
+    if (length > 0)
+        std::wmemcpy(data, text, length);
     data[length] = L'\0';
     delete[] m_data;
     m_data = data;
@@ -97,16 +119,21 @@ CStringX& CStringX::operator=(const wchar_t* text)
     return *this;
 }
 
-int CStringX::GetLength() const { return m_length; }
+int CStringX::GetLength() const
+{
+    return m_length;
+}
 
 wchar_t* CStringX::GetBuffer(int minLength)
 {
     if (m_data == nullptr || minLength > m_capacity) {
         const int capacity = std::max(minLength, m_length);
         wchar_t* data = new (std::nothrow) wchar_t[capacity + 1];
-        if (data == nullptr) return m_data;
+        if (data == nullptr)
+            return m_data;
         std::wmemset(data, L'\0', capacity + 1);
-        if (m_data != nullptr) std::wmemcpy(data, m_data, m_length);
+        if (m_data != nullptr)
+            std::wmemcpy(data, m_data, m_length);
         delete[] m_data;
         m_data = data;
         m_capacity = capacity;
@@ -114,7 +141,10 @@ wchar_t* CStringX::GetBuffer(int minLength)
     return m_data;
 }
 
-CStringX::operator const wchar_t*() const { return m_data != nullptr ? m_data : L""; }
+CStringX::operator const wchar_t*() const
+{
+    return m_data != nullptr ? m_data : L"";
+}
 
 // ---------------------------------------------------------------- CStringListX
 
@@ -125,16 +155,23 @@ struct CStringListX::Node {
 
 CStringListX::Position::Position() : m_node(nullptr) {}
 
-CStringListX::Position::operator CStringX*() const { return m_node != nullptr ? &m_node->text : nullptr; }
+CStringListX::Position::operator CStringX*() const
+{
+    return m_node != nullptr ? &m_node->text : nullptr;
+}
 
 CStringListX::CStringListX() : m_head(nullptr), m_tail(nullptr), m_count(0) {}
 
-CStringListX::~CStringListX() { RemoveAll(); }
+CStringListX::~CStringListX()
+{
+    RemoveAll();
+}
 
 void CStringListX::AddTail(const CStringX& text)
 {
     Node* node = new (std::nothrow) Node{text, nullptr};
-    if (node == nullptr) return;
+    if (node == nullptr)
+        return;
     if (m_tail != nullptr) {
         m_tail->next = node;
     } else {
@@ -144,9 +181,15 @@ void CStringListX::AddTail(const CStringX& text)
     ++m_count;
 }
 
-int CStringListX::GetCount() const { return m_count; }
+int CStringListX::GetCount() const
+{
+    return m_count;
+}
 
-bool CStringListX::IsEmpty() const { return m_count == 0; }
+bool CStringListX::IsEmpty() const
+{
+    return m_count == 0;
+}
 
 void CStringListX::RemoveAll()
 {
@@ -185,9 +228,18 @@ DFUEngine::Result::Result(int code, const wchar_t* text) : m_code(code), m_text(
 DFUEngine::Result::Result(const Result& other) = default;
 DFUEngine::Result::~Result() = default;
 DFUEngine::Result& DFUEngine::Result::operator=(const Result& other) = default;
-DFUEngine::Result::operator bool() const { return m_code == success; }
-int DFUEngine::Result::GetCode() const { return m_code; }
-const wchar_t* DFUEngine::Result::GetText() const { return m_text; }
+DFUEngine::Result::operator bool() const
+{
+    return m_code == success;
+}
+int DFUEngine::Result::GetCode() const
+{
+    return m_code;
+}
+const wchar_t* DFUEngine::Result::GetText() const
+{
+    return m_text;
+}
 
 DFUEngine::Status::Status() : step(0), result(), activity(activityNone), progress(0) {}
 DFUEngine::Status::Status(const Status& other) = default;
@@ -204,10 +256,10 @@ void DFUEngine::Callback::Complete(int, const Status&) {}
 struct DFUEngine::Impl {
     std::mutex mutex;
     std::condition_variable wake;
-    std::deque<int> requests;  // 0 reconfigure, 1 download, 2 manifest
+    std::deque<int> requests; // 0 reconfigure, 1 download, 2 manifest
     std::thread worker;
-    int generation = 0;        // a worker runs while this still has the value it started with
-    int workerGeneration = 0;  // the value the current worker started with
+    int generation = 0;       // a worker runs while this still has the value it started with
+    int workerGeneration = 0; // the value the current worker started with
     bool running = false;
     Callback* callback = nullptr;
     int device = -1;
@@ -226,7 +278,8 @@ void DFUEngine::Impl::Run(int myGeneration)
         {
             std::unique_lock<std::mutex> lock(mutex);
             wake.wait(lock, [&] { return generation != myGeneration || !requests.empty(); });
-            if (generation != myGeneration) return;
+            if (generation != myGeneration)
+                return;
             request = requests.front();
             requests.pop_front();
             index = device;
@@ -247,7 +300,8 @@ void DFUEngine::Impl::Run(int myGeneration)
                 std::lock_guard<std::mutex> lock(mutex);
                 cb = callback;
             }
-            if (cb == nullptr) continue;
+            if (cb == nullptr)
+                continue;
             Status status;
             status.step = plan.finishedStep;
             status.activity = plan.activities[i];
@@ -285,7 +339,8 @@ void DFUEngine::Impl::Stop()
         std::unique_lock<std::mutex> lock(mutex);
         // A queued step still runs to its end, as a started step would; from
         // inside a callback of the step there is nothing to wait for.
-        if (!onWorker) wake.wait(lock, [this] { return requests.empty() && !running; });
+        if (!onWorker)
+            wake.wait(lock, [this] { return requests.empty() && !running; });
         requests.clear();
         ++generation;
         callback = nullptr;
@@ -295,7 +350,8 @@ void DFUEngine::Impl::Stop()
     // Released from inside its own callback, the worker ends by itself once
     // the callback returns; it stays joinable so that whoever starts the next
     // step or destroys the engine waits for it before the state goes away.
-    if (worker.joinable() && !onWorker) worker.join();
+    if (worker.joinable() && !onWorker)
+        worker.join();
 }
 
 void DFUEngine::Impl::JoinLeftWorker()
@@ -305,9 +361,10 @@ void DFUEngine::Impl::JoinLeftWorker()
         std::lock_guard<std::mutex> lock(mutex);
         left = worker.joinable() && workerGeneration != generation;
     }
-    if (!left) return;
+    if (!left)
+        return;
     if (worker.get_id() == std::this_thread::get_id()) {
-        worker.detach();  // still inside its callback: it cannot wait for itself
+        worker.detach(); // still inside its callback: it cannot wait for itself
     } else {
         worker.join();
     }
@@ -317,7 +374,8 @@ DFUEngine::Result DFUEngine::Impl::Start(int request)
 {
     JoinLeftWorker();
     std::lock_guard<std::mutex> lock(mutex);
-    if (device < 0 || Bus() == nullptr) return Result(Result::notConnected, L"no device bound");
+    if (device < 0 || Bus() == nullptr)
+        return Result(Result::notConnected, L"no device bound");
     // A step asked for from the previous step's Complete runs right after it.
     if (!worker.joinable()) {
         const int myGeneration = generation;
@@ -338,10 +396,10 @@ DFUEngine::~DFUEngine()
             m_impl->Stop();
             // Only an engine destroyed inside its own callback still has its
             // worker; that thread cannot be waited for from itself.
-            if (m_impl->worker.joinable()) m_impl->worker.detach();
+            if (m_impl->worker.joinable())
+                m_impl->worker.detach();
         }
-    } catch (...) {
-    }
+    } catch (...) {}
     delete m_impl;
 }
 
@@ -370,9 +428,11 @@ DFUEngine::Result DFUEngine::IsDFUFileValid(const wchar_t* imagePath)
 DFUEngine::Result DFUEngine::CreateUSB(const wchar_t* deviceName)
 {
     try {
-        if (m_impl == nullptr) return Result(Result::failed);
+        if (m_impl == nullptr)
+            return Result(Result::failed);
         const int index = FindDeviceByName(Bus(), deviceName);
-        if (index < 0) return Result(Result::noDevice, L"no such device");
+        if (index < 0)
+            return Result(Result::noDevice, L"no such device");
         std::lock_guard<std::mutex> lock(m_impl->mutex);
         m_impl->device = index;
         return Result();
@@ -383,7 +443,8 @@ DFUEngine::Result DFUEngine::CreateUSB(const wchar_t* deviceName)
 
 void DFUEngine::SetCallback(Callback* callback)
 {
-    if (m_impl == nullptr) return;
+    if (m_impl == nullptr)
+        return;
     std::lock_guard<std::mutex> lock(m_impl->mutex);
     m_impl->callback = callback;
 }
@@ -418,9 +479,9 @@ DFUEngine::Result DFUEngine::StartManifest()
 void DFUEngine::Destroy()
 {
     try {
-        if (m_impl != nullptr) m_impl->Stop();
-    } catch (...) {
-    }
+        if (m_impl != nullptr)
+            m_impl->Stop();
+    } catch (...) {}
 }
 
 // ---------------------------------------------------------------- transports
@@ -433,15 +494,18 @@ DFUEngine::Result DFUTransportCOM::BCCMDGetPS(unsigned short key, void* buffer, 
                                               unsigned short* returned)
 {
     try {
-        if (returned != nullptr) *returned = 0;
+        if (returned != nullptr)
+            *returned = 0;
         DfuSimulatedBus* bus = Bus();
         if (bus == nullptr || m_device < 0 || g_transportUsers.load() <= 0) {
             return DFUEngine::Result(DFUEngine::Result::notConnected, L"not connected");
         }
-        if (buffer == nullptr) return DFUEngine::Result(DFUEngine::Result::failed, L"no buffer");
+        if (buffer == nullptr)
+            return DFUEngine::Result(DFUEngine::Result::failed, L"no buffer");
         int got = 0;
         const int code = bus->GetKey(m_device, key, static_cast<unsigned char*>(buffer), length, &got);
-        if (returned != nullptr) *returned = static_cast<unsigned short>(std::min<int>(std::max(got, 0), length));
+        if (returned != nullptr)
+            *returned = static_cast<unsigned short>(std::min<int>(std::max(got, 0), length));
         return DFUEngine::Result(code, code == 0 ? L"" : L"key not read");
     } catch (...) {
         return DFUEngine::Result(DFUEngine::Result::failed);
@@ -455,7 +519,8 @@ DFUEngine::Result DFUTransportCOM::BCCMDSetPS(unsigned short key, const void* bu
         if (bus == nullptr || m_device < 0 || g_transportUsers.load() <= 0) {
             return DFUEngine::Result(DFUEngine::Result::notConnected, L"not connected");
         }
-        if (buffer == nullptr) return DFUEngine::Result(DFUEngine::Result::failed, L"no buffer");
+        if (buffer == nullptr)
+            return DFUEngine::Result(DFUEngine::Result::failed, L"no buffer");
         const int code = bus->SetKey(m_device, key, static_cast<const unsigned char*>(buffer), length);
         return DFUEngine::Result(code, code == 0 ? L"" : L"key not written");
     } catch (...) {
@@ -463,13 +528,15 @@ DFUEngine::Result DFUTransportCOM::BCCMDSetPS(unsigned short key, const void* bu
     }
 }
 
-void DFUTransportUSB::init() { ++g_transportUsers; }
+void DFUTransportUSB::init()
+{
+    ++g_transportUsers;
+}
 
 void DFUTransportUSB::deinit()
 {
     int users = g_transportUsers.load();
-    while (users > 0 && !g_transportUsers.compare_exchange_weak(users, users - 1)) {
-    }
+    while (users > 0 && !g_transportUsers.compare_exchange_weak(users, users - 1)) {}
 }
 
 CStringX DFUTransportUSB::PathInternal(const wchar_t* deviceName)
@@ -486,7 +553,8 @@ CStringX DFUTransportUSB::PathInternal(const wchar_t* deviceName)
 int DFURequestsUSB::EnumerateDevices(CStringListX& names)
 {
     try {
-        if (g_transportUsers.load() <= 0) return 0;
+        if (g_transportUsers.load() <= 0)
+            return 0;
         return AppendDeviceNames(names);
     } catch (...) {
         return 0;
@@ -502,8 +570,10 @@ DFUEngine::Result DFURequestsUSB::ConnectDevice(const wchar_t* path, DFUTranspor
             return DFUEngine::Result(DFUEngine::Result::notInitialised, L"transport not initialised");
         }
         const int index = FindDeviceByPath(bus, path);
-        if (index < 0) return DFUEngine::Result(DFUEngine::Result::noDevice, L"no such device");
-        if (!bus->Connect(index)) return DFUEngine::Result(DFUEngine::Result::notConnected, L"device does not answer");
+        if (index < 0)
+            return DFUEngine::Result(DFUEngine::Result::noDevice, L"no such device");
+        if (!bus->Connect(index))
+            return DFUEngine::Result(DFUEngine::Result::notConnected, L"device does not answer");
         transport.m_device = index;
         return DFUEngine::Result();
     } catch (...) {
@@ -517,7 +587,8 @@ CStringX Device::Canonicalise(const wchar_t* path, bool upperCase)
         CStringX text(path);
         if (upperCase) {
             wchar_t* p = text.GetBuffer();
-            for (int i = 0; i < text.GetLength(); ++i) p[i] = static_cast<wchar_t>(std::towupper(p[i]));
+            for (int i = 0; i < text.GetLength(); ++i)
+                p[i] = static_cast<wchar_t>(std::towupper(p[i]));
         }
         return text;
     } catch (...) {

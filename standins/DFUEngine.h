@@ -100,7 +100,7 @@ public:
 
     // The engine step that finished, as Complete reports it.
     enum Step {
-        stepReconfigureHeld = 2,  // reconfigured after the user held the unit's button
+        stepReconfigureHeld = 2, // reconfigured after the user held the unit's button
         stepReconfigure = 3,
         stepDownload = 4,
         stepManifest = 5,
@@ -122,10 +122,10 @@ public:
         ~Status();
         Status& operator=(const Status& other);
 
-        int step;        // the step that finished (Complete) or runs
+        int step; // the step that finished (Complete) or runs
         Result result;
         int activity;
-        int progress;    // percent of the running step
+        int progress; // percent of the running step
     };
 
     class DFUENGINE_API Callback {
@@ -174,7 +174,7 @@ public:
 
 private:
     friend class DFURequestsUSB;
-    int m_device;  // index of the connected device, -1 when none
+    int m_device; // index of the connected device, -1 when none
 };
 
 class DFUENGINE_API DFUTransportUSB {

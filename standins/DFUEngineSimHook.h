@@ -7,9 +7,9 @@
 #include "standins/DFUEngine.h"
 
 struct DfuStepPlan {
-    int finishedStep = 0;   // the step code Complete reports
-    int resultCode = 0;     // 0 success
-    int activityCount = 0;  // activities reported before Complete, in order
+    int finishedStep = 0;  // the step code Complete reports
+    int resultCode = 0;    // 0 success
+    int activityCount = 0; // activities reported before Complete, in order
     int activities[64] = {};
 };
 

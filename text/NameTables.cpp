@@ -4,6 +4,9 @@
 
 #include <cstddef>
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 // Every row is the product's own.

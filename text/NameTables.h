@@ -1,4 +1,7 @@
 #pragma once
+
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
 // Program-wide tables of localised setting names, value names, labels and titles, one row per
 // UI language. Every table is read through its function: a language outside 0 to 12 reads the
 // English row, and an entry number outside a row reads entry 0. The returned text is static

@@ -2,6 +2,9 @@
 
 #include "text/UiLanguageRow.h"
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 // Rows in UI language order: English, French, German, Italian, Japanese,
 // Korean, Spanish, Dutch, Russian, Chinese, Finnish, Czech, Polish.
 

@@ -2,6 +2,9 @@
 
 #include "text/UiLanguageRow.h"
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 // Every row of these four tables is the product's own.

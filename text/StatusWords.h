@@ -4,7 +4,7 @@
 // splits its own phrase, so the lines of one row are read together, never mixed across rows.
 // A language outside 0 to 12 reads the English row; the returned text is static.
 
-const wchar_t* TextNoDeviceLine1(int language);              // "NO Device"
-const wchar_t* TextNoDeviceLine2(int language);              // "Recognized"
-const wchar_t* TextFirmwareManagementLine1(int language);    // "Firmware"
-const wchar_t* TextFirmwareManagementLine2(int language);    // "Management"
+const wchar_t* TextNoDeviceLine1(int language);           // "NO Device"
+const wchar_t* TextNoDeviceLine2(int language);           // "Recognized"
+const wchar_t* TextFirmwareManagementLine1(int language); // "Firmware"
+const wchar_t* TextFirmwareManagementLine2(int language); // "Management"

@@ -14,8 +14,7 @@
 #include <initializer_list>
 #include <string>
 
-class TextArg
-{
+class TextArg {
 public:
     TextArg(const std::wstring& text) : m_text(text) {}
     TextArg(const wchar_t* text) : m_text(text ? text : L"") {}

@@ -14,8 +14,7 @@ inline int UiLanguageRow(int language)
 }
 
 // Row of a table with one entry per UI language.
-template <typename T>
-const T& LocalisedRow(const T (&table)[kUiLanguageCount], int language)
+template <typename T> const T& LocalisedRow(const T (&table)[kUiLanguageCount], int language)
 {
     return table[UiLanguageRow(language)];
 }

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 std::wstring JoinValueList(std::initializer_list<std::wstring> entries)
 {
     std::wstring list;

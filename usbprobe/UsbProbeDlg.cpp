@@ -5,8 +5,7 @@
 CUsbProbeDlg::CUsbProbeDlg(CWnd* parent)
     : CDialog(IDD_USBPROBE_DIALOG, parent),
       m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME)))
-{
-}
+{}
 
 BOOL CUsbProbeDlg::OnInitDialog()
 {

@@ -6,6 +6,7 @@ class CUsbProbeDlg : public CDialog {
 public:
     explicit CUsbProbeDlg(CWnd* parent = nullptr);
     HICON m_hIcon;
+
 protected:
     BOOL OnInitDialog() override;
 };

@@ -32,13 +32,14 @@ void Pump(HWND stop)
 class ReflectingButton : public CButton {
 public:
     int reflectedClicks = 0;
+
 protected:
     afx_msg void OnReflectedClick() { ++reflectedClicks; }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(ReflectingButton, CButton)
-    ON_CONTROL_REFLECT(BN_CLICKED, OnReflectedClick)
+ON_CONTROL_REFLECT(BN_CLICKED, OnReflectedClick)
 END_MESSAGE_MAP()
 
 class DrawnButton : public CButton {
@@ -66,13 +67,14 @@ class BaseDialog : public CDialog {
 public:
     BaseDialog() : CDialog(IDD_TEST) {}
     int firstClicks = 0;
+
 protected:
     afx_msg void OnFirst() { ++firstClicks; }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(BaseDialog, CDialog)
-    ON_BN_CLICKED(IDC_FIRST, OnFirst)
+ON_BN_CLICKED(IDC_FIRST, OnFirst)
 END_MESSAGE_MAP()
 
 class TestDialog : public BaseDialog {
@@ -120,10 +122,10 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(TestDialog, BaseDialog)
-    ON_COMMAND_RANGE(IDC_SECOND, IDC_THIRD, OnRange)
-    ON_BN_CLICKED(IDC_REFLECT, OnReflectAtParent)
-    ON_MESSAGE(WM_APP + 1, OnPing)
-    ON_MESSAGE(WM_APP + 2, OnThrow)
+ON_COMMAND_RANGE(IDC_SECOND, IDC_THIRD, OnRange)
+ON_BN_CLICKED(IDC_REFLECT, OnReflectAtParent)
+ON_MESSAGE(WM_APP + 1, OnPing)
+ON_MESSAGE(WM_APP + 2, OnThrow)
 END_MESSAGE_MAP()
 
 TEST(FrameworkLayer, MessageTablesInheritAndDispatchByIdAndRange)

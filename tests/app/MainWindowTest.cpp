@@ -130,7 +130,8 @@ TEST(MainWindow, StartsWithTitleMenuAndHiddenPagesThenShowsPageOne)
         }
 
         // Timer 1 fires once, about 100 ms later, and shows page 1.
-        EXPECT_TRUE(PumpUntil(hwnd, [&] { return dialog.m_page == 1; }, 3000));
+        EXPECT_TRUE(PumpUntil(
+            hwnd, [&] { return dialog.m_page == 1; }, 3000));
         const std::vector<HWND> pages = PageWindows(dialog);
         EXPECT_TRUE(::IsWindowVisible(pages[0]));
         for (size_t i = 1; i < pages.size(); ++i)
@@ -174,7 +175,8 @@ TEST(MainWindow, CloseIsRefusedWhileBusy)
     InitControls();
     CUpdaterDlg dialog;
     const INT_PTR result = RunModal(dialog, [&] {
-        PumpUntil(dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 3000);
+        PumpUntil(
+            dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 3000);
         dialog.m_busy = 1;
         ClickClose(dialog);
         PumpFor(dialog.m_hWnd, 100);
@@ -197,7 +199,8 @@ TEST(MainWindow, ClosingClosesTheUnitsChannels)
     sim.AddHidPairUnit();
     CUpdaterDlg dialog;
     const INT_PTR result = RunModal(dialog, [&] {
-        PumpUntil(dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 3000);
+        PumpUntil(
+            dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 3000);
         dialog.m_hidPrimary = OpenHidInterface(0x2030);
         dialog.m_hidSecondary = OpenHidInterface(0x2040);
         EXPECT_NE(nullptr, dialog.m_hidPrimary);
@@ -221,8 +224,8 @@ TEST(MainWindow, PagesReachTheMainWindowAsTheirGrandparent)
 
     // Code of a control on a page passes the control's page.
     CDialog* settings = dialog.GetPageWindow(5);
-    HWND control = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, settings->m_hWnd,
-                                     nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND control = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, settings->m_hWnd, nullptr,
+                                     ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(nullptr, control);
     EXPECT_EQ(&dialog, GetMainDialog(CWnd::FromHandle(control)->GetParent()));
     // The control itself is one level too deep.
@@ -297,12 +300,11 @@ TEST(MainWindow, SettingsPageIndexFollowsTheCategoryList)
 TEST(MainWindow, RectInsideRectExcludesTheOuterRightAndBottomEdges)
 {
     const RECT outer{0, 0, 100, 50};
-    struct Case { RECT inner; int expected; } cases[] = {
-        {{10, 10, 20, 20}, 1},
-        {{0, 0, 99, 49}, 1},
-        {{0, 0, 100, 50}, 0},
-        {{-1, 0, 10, 10}, 0},
-        {{10, 10, 100, 20}, 0},
+    struct Case {
+        RECT inner;
+        int expected;
+    } cases[] = {
+        {{10, 10, 20, 20}, 1}, {{0, 0, 99, 49}, 1}, {{0, 0, 100, 50}, 0}, {{-1, 0, 10, 10}, 0}, {{10, 10, 100, 20}, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, RectInsideRect(c.inner, outer));

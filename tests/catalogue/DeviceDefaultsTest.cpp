@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 // Values no factory default uses, so a kept field is told from a set one.

@@ -28,9 +28,10 @@ DeviceConfig Filled(int seed)
     r.m_hardwareVersionMajor = seed + 18;
     r.m_hardwareVersionMinor = seed + 19;
     r.m_archivedAt = 1700000000LL + seed;
-    int* options[] = {&r.m_handsfreeVox, &r.m_intercomVox, &r.m_edr, &r.m_voicePrompt,
-                      &r.m_plc, &r.m_bitpoolRate, &r.m_microphoneBoost, &r.m_sidetone,
-                      &r.m_hushguard, &r.m_autoGainControl, &r.m_radioTransmitGain, &r.m_audioChannelTimeout};
+    int* options[] = {
+        &r.m_handsfreeVox,      &r.m_intercomVox,        &r.m_edr,      &r.m_voicePrompt, &r.m_plc,
+        &r.m_bitpoolRate,       &r.m_microphoneBoost,    &r.m_sidetone, &r.m_hushguard,   &r.m_autoGainControl,
+        &r.m_radioTransmitGain, &r.m_audioChannelTimeout};
     int value = seed + 20;
     for (int* option : options)
         *option = value++;
@@ -67,9 +68,9 @@ TEST(DeviceConfig, StartsWithEveryIntZeroAndEveryTextEmpty)
     EXPECT_EQ(0, r.m_hardwareVersionMajor);
     EXPECT_EQ(0, r.m_hardwareVersionMinor);
     EXPECT_EQ(0, r.m_archivedAt);
-    for (int option : {r.m_handsfreeVox, r.m_intercomVox, r.m_edr, r.m_voicePrompt, r.m_plc, r.m_bitpoolRate,
-                       r.m_microphoneBoost, r.m_sidetone, r.m_hushguard, r.m_autoGainControl,
-                       r.m_radioTransmitGain, r.m_audioChannelTimeout})
+    for (int option :
+         {r.m_handsfreeVox, r.m_intercomVox, r.m_edr, r.m_voicePrompt, r.m_plc, r.m_bitpoolRate, r.m_microphoneBoost,
+          r.m_sidetone, r.m_hushguard, r.m_autoGainControl, r.m_radioTransmitGain, r.m_audioChannelTimeout})
         EXPECT_EQ(0, option);
     for (int word : r.m_settings)
         EXPECT_EQ(0, word);
@@ -110,10 +111,10 @@ TEST(DeviceConfigCopyFrom, CopiesEverythingButHardwareSpareAndFifthVersionInts)
         EXPECT_EQ(source.m_autoGainControl, target.m_autoGainControl);
         EXPECT_EQ(source.m_radioTransmitGain, target.m_radioTransmitGain);
         EXPECT_EQ(source.m_audioChannelTimeout, target.m_audioChannelTimeout);
-        EXPECT_EQ(source.m_intercomVox + source.m_edr + source.m_voicePrompt + source.m_plc +
-                      source.m_bitpoolRate + source.m_microphoneBoost + source.m_sidetone + source.m_hushguard,
-                  target.m_intercomVox + target.m_edr + target.m_voicePrompt + target.m_plc +
-                      target.m_bitpoolRate + target.m_microphoneBoost + target.m_sidetone + target.m_hushguard);
+        EXPECT_EQ(source.m_intercomVox + source.m_edr + source.m_voicePrompt + source.m_plc + source.m_bitpoolRate +
+                      source.m_microphoneBoost + source.m_sidetone + source.m_hushguard,
+                  target.m_intercomVox + target.m_edr + target.m_voicePrompt + target.m_plc + target.m_bitpoolRate +
+                      target.m_microphoneBoost + target.m_sidetone + target.m_hushguard);
         for (int i = 0; i < kSettingsWordCount; ++i)
             EXPECT_EQ(source.m_settings[i], target.m_settings[i]) << "word " << i;
         EXPECT_EQ(source.m_fmRegion, target.m_fmRegion);
@@ -165,7 +166,7 @@ TEST(DeviceConfigGroupCompare, ReturnsTheDifferenceOfTheFirstUnequalWordOfTheGro
             DeviceConfig other = base;
             other.m_settings[i] -= 4;
             if (i + 1 < c.end)
-                other.m_settings[i + 1] += 50;  // a later difference does not win
+                other.m_settings[i + 1] += 50; // a later difference does not win
             EXPECT_EQ(4, (base.*c.compare)(other)) << "word " << i;
             EXPECT_EQ(-4, (other.*c.compare)(base)) << "word " << i;
         }
@@ -306,16 +307,16 @@ bool Listed(std::initializer_list<int> ids, int product)
 // the change test, written out as the model knowledge gives them.
 TEST(DeviceConfigIsModified, WordGroupsAndFmBlockOfEveryCatalogueProduct)
 {
-    const std::initializer_list<int> basicOnly = {0x4210, 0x4310, 0x4350, 0x4330, 0x4430, 0x4510, 0x4530, 0x4610,
-                                                  0x2030, 0x4410, 0x3116, 0x3118, 0x3124, 0x3126, 0x3110, 0x3112,
-                                                  0x3114};
+    const std::initializer_list<int> basicOnly = {0x4210, 0x4310, 0x4350, 0x4330, 0x4430, 0x4510,
+                                                  0x4530, 0x4610, 0x2030, 0x4410, 0x3116, 0x3118,
+                                                  0x3124, 0x3126, 0x3110, 0x3112, 0x3114};
     const std::initializer_list<int> basic = {0x6010, 0x6018, 0x6012, 0x6014, 0x6016, 0x6026};
     const std::initializer_list<int> camera = {0x5510};
-    const std::initializer_list<int> smartVolume = {0x5622, 0x5624, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420,
-                                                    0x5418, 0x5416};
-    const std::initializer_list<int> vox = {0x5520, 0x5526, 0x5720, 0x6400, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420,
-                                            0x5418, 0x5416, 0x6020, 0x6022, 0x6024, 0x6010, 0x6018, 0x6012, 0x6014,
-                                            0x6016, 0x6026};
+    const std::initializer_list<int> smartVolume = {0x5622, 0x5624, 0x5560, 0x5410, 0x5412,
+                                                    0x5414, 0x5420, 0x5418, 0x5416};
+    const std::initializer_list<int> vox = {0x5520, 0x5526, 0x5720, 0x6400, 0x5560, 0x5410, 0x5412,
+                                            0x5414, 0x5420, 0x5418, 0x5416, 0x6020, 0x6022, 0x6024,
+                                            0x6010, 0x6018, 0x6012, 0x6014, 0x6016, 0x6026};
     const std::initializer_list<int> voxFrom1_1 = {0x5622, 0x5624, 0x5623};
     const std::initializer_list<int> fmTen = {
         0x4D15, 0x4D45, 0x4D65, 0x4D85, 0x5040, 0x5050, 0x4210, 0x4310, 0x4350, 0x4330, 0x4430, 0x4510,
@@ -345,20 +346,23 @@ TEST(DeviceConfigIsModified, WordGroupsAndFmBlockOfEveryCatalogueProduct)
             };
             const bool voxCounts = Listed(vox, product) || (minor >= 1 && Listed(voxFrom1_1, product));
             EXPECT_EQ(Listed(basic, product) || Listed(basicOnly, product) ? 1 : 0,
-                      modifiedBy([](DeviceConfig& r) { r.m_settings[4] += 1; }, 1)) << "basic word";
-            EXPECT_EQ(Listed(camera, product) ? 1 : 0,
-                      modifiedBy([](DeviceConfig& r) { r.m_settings[11] += 1; }, 1)) << "camera word";
-            EXPECT_EQ(voxCounts ? 1 : 0,
-                      modifiedBy([](DeviceConfig& r) { r.m_settings[15] += 1; }, 1)) << "VOX word";
+                      modifiedBy([](DeviceConfig& r) { r.m_settings[4] += 1; }, 1))
+                << "basic word";
+            EXPECT_EQ(Listed(camera, product) ? 1 : 0, modifiedBy([](DeviceConfig& r) { r.m_settings[11] += 1; }, 1))
+                << "camera word";
+            EXPECT_EQ(voxCounts ? 1 : 0, modifiedBy([](DeviceConfig& r) { r.m_settings[15] += 1; }, 1)) << "VOX word";
             EXPECT_EQ(Listed(smartVolume, product) ? 1 : 0,
-                      modifiedBy([](DeviceConfig& r) { r.m_settings[17] += 1; }, 1)) << "smart volume word";
+                      modifiedBy([](DeviceConfig& r) { r.m_settings[17] += 1; }, 1))
+                << "smart volume word";
             EXPECT_EQ(0, modifiedBy([](DeviceConfig& r) { r.m_settings[25] += 1; }, 1)) << "word 25";
             EXPECT_EQ(Listed(fmTen, product) || Listed(fmSix, product) ? 1 : 0,
-                      modifiedBy([](DeviceConfig& r) { r.m_fmPresets[5] = 9000; }, 1)) << "sixth preset";
-            EXPECT_EQ(Listed(fmTen, product) ? 1 : 0,
-                      modifiedBy([](DeviceConfig& r) { r.m_fmPresets[6] = 9000; }, 1)) << "seventh preset";
+                      modifiedBy([](DeviceConfig& r) { r.m_fmPresets[5] = 9000; }, 1))
+                << "sixth preset";
+            EXPECT_EQ(Listed(fmTen, product) ? 1 : 0, modifiedBy([](DeviceConfig& r) { r.m_fmPresets[6] = 9000; }, 1))
+                << "seventh preset";
             EXPECT_EQ(Listed(fmTen, product) || Listed(fmSix, product) ? 1 : 0,
-                      modifiedBy([](DeviceConfig& r) { r.m_fmRegion = 4; }, 1)) << "FM region";
+                      modifiedBy([](DeviceConfig& r) { r.m_fmRegion = 4; }, 1))
+                << "FM region";
             EXPECT_EQ(0, modifiedBy([](DeviceConfig& r) { r.m_fmRegion = 4; }, 0)) << "FM region, FM flag 0";
         }
     }
@@ -373,19 +377,18 @@ TEST(DeviceConfigBuildConfigWord, GroupBitsOfEveryCatalogueProduct)
         0x5550, 0x5710, 0x5623, 0x5622, 0x5624, 0x5524, 0x5536, 0x5522, 0x6210, 0x6400, 0x5910, 0x5920, 0x5560,
         0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416, 0x6010, 0x6018, 0x6012, 0x6014, 0x6016, 0x6026};
     const std::initializer_list<int> groupB = {
-        0x5530, 0x5532, 0x5580, 0x5570, 0x5550, 0x5526, 0x5720, 0x5710, 0x5623, 0x5622, 0x5624, 0x6210, 0x6400,
-        0x5910, 0x5920, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416, 0x6010, 0x6018, 0x6012, 0x6014,
-        0x6016, 0x6026};
+        0x5530, 0x5532, 0x5580, 0x5570, 0x5550, 0x5526, 0x5720, 0x5710, 0x5623, 0x5622, 0x5624, 0x6210, 0x6400, 0x5910,
+        0x5920, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416, 0x6010, 0x6018, 0x6012, 0x6014, 0x6016, 0x6026};
     const std::initializer_list<int> hdIntercomFrom1_1 = {0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x5510, 0x5520};
-    const std::initializer_list<int> groupC = {
-        0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x3030, 0x3050, 0x3060, 0x3040, 0x5524, 0x5536, 0x5522, 0x5526,
-        0x5720, 0x5710, 0x5910, 0x5920, 0x5530, 0x5532, 0x5520, 0x5510, 0x5580, 0x5570, 0x5550, 0x6210, 0x6400,
-        0x5622, 0x5560, 0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
-    const std::initializer_list<int> groupD = {
-        0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x6210, 0x5623, 0x6400, 0x5622, 0x5624, 0x5410, 0x5560, 0x5412,
-        0x5414, 0x5420, 0x5418, 0x5530, 0x5510, 0x5580, 0x5570, 0x5520, 0x5526, 0x5524, 0x5550, 0x5416};
-    const std::initializer_list<int> routecue = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024,
-                                                 0x6026};
+    const std::initializer_list<int> groupC = {0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x3030, 0x3050, 0x3060, 0x3040,
+                                               0x5524, 0x5536, 0x5522, 0x5526, 0x5720, 0x5710, 0x5910, 0x5920, 0x5530,
+                                               0x5532, 0x5520, 0x5510, 0x5580, 0x5570, 0x5550, 0x6210, 0x6400, 0x5622,
+                                               0x5560, 0x5410, 0x5412, 0x5414, 0x5420, 0x5418, 0x5416};
+    const std::initializer_list<int> groupD = {0x5610, 0x5611, 0x5612, 0x5620, 0x5621, 0x6210, 0x5623, 0x6400, 0x5622,
+                                               0x5624, 0x5410, 0x5560, 0x5412, 0x5414, 0x5420, 0x5418, 0x5530, 0x5510,
+                                               0x5580, 0x5570, 0x5520, 0x5526, 0x5524, 0x5550, 0x5416};
+    const std::initializer_list<int> routecue = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018,
+                                                 0x6020, 0x6022, 0x6024, 0x6026};
 
     std::vector<int> products;
     const ModelNameTableView table = ModelNameTable();
@@ -428,15 +431,19 @@ TEST(DeviceConfigBuildConfigWord, PacksSwitchesPerProductGroup)
 {
     const auto word = [](int index) { return [index](DeviceConfig& r) { r.m_settings[index] = 5; }; };
     const ConfigWordCase cases[] = {
-        {"options of every product", 0x4D10, 4, 2, [](DeviceConfig& r) {
+        {"options of every product", 0x4D10, 4, 2,
+         [](DeviceConfig& r) {
              r.m_handsfreeVox = r.m_intercomVox = r.m_edr = r.m_voicePrompt = r.m_plc = 1;
              r.m_bitpoolRate = r.m_microphoneBoost = r.m_sidetone = r.m_hushguard = r.m_autoGainControl = 2;
-         }, 0x077F},
+         },
+         0x077F},
         {"negative option counts", 0x4D10, 4, 2, [](DeviceConfig& r) { r.m_edr = -1; }, 0x0004},
-        {"radio gain and time-out never count", 0x5210, 1, 0, [](DeviceConfig& r) {
+        {"radio gain and time-out never count", 0x5210, 1, 0,
+         [](DeviceConfig& r) {
              r.m_radioTransmitGain = 17;
              r.m_audioChannelTimeout = 60;
-         }, 0},
+         },
+         0},
         {"Routecue on 0x6010", 0x6010, 1, 0, word(24), 0x2000},
         {"HD voice not on 0x6010", 0x6010, 1, 0, word(21), 0},
         {"Routecue on 0x6024", 0x6024, 1, 0, word(24), 0x2000},
@@ -447,29 +454,34 @@ TEST(DeviceConfigBuildConfigWord, PacksSwitchesPerProductGroup)
         {"HD intercom on 0x5520 at 2.0", 0x5520, 2, 0, word(19), 0x0800},
         {"HD intercom on 0x5530 at 0.1", 0x5530, 0, 1, word(19), 0x0800},
         {"HD intercom not on 0x4D10", 0x4D10, 4, 2, word(19), 0},
-        {"AGC and audio boost share bit 10", 0x5510, 1, 0, [](DeviceConfig& r) {
+        {"AGC and audio boost share bit 10", 0x5510, 1, 0,
+         [](DeviceConfig& r) {
              r.m_autoGainControl = 1;
              r.m_settings[18] = 1;
-         }, 0x0400},
+         },
+         0x0400},
         {"audio boost alone in group A", 0x5510, 1, 0, word(18), 0x0400},
         {"audio boost not outside group A", 0x4D10, 4, 2, word(18), 0},
         {"FM station guide in group C", 0x3030, 1, 0, word(20), 0x1000},
         {"FM station guide not on 0x5623", 0x5623, 1, 0, word(20), 0},
         {"audio source priority in group D", 0x5416, 1, 0, word(22), 0x4000},
         {"Layertone in group D", 0x5624, 1, 0, word(23), 0x8000},
-        {"group D words not on 0x6010", 0x6010, 1, 0, [](DeviceConfig& r) {
-             r.m_settings[22] = r.m_settings[23] = 1;
-         }, 0},
-        {"group A, B, C and D at once", 0x5622, 1, 1, [](DeviceConfig& r) {
+        {"group D words not on 0x6010", 0x6010, 1, 0, [](DeviceConfig& r) { r.m_settings[22] = r.m_settings[23] = 1; },
+         0},
+        {"group A, B, C and D at once", 0x5622, 1, 1,
+         [](DeviceConfig& r) {
              for (int i = 18; i <= 24; ++i)
                  r.m_settings[i] = 1;
-         }, 0xFC00},
-        {"words outside the config word never count", 0x5622, 1, 1, [](DeviceConfig& r) {
+         },
+         0xFC00},
+        {"words outside the config word never count", 0x5622, 1, 1,
+         [](DeviceConfig& r) {
              for (int i = 0; i < 18; ++i)
                  r.m_settings[i] = 0xFFFF;
              for (int i = 25; i < kSettingsWordCount; ++i)
                  r.m_settings[i] = 0xFFFF;
-         }, 0},
+         },
+         0},
     };
     for (const ConfigWordCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -167,7 +167,7 @@ public:
         ++m_destroyed;
         EXPECT_FALSE(m_job.m_popup);
         m_job.ClosePopup();
-        m_marker = 1;  // still alive after the nested close
+        m_marker = 1; // still alive after the nested close
     }
 
 private:

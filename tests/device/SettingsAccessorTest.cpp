@@ -4,6 +4,9 @@
 
 #include "device/DeviceConfig.h"
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 using Getter = int (DeviceConfig::*)() const;

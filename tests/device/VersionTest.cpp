@@ -46,8 +46,8 @@ TEST(CompareVersion4, OrdersReleaseCandidatesBuildsAndCameraVersions)
         {1, 1, 3, 2, 1, 1, 3, 2, 1, 0},
     };
     for (const Version4Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.a << '.' << c.b << '.' << c.c << '.' << c.d << " vs " << c.e << '.'
-                                        << c.f << '.' << c.g << '.' << c.h << " kindFirst " << c.kindFirst);
+        SCOPED_TRACE(testing::Message() << c.a << '.' << c.b << '.' << c.c << '.' << c.d << " vs " << c.e << '.' << c.f
+                                        << '.' << c.g << '.' << c.h << " kindFirst " << c.kindFirst);
         EXPECT_EQ(c.expectedSign, Sign(CompareVersion4(c.a, c.b, c.c, c.d, c.e, c.f, c.g, c.h, c.kindFirst)));
     }
 }
@@ -97,18 +97,10 @@ struct Parse2Case {
 TEST(ParseVersion2, ParsesMajorAndMinorOrFails)
 {
     const Parse2Case cases[] = {
-        {L"4.2", 1, 4, 2},
-        {L"  4 .  2  ", 1, 4, 2},
-        {L"\t10.15\r\n", 1, 10, 15},
-        {L"4.2.1", 1, 4, 2},
-        {L"2.0rc3", 1, 2, 0},
-        {L"2.0rc", 1, 2, 0},
-        {L"x.y", 1, 0, 0},
-        {L"4.", 1, 4, 0},
-        {L"42", 0, 0, 0},
-        {L".5", 0, 0, 0},
-        {L"", 0, 0, 0},
-        {L"99999999999.1", 1, INT_MAX, 1},
+        {L"4.2", 1, 4, 2},   {L"  4 .  2  ", 1, 4, 2}, {L"\t10.15\r\n", 1, 10, 15},
+        {L"4.2.1", 1, 4, 2}, {L"2.0rc3", 1, 2, 0},     {L"2.0rc", 1, 2, 0},
+        {L"x.y", 1, 0, 0},   {L"4.", 1, 4, 0},         {L"42", 0, 0, 0},
+        {L".5", 0, 0, 0},    {L"", 0, 0, 0},           {L"99999999999.1", 1, INT_MAX, 1},
     };
     for (const Parse2Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "text \"" << std::string(c.text, c.text + std::wcslen(c.text)) << '"');
@@ -127,14 +119,10 @@ struct Parse4Case {
 TEST(ParseVersion4, KeepsThePartsConvertedBeforeAMissingPoint)
 {
     const Parse4Case cases[] = {
-        {L"1.0.2.11", 1, 1, 0, 2, 11},
-        {L" 1 . 0 . 1 . 5 ", 1, 1, 0, 1, 5},
-        {L"1.0.2.11.7", 1, 1, 0, 2, 11},
-        {L"4.2", 0, 4, 0, 0, 0},
-        {L"4.2.1", 0, 4, 2, 0, 0},
-        {L"4..1.1", 0, 4, 0, 0, 0},
-        {L".1.2.3", 0, 0, 0, 0, 0},
-        {L"7", 0, 0, 0, 0, 0},
+        {L"1.0.2.11", 1, 1, 0, 2, 11},   {L" 1 . 0 . 1 . 5 ", 1, 1, 0, 1, 5},
+        {L"1.0.2.11.7", 1, 1, 0, 2, 11}, {L"4.2", 0, 4, 0, 0, 0},
+        {L"4.2.1", 0, 4, 2, 0, 0},       {L"4..1.1", 0, 4, 0, 0, 0},
+        {L".1.2.3", 0, 0, 0, 0, 0},      {L"7", 0, 0, 0, 0, 0},
         {L"2.0rc3", 0, 2, 0, 0, 0},
     };
     for (const Parse4Case& c : cases) {
@@ -161,12 +149,12 @@ TEST(DeviceConfigVersion, FirmwareComparisonsUseTheRecordsVersion)
     EXPECT_GT(record.CompareFullVersion(1, 0, 2, 5), 0);
 
     record.m_firmwareVersion = DeviceVersion{2, 0, 1, 3, 0};
-    EXPECT_LT(record.CompareFullVersion(2, 0, 0, 0), 0);  // 2.0rc3 is older than 2.0
-    EXPECT_LT(record.CompareFullVersion(2, 0, 2, 0), 0);  // and than any 2.0 build
+    EXPECT_LT(record.CompareFullVersion(2, 0, 0, 0), 0); // 2.0rc3 is older than 2.0
+    EXPECT_LT(record.CompareFullVersion(2, 0, 2, 0), 0); // and than any 2.0 build
     EXPECT_EQ(0, record.CompareFullVersion(2, 0, 1, 3));
 
     record.m_firmwareVersion = DeviceVersion{1, 1, 1, 3, 0};
-    EXPECT_EQ(0, record.CompareFirmwareVersion(1, 1));   // the secondary part takes no part
+    EXPECT_EQ(0, record.CompareFirmwareVersion(1, 1)); // the secondary part takes no part
     EXPECT_LT(record.CompareFirmwareVersion(2, 0), 0);
     EXPECT_EQ(1, record.CompareFirmwareVersion(1, 0));
     EXPECT_EQ(-3, record.CompareFirmwareVersion(4, 9));

@@ -83,7 +83,7 @@ TEST(DevicePathParse, MarkersAreSearchedFromTheSixthCharacter)
     EXPECT_TRUE(ParseHidDevicePath(L"\\\\?\\hid#vid_2b4e&pid_2040&mi_01#x", &vid, &pid));
     EXPECT_EQ(vid, 0x2B4E);
     EXPECT_EQ(pid, 0x2040);
-    EXPECT_FALSE(ParseHidDevicePath(L"vid_2b4e&pid_2040", &vid, &pid));  // markers before the sixth character
+    EXPECT_FALSE(ParseHidDevicePath(L"vid_2b4e&pid_2040", &vid, &pid)); // markers before the sixth character
     EXPECT_FALSE(ParseHidDevicePath(L"\\\\?\\hid#vid_2b4e&mi_01", &vid, &pid));
     EXPECT_FALSE(ParseHidDevicePath(L"", &vid, &pid));
     EXPECT_TRUE(ParseHidDevicePath(L"\\\\?\\hid#vid_&pid_zz", &vid, &pid));
@@ -135,7 +135,7 @@ TEST_F(DeviceFindersTest, TwoChipSecondarySlotThatHeldAChannelHasItClosed)
     secondary = OpenHidInterface(kTwoChipProductIdA);
     ASSERT_NE(secondary, nullptr);
     const HidHandle earlierPrimary = primary;
-    old.path = SimHeadset::MakePath(0x845E, kTwoChipProductIdA, 60);  // no longer the maker's
+    old.path = SimHeadset::MakePath(0x845E, kTwoChipProductIdA, 60); // no longer the maker's
     sim.AddInterface(kTwoChipProductIdB);
     DeviceVersion firmware, chip1, chip2;
     EXPECT_EQ(FindTwoChipDevice(&primary, &secondary, firmware, chip1, chip2), 1);
@@ -174,4 +174,4 @@ TEST_F(DeviceFindersTest, StateQueryTriesTwice)
     EXPECT_EQ(QueryHidDeviceState(&none), 0);
 }
 
-}  // namespace
+} // namespace

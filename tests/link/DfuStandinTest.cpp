@@ -88,7 +88,8 @@ TEST_F(DfuStandinChip, EnumerateConnectAndReadAndWriteKeys)
             const std::size_t at = raw.find(marker);
             ASSERT_NE(at, std::wstring::npos) << std::string(raw.begin(), raw.end());
             ASSERT_LE(at + 8, raw.size());
-            for (std::size_t i = at + 4; i < at + 8; ++i) EXPECT_TRUE(std::iswxdigit(raw[i])) << i;
+            for (std::size_t i = at + 4; i < at + 8; ++i)
+                EXPECT_TRUE(std::iswxdigit(raw[i])) << i;
         }
         CStringX canonical = Device::Canonicalise(path, true);
         const std::wstring text(canonical.GetBuffer(), canonical.GetLength());
@@ -120,7 +121,7 @@ TEST_F(DfuStandinChip, EnumerateConnectAndReadAndWriteKeys)
     result = transport.BCCMDGetPS(264, name, 256, &got);
     EXPECT_FALSE(result);
     EXPECT_NE(result.GetCode(), 0);
-    EXPECT_FALSE(transport.BCCMDGetPS(671, name, 30, &got));  // a key the unit does not hold
+    EXPECT_FALSE(transport.BCCMDGetPS(671, name, 30, &got)); // a key the unit does not hold
 
     const unsigned char config[4] = {0x0B, 0x01, 0, 0};
     EXPECT_TRUE(transport.BCCMDSetPS(654, config, 4));
@@ -157,7 +158,7 @@ TEST_F(DfuStandinChip, DeviceNamesForTheEngine)
 class Recorder : public DFUEngine::Callback {
 public:
     struct Event {
-        int kind;  // 0 Notify, 1 Progress, 2 Complete
+        int kind; // 0 Notify, 1 Progress, 2 Complete
         int step;
         int activity;
         bool ok;
@@ -183,9 +184,10 @@ private:
     void Add(int kind, const DFUEngine::Status& s)
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        events_.push_back({kind, s.step, s.activity, static_cast<bool>(s.result), s.result.GetCode(),
-                           std::this_thread::get_id()});
-        if (kind == 2) ++completes_;
+        events_.push_back(
+            {kind, s.step, s.activity, static_cast<bool>(s.result), s.result.GetCode(), std::this_thread::get_id()});
+        if (kind == 2)
+            ++completes_;
         changed_.notify_all();
     }
     std::mutex mutex_;
@@ -225,11 +227,11 @@ TEST_F(DfuStandinChip, EngineStepsCallBackOnTheLibrarysThread)
         }
         sawTransfer = sawTransfer || (e.kind == 1 && e.activity == DFUEngine::activityTransfer);
     }
-    EXPECT_EQ(completedSteps, (std::vector<int>{DFUEngine::stepReconfigure, DFUEngine::stepDownload,
-                                                DFUEngine::stepManifest}));
+    EXPECT_EQ(completedSteps,
+              (std::vector<int>{DFUEngine::stepReconfigure, DFUEngine::stepDownload, DFUEngine::stepManifest}));
     EXPECT_TRUE(sawTransfer);
     EXPECT_EQ(chip.PlannedSteps(), (std::vector<int>{0, 1, 2}));
-    EXPECT_FALSE(engine.StartDownload(L"C:\\IMG\\Zenta.dfu"));  // released by Destroy
+    EXPECT_FALSE(engine.StartDownload(L"C:\\IMG\\Zenta.dfu")); // released by Destroy
 }
 
 TEST_F(DfuStandinChip, AFailedStepReportsItsCode)
@@ -278,7 +280,7 @@ TEST_F(DfuStandinChip, AnEngineReleasedInsideItsCallbackCanBeDestroyedAtOnce)
             std::unique_lock<std::mutex> lock(callback.mutex);
             ASSERT_TRUE(callback.done.wait_for(lock, std::chrono::seconds(10), [&] { return callback.completed; }));
         }
-        engine.reset();  // the library's thread may still be leaving the callback
+        engine.reset(); // the library's thread may still be leaving the callback
         EXPECT_FALSE(DFUEngine().StartManifest());
     }
     // A released engine can be bound and started again.
@@ -331,4 +333,4 @@ TEST(DfuStandinStrings, CopiesOwnTheirText)
     EXPECT_STREQ(static_cast<const wchar_t*>(list.GetNext(p)), L"");
 }
 
-}  // namespace
+} // namespace

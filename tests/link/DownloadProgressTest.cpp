@@ -26,7 +26,7 @@ TEST(DownloadProgress, PublishesOnEvery102ndPieceAndTheTotalAtTheEnd)
     const std::vector<int> seen = DoneAfterEachPiece(progress, 310);
     EXPECT_EQ(progress.m_total, kDownloadProgressTotal);
     struct Step {
-        int piece;  // 1-based
+        int piece; // 1-based
         int done;
     };
     const Step steps[] = {
@@ -40,7 +40,8 @@ TEST(DownloadProgress, PublishesOnEvery102ndPieceAndTheTotalAtTheEnd)
         {306, 306 * kPiece},
         {310, 306 * kPiece},
     };
-    for (const Step& s : steps) EXPECT_EQ(seen[s.piece - 1], s.done) << "piece " << s.piece;
+    for (const Step& s : steps)
+        EXPECT_EQ(seen[s.piece - 1], s.done) << "piece " << s.piece;
 }
 
 TEST(DownloadProgress, ASmallBodyShowsNothingUntilItIsComplete)
@@ -62,7 +63,8 @@ TEST(DownloadProgress, ABodyAsLargeAsThePresetTotalShowsCompletionOnlyAtTheEnd)
 {
     DownloadProgress progress;
     DownloadProgressPublisher publisher(&progress);
-    for (int i = 0; i < 102; ++i) publisher.PieceWritten(kDownloadProgressTotal + 5);
+    for (int i = 0; i < 102; ++i)
+        publisher.PieceWritten(kDownloadProgressTotal + 5);
     EXPECT_EQ(progress.m_done, kDownloadProgressTotal - 1);
     publisher.Finished();
     EXPECT_EQ(progress.m_done, kDownloadProgressTotal);
@@ -71,8 +73,9 @@ TEST(DownloadProgress, ABodyAsLargeAsThePresetTotalShowsCompletionOnlyAtTheEnd)
 TEST(DownloadProgress, NoRecordIsFine)
 {
     DownloadProgressPublisher publisher(nullptr);
-    for (int i = 1; i <= 300; ++i) publisher.PieceWritten(i * kPiece);
+    for (int i = 1; i <= 300; ++i)
+        publisher.PieceWritten(i * kPiece);
     publisher.Finished();
 }
 
-}  // namespace
+} // namespace

@@ -33,13 +33,25 @@ struct BusyCase {
 
 TEST_F(HidChannelTest, BusyRuleEndsOnTheFirstReplyThatIsNotBusy)
 {
-    auto knobs = [](auto edit) { SimHidKnobs k; edit(k); return k; };
+    auto knobs = [](auto edit) {
+        SimHidKnobs k;
+        edit(k);
+        return k;
+    };
     const BusyCase cases[] = {
         {"three busy then done", knobs([](SimHidKnobs& k) { k.busyReplies = 3; }), true, 1, 4},
         {"done at once", knobs([](SimHidKnobs&) {}), true, 1, 1},
-        {"re-read after busy fails", knobs([](SimHidKnobs& k) { k.busyReplies = 2; k.failReread = 1; }), false, 1, 2},
+        {"re-read after busy fails", knobs([](SimHidKnobs& k) {
+             k.busyReplies = 2;
+             k.failReread = 1;
+         }),
+         false, 1, 2},
         {"status 2 first", knobs([](SimHidKnobs& k) { k.finalStatus = 2; }), false, 1, 1},
-        {"busy then status 3", knobs([](SimHidKnobs& k) { k.busyReplies = 1; k.finalStatus = 3; }), false, 1, 2},
+        {"busy then status 3", knobs([](SimHidKnobs& k) {
+             k.busyReplies = 1;
+             k.finalStatus = 3;
+         }),
+         false, 1, 2},
         {"write fails", knobs([](SimHidKnobs& k) { k.failWrite = true; }), false, 1, 0},
         {"first read fails", knobs([](SimHidKnobs& k) { k.failFirstRead = true; }), false, 1, 1},
     };
@@ -222,13 +234,14 @@ TEST(HidSwap, RequestAndReplyWordsAreBoundedByTheirReports)
     EXPECT_EQ(request[4], 0x12);
     EXPECT_EQ(request[7], 0x78);
     EXPECT_EQ(request[8], 0xAB);
-    request[3] = 255;  // the largest count the byte can carry stays inside 1023 bytes
+    request[3] = 255; // the largest count the byte can carry stays inside 1023 bytes
     SwapHidRequestWords(request.data());
 
     // A reply claiming more words than 67 bytes hold: only 31 are swapped.
     std::vector<unsigned char> reply(kHidReplySize, 0);
     reply[4] = 200;
-    for (std::size_t i = 5; i < kHidReplySize; ++i) reply[i] = static_cast<unsigned char>(i);
+    for (std::size_t i = 5; i < kHidReplySize; ++i)
+        reply[i] = static_cast<unsigned char>(i);
     SwapHidReplyWords(reply.data());
     EXPECT_EQ(HidReplyWordCount(reply.data()), 31);
     EXPECT_EQ(reply[5], 6);
@@ -256,7 +269,7 @@ TEST_F(HidChannelTest, GroupReadAndWriteRoundTripThroughTheSimulatedUnit)
     request[1] = kHidCmdWriteGroup;
     request[2] = kHidGroupBasic;
     request[3] = 2;
-    request[4] = 0x34;  // host order: 0x1234
+    request[4] = 0x34; // host order: 0x1234
     request[5] = 0x12;
     request[6] = 0x07;
     request[7] = 0x00;
@@ -274,12 +287,12 @@ TEST_F(HidChannelTest, GroupReadAndWriteRoundTripThroughTheSimulatedUnit)
     EXPECT_EQ(HidReplyWord(reply.data(), 0), 0x1234u);
     EXPECT_EQ(HidReplyWord(reply.data(), 1), 0x0007u);
 
-    request[2] = 77;  // a group the unit does not have
+    request[2] = 77; // a group the unit does not have
     EXPECT_FALSE(SendHidCommand(&secondary, request.data(), reply.data()));
     CloseHidHandle(&secondary);
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -298,7 +311,7 @@ TEST_F(HidChannelTest, CommandFrameCarriesWordsMostSignificantByteFirst)
     EXPECT_EQ(sent[3], 4);
     EXPECT_EQ(sent[4], 0x00);
     EXPECT_EQ(sent[5], '0');
-    EXPECT_EQ(sent[12], 0);  // cleared by Begin
+    EXPECT_EQ(sent[12], 0); // cleared by Begin
 
     frame.Begin(kHidCmdReadGroup, 91);
     ASSERT_TRUE(frame.Send(&primary));
@@ -323,7 +336,7 @@ TEST_F(HidChannelTest, LeavingTheBusAndComingBackAfterAWhile)
     HidCommandFrame frame;
     frame.Begin(kHidCmdLeaveAndReturn);
     ASSERT_TRUE(frame.Send(&channel));
-    EXPECT_EQ(OpenHidInterface(0x3030), nullptr);  // still away
+    EXPECT_EQ(OpenHidInterface(0x3030), nullptr); // still away
     EXPECT_EQ(OpenHidInterface(0x3030), nullptr);
     HidHandle back = OpenHidInterface(0x3030);
     EXPECT_NE(back, nullptr);
@@ -334,7 +347,7 @@ TEST_F(HidChannelTest, LeavingTheBusAndComingBackAfterAWhile)
     CloseHidHandle(&back);
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -344,7 +357,8 @@ TEST_F(HidChannelTest, SectionDataGoesInPiecesOfAtMost1019Bytes)
     unit.knobs.busyReplies = 1;
     HidHandle channel = OpenHidInterface(0x3118);
     std::vector<unsigned char> section(2500);
-    for (std::size_t i = 0; i < section.size(); ++i) section[i] = static_cast<unsigned char>(i * 7);
+    for (std::size_t i = 0; i < section.size(); ++i)
+        section[i] = static_cast<unsigned char>(i * 7);
 
     HidCommandFrame frame;
     frame.Begin(kHidCmdStartSection, 3);
@@ -368,4 +382,4 @@ TEST_F(HidChannelTest, SectionDataGoesInPiecesOfAtMost1019Bytes)
     CloseHidHandle(&channel);
 }
 
-}  // namespace
+} // namespace

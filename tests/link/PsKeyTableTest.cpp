@@ -21,4 +21,4 @@ TEST(PsKeyTable, EveryKeyOnceWithAnEvenLength)
     EXPECT_EQ(PsKeyByteLength(12345), 0);
 }
 
-}  // namespace
+} // namespace

@@ -19,4 +19,4 @@ TEST(DfuModuleWine, TheLibraryIsItsOwnModuleBesideTheProgram)
     EXPECT_EQ(a.substr(0, a.find_last_of(L'\\')), b.substr(0, b.find_last_of(L'\\')));
 }
 
-}  // namespace
+} // namespace

@@ -23,7 +23,10 @@
 
 namespace {
 
-std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring Widen(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
 
 int FreeLoopbackPort()
 {
@@ -63,21 +66,27 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes)
 std::string ReadFileBytes(const std::wstring& path)
 {
     HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return "<missing>";
+    if (f == INVALID_HANDLE_VALUE)
+        return "<missing>";
     std::string bytes;
     char buffer[4096];
     DWORD n = 0;
-    while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
+    while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        bytes.append(buffer, n);
     CloseHandle(f);
     return bytes;
 }
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string Pattern(std::size_t size)
 {
     std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('A' + i % 23);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>('A' + i % 23);
     return bytes;
 }
 
@@ -102,7 +111,8 @@ protected:
         WriteFileBytes(served_ + L"\\large.img", Pattern(300 * 1024 + 17));
 
         const std::string unixRoot = UnixPathOf(served_);
-        if (unixRoot.empty()) return;
+        if (unixRoot.empty())
+            return;
         // A port found free can be taken by another test program before the
         // server binds it; a few tries settle that.
         for (int attempt = 0; attempt < 3 && !serving_; ++attempt) {
@@ -112,12 +122,16 @@ protected:
             STARTUPINFOW si = {};
             si.cb = sizeof si;
             PROCESS_INFORMATION pi = {};
-            if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) continue;
-            if (pi.hThread) CloseHandle(pi.hThread);
-            if (pi.hProcess) CloseHandle(pi.hProcess);
+            if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+                continue;
+            if (pi.hThread)
+                CloseHandle(pi.hThread);
+            if (pi.hProcess)
+                CloseHandle(pi.hProcess);
             for (int i = 0; i < 100 && !serving_; ++i) {
                 serving_ = CanConnect(port_);
-                if (!serving_) Sleep(100);
+                if (!serving_)
+                    Sleep(100);
             }
         }
     }
@@ -172,7 +186,7 @@ TEST_F(DownloadWine, MemoryModeGrowsAndKeepsATerminator)
         std::size_t block;
     };
     const Case cases[] = {
-        {L"exact10240.bin", 10240, 20480},  // exactly the first block: grows once for the terminator
+        {L"exact10240.bin", 10240, 20480}, // exactly the first block: grows once for the terminator
         {L"empty.txt", 0, 10240},
         {L"Firmware", 14, 10240},
     };
@@ -183,7 +197,8 @@ TEST_F(DownloadWine, MemoryModeGrowsAndKeepsATerminator)
         ASSERT_NE(memory, nullptr);
         EXPECT_EQ(_msize(memory), c.block);
         EXPECT_EQ(std::string(memory, c.bytes), ReadFileBytes(served_ + L"\\" + c.file));
-        for (std::size_t i = c.bytes; i < c.block; ++i) ASSERT_EQ(memory[i], 0) << i;
+        for (std::size_t i = c.bytes; i < c.block; ++i)
+            ASSERT_EQ(memory[i], 0) << i;
         std::free(memory);
     }
 }
@@ -212,7 +227,8 @@ TEST_F(DownloadWine, FileModeReportsProgressAndWritesTheWholeBody)
     running = false;
     watcher.join();
     EXPECT_EQ(result, 300 * 1024 + 17);
-    for (int v : seen) EXPECT_TRUE(v == 0 || (v > 0 && v <= result) || v == kDownloadProgressTotal) << v;
+    for (int v : seen)
+        EXPECT_TRUE(v == 0 || (v > 0 && v <= result) || v == kDownloadProgressTotal) << v;
     EXPECT_EQ(watched.m_done, kDownloadProgressTotal);
     EXPECT_EQ(ReadFileBytes(target_), Pattern(300 * 1024 + 17));
 
@@ -289,4 +305,4 @@ TEST_F(DownloadWine, TheServerBaseCanBePointedAtTheLocalServer)
     EXPECT_EQ(FirmwareServerBaseUrl(), shipped);
 }
 
-}  // namespace
+} // namespace

@@ -30,9 +30,11 @@ TEST(HidSeamWine, AReadOnAQuietInterfaceTimesOut)
     HidHandle handle = nullptr;
     for (const HidInterfaceInfo& info : seam.EnumerateInterfaces()) {
         handle = seam.Open(info.path);
-        if (handle != nullptr) break;
+        if (handle != nullptr)
+            break;
     }
-    if (handle == nullptr) GTEST_SKIP() << "no HID interface can be opened in this prefix";
+    if (handle == nullptr)
+        GTEST_SKIP() << "no HID interface can be opened in this prefix";
     unsigned char report[kHidReplySize] = {};
     const DWORD start = GetTickCount();
     EXPECT_FALSE(seam.Read(handle, report, sizeof report, 300));
@@ -53,4 +55,4 @@ TEST(HidSeamWine, ClosedOrMissingChannelsFailAtOnce)
     CloseHidHandle(&none);
 }
 
-}  // namespace
+} // namespace

@@ -41,7 +41,8 @@ bool DefineUnixDrive(wchar_t letter, UINT type, const std::string& unixPath)
     }
     HANDLE mgr = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (mgr == INVALID_HANDLE_VALUE) return false;
+    if (mgr == INVALID_HANDLE_VALUE)
+        return false;
     DWORD returned = 0;
     const BOOL ok = DeviceIoControl(mgr, kMountMgrDefineUnixDrive, buffer.data(), static_cast<DWORD>(buffer.size()),
                                     nullptr, 0, &returned, nullptr);
@@ -58,20 +59,24 @@ protected:
         folder_ = std::wstring(temp) + L"quor_camera_drive";
         CreateDirectoryW(folder_.c_str(), nullptr);
         const std::string unix = UnixPathOf(folder_);
-        if (unix.empty()) GTEST_SKIP() << "not running under Wine";
+        if (unix.empty())
+            GTEST_SKIP() << "not running under Wine";
         for (wchar_t letter = L'R'; letter <= L'W'; ++letter) {
             const std::wstring root = std::wstring(1, letter) + L":\\";
-            if (GetDriveTypeW(root.c_str()) != DRIVE_NO_ROOT_DIR) continue;
+            if (GetDriveTypeW(root.c_str()) != DRIVE_NO_ROOT_DIR)
+                continue;
             if (DefineUnixDrive(letter, DRIVE_REMOVABLE, unix)) {
                 letter_ = letter;
                 break;
             }
         }
-        if (letter_ == 0) GTEST_SKIP() << "Wine's mount manager defines no drive here";
+        if (letter_ == 0)
+            GTEST_SKIP() << "Wine's mount manager defines no drive here";
     }
     void TearDown() override
     {
-        if (letter_ != 0) DefineUnixDrive(letter_, DRIVE_NO_ROOT_DIR, "");
+        if (letter_ != 0)
+            DefineUnixDrive(letter_, DRIVE_NO_ROOT_DIR, "");
         DeleteFileW((folder_ + L"\\lensa.bin").c_str());
         RemoveDirectoryW(folder_.c_str());
     }
@@ -97,4 +102,4 @@ TEST_F(RemovableDriveWine, FindsTheRemovableDriveHoldingTheMarkerFile)
     EXPECT_FALSE(FindRemovableDriveWithFile(L"windows", nullptr));
 }
 
-}  // namespace
+} // namespace

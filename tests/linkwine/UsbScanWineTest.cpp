@@ -20,11 +20,13 @@ class PlantedUsbDevices {
 public:
     PlantedUsbDevices() : lock_(CreateMutexW(nullptr, FALSE, L"quor_usb_enum_plant"))
     {
-        if (lock_ != nullptr) WaitForSingleObject(lock_, 60000);
+        if (lock_ != nullptr)
+            WaitForSingleObject(lock_, 60000);
     }
     ~PlantedUsbDevices()
     {
-        for (const std::wstring& key : planted_) RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
+        for (const std::wstring& key : planted_)
+            RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
         if (lock_ != nullptr) {
             ReleaseMutex(lock_);
             CloseHandle(lock_);
@@ -109,4 +111,4 @@ TEST(UsbScanWine, AHardwareIdLongerThanTheBufferIsSkipped)
     EXPECT_EQ(FindUsbDfuDevices(nullptr, 0), 0);
 }
 
-}  // namespace
+} // namespace

@@ -37,7 +37,10 @@ std::vector<uint8_t> Bytes(const std::string& text)
 
 TEST(Md5, KnownDigestsWholeAndInPieces)
 {
-    struct Case { std::string input; const char* digest; } cases[] = {
+    struct Case {
+        std::string input;
+        const char* digest;
+    } cases[] = {
         {"", "d41d8cd98f00b204e9800998ecf8427e"},
         {"abc", "900150983cd24fb0d6963f7d28e17f72"},
         {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},

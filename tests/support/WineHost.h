@@ -11,9 +11,11 @@ inline std::string UnixPathOf(const std::wstring& windowsPath)
     typedef char*(CDECL * ToUnix)(LPCWSTR);
     auto toUnix = reinterpret_cast<ToUnix>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (toUnix == nullptr) return {};
+    if (toUnix == nullptr)
+        return {};
     char* unix = toUnix(windowsPath.c_str());
-    if (unix == nullptr) return {};
+    if (unix == nullptr)
+        return {};
     std::string path(unix);
     HeapFree(GetProcessHeap(), 0, unix);
     return path;

@@ -8,6 +8,9 @@
 
 #include <string>
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 int Occurrences(const std::wstring& text, const std::wstring& part)

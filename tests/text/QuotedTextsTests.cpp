@@ -9,6 +9,9 @@
 #include <functional>
 #include <string>
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 enum Language { En, Fr, De, It, Ja, Ko, Es, Nl, Ru, Zh, Fi, Cs, Pl };

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 enum : unsigned {

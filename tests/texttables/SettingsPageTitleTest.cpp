@@ -3,6 +3,9 @@
 #include "text/NameTables.h"
 #include "text/SettingsPageTitle.h"
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 TEST(SettingsPageTitle, CategoriesAndLanguageBounds)

@@ -4,6 +4,9 @@
 
 #include <climits>
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 struct CaptionRow {

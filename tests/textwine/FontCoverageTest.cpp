@@ -20,6 +20,9 @@
 #include "text/UiLanguageRow.h"
 #include "text/UiLanguages.h"
 
+// The tables below are aligned by hand, row by row, to be read against each other.
+// clang-format off
+
 namespace {
 
 const int kCell = 24;
