@@ -20,7 +20,7 @@ std::wstring GetTextManagerLanguage(int language)
     static Rows rows = {
         L"Manager Software Language",
         L"Langue du logiciel Manager",
-        L"Sprache der Manager-Software",
+        L"Manager-Software-Sprache",
         L"Lingua del software Manager",
         L"マネージャーソフトウェアの言語",
         L"매니저 소프트웨어 언어",

@@ -28,6 +28,8 @@ TEST(QuotedTexts, ExactWording)
 {
     const Quoted rows[] = {
         { "ManagerLanguage", GetTextManagerLanguage, En, L"Manager Software Language" },
+        // The German context menu reads "Manager-Software-Sprache" beside "Diagnoseprotokoll".
+        { "ManagerLanguage", GetTextManagerLanguage, De, L"Manager-Software-Sprache" },
         { "Ok", GetTextOk, En, L"OK" },
         { "Ok", GetTextOk, Ko, L"확인" },
         { "SendEmail", GetTextSendEmail, En, L"SEND Email" },
@@ -72,7 +74,9 @@ TEST(QuotedTexts, ExactWording)
         { "Firmware", GetTextFirmware, Fi, L"Laiteohjelmisto" },
         { "Enable", GetTextEnable, En, L"Enable" },
         { "Disable", GetTextDisable, En, L"Disable" },
+        { "Disable", GetTextDisable, Fr, L"Désactiver" },
         { "Enabled", GetTextEnabled, En, L"Enabled" },
+        { "Enabled", GetTextEnabled, Fr, L"Activé" },
         { "Enabled", GetTextEnabled, De, L"Aktiviert" },
         { "Enabled", GetTextEnabled, It, L"Attiva" },
         { "Enabled", GetTextEnabled, Ja, L"有効" },
@@ -80,6 +84,8 @@ TEST(QuotedTexts, ExactWording)
         { "Enabled", GetTextEnabled, Es, L"habil." },
         { "Enabled", GetTextEnabled, Ru, L"Вкл." },
         { "Disabled", GetTextDisabled, En, L"Disabled" },
+        { "Disabled", GetTextDisabled, Fr, L"Désactivé" },
+        { "Disabled", GetTextDisabled, De, L"Deaktiviert" },
         { "Seconds", GetTextSeconds, En, L"seconds" },
         { "Seconds", GetTextSeconds, Es, L"seg" },
         { "DeviceNotConnected", GetTextDeviceNotConnected, En,
