@@ -9,7 +9,11 @@
 
 namespace {
 
-// Every row is the product's own.
+// The languages named after "Fixed:" above a table hold the wording that users, manuals and
+// support documents know word for word: keep those rows exact, also where they look odd. The
+// other rows are our own translations and may be improved.
+
+// Fixed: every row.
 const wchar_t* const g_textLowMediumHigh[kUiLanguageCount][3] = {
     /* English  */ {L"Low", L"Medium", L"High"},
     /* French   */ {L"Faible", L"Moyen", L"Élevé"},
@@ -26,7 +30,7 @@ const wchar_t* const g_textLowMediumHigh[kUiLanguageCount][3] = {
     /* Polish   */ {L"Niskie", L"Średnie", L"Wysokie"},
 };
 
-// Every row is the product's own. The entry is the FM region number.
+// Fixed: every row. The entry is the FM region number.
 const wchar_t* const g_textFmRegionNames[kUiLanguageCount][6] = {
     /* English  */ {L"Worldwide", L"Americas", L"Asia", L"Australia", L"Europe", L"Japan"},
     /* French   */ {L"Monde", L"Amériques", L"Asie", L"Australie", L"Europe", L"Japon"},
@@ -43,7 +47,7 @@ const wchar_t* const g_textFmRegionNames[kUiLanguageCount][6] = {
     /* Polish   */ {L"Cały świat", L"Ameryki", L"Azja", L"Australia", L"Europa", L"Japonia"},
 };
 
-// Every row is the product's own. Entry i names level i + 1.
+// Fixed: every row. Entry i names level i + 1.
 const wchar_t* const g_textLevelNames[kUiLanguageCount][10] = {
     /* English  */ {L"Level 1", L"Level 2", L"Level 3", L"Level 4", L"Level 5", L"Level 6", L"Level 7", L"Level 8", L"Level 9", L"Level 10"},
     /* French   */ {L"Niveau 1", L"Niveau 2", L"Niveau 3", L"Niveau 4", L"Niveau 5", L"Niveau 6", L"Niveau 7", L"Niveau 8", L"Niveau 9", L"Niveau 10"},
@@ -60,7 +64,7 @@ const wchar_t* const g_textLevelNames[kUiLanguageCount][10] = {
     /* Polish   */ {L"Poziom 1", L"Poziom 2", L"Poziom 3", L"Poziom 4", L"Poziom 5", L"Poziom 6", L"Poziom 7", L"Poziom 8", L"Poziom 9", L"Poziom 10"},
 };
 
-// Every row is the product's own. Entry c names channel c.
+// Fixed: every row. Entry c names channel c.
 const wchar_t* const g_textChannelNames[kUiLanguageCount][6] = {
     /* English  */ {L"CH 0 (Common)", L"CH 1", L"CH 2", L"CH 3", L"CH 4", L"CH 5"},
     /* French   */ {L"CH 0 (Commun)", L"CH 1", L"CH 2", L"CH 3", L"CH 4", L"CH 5"},
@@ -77,8 +81,8 @@ const wchar_t* const g_textChannelNames[kUiLanguageCount][6] = {
     /* Polish   */ {L"CH 0 (domyślny)", L"CH 1", L"CH 2", L"CH 3", L"CH 4", L"CH 5"},
 };
 
-// Every row is the product's own. The entries follow the headset's own numbering of its
-// voice-prompt languages, not the UI order; Czech and Polish have no unit language.
+// Fixed: every row. The entries follow the headset's own numbering of its voice-prompt languages,
+// not the UI order; Czech and Polish have no unit language.
 const wchar_t* const g_textUnitLanguageNames[kUiLanguageCount][11] = {
     /* English  */ {L"English", L"French", L"Spanish", L"Italian", L"German", L"Dutch", L"Russian", L"Chinese", L"Korean", L"Japanese", L"Finnish"},
     /* French   */ {L"Anglais", L"Français", L"Espagnol", L"Italien", L"Allemand", L"Néerlandais", L"Russe", L"Chinois", L"Coréen", L"Japonais", L"Finlandais"},
@@ -95,1323 +99,1316 @@ const wchar_t* const g_textUnitLanguageNames[kUiLanguageCount][11] = {
     /* Polish   */ {L"Angielski", L"Francuski", L"Hiszpański", L"Włoski", L"Niemiecki", L"Holenderski", L"Rosyjski", L"Chiński", L"Koreański", L"Japoński", L"Fiński"},
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textVoxIntercom[kUiLanguageCount] = {
-    L"VOX Intercom", // English
-    L"Interphone VOX", // French
-    L"VOX-Intercom", // German
-    L"Interfono VOX", // Italian
-    L"VOXインターコム", // Japanese
-    L"VOX 인터콤", // Korean
-    L"Intercomunicador VOX", // Spanish
-    L"VOX-intercom", // Dutch
-    L"VOX интерком", // Russian
-    L"VOX 对讲", // Chinese
-    L"VOX-sisäpuhelin", // Finnish
-    L"VOX interkom", // Czech
-    L"Interkom VOX", // Polish
+    /* English  */ L"VOX Intercom",
+    /* French   */ L"Interphone VOX",
+    /* German   */ L"VOX-Intercom",
+    /* Italian  */ L"Interfono VOX",
+    /* Japanese */ L"VOXインターコム",
+    /* Korean   */ L"VOX 인터콤",
+    /* Spanish  */ L"Intercomunicador VOX",
+    /* Dutch    */ L"VOX-intercom",
+    /* Russian  */ L"VOX интерком",
+    /* Chinese  */ L"VOX 对讲",
+    /* Finnish  */ L"VOX-sisäpuhelin",
+    /* Czech    */ L"VOX interkom",
+    /* Polish   */ L"Interkom VOX",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textVoxPhone[kUiLanguageCount] = {
-    L"VOX Phone", // English
-    L"Téléphone VOX", // French
-    L"VOX-Telefon", // German
-    L"Telefono VOX", // Italian
-    L"VOX電話", // Japanese
-    L"VOX 전화", // Korean
-    L"Teléfono VOX", // Spanish
-    L"VOX-telefoon", // Dutch
-    L"VOX телефон", // Russian
-    L"VOX 电话", // Chinese
-    L"VOX-puhelin", // Finnish
-    L"VOX telefon", // Czech
-    L"Telefon VOX", // Polish
+    /* English  */ L"VOX Phone",
+    /* French   */ L"Téléphone VOX",
+    /* German   */ L"VOX-Telefon",
+    /* Italian  */ L"Telefono VOX",
+    /* Japanese */ L"VOX電話",
+    /* Korean   */ L"VOX 전화",
+    /* Spanish  */ L"Teléfono VOX",
+    /* Dutch    */ L"VOX-telefoon",
+    /* Russian  */ L"VOX телефон",
+    /* Chinese  */ L"VOX 电话",
+    /* Finnish  */ L"VOX-puhelin",
+    /* Czech    */ L"VOX telefon",
+    /* Polish   */ L"Telefon VOX",
 };
 
-// English and French are the product's own, French stored cut short as the product shows it;
-// the other rows were translated here, Dutch and Russian cut short the same way.
+// Fixed: English and French, French stored cut short with "..." (nothing shortens a name at run
+// time). Dutch and Russian are cut short the same way.
 const wchar_t* const g_textEdr[kUiLanguageCount] = {
-    L"EDR (Enhanced Data Rate)", // English
-    L"EDR (Débit de données améli...", // French
-    L"EDR (Erhöhte Datenrate)", // German
-    L"EDR (Velocità dati avanzata)", // Italian
-    L"EDR (拡張データレート)", // Japanese
-    L"EDR (향상된 데이터 전송률)", // Korean
-    L"EDR (Velocidad de datos mejorada)", // Spanish
-    L"EDR (Verbeterde gegevenssne...", // Dutch
-    L"EDR (Улучшенная скорость пе...", // Russian
-    L"EDR (增强数据速率)", // Chinese
-    L"EDR (Parannettu tiedonsiirtonopeus)", // Finnish
-    L"EDR (Rozšířená přenosová rychlost)", // Czech
-    L"EDR (Zwiększona szybkość transmisji)", // Polish
+    /* English  */ L"EDR (Enhanced Data Rate)",
+    /* French   */ L"EDR (Débit de données améli...",
+    /* German   */ L"EDR (Erhöhte Datenrate)",
+    /* Italian  */ L"EDR (Velocità dati avanzata)",
+    /* Japanese */ L"EDR (拡張データレート)",
+    /* Korean   */ L"EDR (향상된 데이터 전송률)",
+    /* Spanish  */ L"EDR (Velocidad de datos mejorada)",
+    /* Dutch    */ L"EDR (Verbeterde gegevenssne...",
+    /* Russian  */ L"EDR (Улучшенная скорость пе...",
+    /* Chinese  */ L"EDR (增强数据速率)",
+    /* Finnish  */ L"EDR (Parannettu tiedonsiirtonopeus)",
+    /* Czech    */ L"EDR (Rozšířená přenosová rychlost)",
+    /* Polish   */ L"EDR (Zwiększona szybkość transmisji)",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textVoicePrompt[kUiLanguageCount] = {
-    L"Voice Prompt", // English
-    L"Messages vocaux", // French
-    L"Sprachansagen", // German
-    L"Messaggi vocali", // Italian
-    L"音声プロンプト", // Japanese
-    L"음성 안내", // Korean
-    L"Indicaciones de voz", // Spanish
-    L"Gesproken berichten", // Dutch
-    L"Голосовые подсказки", // Russian
-    L"语音提示", // Chinese
-    L"Äänikehotteet", // Finnish
-    L"Hlasové výzvy", // Czech
-    L"Komunikaty głosowe", // Polish
+    /* English  */ L"Voice Prompt",
+    /* French   */ L"Messages vocaux",
+    /* German   */ L"Sprachansagen",
+    /* Italian  */ L"Messaggi vocali",
+    /* Japanese */ L"音声プロンプト",
+    /* Korean   */ L"음성 안내",
+    /* Spanish  */ L"Indicaciones de voz",
+    /* Dutch    */ L"Gesproken berichten",
+    /* Russian  */ L"Голосовые подсказки",
+    /* Chinese  */ L"语音提示",
+    /* Finnish  */ L"Äänikehotteet",
+    /* Czech    */ L"Hlasové výzvy",
+    /* Polish   */ L"Komunikaty głosowe",
 };
 
-// English, and the German, Italian and Finnish rows that keep it, are the product's own;
-// the other rows were translated here.
+// Fixed: English, and the German, Italian and Finnish rows that keep it.
 const wchar_t* const g_textPlc[kUiLanguageCount] = {
-    L"PLC (Packet Loss Concealment)", // English
-    L"PLC (Masquage de perte de paquets)", // French
-    L"PLC (Packet Loss Concealment)", // German
-    L"PLC (Packet Loss Concealment)", // Italian
-    L"PLC (パケットロス補償)", // Japanese
-    L"PLC (패킷 손실 은닉)", // Korean
-    L"PLC (Ocultación de pérdida de paquetes)", // Spanish
-    L"PLC (Maskering van pakketverlies)", // Dutch
-    L"PLC (Маскировка потери пакетов)", // Russian
-    L"PLC (丢包隐藏)", // Chinese
-    L"PLC (Packet Loss Concealment)", // Finnish
-    L"PLC (Maskování ztráty paketů)", // Czech
-    L"PLC (Maskowanie utraty pakietów)", // Polish
+    /* English  */ L"PLC (Packet Loss Concealment)",
+    /* French   */ L"PLC (Masquage de perte de paquets)",
+    /* German   */ L"PLC (Packet Loss Concealment)",
+    /* Italian  */ L"PLC (Packet Loss Concealment)",
+    /* Japanese */ L"PLC (パケットロス補償)",
+    /* Korean   */ L"PLC (패킷 손실 은닉)",
+    /* Spanish  */ L"PLC (Ocultación de pérdida de paquetes)",
+    /* Dutch    */ L"PLC (Maskering van pakketverlies)",
+    /* Russian  */ L"PLC (Маскировка потери пакетов)",
+    /* Chinese  */ L"PLC (丢包隐藏)",
+    /* Finnish  */ L"PLC (Packet Loss Concealment)",
+    /* Czech    */ L"PLC (Maskování ztráty paketů)",
+    /* Polish   */ L"PLC (Maskowanie utraty pakietów)",
 };
 
-// English, and the Polish row that keeps it, are the product's own; the other rows were
-// translated here, Russian cut short as the product shows it.
+// Fixed: English, and the Polish row that keeps it. Russian is stored cut short with "..." (nothing
+// shortens a name at run time).
 const wchar_t* const g_textHighQualityA2dp[kUiLanguageCount] = {
-    L"High Quality A2DP", // English
-    L"A2DP haute qualité", // French
-    L"A2DP in hoher Qualität", // German
-    L"A2DP di alta qualità", // Italian
-    L"高音質A2DP", // Japanese
-    L"고품질 A2DP", // Korean
-    L"A2DP de alta calidad", // Spanish
-    L"A2DP van hoge kwaliteit", // Dutch
-    L"Высококачественный звук...", // Russian
-    L"高品质 A2DP", // Chinese
-    L"Korkealaatuinen A2DP", // Finnish
-    L"Vysoce kvalitní A2DP", // Czech
-    L"High Quality A2DP", // Polish
+    /* English  */ L"High Quality A2DP",
+    /* French   */ L"A2DP haute qualité",
+    /* German   */ L"A2DP in hoher Qualität",
+    /* Italian  */ L"A2DP di alta qualità",
+    /* Japanese */ L"高音質A2DP",
+    /* Korean   */ L"고품질 A2DP",
+    /* Spanish  */ L"A2DP de alta calidad",
+    /* Dutch    */ L"A2DP van hoge kwaliteit",
+    /* Russian  */ L"Высококачественный звук...",
+    /* Chinese  */ L"高品质 A2DP",
+    /* Finnish  */ L"Korkealaatuinen A2DP",
+    /* Czech    */ L"Vysoce kvalitní A2DP",
+    /* Polish   */ L"High Quality A2DP",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textMicrophoneBoosting[kUiLanguageCount] = {
-    L"Microphone Boosting", // English
-    L"Amplification du micro", // French
-    L"Mikrofonverstärkung", // German
-    L"Amplificazione microfono", // Italian
-    L"マイクブースト", // Japanese
-    L"마이크 증폭", // Korean
-    L"Amplificación del micrófono", // Spanish
-    L"Microfoonversterking", // Dutch
-    L"Усиление микрофона", // Russian
-    L"麦克风增强", // Chinese
-    L"Mikrofonin vahvistus", // Finnish
-    L"Zesílení mikrofonu", // Czech
-    L"Wzmocnienie mikrofonu", // Polish
+    /* English  */ L"Microphone Boosting",
+    /* French   */ L"Amplification du micro",
+    /* German   */ L"Mikrofonverstärkung",
+    /* Italian  */ L"Amplificazione microfono",
+    /* Japanese */ L"マイクブースト",
+    /* Korean   */ L"마이크 증폭",
+    /* Spanish  */ L"Amplificación del micrófono",
+    /* Dutch    */ L"Microfoonversterking",
+    /* Russian  */ L"Усиление микрофона",
+    /* Chinese  */ L"麦克风增强",
+    /* Finnish  */ L"Mikrofonin vahvistus",
+    /* Czech    */ L"Zesílení mikrofonu",
+    /* Polish   */ L"Wzmocnienie mikrofonu",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textSidetone[kUiLanguageCount] = {
-    L"Sidetone", // English
-    L"Effet local", // French
-    L"Mithörton", // German
-    L"Effetto locale", // Italian
-    L"サイドトーン", // Japanese
-    L"사이드톤", // Korean
-    L"Tono lateral", // Spanish
-    L"Meeluistertoon", // Dutch
-    L"Самопрослушивание", // Russian
-    L"侧音", // Chinese
-    L"Sivuääni", // Finnish
-    L"Příposlech", // Czech
-    L"Odsłuch własnego głosu", // Polish
+    /* English  */ L"Sidetone",
+    /* French   */ L"Effet local",
+    /* German   */ L"Mithörton",
+    /* Italian  */ L"Effetto locale",
+    /* Japanese */ L"サイドトーン",
+    /* Korean   */ L"사이드톤",
+    /* Spanish  */ L"Tono lateral",
+    /* Dutch    */ L"Meeluistertoon",
+    /* Russian  */ L"Самопрослушивание",
+    /* Chinese  */ L"侧音",
+    /* Finnish  */ L"Sivuääni",
+    /* Czech    */ L"Příposlech",
+    /* Polish   */ L"Odsłuch własnego głosu",
 };
 
-// The product's own trade name, the same in every language.
+// Fixed: every row, a trade name that every language keeps as it is.
 const wchar_t* const g_textHushguard[kUiLanguageCount] = {
-    L"Hushguard™", // English
-    L"Hushguard™", // French
-    L"Hushguard™", // German
-    L"Hushguard™", // Italian
-    L"Hushguard™", // Japanese
-    L"Hushguard™", // Korean
-    L"Hushguard™", // Spanish
-    L"Hushguard™", // Dutch
-    L"Hushguard™", // Russian
-    L"Hushguard™", // Chinese
-    L"Hushguard™", // Finnish
-    L"Hushguard™", // Czech
-    L"Hushguard™", // Polish
+    /* English  */ L"Hushguard™",
+    /* French   */ L"Hushguard™",
+    /* German   */ L"Hushguard™",
+    /* Italian  */ L"Hushguard™",
+    /* Japanese */ L"Hushguard™",
+    /* Korean   */ L"Hushguard™",
+    /* Spanish  */ L"Hushguard™",
+    /* Dutch    */ L"Hushguard™",
+    /* Russian  */ L"Hushguard™",
+    /* Chinese  */ L"Hushguard™",
+    /* Finnish  */ L"Hushguard™",
+    /* Czech    */ L"Hushguard™",
+    /* Polish   */ L"Hushguard™",
 };
 
-// English is the product's own; the other rows were translated here, German, Italian and
-// Russian cut short as the product shows them.
+// Fixed: English. German, Italian and Russian are stored cut short with "..." (nothing shortens a
+// name at run time).
 const wchar_t* const g_textAutoGainControl[kUiLanguageCount] = {
-    L"Auto Gain Control", // English
-    L"Contrôle automatique du gain", // French
-    L"Automatische Verstärkungsr...", // German
-    L"Controllo automatico del g...", // Italian
-    L"自動ゲイン制御", // Japanese
-    L"자동 게인 제어", // Korean
-    L"Control automático de ganancia", // Spanish
-    L"Automatische versterkingsregeling", // Dutch
-    L"Автоматическая регулиров...", // Russian
-    L"自动增益控制", // Chinese
-    L"Automaattinen vahvistuksen säätö", // Finnish
-    L"Automatické řízení zisku", // Czech
-    L"Automatyczna regulacja wzmocnienia", // Polish
+    /* English  */ L"Auto Gain Control",
+    /* French   */ L"Contrôle automatique du gain",
+    /* German   */ L"Automatische Verstärkungsr...",
+    /* Italian  */ L"Controllo automatico del g...",
+    /* Japanese */ L"自動ゲイン制御",
+    /* Korean   */ L"자동 게인 제어",
+    /* Spanish  */ L"Control automático de ganancia",
+    /* Dutch    */ L"Automatische versterkingsregeling",
+    /* Russian  */ L"Автоматическая регулиров...",
+    /* Chinese  */ L"自动增益控制",
+    /* Finnish  */ L"Automaattinen vahvistuksen säätö",
+    /* Czech    */ L"Automatické řízení zisku",
+    /* Polish   */ L"Automatyczna regulacja wzmocnienia",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textRadioTransmitGain[kUiLanguageCount] = {
-    L"Radio Transmit Gain", // English
-    L"Gain d'émission radio", // French
-    L"Funk-Sendeverstärkung", // German
-    L"Guadagno trasmissione radio", // Italian
-    L"無線送信ゲイン", // Japanese
-    L"무선 송신 게인", // Korean
-    L"Ganancia de transmisión de radio", // Spanish
-    L"Zendversterking radio", // Dutch
-    L"Усиление радиопередачи", // Russian
-    L"无线发射增益", // Chinese
-    L"Radiolähetyksen vahvistus", // Finnish
-    L"Zisk rádiového vysílání", // Czech
-    L"Wzmocnienie nadawania radiowego", // Polish
+    /* English  */ L"Radio Transmit Gain",
+    /* French   */ L"Gain d'émission radio",
+    /* German   */ L"Funk-Sendeverstärkung",
+    /* Italian  */ L"Guadagno trasmissione radio",
+    /* Japanese */ L"無線送信ゲイン",
+    /* Korean   */ L"무선 송신 게인",
+    /* Spanish  */ L"Ganancia de transmisión de radio",
+    /* Dutch    */ L"Zendversterking radio",
+    /* Russian  */ L"Усиление радиопередачи",
+    /* Chinese  */ L"无线发射增益",
+    /* Finnish  */ L"Radiolähetyksen vahvistus",
+    /* Czech    */ L"Zisk rádiového vysílání",
+    /* Polish   */ L"Wzmocnienie nadawania radiowego",
 };
 
-// English is the product's own; the other rows were translated here, Russian cut short as the
-// product shows it.
+// Fixed: English. Russian is stored cut short with "..." (nothing shortens a name at run time).
 const wchar_t* const g_textAudioChannelTimeout[kUiLanguageCount] = {
-    L"Audio Channel Timeout", // English
-    L"Délai d'expiration du canal audio", // French
-    L"Zeitlimit Audiokanal", // German
-    L"Timeout canale audio", // Italian
-    L"オーディオチャンネルタイムアウト", // Japanese
-    L"오디오 채널 시간 초과", // Korean
-    L"Tiempo de espera del canal de audio", // Spanish
-    L"Time-out audiokanaal", // Dutch
-    L"Время ожидания звукового к...", // Russian
-    L"音频通道超时", // Chinese
-    L"Äänikanavan aikakatkaisu", // Finnish
-    L"Časový limit zvukového kanálu", // Czech
-    L"Limit czasu kanału audio", // Polish
+    /* English  */ L"Audio Channel Timeout",
+    /* French   */ L"Délai d'expiration du canal audio",
+    /* German   */ L"Zeitlimit Audiokanal",
+    /* Italian  */ L"Timeout canale audio",
+    /* Japanese */ L"オーディオチャンネルタイムアウト",
+    /* Korean   */ L"오디오 채널 시간 초과",
+    /* Spanish  */ L"Tiempo de espera del canal de audio",
+    /* Dutch    */ L"Time-out audiokanaal",
+    /* Russian  */ L"Время ожидания звукового к...",
+    /* Chinese  */ L"音频通道超时",
+    /* Finnish  */ L"Äänikanavan aikakatkaisu",
+    /* Czech    */ L"Časový limit zvukového kanálu",
+    /* Polish   */ L"Limit czasu kanału audio",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textAudioBoost[kUiLanguageCount] = {
-    L"Audio Boost", // English
-    L"Amplification audio", // French
-    L"Audio-Boost", // German
-    L"Potenziamento audio", // Italian
-    L"オーディオブースト", // Japanese
-    L"오디오 부스트", // Korean
-    L"Refuerzo de audio", // Spanish
-    L"Audioversterking", // Dutch
-    L"Усиление звука", // Russian
-    L"音频增强", // Chinese
-    L"Äänen vahvistus", // Finnish
-    L"Zesílení zvuku", // Czech
-    L"Wzmocnienie dźwięku", // Polish
+    /* English  */ L"Audio Boost",
+    /* French   */ L"Amplification audio",
+    /* German   */ L"Audio-Boost",
+    /* Italian  */ L"Potenziamento audio",
+    /* Japanese */ L"オーディオブースト",
+    /* Korean   */ L"오디오 부스트",
+    /* Spanish  */ L"Refuerzo de audio",
+    /* Dutch    */ L"Audioversterking",
+    /* Russian  */ L"Усиление звука",
+    /* Chinese  */ L"音频增强",
+    /* Finnish  */ L"Äänen vahvistus",
+    /* Czech    */ L"Zesílení zvuku",
+    /* Polish   */ L"Wzmocnienie dźwięku",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textRadioRegion[kUiLanguageCount] = {
-    L"Radio Region", // English
-    L"Région radio", // French
-    L"Radioregion", // German
-    L"Regione radio", // Italian
-    L"ラジオ地域", // Japanese
-    L"라디오 지역", // Korean
-    L"Región de radio", // Spanish
-    L"Radioregio", // Dutch
-    L"Регион радио", // Russian
-    L"收音机区域", // Chinese
-    L"Radioalue", // Finnish
-    L"Oblast rádia", // Czech
-    L"Region radia", // Polish
+    /* English  */ L"Radio Region",
+    /* French   */ L"Région radio",
+    /* German   */ L"Radioregion",
+    /* Italian  */ L"Regione radio",
+    /* Japanese */ L"ラジオ地域",
+    /* Korean   */ L"라디오 지역",
+    /* Spanish  */ L"Región de radio",
+    /* Dutch    */ L"Radioregio",
+    /* Russian  */ L"Регион радио",
+    /* Chinese  */ L"收音机区域",
+    /* Finnish  */ L"Radioalue",
+    /* Czech    */ L"Oblast rádia",
+    /* Polish   */ L"Region radia",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textRdsAf[kUiLanguageCount] = {
-    L"RDS AF (Alternative Frequencies)", // English
-    L"RDS AF (Fréquences alternatives)", // French
-    L"RDS AF (Alternativfrequenzen)", // German
-    L"RDS AF (Frequenze alternative)", // Italian
-    L"RDS AF (代替周波数)", // Japanese
-    L"RDS AF (대체 주파수)", // Korean
-    L"RDS AF (Frecuencias alternativas)", // Spanish
-    L"RDS AF (Alternatieve frequenties)", // Dutch
-    L"RDS AF (Альтернативные частоты)", // Russian
-    L"RDS AF (替代频率)", // Chinese
-    L"RDS AF (Vaihtoehtoiset taajuudet)", // Finnish
-    L"RDS AF (Alternativní frekvence)", // Czech
-    L"RDS AF (Częstotliwości alternatywne)", // Polish
+    /* English  */ L"RDS AF (Alternative Frequencies)",
+    /* French   */ L"RDS AF (Fréquences alternatives)",
+    /* German   */ L"RDS AF (Alternativfrequenzen)",
+    /* Italian  */ L"RDS AF (Frequenze alternative)",
+    /* Japanese */ L"RDS AF (代替周波数)",
+    /* Korean   */ L"RDS AF (대체 주파수)",
+    /* Spanish  */ L"RDS AF (Frecuencias alternativas)",
+    /* Dutch    */ L"RDS AF (Alternatieve frequenties)",
+    /* Russian  */ L"RDS AF (Альтернативные частоты)",
+    /* Chinese  */ L"RDS AF (替代频率)",
+    /* Finnish  */ L"RDS AF (Vaihtoehtoiset taajuudet)",
+    /* Czech    */ L"RDS AF (Alternativní frekvence)",
+    /* Polish   */ L"RDS AF (Częstotliwości alternatywne)",
 };
 
-// English is the product's own; the other rows were translated here, French, German, Italian,
-// Spanish, Dutch and Russian cut short as the product shows them.
+// Fixed: English. French, German, Italian, Spanish, Dutch and Russian are stored cut short with
+// "..." (nothing shortens a name at run time).
 const wchar_t* const g_textMotionSensorSensitivity[kUiLanguageCount] = {
-    L"Motion Sensor Sensitivity", // English
-    L"Sensibilité du capteur de m...", // French
-    L"Empfindlichkeit des Bewegu...", // German
-    L"Sensibilità del sensore di...", // Italian
-    L"モーションセンサー感度", // Japanese
-    L"모션 센서 감도", // Korean
-    L"Sensibilidad del sensor de...", // Spanish
-    L"Gevoeligheid bewegingssen...", // Dutch
-    L"Чувствительность датчика д...", // Russian
-    L"运动传感器灵敏度", // Chinese
-    L"Liiketunnistimen herkkyys", // Finnish
-    L"Citlivost pohybového senzoru", // Czech
-    L"Czułość czujnika ruchu", // Polish
+    /* English  */ L"Motion Sensor Sensitivity",
+    /* French   */ L"Sensibilité du capteur de m...",
+    /* German   */ L"Empfindlichkeit des Bewegu...",
+    /* Italian  */ L"Sensibilità del sensore di...",
+    /* Japanese */ L"モーションセンサー感度",
+    /* Korean   */ L"모션 센서 감도",
+    /* Spanish  */ L"Sensibilidad del sensor de...",
+    /* Dutch    */ L"Gevoeligheid bewegingssen...",
+    /* Russian  */ L"Чувствительность датчика д...",
+    /* Chinese  */ L"运动传感器灵敏度",
+    /* Finnish  */ L"Liiketunnistimen herkkyys",
+    /* Czech    */ L"Citlivost pohybového senzoru",
+    /* Polish   */ L"Czułość czujnika ruchu",
 };
 
-// The product's own trade name, the same in every language.
+// Fixed: every row, a trade name that every language keeps as it is.
 const wchar_t* const g_textDualstream[kUiLanguageCount] = {
-    L"Dualstream™", // English
-    L"Dualstream™", // French
-    L"Dualstream™", // German
-    L"Dualstream™", // Italian
-    L"Dualstream™", // Japanese
-    L"Dualstream™", // Korean
-    L"Dualstream™", // Spanish
-    L"Dualstream™", // Dutch
-    L"Dualstream™", // Russian
-    L"Dualstream™", // Chinese
-    L"Dualstream™", // Finnish
-    L"Dualstream™", // Czech
-    L"Dualstream™", // Polish
+    /* English  */ L"Dualstream™",
+    /* French   */ L"Dualstream™",
+    /* German   */ L"Dualstream™",
+    /* Italian  */ L"Dualstream™",
+    /* Japanese */ L"Dualstream™",
+    /* Korean   */ L"Dualstream™",
+    /* Spanish  */ L"Dualstream™",
+    /* Dutch    */ L"Dualstream™",
+    /* Russian  */ L"Dualstream™",
+    /* Chinese  */ L"Dualstream™",
+    /* Finnish  */ L"Dualstream™",
+    /* Czech    */ L"Dualstream™",
+    /* Polish   */ L"Dualstream™",
 };
 
-// English is the product's own; the other rows were translated here, French, German, Italian,
-// Japanese, Spanish, Dutch and Russian cut short as the product shows them.
+// Fixed: English. French, German, Italian, Japanese, Spanish, Dutch and Russian are stored cut
+// short with "..." (nothing shortens a name at run time).
 const wchar_t* const g_textOverlaySensitivity[kUiLanguageCount] = {
-    L"Intercom-Layertone Sensitivity", // English
-    L"Sensibilité Interphone-Lay...", // French
-    L"Empfindlichkeit Intercom-L...", // German
-    L"Sensibilità Interfono-Layer...", // Italian
-    L"インターコム-Layertone...", // Japanese
-    L"인터콤-Layertone 감도", // Korean
-    L"Sensibilidad Intercomunica...", // Spanish
-    L"Gevoeligheid intercom-Laye...", // Dutch
-    L"Чувствительность интерком...", // Russian
-    L"对讲-Layertone 灵敏度", // Chinese
-    L"Sisäpuhelin-Layertone-herkkyys", // Finnish
-    L"Citlivost interkomu-Layertone", // Czech
-    L"Czułość interkomu-Layertone", // Polish
+    /* English  */ L"Intercom-Layertone Sensitivity",
+    /* French   */ L"Sensibilité Interphone-Lay...",
+    /* German   */ L"Empfindlichkeit Intercom-L...",
+    /* Italian  */ L"Sensibilità Interfono-Layer...",
+    /* Japanese */ L"インターコム-Layertone...",
+    /* Korean   */ L"인터콤-Layertone 감도",
+    /* Spanish  */ L"Sensibilidad Intercomunica...",
+    /* Dutch    */ L"Gevoeligheid intercom-Laye...",
+    /* Russian  */ L"Чувствительность интерком...",
+    /* Chinese  */ L"对讲-Layertone 灵敏度",
+    /* Finnish  */ L"Sisäpuhelin-Layertone-herkkyys",
+    /* Czech    */ L"Citlivost interkomu-Layertone",
+    /* Polish   */ L"Czułość interkomu-Layertone",
 };
 
-// English is the product's own; the other rows were translated here, German, Italian, Japanese
-// and Spanish cut short as the product shows them.
+// Fixed: English. German, Italian, Japanese and Spanish are stored cut short with "..." (nothing
+// shortens a name at run time).
 const wchar_t* const g_textNavigationAppSupport[kUiLanguageCount] = {
-    L"Navigation App Support", // English
-    L"Prise en charge appli navigation", // French
-    L"Unterstützung für Navigati...", // German
-    L"Supporto per app di naviga...", // Italian
-    L"ナビゲーションアプリの...", // Japanese
-    L"내비게이션 앱 지원", // Korean
-    L"Compatibilidad con aplicac...", // Spanish
-    L"Ondersteuning navigatie-app", // Dutch
-    L"Поддержка навигационных приложений", // Russian
-    L"导航应用支持", // Chinese
-    L"Navigointisovellustuki", // Finnish
-    L"Podpora navigačních aplikací", // Czech
-    L"Obsługa aplikacji nawigacyjnych", // Polish
+    /* English  */ L"Navigation App Support",
+    /* French   */ L"Prise en charge appli navigation",
+    /* German   */ L"Unterstützung für Navigati...",
+    /* Italian  */ L"Supporto per app di naviga...",
+    /* Japanese */ L"ナビゲーションアプリの...",
+    /* Korean   */ L"내비게이션 앱 지원",
+    /* Spanish  */ L"Compatibilidad con aplicac...",
+    /* Dutch    */ L"Ondersteuning navigatie-app",
+    /* Russian  */ L"Поддержка навигационных приложений",
+    /* Chinese  */ L"导航应用支持",
+    /* Finnish  */ L"Navigointisovellustuki",
+    /* Czech    */ L"Podpora navigačních aplikací",
+    /* Polish   */ L"Obsługa aplikacji nawigacyjnych",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textVoxSensitivity[kUiLanguageCount] = {
-    L"VOX Sensitivity", // English
-    L"Sensibilité VOX", // French
-    L"VOX-Empfindlichkeit", // German
-    L"Sensibilità VOX", // Italian
-    L"VOX感度", // Japanese
-    L"VOX 감도", // Korean
-    L"Sensibilidad VOX", // Spanish
-    L"VOX-gevoeligheid", // Dutch
-    L"Чувствительность VOX", // Russian
-    L"VOX 灵敏度", // Chinese
-    L"VOX-herkkyys", // Finnish
-    L"Citlivost VOX", // Czech
-    L"Czułość VOX", // Polish
+    /* English  */ L"VOX Sensitivity",
+    /* French   */ L"Sensibilité VOX",
+    /* German   */ L"VOX-Empfindlichkeit",
+    /* Italian  */ L"Sensibilità VOX",
+    /* Japanese */ L"VOX感度",
+    /* Korean   */ L"VOX 감도",
+    /* Spanish  */ L"Sensibilidad VOX",
+    /* Dutch    */ L"VOX-gevoeligheid",
+    /* Russian  */ L"Чувствительность VOX",
+    /* Chinese  */ L"VOX 灵敏度",
+    /* Finnish  */ L"VOX-herkkyys",
+    /* Czech    */ L"Citlivost VOX",
+    /* Polish   */ L"Czułość VOX",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textHdIntercom[kUiLanguageCount] = {
-    L"HD Intercom", // English
-    L"Interphone HD", // French
-    L"HD-Intercom", // German
-    L"Interfono HD", // Italian
-    L"HDインターコム", // Japanese
-    L"HD 인터콤", // Korean
-    L"Intercomunicador HD", // Spanish
-    L"HD-intercom", // Dutch
-    L"HD интерком", // Russian
-    L"高清对讲", // Chinese
-    L"HD-sisäpuhelin", // Finnish
-    L"HD interkom", // Czech
-    L"Interkom HD", // Polish
+    /* English  */ L"HD Intercom",
+    /* French   */ L"Interphone HD",
+    /* German   */ L"HD-Intercom",
+    /* Italian  */ L"Interfono HD",
+    /* Japanese */ L"HDインターコム",
+    /* Korean   */ L"HD 인터콤",
+    /* Spanish  */ L"Intercomunicador HD",
+    /* Dutch    */ L"HD-intercom",
+    /* Russian  */ L"HD интерком",
+    /* Chinese  */ L"高清对讲",
+    /* Finnish  */ L"HD-sisäpuhelin",
+    /* Czech    */ L"HD interkom",
+    /* Polish   */ L"Interkom HD",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textEightWayIntercom[kUiLanguageCount] = {
-    L"Eight-way Intercom", // English
-    L"Interphone à huit voies", // French
-    L"Acht-Wege-Intercom", // German
-    L"Interfono a otto vie", // Italian
-    L"8ウェイインターコム", // Japanese
-    L"8인 인터콤", // Korean
-    L"Intercomunicador de ocho vías", // Spanish
-    L"Achtweg-intercom", // Dutch
-    L"Интерком на восемь абонентов", // Russian
-    L"八方对讲", // Chinese
-    L"Kahdeksan hengen sisäpuhelin", // Finnish
-    L"Osmicestný interkom", // Czech
-    L"Interkom ośmiokierunkowy", // Polish
+    /* English  */ L"Eight-way Intercom",
+    /* French   */ L"Interphone à huit voies",
+    /* German   */ L"Acht-Wege-Intercom",
+    /* Italian  */ L"Interfono a otto vie",
+    /* Japanese */ L"8ウェイインターコム",
+    /* Korean   */ L"8인 인터콤",
+    /* Spanish  */ L"Intercomunicador de ocho vías",
+    /* Dutch    */ L"Achtweg-intercom",
+    /* Russian  */ L"Интерком на восемь абонентов",
+    /* Chinese  */ L"八方对讲",
+    /* Finnish  */ L"Kahdeksan hengen sisäpuhelin",
+    /* Czech    */ L"Osmicestný interkom",
+    /* Polish   */ L"Interkom ośmiokierunkowy",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textSmartVolumeControl[kUiLanguageCount] = {
-    L"Smart Volume Control", // English
-    L"Contrôle intelligent du volume", // French
-    L"Intelligente Lautstärkeregelung", // German
-    L"Controllo intelligente del volume", // Italian
-    L"スマート音量調整", // Japanese
-    L"스마트 볼륨 제어", // Korean
-    L"Control de volumen inteligente", // Spanish
-    L"Slimme volumeregeling", // Dutch
-    L"Умная регулировка громкости", // Russian
-    L"智能音量控制", // Chinese
-    L"Älykäs äänenvoimakkuuden säätö", // Finnish
-    L"Inteligentní ovládání hlasitosti", // Czech
-    L"Inteligentna regulacja głośności", // Polish
+    /* English  */ L"Smart Volume Control",
+    /* French   */ L"Contrôle intelligent du volume",
+    /* German   */ L"Intelligente Lautstärkeregelung",
+    /* Italian  */ L"Controllo intelligente del volume",
+    /* Japanese */ L"スマート音量調整",
+    /* Korean   */ L"스마트 볼륨 제어",
+    /* Spanish  */ L"Control de volumen inteligente",
+    /* Dutch    */ L"Slimme volumeregeling",
+    /* Russian  */ L"Умная регулировка громкости",
+    /* Chinese  */ L"智能音量控制",
+    /* Finnish  */ L"Älykäs äänenvoimakkuuden säätö",
+    /* Czech    */ L"Inteligentní ovládání hlasitosti",
+    /* Polish   */ L"Inteligentna regulacja głośności",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textFmStationGuide[kUiLanguageCount] = {
-    L"FM Station Guide", // English
-    L"Guide des stations FM", // French
-    L"UKW-Senderführer", // German
-    L"Guida stazioni FM", // Italian
-    L"FM局ガイド", // Japanese
-    L"FM 방송국 안내", // Korean
-    L"Guía de emisoras FM", // Spanish
-    L"FM-zendergids", // Dutch
-    L"Гид по FM-станциям", // Russian
-    L"FM 电台指南", // Chinese
-    L"FM-asemaopas", // Finnish
-    L"Průvodce stanicemi FM", // Czech
-    L"Przewodnik po stacjach FM", // Polish
+    /* English  */ L"FM Station Guide",
+    /* French   */ L"Guide des stations FM",
+    /* German   */ L"UKW-Senderführer",
+    /* Italian  */ L"Guida stazioni FM",
+    /* Japanese */ L"FM局ガイド",
+    /* Korean   */ L"FM 방송국 안내",
+    /* Spanish  */ L"Guía de emisoras FM",
+    /* Dutch    */ L"FM-zendergids",
+    /* Russian  */ L"Гид по FM-станциям",
+    /* Chinese  */ L"FM 电台指南",
+    /* Finnish  */ L"FM-asemaopas",
+    /* Czech    */ L"Průvodce stanicemi FM",
+    /* Polish   */ L"Przewodnik po stacjach FM",
 };
 
-// English, and the German, Italian, Korean, Russian and Chinese rows that keep it, are the
-// product's own; the other rows were translated here.
+// Fixed: English, and the German, Italian, Korean, Russian and Chinese rows that keep it.
 const wchar_t* const g_textHdVoice[kUiLanguageCount] = {
-    L"HD Voice", // English
-    L"Voix HD", // French
-    L"HD Voice", // German
-    L"HD Voice", // Italian
-    L"HDボイス", // Japanese
-    L"HD Voice", // Korean
-    L"Voz HD", // Spanish
-    L"HD-spraak", // Dutch
-    L"HD Voice", // Russian
-    L"HD Voice", // Chinese
-    L"HD-ääni", // Finnish
-    L"HD hlas", // Czech
-    L"Głos HD", // Polish
+    /* English  */ L"HD Voice",
+    /* French   */ L"Voix HD",
+    /* German   */ L"HD Voice",
+    /* Italian  */ L"HD Voice",
+    /* Japanese */ L"HDボイス",
+    /* Korean   */ L"HD Voice",
+    /* Spanish  */ L"Voz HD",
+    /* Dutch    */ L"HD-spraak",
+    /* Russian  */ L"HD Voice",
+    /* Chinese  */ L"HD Voice",
+    /* Finnish  */ L"HD-ääni",
+    /* Czech    */ L"HD hlas",
+    /* Polish   */ L"Głos HD",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textAudioSourcePriority[kUiLanguageCount] = {
-    L"Audio Source Priority", // English
-    L"Priorité des sources audio", // French
-    L"Priorität der Audioquellen", // German
-    L"Priorità sorgente audio", // Italian
-    L"オーディオソースの優先順位", // Japanese
-    L"오디오 소스 우선순위", // Korean
-    L"Prioridad de fuente de audio", // Spanish
-    L"Prioriteit audiobron", // Dutch
-    L"Приоритет источника звука", // Russian
-    L"音频源优先级", // Chinese
-    L"Äänilähteen prioriteetti", // Finnish
-    L"Priorita zdroje zvuku", // Czech
-    L"Priorytet źródła dźwięku", // Polish
+    /* English  */ L"Audio Source Priority",
+    /* French   */ L"Priorité des sources audio",
+    /* German   */ L"Priorität der Audioquellen",
+    /* Italian  */ L"Priorità sorgente audio",
+    /* Japanese */ L"オーディオソースの優先順位",
+    /* Korean   */ L"오디오 소스 우선순위",
+    /* Spanish  */ L"Prioridad de fuente de audio",
+    /* Dutch    */ L"Prioriteit audiobron",
+    /* Russian  */ L"Приоритет источника звука",
+    /* Chinese  */ L"音频源优先级",
+    /* Finnish  */ L"Äänilähteen prioriteetti",
+    /* Czech    */ L"Priorita zdroje zvuku",
+    /* Polish   */ L"Priorytet źródła dźwięku",
 };
 
-// The product's own trade name, the same in every language.
+// Fixed: every row, a trade name that every language keeps as it is.
 const wchar_t* const g_textLayertone[kUiLanguageCount] = {
-    L"Layertone™", // English
-    L"Layertone™", // French
-    L"Layertone™", // German
-    L"Layertone™", // Italian
-    L"Layertone™", // Japanese
-    L"Layertone™", // Korean
-    L"Layertone™", // Spanish
-    L"Layertone™", // Dutch
-    L"Layertone™", // Russian
-    L"Layertone™", // Chinese
-    L"Layertone™", // Finnish
-    L"Layertone™", // Czech
-    L"Layertone™", // Polish
+    /* English  */ L"Layertone™",
+    /* French   */ L"Layertone™",
+    /* German   */ L"Layertone™",
+    /* Italian  */ L"Layertone™",
+    /* Japanese */ L"Layertone™",
+    /* Korean   */ L"Layertone™",
+    /* Spanish  */ L"Layertone™",
+    /* Dutch    */ L"Layertone™",
+    /* Russian  */ L"Layertone™",
+    /* Chinese  */ L"Layertone™",
+    /* Finnish  */ L"Layertone™",
+    /* Czech    */ L"Layertone™",
+    /* Polish   */ L"Layertone™",
 };
 
-// English is the product's own; the other rows were translated here around the trade name,
-// which every language keeps as it is.
+// Fixed: English, and the trade name inside every row, which every language keeps as it is.
 const wchar_t* const g_textBluetoothIntercomDualstream[kUiLanguageCount] = {
-    L"Bluetooth Intercom Dualstream™", // English
-    L"Dualstream™ de l'interphone Bluetooth", // French
-    L"Bluetooth-Intercom-Dualstream™", // German
-    L"Dualstream™ interfono Bluetooth", // Italian
-    L"Bluetoothインターコム Dualstream™", // Japanese
-    L"블루투스 인터콤 Dualstream™", // Korean
-    L"Dualstream™ del intercomunicador Bluetooth", // Spanish
-    L"Bluetooth-intercom Dualstream™", // Dutch
-    L"Dualstream™ Bluetooth-интеркома", // Russian
-    L"蓝牙对讲 Dualstream™", // Chinese
-    L"Bluetooth-sisäpuhelimen Dualstream™", // Finnish
-    L"Bluetooth interkom Dualstream™", // Czech
-    L"Dualstream™ interkomu Bluetooth", // Polish
+    /* English  */ L"Bluetooth Intercom Dualstream™",
+    /* French   */ L"Dualstream™ de l'interphone Bluetooth",
+    /* German   */ L"Bluetooth-Intercom-Dualstream™",
+    /* Italian  */ L"Dualstream™ interfono Bluetooth",
+    /* Japanese */ L"Bluetoothインターコム Dualstream™",
+    /* Korean   */ L"블루투스 인터콤 Dualstream™",
+    /* Spanish  */ L"Dualstream™ del intercomunicador Bluetooth",
+    /* Dutch    */ L"Bluetooth-intercom Dualstream™",
+    /* Russian  */ L"Dualstream™ Bluetooth-интеркома",
+    /* Chinese  */ L"蓝牙对讲 Dualstream™",
+    /* Finnish  */ L"Bluetooth-sisäpuhelimen Dualstream™",
+    /* Czech    */ L"Bluetooth interkom Dualstream™",
+    /* Polish   */ L"Dualstream™ interkomu Bluetooth",
 };
 
-// The product's own trade name, the same in every language.
+// Fixed: every row, a trade name that every language keeps as it is.
 const wchar_t* const g_textRoutecue[kUiLanguageCount] = {
-    L"Routecue", // English
-    L"Routecue", // French
-    L"Routecue", // German
-    L"Routecue", // Italian
-    L"Routecue", // Japanese
-    L"Routecue", // Korean
-    L"Routecue", // Spanish
-    L"Routecue", // Dutch
-    L"Routecue", // Russian
-    L"Routecue", // Chinese
-    L"Routecue", // Finnish
-    L"Routecue", // Czech
-    L"Routecue", // Polish
+    /* English  */ L"Routecue",
+    /* French   */ L"Routecue",
+    /* German   */ L"Routecue",
+    /* Italian  */ L"Routecue",
+    /* Japanese */ L"Routecue",
+    /* Korean   */ L"Routecue",
+    /* Spanish  */ L"Routecue",
+    /* Dutch    */ L"Routecue",
+    /* Russian  */ L"Routecue",
+    /* Chinese  */ L"Routecue",
+    /* Finnish  */ L"Routecue",
+    /* Czech    */ L"Routecue",
+    /* Polish   */ L"Routecue",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textGuestMode[kUiLanguageCount] = {
-    L"Guest Mode", // English
-    L"Mode invité", // French
-    L"Gastmodus", // German
-    L"Modalità ospite", // Italian
-    L"ゲストモード", // Japanese
-    L"게스트 모드", // Korean
-    L"Modo invitado", // Spanish
-    L"Gastmodus", // Dutch
-    L"Гостевой режим", // Russian
-    L"访客模式", // Chinese
-    L"Vierastila", // Finnish
-    L"Režim hosta", // Czech
-    L"Tryb gościa", // Polish
+    /* English  */ L"Guest Mode",
+    /* French   */ L"Mode invité",
+    /* German   */ L"Gastmodus",
+    /* Italian  */ L"Modalità ospite",
+    /* Japanese */ L"ゲストモード",
+    /* Korean   */ L"게스트 모드",
+    /* Spanish  */ L"Modo invitado",
+    /* Dutch    */ L"Gastmodus",
+    /* Russian  */ L"Гостевой режим",
+    /* Chinese  */ L"访客模式",
+    /* Finnish  */ L"Vierastila",
+    /* Czech    */ L"Režim hosta",
+    /* Polish   */ L"Tryb gościa",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textVoiceCommand[kUiLanguageCount] = {
-    L"Voice Command", // English
-    L"Commande vocale", // French
-    L"Sprachbefehl", // German
-    L"Comando vocale", // Italian
-    L"音声コマンド", // Japanese
-    L"음성 명령", // Korean
-    L"Comando de voz", // Spanish
-    L"Spraakopdracht", // Dutch
-    L"Голосовая команда", // Russian
-    L"语音命令", // Chinese
-    L"Äänikomento", // Finnish
-    L"Hlasový příkaz", // Czech
-    L"Polecenie głosowe", // Polish
+    /* English  */ L"Voice Command",
+    /* French   */ L"Commande vocale",
+    /* German   */ L"Sprachbefehl",
+    /* Italian  */ L"Comando vocale",
+    /* Japanese */ L"音声コマンド",
+    /* Korean   */ L"음성 명령",
+    /* Spanish  */ L"Comando de voz",
+    /* Dutch    */ L"Spraakopdracht",
+    /* Russian  */ L"Голосовая команда",
+    /* Chinese  */ L"语音命令",
+    /* Finnish  */ L"Äänikomento",
+    /* Czech    */ L"Hlasový příkaz",
+    /* Polish   */ L"Polecenie głosowe",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textLayertoneVolumeManagement[kUiLanguageCount] = {
-    L"Layertone Volume Management", // English
-    L"Gestion du volume Layertone", // French
-    L"Layertone-Lautstärkeverwaltung", // German
-    L"Gestione volume Layertone", // Italian
-    L"Layertone音量管理", // Japanese
-    L"Layertone 볼륨 관리", // Korean
-    L"Gestión de volumen de Layertone", // Spanish
-    L"Layertone-volumebeheer", // Dutch
-    L"Управление громкостью Layertone", // Russian
-    L"Layertone 音量管理", // Chinese
-    L"Layertone-äänenvoimakkuuden hallinta", // Finnish
-    L"Správa hlasitosti Layertone", // Czech
-    L"Zarządzanie głośnością Layertone", // Polish
+    /* English  */ L"Layertone Volume Management",
+    /* French   */ L"Gestion du volume Layertone",
+    /* German   */ L"Layertone-Lautstärkeverwaltung",
+    /* Italian  */ L"Gestione volume Layertone",
+    /* Japanese */ L"Layertone音量管理",
+    /* Korean   */ L"Layertone 볼륨 관리",
+    /* Spanish  */ L"Gestión de volumen de Layertone",
+    /* Dutch    */ L"Layertone-volumebeheer",
+    /* Russian  */ L"Управление громкостью Layertone",
+    /* Chinese  */ L"Layertone 音量管理",
+    /* Finnish  */ L"Layertone-äänenvoimakkuuden hallinta",
+    /* Czech    */ L"Správa hlasitosti Layertone",
+    /* Polish   */ L"Zarządzanie głośnością Layertone",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textUnitLanguage[kUiLanguageCount] = {
-    L"Unit Language", // English
-    L"Langue de l'appareil", // French
-    L"Gerätesprache", // German
-    L"Lingua del dispositivo", // Italian
-    L"本体の言語", // Japanese
-    L"기기 언어", // Korean
-    L"Idioma de la unidad", // Spanish
-    L"Taal van het apparaat", // Dutch
-    L"Язык устройства", // Russian
-    L"设备语言", // Chinese
-    L"Laitteen kieli", // Finnish
-    L"Jazyk zařízení", // Czech
-    L"Język urządzenia", // Polish
+    /* English  */ L"Unit Language",
+    /* French   */ L"Langue de l'appareil",
+    /* German   */ L"Gerätesprache",
+    /* Italian  */ L"Lingua del dispositivo",
+    /* Japanese */ L"本体の言語",
+    /* Korean   */ L"기기 언어",
+    /* Spanish  */ L"Idioma de la unidad",
+    /* Dutch    */ L"Taal van het apparaat",
+    /* Russian  */ L"Язык устройства",
+    /* Chinese  */ L"设备语言",
+    /* Finnish  */ L"Laitteen kieli",
+    /* Czech    */ L"Jazyk zařízení",
+    /* Polish   */ L"Język urządzenia",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textChannelSelect[kUiLanguageCount] = {
-    L"Channel Select", // English
-    L"Sélection du canal", // French
-    L"Kanalauswahl", // German
-    L"Selezione canale", // Italian
-    L"チャンネル選択", // Japanese
-    L"채널 선택", // Korean
-    L"Selección de canal", // Spanish
-    L"Kanaalkeuze", // Dutch
-    L"Выбор канала", // Russian
-    L"频道选择", // Chinese
-    L"Kanavan valinta", // Finnish
-    L"Výběr kanálu", // Czech
-    L"Wybór kanału", // Polish
+    /* English  */ L"Channel Select",
+    /* French   */ L"Sélection du canal",
+    /* German   */ L"Kanalauswahl",
+    /* Italian  */ L"Selezione canale",
+    /* Japanese */ L"チャンネル選択",
+    /* Korean   */ L"채널 선택",
+    /* Spanish  */ L"Selección de canal",
+    /* Dutch    */ L"Kanaalkeuze",
+    /* Russian  */ L"Выбор канала",
+    /* Chinese  */ L"频道选择",
+    /* Finnish  */ L"Kanavan valinta",
+    /* Czech    */ L"Výběr kanálu",
+    /* Polish   */ L"Wybór kanału",
 };
 
-// English, and the seven rows that keep it, are the product's own; French, German, Italian,
-// Spanish and Dutch were translated here.
+// Fixed: English, and the seven rows that keep it; French, German, Italian, Spanish and Dutch are
+// our translations.
 const wchar_t* const g_textEssStatus[kUiLanguageCount] = {
-    L"ESS STATUS", // English
-    L"ÉTAT ESS", // French
-    L"ESS-ZUSTAND", // German
-    L"STATO ESS", // Italian
-    L"ESS STATUS", // Japanese
-    L"ESS STATUS", // Korean
-    L"ESTADO ESS", // Spanish
-    L"ESS-STATUS", // Dutch
-    L"ESS STATUS", // Russian
-    L"ESS STATUS", // Chinese
-    L"ESS STATUS", // Finnish
-    L"ESS STATUS", // Czech
-    L"ESS STATUS", // Polish
+    /* English  */ L"ESS STATUS",
+    /* French   */ L"ÉTAT ESS",
+    /* German   */ L"ESS-ZUSTAND",
+    /* Italian  */ L"STATO ESS",
+    /* Japanese */ L"ESS STATUS",
+    /* Korean   */ L"ESS STATUS",
+    /* Spanish  */ L"ESTADO ESS",
+    /* Dutch    */ L"ESS-STATUS",
+    /* Russian  */ L"ESS STATUS",
+    /* Chinese  */ L"ESS STATUS",
+    /* Finnish  */ L"ESS STATUS",
+    /* Czech    */ L"ESS STATUS",
+    /* Polish   */ L"ESS STATUS",
 };
 
-// English, and the seven rows that keep it, are the product's own; French, German, Italian,
-// Spanish and Dutch were translated here.
+// Fixed: English, and the seven rows that keep it; French, German, Italian, Spanish and Dutch are
+// our translations.
 const wchar_t* const g_textEssSensitivity[kUiLanguageCount] = {
-    L"ESS Sensitivity", // English
-    L"Sensibilité ESS", // French
-    L"ESS-Empfindlichkeit", // German
-    L"Sensibilità ESS", // Italian
-    L"ESS Sensitivity", // Japanese
-    L"ESS Sensitivity", // Korean
-    L"Sensibilidad ESS", // Spanish
-    L"ESS-gevoeligheid", // Dutch
-    L"ESS Sensitivity", // Russian
-    L"ESS Sensitivity", // Chinese
-    L"ESS Sensitivity", // Finnish
-    L"ESS Sensitivity", // Czech
-    L"ESS Sensitivity", // Polish
+    /* English  */ L"ESS Sensitivity",
+    /* French   */ L"Sensibilité ESS",
+    /* German   */ L"ESS-Empfindlichkeit",
+    /* Italian  */ L"Sensibilità ESS",
+    /* Japanese */ L"ESS Sensitivity",
+    /* Korean   */ L"ESS Sensitivity",
+    /* Spanish  */ L"Sensibilidad ESS",
+    /* Dutch    */ L"ESS-gevoeligheid",
+    /* Russian  */ L"ESS Sensitivity",
+    /* Chinese  */ L"ESS Sensitivity",
+    /* Finnish  */ L"ESS Sensitivity",
+    /* Czech    */ L"ESS Sensitivity",
+    /* Polish   */ L"ESS Sensitivity",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textPhotoMode[kUiLanguageCount] = {
-    L"Photo Mode", // English
-    L"Mode photo", // French
-    L"Fotomodus", // German
-    L"Modalità foto", // Italian
-    L"写真モード", // Japanese
-    L"사진 모드", // Korean
-    L"Modo foto", // Spanish
-    L"Fotomodus", // Dutch
-    L"Режим фото", // Russian
-    L"拍照模式", // Chinese
-    L"Kuvatila", // Finnish
-    L"Režim fotografií", // Czech
-    L"Tryb zdjęć", // Polish
+    /* English  */ L"Photo Mode",
+    /* French   */ L"Mode photo",
+    /* German   */ L"Fotomodus",
+    /* Italian  */ L"Modalità foto",
+    /* Japanese */ L"写真モード",
+    /* Korean   */ L"사진 모드",
+    /* Spanish  */ L"Modo foto",
+    /* Dutch    */ L"Fotomodus",
+    /* Russian  */ L"Режим фото",
+    /* Chinese  */ L"拍照模式",
+    /* Finnish  */ L"Kuvatila",
+    /* Czech    */ L"Režim fotografií",
+    /* Polish   */ L"Tryb zdjęć",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textVideoMode[kUiLanguageCount] = {
-    L"Video Mode", // English
-    L"Mode vidéo", // French
-    L"Videomodus", // German
-    L"Modalità video", // Italian
-    L"ビデオモード", // Japanese
-    L"비디오 모드", // Korean
-    L"Modo vídeo", // Spanish
-    L"Videomodus", // Dutch
-    L"Режим видео", // Russian
-    L"视频模式", // Chinese
-    L"Videotila", // Finnish
-    L"Režim videa", // Czech
-    L"Tryb wideo", // Polish
+    /* English  */ L"Video Mode",
+    /* French   */ L"Mode vidéo",
+    /* German   */ L"Videomodus",
+    /* Italian  */ L"Modalità video",
+    /* Japanese */ L"ビデオモード",
+    /* Korean   */ L"비디오 모드",
+    /* Spanish  */ L"Modo vídeo",
+    /* Dutch    */ L"Videomodus",
+    /* Russian  */ L"Режим видео",
+    /* Chinese  */ L"视频模式",
+    /* Finnish  */ L"Videotila",
+    /* Czech    */ L"Režim videa",
+    /* Polish   */ L"Tryb wideo",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textVideoResolution[kUiLanguageCount] = {
-    L"Video Resolution", // English
-    L"Résolution vidéo", // French
-    L"Videoauflösung", // German
-    L"Risoluzione video", // Italian
-    L"ビデオ解像度", // Japanese
-    L"비디오 해상도", // Korean
-    L"Resolución de vídeo", // Spanish
-    L"Videoresolutie", // Dutch
-    L"Разрешение видео", // Russian
-    L"视频分辨率", // Chinese
-    L"Videon tarkkuus", // Finnish
-    L"Rozlišení videa", // Czech
-    L"Rozdzielczość wideo", // Polish
+    /* English  */ L"Video Resolution",
+    /* French   */ L"Résolution vidéo",
+    /* German   */ L"Videoauflösung",
+    /* Italian  */ L"Risoluzione video",
+    /* Japanese */ L"ビデオ解像度",
+    /* Korean   */ L"비디오 해상도",
+    /* Spanish  */ L"Resolución de vídeo",
+    /* Dutch    */ L"Videoresolutie",
+    /* Russian  */ L"Разрешение видео",
+    /* Chinese  */ L"视频分辨率",
+    /* Finnish  */ L"Videon tarkkuus",
+    /* Czech    */ L"Rozlišení videa",
+    /* Polish   */ L"Rozdzielczość wideo",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textTimelapseInterval[kUiLanguageCount] = {
-    L"Timelapse Interval", // English
-    L"Intervalle du timelapse", // French
-    L"Zeitraffer-Intervall", // German
-    L"Intervallo timelapse", // Italian
-    L"タイムラプス間隔", // Japanese
-    L"타임랩스 간격", // Korean
-    L"Intervalo de timelapse", // Spanish
-    L"Timelapse-interval", // Dutch
-    L"Интервал таймлапса", // Russian
-    L"延时摄影间隔", // Chinese
-    L"Aikavälikuvauksen väli", // Finnish
-    L"Interval časosběru", // Czech
-    L"Interwał timelapse", // Polish
+    /* English  */ L"Timelapse Interval",
+    /* French   */ L"Intervalle du timelapse",
+    /* German   */ L"Zeitraffer-Intervall",
+    /* Italian  */ L"Intervallo timelapse",
+    /* Japanese */ L"タイムラプス間隔",
+    /* Korean   */ L"타임랩스 간격",
+    /* Spanish  */ L"Intervalo de timelapse",
+    /* Dutch    */ L"Timelapse-interval",
+    /* Russian  */ L"Интервал таймлапса",
+    /* Chinese  */ L"延时摄影间隔",
+    /* Finnish  */ L"Aikavälikuvauksen väli",
+    /* Czech    */ L"Interval časosběru",
+    /* Polish   */ L"Interwał timelapse",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textVideoTaggingInterval[kUiLanguageCount] = {
-    L"Video Tagging Interval", // English
-    L"Intervalle de marquage vidéo", // French
-    L"Video-Markierungsintervall", // German
-    L"Intervallo di tagging video", // Italian
-    L"ビデオタグ付け間隔", // Japanese
-    L"비디오 태그 간격", // Korean
-    L"Intervalo de etiquetado de vídeo", // Spanish
-    L"Interval videotagging", // Dutch
-    L"Интервал пометки видео", // Russian
-    L"视频标记间隔", // Chinese
-    L"Videon merkintäväli", // Finnish
-    L"Interval označování videa", // Czech
-    L"Interwał znakowania wideo", // Polish
+    /* English  */ L"Video Tagging Interval",
+    /* French   */ L"Intervalle de marquage vidéo",
+    /* German   */ L"Video-Markierungsintervall",
+    /* Italian  */ L"Intervallo di tagging video",
+    /* Japanese */ L"ビデオタグ付け間隔",
+    /* Korean   */ L"비디오 태그 간격",
+    /* Spanish  */ L"Intervalo de etiquetado de vídeo",
+    /* Dutch    */ L"Interval videotagging",
+    /* Russian  */ L"Интервал пометки видео",
+    /* Chinese  */ L"视频标记间隔",
+    /* Finnish  */ L"Videon merkintäväli",
+    /* Czech    */ L"Interval označování videa",
+    /* Polish   */ L"Interwał znakowania wideo",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textLoopRecordingInterval[kUiLanguageCount] = {
-    L"Loop Recording Interval", // English
-    L"Intervalle d'enregistrement en boucle", // French
-    L"Intervall der Loop-Aufnahme", // German
-    L"Intervallo registrazione in loop", // Italian
-    L"ループ録画間隔", // Japanese
-    L"루프 녹화 간격", // Korean
-    L"Intervalo de grabación en bucle", // Spanish
-    L"Interval lusopname", // Dutch
-    L"Интервал циклической записи", // Russian
-    L"循环录制间隔", // Chinese
-    L"Silmukkatallennuksen väli", // Finnish
-    L"Interval smyčkového nahrávání", // Czech
-    L"Interwał nagrywania w pętli", // Polish
+    /* English  */ L"Loop Recording Interval",
+    /* French   */ L"Intervalle d'enregistrement en boucle",
+    /* German   */ L"Intervall der Loop-Aufnahme",
+    /* Italian  */ L"Intervallo registrazione in loop",
+    /* Japanese */ L"ループ録画間隔",
+    /* Korean   */ L"루프 녹화 간격",
+    /* Spanish  */ L"Intervalo de grabación en bucle",
+    /* Dutch    */ L"Interval lusopname",
+    /* Russian  */ L"Интервал циклической записи",
+    /* Chinese  */ L"循环录制间隔",
+    /* Finnish  */ L"Silmukkatallennuksen väli",
+    /* Czech    */ L"Interval smyčkového nahrávání",
+    /* Polish   */ L"Interwał nagrywania w pętli",
 };
 
-// English is the product's own; the other rows were translated here, Russian cut short as the
-// product shows it.
+// Fixed: English. Russian is stored cut short with "..." (nothing shortens a name at run time).
 const wchar_t* const g_textVideoMicrophoneGain[kUiLanguageCount] = {
-    L"Video Microphone Gain", // English
-    L"Gain du micro vidéo", // French
-    L"Videomikrofon-Verstärkung", // German
-    L"Guadagno microfono video", // Italian
-    L"ビデオマイクゲイン", // Japanese
-    L"비디오 마이크 게인", // Korean
-    L"Ganancia del micrófono de vídeo", // Spanish
-    L"Versterking videomicrofoon", // Dutch
-    L"Усиление микрофона при вид...", // Russian
-    L"视频麦克风增益", // Chinese
-    L"Videomikrofonin vahvistus", // Finnish
-    L"Zisk mikrofonu videa", // Czech
-    L"Wzmocnienie mikrofonu wideo", // Polish
+    /* English  */ L"Video Microphone Gain",
+    /* French   */ L"Gain du micro vidéo",
+    /* German   */ L"Videomikrofon-Verstärkung",
+    /* Italian  */ L"Guadagno microfono video",
+    /* Japanese */ L"ビデオマイクゲイン",
+    /* Korean   */ L"비디오 마이크 게인",
+    /* Spanish  */ L"Ganancia del micrófono de vídeo",
+    /* Dutch    */ L"Versterking videomicrofoon",
+    /* Russian  */ L"Усиление микрофона при вид...",
+    /* Chinese  */ L"视频麦克风增益",
+    /* Finnish  */ L"Videomikrofonin vahvistus",
+    /* Czech    */ L"Zisk mikrofonu videa",
+    /* Polish   */ L"Wzmocnienie mikrofonu wideo",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textDateCaption[kUiLanguageCount] = {
-    L"Date Caption", // English
-    L"Incrustation de la date", // French
-    L"Datumseinblendung", // German
-    L"Timbro data", // Italian
-    L"日付表示", // Japanese
-    L"날짜 표시", // Korean
-    L"Marca de fecha", // Spanish
-    L"Datumweergave", // Dutch
-    L"Отметка даты", // Russian
-    L"日期水印", // Chinese
-    L"Päivämäärän merkintä", // Finnish
-    L"Zobrazení data", // Czech
-    L"Znacznik daty", // Polish
+    /* English  */ L"Date Caption",
+    /* French   */ L"Incrustation de la date",
+    /* German   */ L"Datumseinblendung",
+    /* Italian  */ L"Timbro data",
+    /* Japanese */ L"日付表示",
+    /* Korean   */ L"날짜 표시",
+    /* Spanish  */ L"Marca de fecha",
+    /* Dutch    */ L"Datumweergave",
+    /* Russian  */ L"Отметка даты",
+    /* Chinese  */ L"日期水印",
+    /* Finnish  */ L"Päivämäärän merkintä",
+    /* Czech    */ L"Zobrazení data",
+    /* Polish   */ L"Znacznik daty",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textSpeakerSoundRecording[kUiLanguageCount] = {
-    L"Speaker Sound Recording", // English
-    L"Enregistrement du son du haut-parleur", // French
-    L"Lautsprecherton-Aufnahme", // German
-    L"Registrazione audio altoparlante", // Italian
-    L"スピーカー音の録音", // Japanese
-    L"스피커 소리 녹음", // Korean
-    L"Grabación del sonido del altavoz", // Spanish
-    L"Opname luidsprekergeluid", // Dutch
-    L"Запись звука динамика", // Russian
-    L"扬声器声音录制", // Chinese
-    L"Kaiuttimen äänen tallennus", // Finnish
-    L"Nahrávání zvuku reproduktoru", // Czech
-    L"Nagrywanie dźwięku głośnika", // Polish
+    /* English  */ L"Speaker Sound Recording",
+    /* French   */ L"Enregistrement du son du haut-parleur",
+    /* German   */ L"Lautsprecherton-Aufnahme",
+    /* Italian  */ L"Registrazione audio altoparlante",
+    /* Japanese */ L"スピーカー音の録音",
+    /* Korean   */ L"스피커 소리 녹음",
+    /* Spanish  */ L"Grabación del sonido del altavoz",
+    /* Dutch    */ L"Opname luidsprekergeluid",
+    /* Russian  */ L"Запись звука динамика",
+    /* Chinese  */ L"扬声器声音录制",
+    /* Finnish  */ L"Kaiuttimen äänen tallennus",
+    /* Czech    */ L"Nahrávání zvuku reproduktoru",
+    /* Polish   */ L"Nagrywanie dźwięku głośnika",
 };
 
-// English is the product's own; the other rows were translated here behind the same "▶ " mark.
+// Fixed: English, and the "▶ " mark in front of every row.
 const wchar_t* const g_textRecordSourceMusic[kUiLanguageCount] = {
-    L"▶ Music", // English
-    L"▶ Musique", // French
-    L"▶ Musik", // German
-    L"▶ Musica", // Italian
-    L"▶ 音楽", // Japanese
-    L"▶ 음악", // Korean
-    L"▶ Música", // Spanish
-    L"▶ Muziek", // Dutch
-    L"▶ Музыка", // Russian
-    L"▶ 音乐", // Chinese
-    L"▶ Musiikki", // Finnish
-    L"▶ Hudba", // Czech
-    L"▶ Muzyka", // Polish
+    /* English  */ L"▶ Music",
+    /* French   */ L"▶ Musique",
+    /* German   */ L"▶ Musik",
+    /* Italian  */ L"▶ Musica",
+    /* Japanese */ L"▶ 音楽",
+    /* Korean   */ L"▶ 음악",
+    /* Spanish  */ L"▶ Música",
+    /* Dutch    */ L"▶ Muziek",
+    /* Russian  */ L"▶ Музыка",
+    /* Chinese  */ L"▶ 音乐",
+    /* Finnish  */ L"▶ Musiikki",
+    /* Czech    */ L"▶ Hudba",
+    /* Polish   */ L"▶ Muzyka",
 };
 
-// English is the product's own; the other rows were translated here behind the same "▶ " mark.
+// Fixed: English, and the "▶ " mark in front of every row.
 const wchar_t* const g_textRecordSourceFmRadio[kUiLanguageCount] = {
-    L"▶ FM Radio", // English
-    L"▶ Radio FM", // French
-    L"▶ UKW-Radio", // German
-    L"▶ Radio FM", // Italian
-    L"▶ FMラジオ", // Japanese
-    L"▶ FM 라디오", // Korean
-    L"▶ Radio FM", // Spanish
-    L"▶ FM-radio", // Dutch
-    L"▶ FM-радио", // Russian
-    L"▶ FM 收音机", // Chinese
-    L"▶ FM-radio", // Finnish
-    L"▶ FM rádio", // Czech
-    L"▶ Radio FM", // Polish
+    /* English  */ L"▶ FM Radio",
+    /* French   */ L"▶ Radio FM",
+    /* German   */ L"▶ UKW-Radio",
+    /* Italian  */ L"▶ Radio FM",
+    /* Japanese */ L"▶ FMラジオ",
+    /* Korean   */ L"▶ FM 라디오",
+    /* Spanish  */ L"▶ Radio FM",
+    /* Dutch    */ L"▶ FM-radio",
+    /* Russian  */ L"▶ FM-радио",
+    /* Chinese  */ L"▶ FM 收音机",
+    /* Finnish  */ L"▶ FM-radio",
+    /* Czech    */ L"▶ FM rádio",
+    /* Polish   */ L"▶ Radio FM",
 };
 
-// English is the product's own; the other rows were translated here behind the same "▶ " mark.
+// Fixed: English, and the "▶ " mark in front of every row.
 const wchar_t* const g_textRecordSourceIntercom[kUiLanguageCount] = {
-    L"▶ Intercom", // English
-    L"▶ Interphone", // French
-    L"▶ Intercom", // German
-    L"▶ Interfono", // Italian
-    L"▶ インターコム", // Japanese
-    L"▶ 인터콤", // Korean
-    L"▶ Intercomunicador", // Spanish
-    L"▶ Intercom", // Dutch
-    L"▶ Интерком", // Russian
-    L"▶ 对讲", // Chinese
-    L"▶ Sisäpuhelin", // Finnish
-    L"▶ Interkom", // Czech
-    L"▶ Interkom", // Polish
+    /* English  */ L"▶ Intercom",
+    /* French   */ L"▶ Interphone",
+    /* German   */ L"▶ Intercom",
+    /* Italian  */ L"▶ Interfono",
+    /* Japanese */ L"▶ インターコム",
+    /* Korean   */ L"▶ 인터콤",
+    /* Spanish  */ L"▶ Intercomunicador",
+    /* Dutch    */ L"▶ Intercom",
+    /* Russian  */ L"▶ Интерком",
+    /* Chinese  */ L"▶ 对讲",
+    /* Finnish  */ L"▶ Sisäpuhelin",
+    /* Czech    */ L"▶ Interkom",
+    /* Polish   */ L"▶ Interkom",
 };
 
-// English is the product's own; the other rows were translated here behind the same "▶ " mark.
+// Fixed: English, and the "▶ " mark in front of every row.
 const wchar_t* const g_textRecordSourcePhone[kUiLanguageCount] = {
-    L"▶ Phone", // English
-    L"▶ Téléphone", // French
-    L"▶ Telefon", // German
-    L"▶ Telefono", // Italian
-    L"▶ 電話", // Japanese
-    L"▶ 전화", // Korean
-    L"▶ Teléfono", // Spanish
-    L"▶ Telefoon", // Dutch
-    L"▶ Телефон", // Russian
-    L"▶ 电话", // Chinese
-    L"▶ Puhelin", // Finnish
-    L"▶ Telefon", // Czech
-    L"▶ Telefon", // Polish
+    /* English  */ L"▶ Phone",
+    /* French   */ L"▶ Téléphone",
+    /* German   */ L"▶ Telefon",
+    /* Italian  */ L"▶ Telefono",
+    /* Japanese */ L"▶ 電話",
+    /* Korean   */ L"▶ 전화",
+    /* Spanish  */ L"▶ Teléfono",
+    /* Dutch    */ L"▶ Telefoon",
+    /* Russian  */ L"▶ Телефон",
+    /* Chinese  */ L"▶ 电话",
+    /* Finnish  */ L"▶ Puhelin",
+    /* Czech    */ L"▶ Telefon",
+    /* Polish   */ L"▶ Telefon",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textAutoCameraSleep[kUiLanguageCount] = {
-    L"Auto Camera Sleep", // English
-    L"Mise en veille auto de la caméra", // French
-    L"Automatischer Kamera-Ruhemodus", // German
-    L"Sospensione automatica fotocamera", // Italian
-    L"カメラ自動スリープ", // Japanese
-    L"카메라 자동 절전", // Korean
-    L"Suspensión automática de la cámara", // Spanish
-    L"Automatische slaapstand camera", // Dutch
-    L"Автоматический спящий режим камеры", // Russian
-    L"相机自动休眠", // Chinese
-    L"Kameran automaattinen lepotila", // Finnish
-    L"Automatický spánek kamery", // Czech
-    L"Automatyczne uśpienie kamery", // Polish
+    /* English  */ L"Auto Camera Sleep",
+    /* French   */ L"Mise en veille auto de la caméra",
+    /* German   */ L"Automatischer Kamera-Ruhemodus",
+    /* Italian  */ L"Sospensione automatica fotocamera",
+    /* Japanese */ L"カメラ自動スリープ",
+    /* Korean   */ L"카메라 자동 절전",
+    /* Spanish  */ L"Suspensión automática de la cámara",
+    /* Dutch    */ L"Automatische slaapstand camera",
+    /* Russian  */ L"Автоматический спящий режим камеры",
+    /* Chinese  */ L"相机自动休眠",
+    /* Finnish  */ L"Kameran automaattinen lepotila",
+    /* Czech    */ L"Automatický spánek kamery",
+    /* Polish   */ L"Automatyczne uśpienie kamery",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textEmpty[kUiLanguageCount] = {
-    L"Empty", // English
-    L"Vide", // French
-    L"Leer", // German
-    L"Vuoto", // Italian
-    L"空", // Japanese
-    L"비어 있음", // Korean
-    L"Vacío", // Spanish
-    L"Leeg", // Dutch
-    L"Пусто", // Russian
-    L"空", // Chinese
-    L"Tyhjä", // Finnish
-    L"Prázdné", // Czech
-    L"Pusty", // Polish
+    /* English  */ L"Empty",
+    /* French   */ L"Vide",
+    /* German   */ L"Leer",
+    /* Italian  */ L"Vuoto",
+    /* Japanese */ L"空",
+    /* Korean   */ L"비어 있음",
+    /* Spanish  */ L"Vacío",
+    /* Dutch    */ L"Leeg",
+    /* Russian  */ L"Пусто",
+    /* Chinese  */ L"空",
+    /* Finnish  */ L"Tyhjä",
+    /* Czech    */ L"Prázdné",
+    /* Polish   */ L"Pusty",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textSingleShot[kUiLanguageCount] = {
-    L"Single Shot", // English
-    L"Photo unique", // French
-    L"Einzelaufnahme", // German
-    L"Scatto singolo", // Italian
-    L"シングルショット", // Japanese
-    L"단일 촬영", // Korean
-    L"Disparo único", // Spanish
-    L"Enkele opname", // Dutch
-    L"Одиночный снимок", // Russian
-    L"单张拍摄", // Chinese
-    L"Yksittäiskuva", // Finnish
-    L"Jeden snímek", // Czech
-    L"Pojedyncze zdjęcie", // Polish
+    /* English  */ L"Single Shot",
+    /* French   */ L"Photo unique",
+    /* German   */ L"Einzelaufnahme",
+    /* Italian  */ L"Scatto singolo",
+    /* Japanese */ L"シングルショット",
+    /* Korean   */ L"단일 촬영",
+    /* Spanish  */ L"Disparo único",
+    /* Dutch    */ L"Enkele opname",
+    /* Russian  */ L"Одиночный снимок",
+    /* Chinese  */ L"单张拍摄",
+    /* Finnish  */ L"Yksittäiskuva",
+    /* Czech    */ L"Jeden snímek",
+    /* Polish   */ L"Pojedyncze zdjęcie",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textBurstShot[kUiLanguageCount] = {
-    L"Burst Shot", // English
-    L"Rafale", // French
-    L"Serienaufnahme", // German
-    L"Scatto a raffica", // Italian
-    L"バーストショット", // Japanese
-    L"연속 촬영", // Korean
-    L"Ráfaga", // Spanish
-    L"Serie-opname", // Dutch
-    L"Серийная съёмка", // Russian
-    L"连拍", // Chinese
-    L"Sarjakuvaus", // Finnish
-    L"Sériové snímání", // Czech
-    L"Zdjęcia seryjne", // Polish
+    /* English  */ L"Burst Shot",
+    /* French   */ L"Rafale",
+    /* German   */ L"Serienaufnahme",
+    /* Italian  */ L"Scatto a raffica",
+    /* Japanese */ L"バーストショット",
+    /* Korean   */ L"연속 촬영",
+    /* Spanish  */ L"Ráfaga",
+    /* Dutch    */ L"Serie-opname",
+    /* Russian  */ L"Серийная съёмка",
+    /* Chinese  */ L"连拍",
+    /* Finnish  */ L"Sarjakuvaus",
+    /* Czech    */ L"Sériové snímání",
+    /* Polish   */ L"Zdjęcia seryjne",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textTimelapseMode[kUiLanguageCount] = {
-    L"Timelapse Mode", // English
-    L"Mode timelapse", // French
-    L"Zeitraffermodus", // German
-    L"Modalità timelapse", // Italian
-    L"タイムラプスモード", // Japanese
-    L"타임랩스 모드", // Korean
-    L"Modo timelapse", // Spanish
-    L"Timelapsemodus", // Dutch
-    L"Режим таймлапса", // Russian
-    L"延时摄影模式", // Chinese
-    L"Aikavälikuvaustila", // Finnish
-    L"Režim časosběru", // Czech
-    L"Tryb timelapse", // Polish
+    /* English  */ L"Timelapse Mode",
+    /* French   */ L"Mode timelapse",
+    /* German   */ L"Zeitraffermodus",
+    /* Italian  */ L"Modalità timelapse",
+    /* Japanese */ L"タイムラプスモード",
+    /* Korean   */ L"타임랩스 모드",
+    /* Spanish  */ L"Modo timelapse",
+    /* Dutch    */ L"Timelapsemodus",
+    /* Russian  */ L"Режим таймлапса",
+    /* Chinese  */ L"延时摄影模式",
+    /* Finnish  */ L"Aikavälikuvaustila",
+    /* Czech    */ L"Režim časosběru",
+    /* Polish   */ L"Tryb timelapse",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textLoopRecordingMode[kUiLanguageCount] = {
-    L"Loop Recording Mode", // English
-    L"Mode enregistrement en boucle", // French
-    L"Loop-Aufnahmemodus", // German
-    L"Modalità registrazione in loop", // Italian
-    L"ループ録画モード", // Japanese
-    L"루프 녹화 모드", // Korean
-    L"Modo de grabación en bucle", // Spanish
-    L"Modus lusopname", // Dutch
-    L"Режим циклической записи", // Russian
-    L"循环录制模式", // Chinese
-    L"Silmukkatallennustila", // Finnish
-    L"Režim smyčkového nahrávání", // Czech
-    L"Tryb nagrywania w pętli", // Polish
+    /* English  */ L"Loop Recording Mode",
+    /* French   */ L"Mode enregistrement en boucle",
+    /* German   */ L"Loop-Aufnahmemodus",
+    /* Italian  */ L"Modalità registrazione in loop",
+    /* Japanese */ L"ループ録画モード",
+    /* Korean   */ L"루프 녹화 모드",
+    /* Spanish  */ L"Modo de grabación en bucle",
+    /* Dutch    */ L"Modus lusopname",
+    /* Russian  */ L"Режим циклической записи",
+    /* Chinese  */ L"循环录制模式",
+    /* Finnish  */ L"Silmukkatallennustila",
+    /* Czech    */ L"Režim smyčkového nahrávání",
+    /* Polish   */ L"Tryb nagrywania w pętli",
 };
 
-// Every row is the product's own: French, Russian and Czech write it their way, the other nine
-// keep the English text.
+// Fixed: every row. French, Russian and Czech write it their way, the other nine keep the English
+// text.
 const wchar_t* const g_text1080p30fps[kUiLanguageCount] = {
-    L"1080p/30fps", // English
-    L"1080p / 30 ips", // French
-    L"1080p/30fps", // German
-    L"1080p/30fps", // Italian
-    L"1080p/30fps", // Japanese
-    L"1080p/30fps", // Korean
-    L"1080p/30fps", // Spanish
-    L"1080p/30fps", // Dutch
-    L"1080p (30 кадров/сек)", // Russian
-    L"1080p/30fps", // Chinese
-    L"1080p/30fps", // Finnish
-    L"1080p / 30 sn./s", // Czech
-    L"1080p/30fps", // Polish
+    /* English  */ L"1080p/30fps",
+    /* French   */ L"1080p / 30 ips",
+    /* German   */ L"1080p/30fps",
+    /* Italian  */ L"1080p/30fps",
+    /* Japanese */ L"1080p/30fps",
+    /* Korean   */ L"1080p/30fps",
+    /* Spanish  */ L"1080p/30fps",
+    /* Dutch    */ L"1080p/30fps",
+    /* Russian  */ L"1080p (30 кадров/сек)",
+    /* Chinese  */ L"1080p/30fps",
+    /* Finnish  */ L"1080p/30fps",
+    /* Czech    */ L"1080p / 30 sn./s",
+    /* Polish   */ L"1080p/30fps",
 };
 
-// Every row is the product's own: French, Russian and Czech write it their way, the other nine
-// keep the English text.
+// Fixed: every row. French, Russian and Czech write it their way, the other nine keep the English
+// text.
 const wchar_t* const g_text720p60fps[kUiLanguageCount] = {
-    L"720p/60fps", // English
-    L"720p / 60 ips", // French
-    L"720p/60fps", // German
-    L"720p/60fps", // Italian
-    L"720p/60fps", // Japanese
-    L"720p/60fps", // Korean
-    L"720p/60fps", // Spanish
-    L"720p/60fps", // Dutch
-    L"720p (60 кадров/сек)", // Russian
-    L"720p/60fps", // Chinese
-    L"720p/60fps", // Finnish
-    L"720p / 60 sn./s", // Czech
-    L"720p/60fps", // Polish
+    /* English  */ L"720p/60fps",
+    /* French   */ L"720p / 60 ips",
+    /* German   */ L"720p/60fps",
+    /* Italian  */ L"720p/60fps",
+    /* Japanese */ L"720p/60fps",
+    /* Korean   */ L"720p/60fps",
+    /* Spanish  */ L"720p/60fps",
+    /* Dutch    */ L"720p/60fps",
+    /* Russian  */ L"720p (60 кадров/сек)",
+    /* Chinese  */ L"720p/60fps",
+    /* Finnish  */ L"720p/60fps",
+    /* Czech    */ L"720p / 60 sn./s",
+    /* Polish   */ L"720p/60fps",
 };
 
-// Every row is the product's own: French, Russian and Czech write it their way, the other nine
-// keep the English text.
+// Fixed: every row. French, Russian and Czech write it their way, the other nine keep the English
+// text.
 const wchar_t* const g_text720p30fps[kUiLanguageCount] = {
-    L"720p/30fps", // English
-    L"720p / 30 ips", // French
-    L"720p/30fps", // German
-    L"720p/30fps", // Italian
-    L"720p/30fps", // Japanese
-    L"720p/30fps", // Korean
-    L"720p/30fps", // Spanish
-    L"720p/30fps", // Dutch
-    L"720p (30 кадров/сек)", // Russian
-    L"720p/30fps", // Chinese
-    L"720p/30fps", // Finnish
-    L"720p / 30 sn./s", // Czech
-    L"720p/30fps", // Polish
+    /* English  */ L"720p/30fps",
+    /* French   */ L"720p / 30 ips",
+    /* German   */ L"720p/30fps",
+    /* Italian  */ L"720p/30fps",
+    /* Japanese */ L"720p/30fps",
+    /* Korean   */ L"720p/30fps",
+    /* Spanish  */ L"720p/30fps",
+    /* Dutch    */ L"720p/30fps",
+    /* Russian  */ L"720p (30 кадров/сек)",
+    /* Chinese  */ L"720p/30fps",
+    /* Finnish  */ L"720p/30fps",
+    /* Czech    */ L"720p / 30 sn./s",
+    /* Polish   */ L"720p/30fps",
 };
 
-// English is the product's own; the other rows were translated here with each language's own
-// abbreviation (several languages write it as English does).
+// Fixed: English. The other rows use each language's own abbreviation (several write it as English
+// does).
 const wchar_t* const g_text1Min[kUiLanguageCount] = {
-    L"1 min", // English
-    L"1 min", // French
-    L"1 Min.", // German
-    L"1 min", // Italian
-    L"1分", // Japanese
-    L"1분", // Korean
-    L"1 min", // Spanish
-    L"1 min", // Dutch
-    L"1 мин", // Russian
-    L"1 分钟", // Chinese
-    L"1 min", // Finnish
-    L"1 min", // Czech
-    L"1 min", // Polish
+    /* English  */ L"1 min",
+    /* French   */ L"1 min",
+    /* German   */ L"1 Min.",
+    /* Italian  */ L"1 min",
+    /* Japanese */ L"1分",
+    /* Korean   */ L"1분",
+    /* Spanish  */ L"1 min",
+    /* Dutch    */ L"1 min",
+    /* Russian  */ L"1 мин",
+    /* Chinese  */ L"1 分钟",
+    /* Finnish  */ L"1 min",
+    /* Czech    */ L"1 min",
+    /* Polish   */ L"1 min",
 };
 
-// English is the product's own; the other rows were translated here with each language's own
-// abbreviation (several languages write it as English does).
+// Fixed: English. The other rows use each language's own abbreviation (several write it as English
+// does).
 const wchar_t* const g_text3Mins[kUiLanguageCount] = {
-    L"3 mins", // English
-    L"3 min", // French
-    L"3 Min.", // German
-    L"3 min", // Italian
-    L"3分", // Japanese
-    L"3분", // Korean
-    L"3 min", // Spanish
-    L"3 min", // Dutch
-    L"3 мин", // Russian
-    L"3 分钟", // Chinese
-    L"3 min", // Finnish
-    L"3 min", // Czech
-    L"3 min", // Polish
+    /* English  */ L"3 mins",
+    /* French   */ L"3 min",
+    /* German   */ L"3 Min.",
+    /* Italian  */ L"3 min",
+    /* Japanese */ L"3分",
+    /* Korean   */ L"3분",
+    /* Spanish  */ L"3 min",
+    /* Dutch    */ L"3 min",
+    /* Russian  */ L"3 мин",
+    /* Chinese  */ L"3 分钟",
+    /* Finnish  */ L"3 min",
+    /* Czech    */ L"3 min",
+    /* Polish   */ L"3 min",
 };
 
-// English is the product's own; the other rows were translated here with each language's own
-// abbreviation (several languages write it as English does).
+// Fixed: English. The other rows use each language's own abbreviation (several write it as English
+// does).
 const wchar_t* const g_text5Mins[kUiLanguageCount] = {
-    L"5 mins", // English
-    L"5 min", // French
-    L"5 Min.", // German
-    L"5 min", // Italian
-    L"5分", // Japanese
-    L"5분", // Korean
-    L"5 min", // Spanish
-    L"5 min", // Dutch
-    L"5 мин", // Russian
-    L"5 分钟", // Chinese
-    L"5 min", // Finnish
-    L"5 min", // Czech
-    L"5 min", // Polish
+    /* English  */ L"5 mins",
+    /* French   */ L"5 min",
+    /* German   */ L"5 Min.",
+    /* Italian  */ L"5 min",
+    /* Japanese */ L"5分",
+    /* Korean   */ L"5분",
+    /* Spanish  */ L"5 min",
+    /* Dutch    */ L"5 min",
+    /* Russian  */ L"5 мин",
+    /* Chinese  */ L"5 分钟",
+    /* Finnish  */ L"5 min",
+    /* Czech    */ L"5 min",
+    /* Polish   */ L"5 min",
 };
 
-// English is the product's own; the other rows were translated here with each language's own
-// abbreviation (several languages write it as English does).
+// Fixed: English. The other rows use each language's own abbreviation (several write it as English
+// does).
 const wchar_t* const g_text1Sec[kUiLanguageCount] = {
-    L"1 sec", // English
-    L"1 s", // French
-    L"1 Sek.", // German
-    L"1 s", // Italian
-    L"1秒", // Japanese
-    L"1초", // Korean
-    L"1 s", // Spanish
-    L"1 sec", // Dutch
-    L"1 сек", // Russian
-    L"1 秒", // Chinese
-    L"1 s", // Finnish
-    L"1 s", // Czech
-    L"1 s", // Polish
+    /* English  */ L"1 sec",
+    /* French   */ L"1 s",
+    /* German   */ L"1 Sek.",
+    /* Italian  */ L"1 s",
+    /* Japanese */ L"1秒",
+    /* Korean   */ L"1초",
+    /* Spanish  */ L"1 s",
+    /* Dutch    */ L"1 sec",
+    /* Russian  */ L"1 сек",
+    /* Chinese  */ L"1 秒",
+    /* Finnish  */ L"1 s",
+    /* Czech    */ L"1 s",
+    /* Polish   */ L"1 s",
 };
 
-// English is the product's own; the other rows were translated here with each language's own
-// abbreviation (several languages write it as English does).
+// Fixed: English. The other rows use each language's own abbreviation (several write it as English
+// does).
 const wchar_t* const g_text10Secs[kUiLanguageCount] = {
-    L"10 secs", // English
-    L"10 s", // French
-    L"10 Sek.", // German
-    L"10 s", // Italian
-    L"10秒", // Japanese
-    L"10초", // Korean
-    L"10 s", // Spanish
-    L"10 sec", // Dutch
-    L"10 сек", // Russian
-    L"10 秒", // Chinese
-    L"10 s", // Finnish
-    L"10 s", // Czech
-    L"10 s", // Polish
+    /* English  */ L"10 secs",
+    /* French   */ L"10 s",
+    /* German   */ L"10 Sek.",
+    /* Italian  */ L"10 s",
+    /* Japanese */ L"10秒",
+    /* Korean   */ L"10초",
+    /* Spanish  */ L"10 s",
+    /* Dutch    */ L"10 sec",
+    /* Russian  */ L"10 сек",
+    /* Chinese  */ L"10 秒",
+    /* Finnish  */ L"10 s",
+    /* Czech    */ L"10 s",
+    /* Polish   */ L"10 s",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textMusic[kUiLanguageCount] = {
-    L"Music", // English
-    L"Musique", // French
-    L"Musik", // German
-    L"Musica", // Italian
-    L"音楽", // Japanese
-    L"음악", // Korean
-    L"Música", // Spanish
-    L"Muziek", // Dutch
-    L"Музыка", // Russian
-    L"音乐", // Chinese
-    L"Musiikki", // Finnish
-    L"Hudba", // Czech
-    L"Muzyka", // Polish
+    /* English  */ L"Music",
+    /* French   */ L"Musique",
+    /* German   */ L"Musik",
+    /* Italian  */ L"Musica",
+    /* Japanese */ L"音楽",
+    /* Korean   */ L"음악",
+    /* Spanish  */ L"Música",
+    /* Dutch    */ L"Muziek",
+    /* Russian  */ L"Музыка",
+    /* Chinese  */ L"音乐",
+    /* Finnish  */ L"Musiikki",
+    /* Czech    */ L"Hudba",
+    /* Polish   */ L"Muzyka",
 };
 
-// English is the product's own; the other rows were translated here (German and Dutch use the
-// English word too).
+// Fixed: English. German and Dutch use the English word too.
 const wchar_t* const g_textIntercom[kUiLanguageCount] = {
-    L"Intercom", // English
-    L"Interphone", // French
-    L"Intercom", // German
-    L"Interfono", // Italian
-    L"インターコム", // Japanese
-    L"인터콤", // Korean
-    L"Intercomunicador", // Spanish
-    L"Intercom", // Dutch
-    L"Интерком", // Russian
-    L"对讲", // Chinese
-    L"Sisäpuhelin", // Finnish
-    L"Interkom", // Czech
-    L"Interkom", // Polish
+    /* English  */ L"Intercom",
+    /* French   */ L"Interphone",
+    /* German   */ L"Intercom",
+    /* Italian  */ L"Interfono",
+    /* Japanese */ L"インターコム",
+    /* Korean   */ L"인터콤",
+    /* Spanish  */ L"Intercomunicador",
+    /* Dutch    */ L"Intercom",
+    /* Russian  */ L"Интерком",
+    /* Chinese  */ L"对讲",
+    /* Finnish  */ L"Sisäpuhelin",
+    /* Czech    */ L"Interkom",
+    /* Polish   */ L"Interkom",
 };
 
-// English, and the seven rows that keep it, are the product's own; French, German, Italian,
-// Spanish and Dutch were translated here.
+// Fixed: English, and the seven rows that keep it; French, German, Italian, Spanish and Dutch are
+// our translations.
 const wchar_t* const g_textEssOn[kUiLanguageCount] = {
-    L"ESS ON", // English
-    L"ESS ACTIVÉ", // French
-    L"ESS EIN", // German
-    L"ESS ATTIVO", // Italian
-    L"ESS ON", // Japanese
-    L"ESS ON", // Korean
-    L"ESS ACTIVADO", // Spanish
-    L"ESS AAN", // Dutch
-    L"ESS ON", // Russian
-    L"ESS ON", // Chinese
-    L"ESS ON", // Finnish
-    L"ESS ON", // Czech
-    L"ESS ON", // Polish
+    /* English  */ L"ESS ON",
+    /* French   */ L"ESS ACTIVÉ",
+    /* German   */ L"ESS EIN",
+    /* Italian  */ L"ESS ATTIVO",
+    /* Japanese */ L"ESS ON",
+    /* Korean   */ L"ESS ON",
+    /* Spanish  */ L"ESS ACTIVADO",
+    /* Dutch    */ L"ESS AAN",
+    /* Russian  */ L"ESS ON",
+    /* Chinese  */ L"ESS ON",
+    /* Finnish  */ L"ESS ON",
+    /* Czech    */ L"ESS ON",
+    /* Polish   */ L"ESS ON",
 };
 
-// English, and the seven rows that keep it, are the product's own; French, German, Italian,
-// Spanish and Dutch were translated here.
+// Fixed: English, and the seven rows that keep it; French, German, Italian, Spanish and Dutch are
+// our translations.
 const wchar_t* const g_textEssOff[kUiLanguageCount] = {
-    L"ESS OFF", // English
-    L"ESS DÉSACTIVÉ", // French
-    L"ESS AUS", // German
-    L"ESS DISATTIVO", // Italian
-    L"ESS OFF", // Japanese
-    L"ESS OFF", // Korean
-    L"ESS DESACTIVADO", // Spanish
-    L"ESS UIT", // Dutch
-    L"ESS OFF", // Russian
-    L"ESS OFF", // Chinese
-    L"ESS OFF", // Finnish
-    L"ESS OFF", // Czech
-    L"ESS OFF", // Polish
+    /* English  */ L"ESS OFF",
+    /* French   */ L"ESS DÉSACTIVÉ",
+    /* German   */ L"ESS AUS",
+    /* Italian  */ L"ESS DISATTIVO",
+    /* Japanese */ L"ESS OFF",
+    /* Korean   */ L"ESS OFF",
+    /* Spanish  */ L"ESS DESACTIVADO",
+    /* Dutch    */ L"ESS UIT",
+    /* Russian  */ L"ESS OFF",
+    /* Chinese  */ L"ESS OFF",
+    /* Finnish  */ L"ESS OFF",
+    /* Czech    */ L"ESS OFF",
+    /* Polish   */ L"ESS OFF",
 };
 
-// English, and the seven rows that keep it, are the product's own; French, German, Italian,
-// Spanish and Dutch were translated here.
+// Fixed: English, and the seven rows that keep it; French, German, Italian, Spanish and Dutch are
+// our translations.
 const wchar_t* const g_textPositionLightEssOn[kUiLanguageCount] = {
-    L"Position Light + ESS ON", // English
-    L"Feu de position + ESS ACTIVÉ", // French
-    L"Positionslicht + ESS EIN", // German
-    L"Luce di posizione + ESS ATTIVO", // Italian
-    L"Position Light + ESS ON", // Japanese
-    L"Position Light + ESS ON", // Korean
-    L"Luz de posición + ESS ACTIVADO", // Spanish
-    L"Positielicht + ESS AAN", // Dutch
-    L"Position Light + ESS ON", // Russian
-    L"Position Light + ESS ON", // Chinese
-    L"Position Light + ESS ON", // Finnish
-    L"Position Light + ESS ON", // Czech
-    L"Position Light + ESS ON", // Polish
+    /* English  */ L"Position Light + ESS ON",
+    /* French   */ L"Feu de position + ESS ACTIVÉ",
+    /* German   */ L"Positionslicht + ESS EIN",
+    /* Italian  */ L"Luce di posizione + ESS ATTIVO",
+    /* Japanese */ L"Position Light + ESS ON",
+    /* Korean   */ L"Position Light + ESS ON",
+    /* Spanish  */ L"Luz de posición + ESS ACTIVADO",
+    /* Dutch    */ L"Positielicht + ESS AAN",
+    /* Russian  */ L"Position Light + ESS ON",
+    /* Chinese  */ L"Position Light + ESS ON",
+    /* Finnish  */ L"Position Light + ESS ON",
+    /* Czech    */ L"Position Light + ESS ON",
+    /* Polish   */ L"Position Light + ESS ON",
 };
 
-// English, and the seven rows that keep it, are the product's own; French, German, Italian,
-// Spanish and Dutch were translated here.
+// Fixed: English, and the seven rows that keep it; French, German, Italian, Spanish and Dutch are
+// our translations.
 const wchar_t* const g_textFogLightEssOn[kUiLanguageCount] = {
-    L"Fog Light + ESS ON", // English
-    L"Feu antibrouillard + ESS ACTIVÉ", // French
-    L"Nebelscheinwerfer + ESS EIN", // German
-    L"Fendinebbia + ESS ATTIVO", // Italian
-    L"Fog Light + ESS ON", // Japanese
-    L"Fog Light + ESS ON", // Korean
-    L"Luz antiniebla + ESS ACTIVADO", // Spanish
-    L"Mistlicht + ESS AAN", // Dutch
-    L"Fog Light + ESS ON", // Russian
-    L"Fog Light + ESS ON", // Chinese
-    L"Fog Light + ESS ON", // Finnish
-    L"Fog Light + ESS ON", // Czech
-    L"Fog Light + ESS ON", // Polish
+    /* English  */ L"Fog Light + ESS ON",
+    /* French   */ L"Feu antibrouillard + ESS ACTIVÉ",
+    /* German   */ L"Nebelscheinwerfer + ESS EIN",
+    /* Italian  */ L"Fendinebbia + ESS ATTIVO",
+    /* Japanese */ L"Fog Light + ESS ON",
+    /* Korean   */ L"Fog Light + ESS ON",
+    /* Spanish  */ L"Luz antiniebla + ESS ACTIVADO",
+    /* Dutch    */ L"Mistlicht + ESS AAN",
+    /* Russian  */ L"Fog Light + ESS ON",
+    /* Chinese  */ L"Fog Light + ESS ON",
+    /* Finnish  */ L"Fog Light + ESS ON",
+    /* Czech    */ L"Fog Light + ESS ON",
+    /* Polish   */ L"Fog Light + ESS ON",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textDate[kUiLanguageCount] = {
-    L"Date", // English
-    L"Date", // French
-    L"Datum", // German
-    L"Data", // Italian
-    L"日付", // Japanese
-    L"날짜", // Korean
-    L"Fecha", // Spanish
-    L"Datum", // Dutch
-    L"Дата", // Russian
-    L"日期", // Chinese
-    L"Päivämäärä", // Finnish
-    L"Datum", // Czech
-    L"Data", // Polish
+    /* English  */ L"Date",
+    /* French   */ L"Date",
+    /* German   */ L"Datum",
+    /* Italian  */ L"Data",
+    /* Japanese */ L"日付",
+    /* Korean   */ L"날짜",
+    /* Spanish  */ L"Fecha",
+    /* Dutch    */ L"Datum",
+    /* Russian  */ L"Дата",
+    /* Chinese  */ L"日期",
+    /* Finnish  */ L"Päivämäärä",
+    /* Czech    */ L"Datum",
+    /* Polish   */ L"Data",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textRegion[kUiLanguageCount] = {
-    L"Region", // English
-    L"Région", // French
-    L"Region", // German
-    L"Regione", // Italian
-    L"地域", // Japanese
-    L"지역", // Korean
-    L"Región", // Spanish
-    L"Regio", // Dutch
-    L"Регион", // Russian
-    L"区域", // Chinese
-    L"Alue", // Finnish
-    L"Oblast", // Czech
-    L"Region", // Polish
+    /* English  */ L"Region",
+    /* French   */ L"Région",
+    /* German   */ L"Region",
+    /* Italian  */ L"Regione",
+    /* Japanese */ L"地域",
+    /* Korean   */ L"지역",
+    /* Spanish  */ L"Región",
+    /* Dutch    */ L"Regio",
+    /* Russian  */ L"Регион",
+    /* Chinese  */ L"区域",
+    /* Finnish  */ L"Alue",
+    /* Czech    */ L"Oblast",
+    /* Polish   */ L"Region",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textFmRadioPresets[kUiLanguageCount] = {
-    L"FM Radio Presets", // English
-    L"Présélections radio FM", // French
-    L"UKW-Radio-Speicherplätze", // German
-    L"Preselezioni radio FM", // Italian
-    L"FMラジオのプリセット", // Japanese
-    L"FM 라디오 프리셋", // Korean
-    L"Presintonías de radio FM", // Spanish
-    L"FM-radiovoorkeuzes", // Dutch
-    L"Предустановки FM-радио", // Russian
-    L"FM 收音机预设", // Chinese
-    L"FM-radion esiasetukset", // Finnish
-    L"Předvolby rádia FM", // Czech
-    L"Zapisane stacje radia FM", // Polish
+    /* English  */ L"FM Radio Presets",
+    /* French   */ L"Présélections radio FM",
+    /* German   */ L"UKW-Radio-Speicherplätze",
+    /* Italian  */ L"Preselezioni radio FM",
+    /* Japanese */ L"FMラジオのプリセット",
+    /* Korean   */ L"FM 라디오 프리셋",
+    /* Spanish  */ L"Presintonías de radio FM",
+    /* Dutch    */ L"FM-radiovoorkeuzes",
+    /* Russian  */ L"Предустановки FM-радио",
+    /* Chinese  */ L"FM 收音机预设",
+    /* Finnish  */ L"FM-radion esiasetukset",
+    /* Czech    */ L"Předvolby rádia FM",
+    /* Polish   */ L"Zapisane stacje radia FM",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textFmRadio[kUiLanguageCount] = {
-    L"FM Radio", // English
-    L"Radio FM", // French
-    L"UKW-Radio", // German
-    L"Radio FM", // Italian
-    L"FMラジオ", // Japanese
-    L"FM 라디오", // Korean
-    L"Radio FM", // Spanish
-    L"FM-radio", // Dutch
-    L"FM-радио", // Russian
-    L"FM 收音机", // Chinese
-    L"FM-radio", // Finnish
-    L"FM rádio", // Czech
-    L"Radio FM", // Polish
+    /* English  */ L"FM Radio",
+    /* French   */ L"Radio FM",
+    /* German   */ L"UKW-Radio",
+    /* Italian  */ L"Radio FM",
+    /* Japanese */ L"FMラジオ",
+    /* Korean   */ L"FM 라디오",
+    /* Spanish  */ L"Radio FM",
+    /* Dutch    */ L"FM-radio",
+    /* Russian  */ L"FM-радио",
+    /* Chinese  */ L"FM 收音机",
+    /* Finnish  */ L"FM-radio",
+    /* Czech    */ L"FM rádio",
+    /* Polish   */ L"Radio FM",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textBasic[kUiLanguageCount] = {
-    L"Basic", // English
-    L"De base", // French
-    L"Allgemein", // German
-    L"Base", // Italian
-    L"基本", // Japanese
-    L"기본", // Korean
-    L"Básico", // Spanish
-    L"Basis", // Dutch
-    L"Основные", // Russian
-    L"基本", // Chinese
-    L"Perus", // Finnish
-    L"Základní", // Czech
-    L"Podstawowe", // Polish
+    /* English  */ L"Basic",
+    /* French   */ L"De base",
+    /* German   */ L"Allgemein",
+    /* Italian  */ L"Base",
+    /* Japanese */ L"基本",
+    /* Korean   */ L"기본",
+    /* Spanish  */ L"Básico",
+    /* Dutch    */ L"Basis",
+    /* Russian  */ L"Основные",
+    /* Chinese  */ L"基本",
+    /* Finnish  */ L"Perus",
+    /* Czech    */ L"Základní",
+    /* Polish   */ L"Podstawowe",
 };
 
-// English is the product's own; the other twelve rows were translated here.
+// Fixed: English.
 const wchar_t* const g_textSpeedDial[kUiLanguageCount] = {
-    L"Speed Dial", // English
-    L"Numérotation rapide", // French
-    L"Kurzwahl", // German
-    L"Chiamata rapida", // Italian
-    L"スピードダイヤル", // Japanese
-    L"단축 다이얼", // Korean
-    L"Marcación rápida", // Spanish
-    L"Snelkiezen", // Dutch
-    L"Быстрый набор", // Russian
-    L"快速拨号", // Chinese
-    L"Pikavalinta", // Finnish
-    L"Rychlá volba", // Czech
-    L"Szybkie wybieranie", // Polish
+    /* English  */ L"Speed Dial",
+    /* French   */ L"Numérotation rapide",
+    /* German   */ L"Kurzwahl",
+    /* Italian  */ L"Chiamata rapida",
+    /* Japanese */ L"スピードダイヤル",
+    /* Korean   */ L"단축 다이얼",
+    /* Spanish  */ L"Marcación rápida",
+    /* Dutch    */ L"Snelkiezen",
+    /* Russian  */ L"Быстрый набор",
+    /* Chinese  */ L"快速拨号",
+    /* Finnish  */ L"Pikavalinta",
+    /* Czech    */ L"Rychlá volba",
+    /* Polish   */ L"Szybkie wybieranie",
 };
 
-// English and Finnish are the product's own, Finnish with its single ellipsis character; the
-// other rows were translated here.
+// Fixed: English and Finnish, Finnish with its single ellipsis character.
 const wchar_t* const g_textMore[kUiLanguageCount] = {
-    L"More...", // English
-    L"Plus...", // French
-    L"Mehr...", // German
-    L"Altro...", // Italian
-    L"その他...", // Japanese
-    L"더 보기...", // Korean
-    L"Más...", // Spanish
-    L"Meer...", // Dutch
-    L"Ещё...", // Russian
-    L"更多...", // Chinese
-    L"Enemmän…", // Finnish
-    L"Více...", // Czech
-    L"Więcej...", // Polish
+    /* English  */ L"More...",
+    /* French   */ L"Plus...",
+    /* German   */ L"Mehr...",
+    /* Italian  */ L"Altro...",
+    /* Japanese */ L"その他...",
+    /* Korean   */ L"더 보기...",
+    /* Spanish  */ L"Más...",
+    /* Dutch    */ L"Meer...",
+    /* Russian  */ L"Ещё...",
+    /* Chinese  */ L"更多...",
+    /* Finnish  */ L"Enemmän…",
+    /* Czech    */ L"Více...",
+    /* Polish   */ L"Więcej...",
 };
 
 template <std::size_t N>

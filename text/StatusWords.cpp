@@ -7,70 +7,74 @@
 
 namespace {
 
-// Every row of these four tables is the product's own.
+// The languages named after "Fixed:" above a table hold the wording that users, manuals and
+// support documents know word for word: keep those rows exact, also where they look odd. The
+// other rows are our own translations and may be improved.
+
+// Fixed: every row of these four tables.
 
 const wchar_t* const g_textNoDeviceLine1[kUiLanguageCount] = {
-    L"NO Device",           // English
-    L"AUCUN appareil",      // French
-    L"KEIN Gerät",          // German
-    L"NESSUN dispositivo",  // Italian
-    L"デバイスが",           // Japanese
-    L"장치 인식",            // Korean
-    L"Ningún Disp.",        // Spanish
-    L"GEEN apparaat",       // Dutch
-    L"НЕТ Устройства",      // Russian
-    L"无设备",               // Chinese
-    L"EI laitetta",         // Finnish
-    L"ŽÁDNÉ zařízení",      // Czech
-    L"BRAK urządzenia",     // Polish
+    /* English  */ L"NO Device",
+    /* French   */ L"AUCUN appareil",
+    /* German   */ L"KEIN Gerät",
+    /* Italian  */ L"NESSUN dispositivo",
+    /* Japanese */ L"デバイスが",
+    /* Korean   */ L"장치 인식",
+    /* Spanish  */ L"Ningún Disp.",
+    /* Dutch    */ L"GEEN apparaat",
+    /* Russian  */ L"НЕТ Устройства",
+    /* Chinese  */ L"无设备",
+    /* Finnish  */ L"EI laitetta",
+    /* Czech    */ L"ŽÁDNÉ zařízení",
+    /* Polish   */ L"BRAK urządzenia",
 };
 
 const wchar_t* const g_textNoDeviceLine2[kUiLanguageCount] = {
-    L"Recognized",   // English
-    L"reconnu",      // French
-    L"gefunden",     // German
-    L"Riconosciuto", // Italian
-    L"ありません",    // Japanese
-    L"안됨",          // Korean
-    L"recon.",       // Spanish
-    L"Herkend",      // Dutch
-    L"Опознан",      // Russian
-    L"已识别",        // Chinese
-    L"Tunnistettu",  // Finnish
-    L"Rozpoznané",   // Czech
-    L"Rozpoznane",   // Polish
+    /* English  */ L"Recognized",
+    /* French   */ L"reconnu",
+    /* German   */ L"gefunden",
+    /* Italian  */ L"Riconosciuto",
+    /* Japanese */ L"ありません",
+    /* Korean   */ L"안됨",
+    /* Spanish  */ L"recon.",
+    /* Dutch    */ L"Herkend",
+    /* Russian  */ L"Опознан",
+    /* Chinese  */ L"已识别",
+    /* Finnish  */ L"Tunnistettu",
+    /* Czech    */ L"Rozpoznané",
+    /* Polish   */ L"Rozpoznane",
 };
 
 const wchar_t* const g_textFirmwareManagementLine1[kUiLanguageCount] = {
-    L"Firmware",                // English
-    L"Gestion",                 // French
-    L"Firmware-",               // German
-    L"Gestione",                // Italian
-    L"ファームウェア",           // Japanese
-    L"펌웨어",                   // Korean
-    L"Gestión",                 // Spanish
-    L"Firmware",                // Dutch
-    L"Прошивка",                // Russian
-    L"固件",                     // Chinese
-    L"Laiteohjelmisto",         // Finnish
-    L"Firmware",                // Czech
-    L"Oprogramowanie układowe", // Polish
+    /* English  */ L"Firmware",
+    /* French   */ L"Gestion",
+    /* German   */ L"Firmware-",
+    /* Italian  */ L"Gestione",
+    /* Japanese */ L"ファームウェア",
+    /* Korean   */ L"펌웨어",
+    /* Spanish  */ L"Gestión",
+    /* Dutch    */ L"Firmware",
+    /* Russian  */ L"Прошивка",
+    /* Chinese  */ L"固件",
+    /* Finnish  */ L"Laiteohjelmisto",
+    /* Czech    */ L"Firmware",
+    /* Polish   */ L"Oprogramowanie układowe",
 };
 
 const wchar_t* const g_textFirmwareManagementLine2[kUiLanguageCount] = {
-    L"Management",       // English
-    L"du micrologiciel", // French
-    L"Management",       // German
-    L"Firmware",         // Italian
-    L"管理",              // Japanese
-    L"관리",              // Korean
-    L"firmware",         // Spanish
-    L"Beheer",           // Dutch
-    L"Управление",       // Russian
-    L"管理",              // Chinese
-    L"Hallinta",         // Finnish
-    L"Správa",           // Czech
-    L"Zarządzanie",      // Polish
+    /* English  */ L"Management",
+    /* French   */ L"du micrologiciel",
+    /* German   */ L"Management",
+    /* Italian  */ L"Firmware",
+    /* Japanese */ L"管理",
+    /* Korean   */ L"관리",
+    /* Spanish  */ L"firmware",
+    /* Dutch    */ L"Beheer",
+    /* Russian  */ L"Управление",
+    /* Chinese  */ L"管理",
+    /* Finnish  */ L"Hallinta",
+    /* Czech    */ L"Správa",
+    /* Polish   */ L"Zarządzanie",
 };
 
 } // namespace

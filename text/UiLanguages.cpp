@@ -7,38 +7,25 @@
 
 namespace {
 
-// Every row is the product's own wording. Row: the language written in;
-// column: the language named.
-const wchar_t* const kLanguageNames[kUiLanguageCount][kUiLanguageCount] = {
-    { L"English", L"French", L"German", L"Italian", L"Japanese", L"Korean", L"Spanish",
-      L"Dutch", L"Russian", L"Chinese", L"Finnish", L"Czech", L"Polish" },
-    { L"Anglais", L"Français", L"Allemand", L"Italien", L"Japonais", L"Coréen", L"Espagnol",
-      L"Néerlandais", L"Russe", L"Chinois", L"Finlandais", L"Tchèque", L"Polonais" },
-    { L"Englisch", L"Französisch", L"Deutsch", L"Italienisch", L"Japanisch", L"Koreanisch",
-      L"Spanisch", L"Niederländisch", L"Russisch", L"Chinesisch", L"Finnisch", L"Tschechisch",
-      L"Polnisch" },
-    { L"Inglese", L"Francese", L"Tedesco", L"Italiano", L"Giapponese", L"Coreano", L"Spagnolo",
-      L"Olandese", L"Russo", L"Cinese", L"Finlandese", L"Ceco", L"Polacco" },
-    { L"英語", L"フランス語", L"ドイツ語", L"イタリア語", L"日本語", L"韓国語", L"スペイン語",
-      L"オランダ語", L"ロシア語", L"中国語", L"フィンランド語", L"チェコ語", L"ポーランド語" },
-    { L"영어", L"프랑스어", L"독일어", L"이탈리아어", L"일본어", L"한국어", L"스페인어",
-      L"네덜란드어", L"러시아어", L"중국어", L"핀란드어", L"체코어", L"폴란드어" },
-    { L"Inglés", L"Francés", L"Alemán", L"Italiano", L"Japonés", L"Coreano", L"Español",
-      L"Holandés", L"Ruso", L"Chino", L"Finlandés", L"Checo", L"Polaco" },
-    { L"Engels", L"Frans", L"Duits", L"Italiaans", L"Japans", L"Koreaans", L"Spaans",
-      L"Nederlands", L"Russisch", L"Chinees", L"Fins", L"Tsjechisch", L"Pools" },
-    { L"Английский", L"Французский", L"Немецкий", L"Итальянский", L"Японский", L"Корейский",
-      L"Испанский", L"Нидерландский", L"Русский", L"Китайский", L"Финский язык", L"Чешский",
-      L"Польский" },
-    { L"英语", L"法语", L"德语", L"意大利语", L"日语", L"韩语", L"西班牙语",
-      L"荷兰语", L"俄语", L"中文", L"芬兰语", L"捷克语", L"波兰语" },
-    { L"Englanti", L"Ranska", L"Saksa", L"Italia", L"Japani", L"Korea", L"Espanja",
-      L"Hollanti", L"Venäjä", L"Kiina", L"Suomen kieli", L"Tšekki", L"Puola" },
-    { L"Angličtina", L"Francouzština", L"Němčina", L"Italština", L"Japonština", L"Korejština",
-      L"Španělština", L"Holandština", L"Ruština", L"Čínština", L"Finština", L"Čeština",
-      L"Polština" },
-    { L"Angielski", L"Francuski", L"Niemiecki", L"Włoski", L"Japoński", L"Koreański",
-      L"Hiszpański", L"Holenderski", L"Rosyjski", L"Chiński", L"Fiński", L"Czeski", L"Polski" },
+// The languages named after "Fixed:" above a table hold the wording that users, manuals and
+// support documents know word for word: keep those rows exact, also where they look odd. The
+// other rows are our own translations and may be improved.
+
+// Fixed: every row. Row: the language written in; column: the language named.
+const wchar_t* const g_textLanguageNames[kUiLanguageCount][kUiLanguageCount] = {
+    /* English  */ {L"English", L"French", L"German", L"Italian", L"Japanese", L"Korean", L"Spanish", L"Dutch", L"Russian", L"Chinese", L"Finnish", L"Czech", L"Polish"},
+    /* French   */ {L"Anglais", L"Français", L"Allemand", L"Italien", L"Japonais", L"Coréen", L"Espagnol", L"Néerlandais", L"Russe", L"Chinois", L"Finlandais", L"Tchèque", L"Polonais"},
+    /* German   */ {L"Englisch", L"Französisch", L"Deutsch", L"Italienisch", L"Japanisch", L"Koreanisch", L"Spanisch", L"Niederländisch", L"Russisch", L"Chinesisch", L"Finnisch", L"Tschechisch", L"Polnisch"},
+    /* Italian  */ {L"Inglese", L"Francese", L"Tedesco", L"Italiano", L"Giapponese", L"Coreano", L"Spagnolo", L"Olandese", L"Russo", L"Cinese", L"Finlandese", L"Ceco", L"Polacco"},
+    /* Japanese */ {L"英語", L"フランス語", L"ドイツ語", L"イタリア語", L"日本語", L"韓国語", L"スペイン語", L"オランダ語", L"ロシア語", L"中国語", L"フィンランド語", L"チェコ語", L"ポーランド語"},
+    /* Korean   */ {L"영어", L"프랑스어", L"독일어", L"이탈리아어", L"일본어", L"한국어", L"스페인어", L"네덜란드어", L"러시아어", L"중국어", L"핀란드어", L"체코어", L"폴란드어"},
+    /* Spanish  */ {L"Inglés", L"Francés", L"Alemán", L"Italiano", L"Japonés", L"Coreano", L"Español", L"Holandés", L"Ruso", L"Chino", L"Finlandés", L"Checo", L"Polaco"},
+    /* Dutch    */ {L"Engels", L"Frans", L"Duits", L"Italiaans", L"Japans", L"Koreaans", L"Spaans", L"Nederlands", L"Russisch", L"Chinees", L"Fins", L"Tsjechisch", L"Pools"},
+    /* Russian  */ {L"Английский", L"Французский", L"Немецкий", L"Итальянский", L"Японский", L"Корейский", L"Испанский", L"Нидерландский", L"Русский", L"Китайский", L"Финский язык", L"Чешский", L"Польский"},
+    /* Chinese  */ {L"英语", L"法语", L"德语", L"意大利语", L"日语", L"韩语", L"西班牙语", L"荷兰语", L"俄语", L"中文", L"芬兰语", L"捷克语", L"波兰语"},
+    /* Finnish  */ {L"Englanti", L"Ranska", L"Saksa", L"Italia", L"Japani", L"Korea", L"Espanja", L"Hollanti", L"Venäjä", L"Kiina", L"Suomen kieli", L"Tšekki", L"Puola"},
+    /* Czech    */ {L"Angličtina", L"Francouzština", L"Němčina", L"Italština", L"Japonština", L"Korejština", L"Španělština", L"Holandština", L"Ruština", L"Čínština", L"Finština", L"Čeština", L"Polština"},
+    /* Polish   */ {L"Angielski", L"Francuski", L"Niemiecki", L"Włoski", L"Japoński", L"Koreański", L"Hiszpański", L"Holenderski", L"Rosyjski", L"Chiński", L"Fiński", L"Czeski", L"Polski"},
 };
 
 // The English names are plain ASCII, so folding ASCII letters is all the
@@ -94,7 +81,7 @@ int LookUpExact(const NamedNumber (&table)[N], const std::wstring& name)
 
 std::wstring GetLanguageNameIn(int language, int displayLanguage)
 {
-    return LocalisedRow(kLanguageNames, displayLanguage)[UiLanguageRow(language)];
+    return LocalisedRow(g_textLanguageNames, displayLanguage)[UiLanguageRow(language)];
 }
 
 std::wstring GetLanguageName(int language)
