@@ -327,8 +327,8 @@ void CUpdaterDlg::RefreshView()
     m_languageFlag.SetBitmap(m_flags[UiLanguageRow(m_uiLanguage)]);
     if (!m_recognized) {
         m_devicePicture.SetBitmap(m_bitmapNoDevice);
-        m_deviceLine1.SetWindowText(TextNoDeviceLine1(m_uiLanguage));
-        m_deviceLine2.SetWindowText(TextNoDeviceLine2(m_uiLanguage));
+        m_deviceLine1.SetWindowText(TextNoDeviceLine1(m_uiLanguage).c_str());
+        m_deviceLine2.SetWindowText(TextNoDeviceLine2(m_uiLanguage).c_str());
     }
     m_buttonBack.SetWindowText((L"  <       " + GetTextBack(m_uiLanguage)).c_str());
     m_buttonNext.SetWindowText((GetTextNext(m_uiLanguage) + L"        >  ").c_str());

@@ -1422,85 +1422,85 @@ const wchar_t* Entry(const wchar_t* const (&table)[kUiLanguageCount][N], int lan
 
 } // namespace
 
-const wchar_t* TextLowMediumHigh(int language, int entry) { return Entry(g_textLowMediumHigh, language, entry); }
-const wchar_t* TextFmRegionNames(int language, int entry) { return Entry(g_textFmRegionNames, language, entry); }
-const wchar_t* TextLevelNames(int language, int entry) { return Entry(g_textLevelNames, language, entry); }
-const wchar_t* TextChannelNames(int language, int entry) { return Entry(g_textChannelNames, language, entry); }
-const wchar_t* TextUnitLanguageNames(int language, int entry) { return Entry(g_textUnitLanguageNames, language, entry); }
+std::wstring TextLowMediumHigh(int language, int entry) { return Entry(g_textLowMediumHigh, language, entry); }
+std::wstring TextFmRegionNames(int language, int entry) { return Entry(g_textFmRegionNames, language, entry); }
+std::wstring TextLevelNames(int language, int entry) { return Entry(g_textLevelNames, language, entry); }
+std::wstring TextChannelNames(int language, int entry) { return Entry(g_textChannelNames, language, entry); }
+std::wstring TextUnitLanguageNames(int language, int entry) { return Entry(g_textUnitLanguageNames, language, entry); }
 
-const wchar_t* TextVoxIntercom(int language) { return LocalisedRow(g_textVoxIntercom, language); }
-const wchar_t* TextVoxPhone(int language) { return LocalisedRow(g_textVoxPhone, language); }
-const wchar_t* TextEdr(int language) { return LocalisedRow(g_textEdr, language); }
-const wchar_t* TextVoicePrompt(int language) { return LocalisedRow(g_textVoicePrompt, language); }
-const wchar_t* TextPlc(int language) { return LocalisedRow(g_textPlc, language); }
-const wchar_t* TextHighQualityA2dp(int language) { return LocalisedRow(g_textHighQualityA2dp, language); }
-const wchar_t* TextMicrophoneBoosting(int language) { return LocalisedRow(g_textMicrophoneBoosting, language); }
-const wchar_t* TextSidetone(int language) { return LocalisedRow(g_textSidetone, language); }
-const wchar_t* TextHushguard(int language) { return LocalisedRow(g_textHushguard, language); }
-const wchar_t* TextAutoGainControl(int language) { return LocalisedRow(g_textAutoGainControl, language); }
-const wchar_t* TextRadioTransmitGain(int language) { return LocalisedRow(g_textRadioTransmitGain, language); }
-const wchar_t* TextAudioChannelTimeout(int language) { return LocalisedRow(g_textAudioChannelTimeout, language); }
-const wchar_t* TextAudioBoost(int language) { return LocalisedRow(g_textAudioBoost, language); }
-const wchar_t* TextRadioRegion(int language) { return LocalisedRow(g_textRadioRegion, language); }
-const wchar_t* TextRdsAf(int language) { return LocalisedRow(g_textRdsAf, language); }
-const wchar_t* TextMotionSensorSensitivity(int language) { return LocalisedRow(g_textMotionSensorSensitivity, language); }
-const wchar_t* TextDualstream(int language) { return LocalisedRow(g_textDualstream, language); }
-const wchar_t* TextOverlaySensitivity(int language) { return LocalisedRow(g_textOverlaySensitivity, language); }
-const wchar_t* TextNavigationAppSupport(int language) { return LocalisedRow(g_textNavigationAppSupport, language); }
-const wchar_t* TextVoxSensitivity(int language) { return LocalisedRow(g_textVoxSensitivity, language); }
-const wchar_t* TextHdIntercom(int language) { return LocalisedRow(g_textHdIntercom, language); }
-const wchar_t* TextEightWayIntercom(int language) { return LocalisedRow(g_textEightWayIntercom, language); }
-const wchar_t* TextSmartVolumeControl(int language) { return LocalisedRow(g_textSmartVolumeControl, language); }
-const wchar_t* TextFmStationGuide(int language) { return LocalisedRow(g_textFmStationGuide, language); }
-const wchar_t* TextHdVoice(int language) { return LocalisedRow(g_textHdVoice, language); }
-const wchar_t* TextAudioSourcePriority(int language) { return LocalisedRow(g_textAudioSourcePriority, language); }
-const wchar_t* TextLayertone(int language) { return LocalisedRow(g_textLayertone, language); }
-const wchar_t* TextBluetoothIntercomDualstream(int language) { return LocalisedRow(g_textBluetoothIntercomDualstream, language); }
-const wchar_t* TextRoutecue(int language) { return LocalisedRow(g_textRoutecue, language); }
-const wchar_t* TextGuestMode(int language) { return LocalisedRow(g_textGuestMode, language); }
-const wchar_t* TextVoiceCommand(int language) { return LocalisedRow(g_textVoiceCommand, language); }
-const wchar_t* TextLayertoneVolumeManagement(int language) { return LocalisedRow(g_textLayertoneVolumeManagement, language); }
-const wchar_t* TextUnitLanguage(int language) { return LocalisedRow(g_textUnitLanguage, language); }
-const wchar_t* TextChannelSelect(int language) { return LocalisedRow(g_textChannelSelect, language); }
-const wchar_t* TextEssStatus(int language) { return LocalisedRow(g_textEssStatus, language); }
-const wchar_t* TextEssSensitivity(int language) { return LocalisedRow(g_textEssSensitivity, language); }
-const wchar_t* TextPhotoMode(int language) { return LocalisedRow(g_textPhotoMode, language); }
-const wchar_t* TextVideoMode(int language) { return LocalisedRow(g_textVideoMode, language); }
-const wchar_t* TextVideoResolution(int language) { return LocalisedRow(g_textVideoResolution, language); }
-const wchar_t* TextTimelapseInterval(int language) { return LocalisedRow(g_textTimelapseInterval, language); }
-const wchar_t* TextVideoTaggingInterval(int language) { return LocalisedRow(g_textVideoTaggingInterval, language); }
-const wchar_t* TextLoopRecordingInterval(int language) { return LocalisedRow(g_textLoopRecordingInterval, language); }
-const wchar_t* TextVideoMicrophoneGain(int language) { return LocalisedRow(g_textVideoMicrophoneGain, language); }
-const wchar_t* TextDateCaption(int language) { return LocalisedRow(g_textDateCaption, language); }
-const wchar_t* TextSpeakerSoundRecording(int language) { return LocalisedRow(g_textSpeakerSoundRecording, language); }
-const wchar_t* TextRecordSourceMusic(int language) { return LocalisedRow(g_textRecordSourceMusic, language); }
-const wchar_t* TextRecordSourceFmRadio(int language) { return LocalisedRow(g_textRecordSourceFmRadio, language); }
-const wchar_t* TextRecordSourceIntercom(int language) { return LocalisedRow(g_textRecordSourceIntercom, language); }
-const wchar_t* TextRecordSourcePhone(int language) { return LocalisedRow(g_textRecordSourcePhone, language); }
-const wchar_t* TextAutoCameraSleep(int language) { return LocalisedRow(g_textAutoCameraSleep, language); }
-const wchar_t* TextEmpty(int language) { return LocalisedRow(g_textEmpty, language); }
-const wchar_t* TextSingleShot(int language) { return LocalisedRow(g_textSingleShot, language); }
-const wchar_t* TextBurstShot(int language) { return LocalisedRow(g_textBurstShot, language); }
-const wchar_t* TextTimelapseMode(int language) { return LocalisedRow(g_textTimelapseMode, language); }
-const wchar_t* TextLoopRecordingMode(int language) { return LocalisedRow(g_textLoopRecordingMode, language); }
-const wchar_t* Text1080p30fps(int language) { return LocalisedRow(g_text1080p30fps, language); }
-const wchar_t* Text720p60fps(int language) { return LocalisedRow(g_text720p60fps, language); }
-const wchar_t* Text720p30fps(int language) { return LocalisedRow(g_text720p30fps, language); }
-const wchar_t* Text1Min(int language) { return LocalisedRow(g_text1Min, language); }
-const wchar_t* Text3Mins(int language) { return LocalisedRow(g_text3Mins, language); }
-const wchar_t* Text5Mins(int language) { return LocalisedRow(g_text5Mins, language); }
-const wchar_t* Text1Sec(int language) { return LocalisedRow(g_text1Sec, language); }
-const wchar_t* Text10Secs(int language) { return LocalisedRow(g_text10Secs, language); }
-const wchar_t* TextMusic(int language) { return LocalisedRow(g_textMusic, language); }
-const wchar_t* TextIntercom(int language) { return LocalisedRow(g_textIntercom, language); }
-const wchar_t* TextEssOn(int language) { return LocalisedRow(g_textEssOn, language); }
-const wchar_t* TextEssOff(int language) { return LocalisedRow(g_textEssOff, language); }
-const wchar_t* TextPositionLightEssOn(int language) { return LocalisedRow(g_textPositionLightEssOn, language); }
-const wchar_t* TextFogLightEssOn(int language) { return LocalisedRow(g_textFogLightEssOn, language); }
-const wchar_t* TextDate(int language) { return LocalisedRow(g_textDate, language); }
-const wchar_t* TextRegion(int language) { return LocalisedRow(g_textRegion, language); }
-const wchar_t* TextFmRadioPresets(int language) { return LocalisedRow(g_textFmRadioPresets, language); }
-const wchar_t* TextFmRadio(int language) { return LocalisedRow(g_textFmRadio, language); }
-const wchar_t* TextBasic(int language) { return LocalisedRow(g_textBasic, language); }
-const wchar_t* TextSpeedDial(int language) { return LocalisedRow(g_textSpeedDial, language); }
-const wchar_t* TextMore(int language) { return LocalisedRow(g_textMore, language); }
+std::wstring TextVoxIntercom(int language) { return LocalisedRow(g_textVoxIntercom, language); }
+std::wstring TextVoxPhone(int language) { return LocalisedRow(g_textVoxPhone, language); }
+std::wstring TextEdr(int language) { return LocalisedRow(g_textEdr, language); }
+std::wstring TextVoicePrompt(int language) { return LocalisedRow(g_textVoicePrompt, language); }
+std::wstring TextPlc(int language) { return LocalisedRow(g_textPlc, language); }
+std::wstring TextHighQualityA2dp(int language) { return LocalisedRow(g_textHighQualityA2dp, language); }
+std::wstring TextMicrophoneBoosting(int language) { return LocalisedRow(g_textMicrophoneBoosting, language); }
+std::wstring TextSidetone(int language) { return LocalisedRow(g_textSidetone, language); }
+std::wstring TextHushguard(int language) { return LocalisedRow(g_textHushguard, language); }
+std::wstring TextAutoGainControl(int language) { return LocalisedRow(g_textAutoGainControl, language); }
+std::wstring TextRadioTransmitGain(int language) { return LocalisedRow(g_textRadioTransmitGain, language); }
+std::wstring TextAudioChannelTimeout(int language) { return LocalisedRow(g_textAudioChannelTimeout, language); }
+std::wstring TextAudioBoost(int language) { return LocalisedRow(g_textAudioBoost, language); }
+std::wstring TextRadioRegion(int language) { return LocalisedRow(g_textRadioRegion, language); }
+std::wstring TextRdsAf(int language) { return LocalisedRow(g_textRdsAf, language); }
+std::wstring TextMotionSensorSensitivity(int language) { return LocalisedRow(g_textMotionSensorSensitivity, language); }
+std::wstring TextDualstream(int language) { return LocalisedRow(g_textDualstream, language); }
+std::wstring TextOverlaySensitivity(int language) { return LocalisedRow(g_textOverlaySensitivity, language); }
+std::wstring TextNavigationAppSupport(int language) { return LocalisedRow(g_textNavigationAppSupport, language); }
+std::wstring TextVoxSensitivity(int language) { return LocalisedRow(g_textVoxSensitivity, language); }
+std::wstring TextHdIntercom(int language) { return LocalisedRow(g_textHdIntercom, language); }
+std::wstring TextEightWayIntercom(int language) { return LocalisedRow(g_textEightWayIntercom, language); }
+std::wstring TextSmartVolumeControl(int language) { return LocalisedRow(g_textSmartVolumeControl, language); }
+std::wstring TextFmStationGuide(int language) { return LocalisedRow(g_textFmStationGuide, language); }
+std::wstring TextHdVoice(int language) { return LocalisedRow(g_textHdVoice, language); }
+std::wstring TextAudioSourcePriority(int language) { return LocalisedRow(g_textAudioSourcePriority, language); }
+std::wstring TextLayertone(int language) { return LocalisedRow(g_textLayertone, language); }
+std::wstring TextBluetoothIntercomDualstream(int language) { return LocalisedRow(g_textBluetoothIntercomDualstream, language); }
+std::wstring TextRoutecue(int language) { return LocalisedRow(g_textRoutecue, language); }
+std::wstring TextGuestMode(int language) { return LocalisedRow(g_textGuestMode, language); }
+std::wstring TextVoiceCommand(int language) { return LocalisedRow(g_textVoiceCommand, language); }
+std::wstring TextLayertoneVolumeManagement(int language) { return LocalisedRow(g_textLayertoneVolumeManagement, language); }
+std::wstring TextUnitLanguage(int language) { return LocalisedRow(g_textUnitLanguage, language); }
+std::wstring TextChannelSelect(int language) { return LocalisedRow(g_textChannelSelect, language); }
+std::wstring TextEssStatus(int language) { return LocalisedRow(g_textEssStatus, language); }
+std::wstring TextEssSensitivity(int language) { return LocalisedRow(g_textEssSensitivity, language); }
+std::wstring TextPhotoMode(int language) { return LocalisedRow(g_textPhotoMode, language); }
+std::wstring TextVideoMode(int language) { return LocalisedRow(g_textVideoMode, language); }
+std::wstring TextVideoResolution(int language) { return LocalisedRow(g_textVideoResolution, language); }
+std::wstring TextTimelapseInterval(int language) { return LocalisedRow(g_textTimelapseInterval, language); }
+std::wstring TextVideoTaggingInterval(int language) { return LocalisedRow(g_textVideoTaggingInterval, language); }
+std::wstring TextLoopRecordingInterval(int language) { return LocalisedRow(g_textLoopRecordingInterval, language); }
+std::wstring TextVideoMicrophoneGain(int language) { return LocalisedRow(g_textVideoMicrophoneGain, language); }
+std::wstring TextDateCaption(int language) { return LocalisedRow(g_textDateCaption, language); }
+std::wstring TextSpeakerSoundRecording(int language) { return LocalisedRow(g_textSpeakerSoundRecording, language); }
+std::wstring TextRecordSourceMusic(int language) { return LocalisedRow(g_textRecordSourceMusic, language); }
+std::wstring TextRecordSourceFmRadio(int language) { return LocalisedRow(g_textRecordSourceFmRadio, language); }
+std::wstring TextRecordSourceIntercom(int language) { return LocalisedRow(g_textRecordSourceIntercom, language); }
+std::wstring TextRecordSourcePhone(int language) { return LocalisedRow(g_textRecordSourcePhone, language); }
+std::wstring TextAutoCameraSleep(int language) { return LocalisedRow(g_textAutoCameraSleep, language); }
+std::wstring TextEmpty(int language) { return LocalisedRow(g_textEmpty, language); }
+std::wstring TextSingleShot(int language) { return LocalisedRow(g_textSingleShot, language); }
+std::wstring TextBurstShot(int language) { return LocalisedRow(g_textBurstShot, language); }
+std::wstring TextTimelapseMode(int language) { return LocalisedRow(g_textTimelapseMode, language); }
+std::wstring TextLoopRecordingMode(int language) { return LocalisedRow(g_textLoopRecordingMode, language); }
+std::wstring Text1080p30fps(int language) { return LocalisedRow(g_text1080p30fps, language); }
+std::wstring Text720p60fps(int language) { return LocalisedRow(g_text720p60fps, language); }
+std::wstring Text720p30fps(int language) { return LocalisedRow(g_text720p30fps, language); }
+std::wstring Text1Min(int language) { return LocalisedRow(g_text1Min, language); }
+std::wstring Text3Mins(int language) { return LocalisedRow(g_text3Mins, language); }
+std::wstring Text5Mins(int language) { return LocalisedRow(g_text5Mins, language); }
+std::wstring Text1Sec(int language) { return LocalisedRow(g_text1Sec, language); }
+std::wstring Text10Secs(int language) { return LocalisedRow(g_text10Secs, language); }
+std::wstring TextMusic(int language) { return LocalisedRow(g_textMusic, language); }
+std::wstring TextIntercom(int language) { return LocalisedRow(g_textIntercom, language); }
+std::wstring TextEssOn(int language) { return LocalisedRow(g_textEssOn, language); }
+std::wstring TextEssOff(int language) { return LocalisedRow(g_textEssOff, language); }
+std::wstring TextPositionLightEssOn(int language) { return LocalisedRow(g_textPositionLightEssOn, language); }
+std::wstring TextFogLightEssOn(int language) { return LocalisedRow(g_textFogLightEssOn, language); }
+std::wstring TextDate(int language) { return LocalisedRow(g_textDate, language); }
+std::wstring TextRegion(int language) { return LocalisedRow(g_textRegion, language); }
+std::wstring TextFmRadioPresets(int language) { return LocalisedRow(g_textFmRadioPresets, language); }
+std::wstring TextFmRadio(int language) { return LocalisedRow(g_textFmRadio, language); }
+std::wstring TextBasic(int language) { return LocalisedRow(g_textBasic, language); }
+std::wstring TextSpeedDial(int language) { return LocalisedRow(g_textSpeedDial, language); }
+std::wstring TextMore(int language) { return LocalisedRow(g_textMore, language); }

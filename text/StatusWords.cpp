@@ -79,7 +79,7 @@ const wchar_t* const g_textFirmwareManagementLine2[kUiLanguageCount] = {
 
 } // namespace
 
-const wchar_t* TextNoDeviceLine1(int language) { return LocalisedRow(g_textNoDeviceLine1, language); }
-const wchar_t* TextNoDeviceLine2(int language) { return LocalisedRow(g_textNoDeviceLine2, language); }
-const wchar_t* TextFirmwareManagementLine1(int language) { return LocalisedRow(g_textFirmwareManagementLine1, language); }
-const wchar_t* TextFirmwareManagementLine2(int language) { return LocalisedRow(g_textFirmwareManagementLine2, language); }
+std::wstring TextNoDeviceLine1(int language) { return LocalisedRow(g_textNoDeviceLine1, language); }
+std::wstring TextNoDeviceLine2(int language) { return LocalisedRow(g_textNoDeviceLine2, language); }
+std::wstring TextFirmwareManagementLine1(int language) { return LocalisedRow(g_textFirmwareManagementLine1, language); }
+std::wstring TextFirmwareManagementLine2(int language) { return LocalisedRow(g_textFirmwareManagementLine2, language); }

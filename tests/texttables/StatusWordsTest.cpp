@@ -35,20 +35,20 @@ const CaptionRow kRows[13] = {
 TEST(StatusWords, BothCaptionPairsInEveryLanguage)
 {
     for (int language = 0; language < 13; ++language) {
-        EXPECT_STREQ(TextNoDeviceLine1(language), kRows[language].noDevice1) << "language " << language;
-        EXPECT_STREQ(TextNoDeviceLine2(language), kRows[language].noDevice2) << "language " << language;
-        EXPECT_STREQ(TextFirmwareManagementLine1(language), kRows[language].management1) << "language " << language;
-        EXPECT_STREQ(TextFirmwareManagementLine2(language), kRows[language].management2) << "language " << language;
+        EXPECT_EQ(TextNoDeviceLine1(language), kRows[language].noDevice1) << "language " << language;
+        EXPECT_EQ(TextNoDeviceLine2(language), kRows[language].noDevice2) << "language " << language;
+        EXPECT_EQ(TextFirmwareManagementLine1(language), kRows[language].management1) << "language " << language;
+        EXPECT_EQ(TextFirmwareManagementLine2(language), kRows[language].management2) << "language " << language;
     }
 }
 
 TEST(StatusWords, LanguageOutsideTheTableReadsTheEnglishPair)
 {
     for (int language : {13, -1, 255, INT_MIN, INT_MAX}) {
-        EXPECT_STREQ(TextNoDeviceLine1(language), L"NO Device") << "language " << language;
-        EXPECT_STREQ(TextNoDeviceLine2(language), L"Recognized") << "language " << language;
-        EXPECT_STREQ(TextFirmwareManagementLine1(language), L"Firmware") << "language " << language;
-        EXPECT_STREQ(TextFirmwareManagementLine2(language), L"Management") << "language " << language;
+        EXPECT_EQ(TextNoDeviceLine1(language), L"NO Device") << "language " << language;
+        EXPECT_EQ(TextNoDeviceLine2(language), L"Recognized") << "language " << language;
+        EXPECT_EQ(TextFirmwareManagementLine1(language), L"Firmware") << "language " << language;
+        EXPECT_EQ(TextFirmwareManagementLine2(language), L"Management") << "language " << language;
     }
 }
 

@@ -93,7 +93,7 @@ const WordOf kWords[] = {
     GetTextVersion, GetTextUnsupportedFirmware,
 };
 
-using NameOf = const wchar_t* (*)(int);
+using NameOf = std::wstring (*)(int);
 const NameOf kNames[] = {
     TextVoxIntercom, TextVoxPhone, TextEdr, TextVoicePrompt, TextPlc, TextHighQualityA2dp,
     TextMicrophoneBoosting, TextSidetone, TextHushguard, TextAutoGainControl, TextRadioTransmitGain,
@@ -114,7 +114,7 @@ const NameOf kNames[] = {
     TextNoDeviceLine2, TextFirmwareManagementLine1, TextFirmwareManagementLine2,
 };
 
-using TableOf = const wchar_t* (*)(int, int);
+using TableOf = std::wstring (*)(int, int);
 const std::pair<TableOf, int> kTables[] = {
     {TextLowMediumHigh, kLowMediumHighCount}, {TextFmRegionNames, kFmRegionNameCount},
     {TextLevelNames, kLevelNameCount},        {TextChannelNames, kChannelNameCount},
