@@ -13,8 +13,8 @@ std::wstring GetTextCheckingFirmware(int language);
 std::wstring GetTextCheckingBackupFirmware(int language);
 std::wstring GetTextCannotGetStatus(int language);
 std::wstring GetTextFirmwareCorrupted(int language);
-// With the display name of the product's model; an unknown product leaves the
-// name empty.
+// With the display name of the model of `productId`; a product id that names no
+// model leaves the name empty.
 std::wstring GetTextFirmwareNotForModel(int productId, int language);
 std::wstring GetTextWithoutBackupFirmware(int language);
 std::wstring GetTextAboutToMakeBackup(int language);

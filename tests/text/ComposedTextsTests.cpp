@@ -49,7 +49,7 @@ TEST(ReadyText, EnglishByPageAndUsbStatus)
     }
 }
 
-TEST(ReadyText, QuotedOtherLanguages)
+TEST(ReadyText, FixedRowsOfOtherLanguages)
 {
     EXPECT_EQ(GetTextReady(6, 0, 1), L"Prêt pour PARAM. PÉRIPH.");
     EXPECT_EQ(GetTextReady(1, 0, 1), L"Appuyez sur [SUIVANT] pour continuer.");
@@ -125,7 +125,7 @@ TEST(StatusTexts, SettingsPagesShareTheirTexts)
     }
 }
 
-TEST(StatusTexts, QuotedSelectionPatterns)
+TEST(StatusTexts, FixedSelectionPatterns)
 {
     EXPECT_EQ(GetTextSuccess(1, 0, 7), L"%s %s geselecteerd.");
     EXPECT_EQ(GetTextSuccess(1, 0, 8), L"%s Выбрано устройство %s.");
@@ -144,7 +144,7 @@ TEST(FirmwareTexts, ButtonInstructionsCarryTheirButtonWordInBrackets)
     }
 }
 
-TEST(FirmwareTexts, VoicePromptInstructionPlacesTheButtonWhereTheProductDoes)
+TEST(FirmwareTexts, VoicePromptInstructionPlacesTheButtonWhereEachLanguagePutsIt)
 {
     struct Case { int language; const wchar_t* before; const wchar_t* after; };
     const Case cases[] = {

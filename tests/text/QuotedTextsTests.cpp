@@ -1,4 +1,5 @@
-// The product's own wording, character for character, where it tells.
+// Fixed wording: the texts that users, manuals and support documents know word for word, held
+// character for character.
 
 #include "text/FirmwareTexts.h"
 #include "text/SharedWords.h"
@@ -16,7 +17,7 @@ namespace {
 
 enum Language { En, Fr, De, It, Ja, Ko, Es, Nl, Ru, Zh, Fi, Cs, Pl };
 
-struct Quoted
+struct Fixed
 {
     const char* name;
     std::function<std::wstring(int)> text;
@@ -24,9 +25,9 @@ struct Quoted
     const wchar_t* expected;
 };
 
-TEST(QuotedTexts, ExactWording)
+TEST(FixedWording, ExactWording)
 {
-    const Quoted rows[] = {
+    const Fixed rows[] = {
         { "ManagerLanguage", GetTextManagerLanguage, En, L"Manager Software Language" },
         // The German context menu reads "Manager-Software-Sprache" beside "Diagnoseprotokoll".
         { "ManagerLanguage", GetTextManagerLanguage, De, L"Manager-Software-Sprache" },
@@ -129,12 +130,12 @@ TEST(QuotedTexts, ExactWording)
         { "UnsupportedFirmware", GetTextUnsupportedFirmware, Ko,
           L"이 펌웨어 버전은 지원되지 않습니다. 최신 버전의 펌웨어로 업데이트해주시기 바랍니다." },
     };
-    for (const Quoted& q : rows)
+    for (const Fixed& q : rows)
         EXPECT_EQ(q.text(q.language), q.expected) << q.name << " in " << q.language;
 }
 
 // The words that six languages share between the verb and the state.
-TEST(QuotedTexts, EnabledWordsSharedOnlyWhereTheProductSharesThem)
+TEST(FixedWording, EnabledWordsSharedOnlyInTheSixLanguagesThatShareThem)
 {
     for (int language = 0; language < 13; ++language) {
         const bool shared = language == De || language == It || language == Ja || language == Ko ||
@@ -146,7 +147,7 @@ TEST(QuotedTexts, EnabledWordsSharedOnlyWhereTheProductSharesThem)
 
 // French names of the headset's controls sit in the hold-button sentences with
 // their article.
-TEST(QuotedTexts, FrenchControlNamesCarryTheArticle)
+TEST(FixedWording, FrenchControlNamesCarryTheArticle)
 {
     const std::function<std::wstring(int)> names[] = {
         GetTextJogDial, GetTextPhoneButton, GetTextCenterButton, GetTextPlusButton, GetTextMinusButton,
@@ -158,12 +159,12 @@ TEST(QuotedTexts, FrenchControlNamesCarryTheArticle)
     }
 }
 
-TEST(QuotedTexts, SendEmailDutchSpelling)
+TEST(FixedWording, SendEmailDutchSpelling)
 {
     EXPECT_NE(GetTextSendEmail(Nl).find(L"E-mail"), std::wstring::npos);
 }
 
-TEST(QuotedTexts, MicroSdWhereTheProductSaysSo)
+TEST(FixedWording, MicroSdInTheEightLanguagesThatNameIt)
 {
     for (int language = 0; language < 13; ++language) {
         const bool micro = language == Fr || language == De || language == It || language == Ko ||
@@ -172,7 +173,7 @@ TEST(QuotedTexts, MicroSdWhereTheProductSaysSo)
     }
 }
 
-TEST(QuotedTexts, CameraFailureEndsWithFullStopOnlyInFinnishCzechPolish)
+TEST(FixedWording, CameraFailureEndsWithFullStopOnlyInFinnishCzechPolish)
 {
     for (int language = 0; language < 13; ++language) {
         const std::wstring text = GetTextCameraUpdateFailed(language);
@@ -181,7 +182,7 @@ TEST(QuotedTexts, CameraFailureEndsWithFullStopOnlyInFinnishCzechPolish)
     }
 }
 
-TEST(QuotedTexts, UnsupportedFirmwareNamesTheModelTwiceButInKorean)
+TEST(FixedWording, UnsupportedFirmwareNamesTheModelTwiceButInKorean)
 {
     for (int language = 0; language < 13; ++language) {
         const std::wstring text = GetTextUnsupportedFirmware(language);
@@ -193,9 +194,9 @@ TEST(QuotedTexts, UnsupportedFirmwareNamesTheModelTwiceButInKorean)
     }
 }
 
-TEST(QuotedTexts, PageTitles)
+TEST(FixedWording, PageTitles)
 {
-    // Every title is the product's own; columns: pages 1, 2, 3, 4 and 5 to 7.
+    // Every title is fixed wording; columns: pages 1, 2, 3, 4 and 5 to 7.
     const wchar_t* const titles[13][5] = {
         { L"WELCOME", L"DEVICE RECOGNITION", L"FIRMWARE UPDATE", L"FIRMWARE RESTORE", L"DEVICE SETTING" },
         { L"BIENVENUE", L"DÉTECTION APPAREIL", L"MAJ MICROLOGICIEL", L"RESTAURATION", L"PARAM. PÉRIPH." },
@@ -224,7 +225,7 @@ TEST(QuotedTexts, PageTitles)
     }
 }
 
-TEST(QuotedTexts, LanguageFreeTexts)
+TEST(FixedWording, LanguageFreeTexts)
 {
     EXPECT_EQ(GetTextProductName(), L"Quor Bluetooth Device Manager");
     const std::wstring notice = GetTextAboutNotice();

@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(AllTables, OneNameTable, testing::ValuesIn(kOneNameCase
                              return std::string("T") + info.param.name;
                          });
 
-TEST(OneNameTableRows, QuotedRowsOfOtherLanguages)
+TEST(OneNameTableRows, FixedRowsOfOtherLanguages)
 {
     EXPECT_EQ(TextEdr(1), L"EDR (Débit de données améli...");
     EXPECT_EQ(Text1080p30fps(1), L"1080p / 30 ips");
