@@ -107,12 +107,13 @@ void AfxEnableControlContainer()
     // No ActiveX controls are hosted; kept for the start-up sequence.
 }
 
-int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
+int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int)
 {
     CWinApp* app = AfxGetApp();
     if (!app)
         return -1;
     app->m_hInstance = instance;
+    app->m_lpCmdLine = commandLine;
     int code = 0;
     try {
         if (!app->InitInstance())
@@ -775,6 +776,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         (this->*As<void (CWnd::*)(UINT, UINT, CWnd*)>(e->pfn))(LOWORD(wParam), HIWORD(wParam),
                                                                FromHandle(reinterpret_cast<HWND>(lParam)));
         break;
+    case AfxSig_v_POS: (this->*As<void (CWnd::*)(WINDOWPOS*)>(e->pfn))(reinterpret_cast<WINDOWPOS*>(lParam)); break;
+    case AfxSig_hc_v: *result = reinterpret_cast<LRESULT>((this->*As<HCURSOR (CWnd::*)()>(e->pfn))()); break;
     default: return FALSE;
     }
     return TRUE;
@@ -914,6 +917,14 @@ void CWnd::OnKillFocus(CWnd*)
 void CWnd::OnVScroll(UINT, UINT, CWnd*)
 {
     Default();
+}
+void CWnd::OnWindowPosChanging(WINDOWPOS*)
+{
+    Default();
+}
+HCURSOR CWnd::OnQueryDragIcon()
+{
+    return reinterpret_cast<HCURSOR>(Default());
 }
 void CWnd::OnHScroll(UINT, UINT, CWnd*)
 {

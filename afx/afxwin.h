@@ -159,6 +159,8 @@ enum AfxSig : UINT_PTR {
     AfxSig_v_u_u_W,   // void (UINT, UINT, CScrollBar*) scrolling (as CWnd*)
     AfxSig_u_v,       // UINT ()                 WM_GETDLGCODE
     AfxSig_v_W,       // void (CWnd*)            focus changes
+    AfxSig_v_POS,     // void (WINDOWPOS*)       WM_WINDOWPOSCHANGING
+    AfxSig_hc_v,      // HCURSOR ()              WM_QUERYDRAGICON
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -260,6 +262,9 @@ protected:                                                                      
 #define ON_WM_KILLFOCUS()  AFX_ENTRY(WM_KILLFOCUS, 0, 0, 0, AfxSig_v_W, void (CWnd::*)(CWnd*), OnKillFocus)
 #define ON_WM_VSCROLL()    AFX_ENTRY(WM_VSCROLL, 0, 0, 0, AfxSig_v_u_u_W, void (CWnd::*)(UINT, UINT, CWnd*), OnVScroll)
 #define ON_WM_HSCROLL()    AFX_ENTRY(WM_HSCROLL, 0, 0, 0, AfxSig_v_u_u_W, void (CWnd::*)(UINT, UINT, CWnd*), OnHScroll)
+#define ON_WM_WINDOWPOSCHANGING()                                                                                      \
+    AFX_ENTRY(WM_WINDOWPOSCHANGING, 0, 0, 0, AfxSig_v_POS, void (CWnd::*)(WINDOWPOS*), OnWindowPosChanging)
+#define ON_WM_QUERYDRAGICON() AFX_ENTRY(WM_QUERYDRAGICON, 0, 0, 0, AfxSig_hc_v, HCURSOR (CWnd::*)(), OnQueryDragIcon)
 
 // ---------------------------------------------------------------- application
 
@@ -273,6 +278,8 @@ public:
     HICON LoadIcon(UINT id) const;
 
     HINSTANCE m_hInstance = nullptr;
+    // The command line after the program's name.
+    LPWSTR m_lpCmdLine = nullptr;
     CWnd* m_pMainWnd = nullptr;
     CString m_registryKey;
 };
@@ -412,6 +419,8 @@ public:
     afx_msg void OnKillFocus(CWnd* next);
     afx_msg void OnVScroll(UINT code, UINT pos, CWnd* bar);
     afx_msg void OnHScroll(UINT code, UINT pos, CWnd* bar);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* pos);
+    afx_msg HCURSOR OnQueryDragIcon();
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
