@@ -160,26 +160,27 @@ private:
         }
     }
 
+    struct Search {
+        DWORD processId;
+        HWND found;
+    };
+    static BOOL CALLBACK MatchDialog(HWND window, LPARAM param)
+    {
+        Search* search = reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (owner == search->processId && std::wstring(name) == L"#32770") {
+            search->found = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
     HWND FindDialog()
     {
-        struct Search {
-            DWORD processId;
-            HWND found;
-        } search = {m_process.dwProcessId, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-                Search* s = reinterpret_cast<Search*>(param);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                wchar_t name[16] = {};
-                GetClassNameW(window, name, 16);
-                if (owner == s->processId && std::wstring(name) == L"#32770") {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search = {m_process.dwProcessId, nullptr};
+        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
 
