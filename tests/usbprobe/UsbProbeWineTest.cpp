@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -88,12 +90,14 @@ public:
     ~ProbeRun()
     {
         if (m_process.hProcess != nullptr) {
-            if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+            if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+                std::fprintf(stderr, "UsbProbe.exe still runs at the end of the test: ended\n");
                 TerminateProcess(m_process.hProcess, 1);
-            WaitForSingleObject(m_process.hProcess, 10000);
+            }
+            if (WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0)
+                std::fprintf(stderr, "UsbProbe.exe does not end\n");
         }
-        if (m_reader.joinable())
-            m_reader.join();
+        StopReading();
         if (m_read != nullptr)
             CloseHandle(m_read);
         if (m_process.hProcess != nullptr) {
@@ -148,13 +152,43 @@ public:
         std::lock_guard<std::mutex> lock(m_outputLock);
         return m_output;
     }
+    // Everything the tool wrote, once it has ended.
+    std::string FinalOutput()
+    {
+        if (!Ended())
+            return "<still running>";
+        StopReading();
+        return Output();
+    }
 
 private:
+    void StopReading()
+    {
+        m_stopReading = true;
+        if (m_reader.joinable())
+            m_reader.join();
+    }
+
+    // Polls the pipe, so that the reader ends once the tool has ended even if
+    // something else still holds the pipe's other end.
     void ReadOutput()
     {
-        char buffer[512];
-        DWORD got = 0;
-        while (ReadFile(m_read, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        for (;;) {
+            DWORD available = 0;
+            if (!PeekNamedPipe(m_read, nullptr, 0, nullptr, &available, nullptr))
+                return;
+            if (available == 0) {
+                if (m_stopReading && Ended())
+                    return;
+                Sleep(10);
+                continue;
+            }
+            char buffer[512];
+            DWORD got = 0;
+            if (!ReadFile(m_read, buffer, sizeof buffer < available ? sizeof buffer : available, &got, nullptr) ||
+                got == 0) {
+                return;
+            }
             std::lock_guard<std::mutex> lock(m_outputLock);
             m_output.append(buffer, got);
         }
@@ -201,6 +235,7 @@ private:
     PROCESS_INFORMATION m_process = {};
     HANDLE m_read = nullptr;
     std::thread m_reader;
+    std::atomic<bool> m_stopReading{false};
     std::mutex m_outputLock;
     std::string m_output;
     HWND m_dialog = nullptr;
@@ -306,8 +341,9 @@ TEST(UsbProbeWine, WithoutSwitchWaitsThenCountsDownAndEnds)
     for (int seconds = 5; seconds >= 1; --seconds)
         expected.push_back(FoundText(seconds));
     EXPECT_EQ(seen, expected);
-    EXPECT_NE(run.Output().find("Found Kelmo Bluetooth Device(USB\\VID_2B4E&PID_5520&REV_0100)\r\n"), std::string::npos)
-        << run.Output();
+    EXPECT_NE(run.FinalOutput().find("Found Kelmo Bluetooth Device(USB\\VID_2B4E&PID_5520&REV_0100)\r\n"),
+              std::string::npos)
+        << run.FinalOutput();
 }
 
 TEST(UsbProbeWine, RawChipSwitchesTheServicesOffInOrange)
@@ -361,6 +397,7 @@ TEST(UsbProbeWine, AFailingSwitchOffLeavesCancelUsable)
     EXPECT_TRUE(run.CancelUsable());
     // Unplugging does not end the wait while the services are still on.
     usb.Unplug(L"VID_0A12&PID_0001");
+    Sleep(1500);
     const std::size_t scans = Count(run.Output(), kChipLine);
     Sleep(2500);
     EXPECT_EQ(Count(run.Output(), kChipLine), scans);
@@ -390,7 +427,7 @@ TEST(UsbProbeWine, SwitchingOnShowsNoWindowAndEnds)
     EXPECT_EQ(BluetoothServiceKeys::Read(BluetoothServiceKeys::kPort, &type), kPortPath);
     EXPECT_EQ(type, static_cast<DWORD>(REG_EXPAND_SZ));
     EXPECT_EQ(BluetoothServiceKeys::Read(BluetoothServiceKeys::kUsb), kUsbPath);
-    EXPECT_EQ(run.Output(), "");
+    EXPECT_EQ(run.FinalOutput(), "");
 }
 
 TEST(UsbProbeWine, DisconnectRunWithoutDeviceEndsUnseen)
@@ -431,7 +468,8 @@ TEST(UsbProbeWine, DisconnectRunShowsItsTextUntilTheDeviceIsGone)
 
     usb.Unplug(L"VID_2B4E&PID_2010");
     EXPECT_TRUE(run.WaitForEnd());
-    EXPECT_NE(run.Output().find("Found Quor Bluetooth Device(USB\\VID_2B4E&PID_2010&REV_0100)\r\n"), std::string::npos);
+    EXPECT_NE(run.FinalOutput().find("Found Quor Bluetooth Device(USB\\VID_2B4E&PID_2010&REV_0100)\r\n"),
+              std::string::npos);
 }
 
 TEST(UsbProbeWine, CancelEndsTheRun)
@@ -443,7 +481,7 @@ TEST(UsbProbeWine, CancelEndsTheRun)
     ASSERT_TRUE(run.CancelUsable());
     run.ClickCancel();
     EXPECT_TRUE(run.WaitForEnd());
-    EXPECT_EQ(run.Output(), "");
+    EXPECT_EQ(run.FinalOutput(), "");
 }
 
 } // namespace
