@@ -1,6 +1,10 @@
 #include "afx/afxwin.h"
 
+#include <process.h>
+
+#include <map>
 #include <mutex>
+#include <tuple>
 #include <unordered_map>
 
 namespace {
@@ -273,6 +277,7 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
 {
     if (!Attach(hwnd))
         return FALSE;
+    PreSubclassWindow();
     WNDPROC old =
         reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
     if (old != AfxWndProc)
@@ -616,6 +621,8 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate)
 
 void CWnd::PostNcDestroy() {}
 
+void CWnd::PreSubclassWindow() {}
+
 BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* msg)
 {
     for (HWND hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
@@ -653,7 +660,8 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap()
     // Every window hands owner-draw and colour requests it does not handle
     // itself to the control that asked (reflection).
     typedef CWnd ThisClass;
-    static const AFX_MSGMAP_ENTRY entries[] = {ON_WM_DRAWITEM() ON_WM_CTLCOLOR(){0, 0, 0, 0, AfxSig_end, nullptr}};
+    static const AFX_MSGMAP_ENTRY entries[] = {ON_WM_DRAWITEM() ON_WM_MEASUREITEM()
+                                                   ON_WM_CTLCOLOR(){0, 0, 0, 0, AfxSig_end, nullptr}};
     static const AFX_MSGMAP map = {nullptr, &entries[0]};
     return &map;
 }
@@ -745,6 +753,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     case AfxSig_v_i_DIS:
         (this->*As<void (CWnd::*)(int, LPDRAWITEMSTRUCT)>(e->pfn))(static_cast<int>(wParam),
                                                                    reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *result = TRUE;
+        break;
+    case AfxSig_v_i_MIS:
+        (this->*As<void (CWnd::*)(int, LPMEASUREITEMSTRUCT)>(e->pfn))(static_cast<int>(wParam),
+                                                                      reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
         *result = TRUE;
         break;
     case AfxSig_v_u_pt:
@@ -851,6 +864,18 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT drawItem)
     LRESULT result = 0;
     if (drawItem && drawItem->CtlType != ODT_MENU && ReflectLastMsg(drawItem->hwndItem, &result))
         return;
+    Default();
+}
+
+void CWnd::OnMeasureItem(int id, LPMEASUREITEMSTRUCT measureItem)
+{
+    // The structure names no window: the control is found by its id.
+    LRESULT result = 0;
+    if (measureItem && measureItem->CtlType != ODT_MENU) {
+        HWND control = ::GetDlgItem(m_hWnd, id);
+        if (control && ReflectLastMsg(control, &result))
+            return;
+    }
     Default();
 }
 
@@ -1392,4 +1417,208 @@ void CToolTipCtrl::Activate(BOOL activate)
 {
     if (m_hWnd)
         SendMessage(TTM_ACTIVATE, activate);
+}
+
+// ---------------------------------------------------------------- list view
+
+int CListCtrl::InsertColumn(int column, const wchar_t* heading, int format, int width, int subItem)
+{
+    LVCOLUMNW info{};
+    info.mask = LVCF_TEXT | LVCF_FMT;
+    info.fmt = format;
+    info.pszText = const_cast<wchar_t*>(heading ? heading : L"");
+    if (width != -1) {
+        info.mask |= LVCF_WIDTH;
+        info.cx = width;
+    }
+    if (subItem != -1) {
+        info.mask |= LVCF_SUBITEM;
+        info.iSubItem = subItem;
+    }
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
+}
+
+int CListCtrl::InsertItem(int item, const wchar_t* text)
+{
+    return InsertItem(LVIF_TEXT, item, text, 0, 0, 0, 0);
+}
+
+int CListCtrl::InsertItem(UINT mask, int item, const wchar_t* text, UINT state, UINT stateMask, int image,
+                          LPARAM lParam)
+{
+    LVITEMW info{};
+    info.mask = mask;
+    info.iItem = item;
+    info.pszText = const_cast<wchar_t*>(text ? text : L"");
+    info.state = state;
+    info.stateMask = stateMask;
+    info.iImage = image;
+    info.lParam = lParam;
+    return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&info)));
+}
+
+BOOL CListCtrl::SetItem(int item, int subItem, UINT mask, const wchar_t* text, int image, UINT state, UINT stateMask,
+                        LPARAM lParam)
+{
+    LVITEMW info{};
+    info.mask = mask;
+    info.iItem = item;
+    info.iSubItem = subItem;
+    info.pszText = const_cast<wchar_t*>(text ? text : L"");
+    info.iImage = image;
+    info.state = state;
+    info.stateMask = stateMask;
+    info.lParam = lParam;
+    return SetItem(&info);
+}
+
+BOOL CListCtrl::SetItemText(int item, int subItem, const wchar_t* text)
+{
+    LVITEMW info{};
+    info.iSubItem = subItem;
+    info.pszText = const_cast<wchar_t*>(text ? text : L"");
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
+}
+
+CString CListCtrl::GetItemText(int item, int subItem) const
+{
+    // Grown until the text fits: the control truncates silently.
+    for (int size = 256;; size *= 4) {
+        std::vector<wchar_t> buffer(static_cast<size_t>(size));
+        LVITEMW info{};
+        info.iSubItem = subItem;
+        info.pszText = buffer.data();
+        info.cchTextMax = size;
+        const int length =
+            static_cast<int>(SendMessage(LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
+        if (length < size - 1 || size >= 65536)
+            return CString(info.pszText, length);
+    }
+}
+
+BOOL CListCtrl::SetItemState(int item, UINT state, UINT stateMask)
+{
+    LVITEMW info{};
+    info.state = state;
+    info.stateMask = stateMask;
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&info)));
+}
+
+BOOL CListCtrl::GetSubItemRect(int item, int subItem, int area, CRect& rect) const
+{
+    rect.top = subItem;
+    rect.left = area;
+    return static_cast<BOOL>(SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(item),
+                                         reinterpret_cast<LPARAM>(static_cast<RECT*>(&rect))));
+}
+
+CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
+{
+    return dynamic_cast<CHeaderCtrl*>(CWnd::FromHandlePermanent(GetHeaderWindow()));
+}
+
+BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (message == WM_DRAWITEM) {
+        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        *result = TRUE;
+        return TRUE;
+    }
+    if (message == WM_MEASUREITEM) {
+        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        *result = TRUE;
+        return TRUE;
+    }
+    return CWnd::OnChildNotify(message, wParam, lParam, result);
+}
+
+// ---------------------------------------------------------------- scroll bar and image list
+
+BOOL CScrollBar::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    return CreateEx(0, L"SCROLLBAR", L"", style, rect, parent, id);
+}
+
+BOOL CImageList::Create(UINT bitmapId, int cx, int grow, COLORREF mask)
+{
+    DeleteImageList();
+    m_hImageList = ImageList_LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(bitmapId), cx, grow, mask,
+                                        IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    return m_hImageList != nullptr;
+}
+
+BOOL CImageList::DeleteImageList()
+{
+    if (!m_hImageList)
+        return FALSE;
+    const BOOL ok = ImageList_Destroy(m_hImageList);
+    m_hImageList = nullptr;
+    return ok;
+}
+
+const wchar_t* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon)
+{
+    static std::mutex lock;
+    static std::map<std::tuple<UINT, HCURSOR, HBRUSH, HICON>, std::wstring> names;
+    std::lock_guard<std::mutex> guard(lock);
+    const auto key = std::make_tuple(classStyle, cursor, background, icon);
+    auto it = names.find(key);
+    if (it != names.end())
+        return it->second.c_str();
+    wchar_t name[96];
+    ::swprintf(name, 96, L"Afx:%p:%x:%p:%p:%p", static_cast<void*>(AfxGetInstanceHandle()), classStyle,
+               static_cast<void*>(cursor), static_cast<void*>(background), static_cast<void*>(icon));
+    WNDCLASSW info{};
+    if (!::GetClassInfoW(AfxGetInstanceHandle(), name, &info)) {
+        info.style = classStyle;
+        info.lpfnWndProc = ::DefWindowProcW;
+        info.hInstance = AfxGetInstanceHandle();
+        info.hCursor = cursor;
+        info.hbrBackground = background;
+        info.hIcon = icon;
+        info.lpszClassName = name;
+        if (!::RegisterClassW(&info))
+            return nullptr;
+    }
+    return names.emplace(key, name).first->second.c_str();
+}
+
+// ---------------------------------------------------------------- threads
+
+CWinThread::~CWinThread()
+{
+    if (m_hThread)
+        ::CloseHandle(m_hThread);
+}
+
+unsigned __stdcall CWinThread::Start(void* self)
+{
+    CWinThread* thread = static_cast<CWinThread*>(self);
+    const UINT code = thread->m_proc(thread->m_param);
+    if (thread->m_bAutoDelete)
+        delete thread;
+    return code;
+}
+
+CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int priority, UINT stackSize, DWORD createFlags,
+                           LPSECURITY_ATTRIBUTES security)
+{
+    if (!proc)
+        return nullptr;
+    CWinThread* thread = new CWinThread(proc, param);
+    // Started suspended, so the object is complete before the thread can
+    // end and delete it.
+    unsigned id = 0;
+    const uintptr_t handle = ::_beginthreadex(security, stackSize, &CWinThread::Start, thread, CREATE_SUSPENDED, &id);
+    if (!handle) {
+        delete thread;
+        return nullptr;
+    }
+    thread->m_hThread = reinterpret_cast<HANDLE>(handle);
+    thread->m_nThreadID = id;
+    ::SetThreadPriority(thread->m_hThread, priority);
+    if (!(createFlags & CREATE_SUSPENDED))
+        ::ResumeThread(thread->m_hThread);
+    return thread;
 }

@@ -161,6 +161,7 @@ enum AfxSig : UINT_PTR {
     AfxSig_v_W,       // void (CWnd*)            focus changes
     AfxSig_v_POS,     // void (WINDOWPOS*)       WM_WINDOWPOSCHANGING
     AfxSig_hc_v,      // HCURSOR ()              WM_QUERYDRAGICON
+    AfxSig_v_i_MIS,   // void (int, LPMEASUREITEMSTRUCT) WM_MEASUREITEM
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -242,6 +243,8 @@ protected:                                                                      
     AFX_ENTRY(WM_CTLCOLORSTATIC + WM_REFLECT_BASE, 0, 0, 0, AfxSig_hbr_D_u, HBRUSH(CWnd::*)(CDC*, UINT), CtlColor)
 #define ON_WM_DRAWITEM()                                                                                               \
     AFX_ENTRY(WM_DRAWITEM, 0, 0, 0, AfxSig_v_i_DIS, void (CWnd::*)(int, LPDRAWITEMSTRUCT), OnDrawItem)
+#define ON_WM_MEASUREITEM()                                                                                            \
+    AFX_ENTRY(WM_MEASUREITEM, 0, 0, 0, AfxSig_v_i_MIS, void (CWnd::*)(int, LPMEASUREITEMSTRUCT), OnMeasureItem)
 #define ON_WM_LBUTTONDOWN()                                                                                            \
     AFX_ENTRY(WM_LBUTTONDOWN, 0, 0, 0, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_ENTRY(WM_LBUTTONUP, 0, 0, 0, AfxSig_v_u_pt, void (CWnd::*)(UINT, CPoint), OnLButtonUp)
@@ -390,6 +393,9 @@ public:
     // A control gets its notifications back from its parent here first.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual void PostNcDestroy();
+    // Called once the object is bound to its window, before the window's
+    // messages come to it (subclassing and creation alike).
+    virtual void PreSubclassWindow();
     // Walks from the message's window up through its parents to stop, giving
     // each bound object's PreTranslateMessage a chance.
     static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);
@@ -402,6 +408,7 @@ public:
     afx_msg BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     afx_msg void OnDrawItem(int id, LPDRAWITEMSTRUCT drawItem);
+    afx_msg void OnMeasureItem(int id, LPMEASUREITEMSTRUCT measureItem);
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg void OnLButtonUp(UINT flags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
@@ -795,3 +802,150 @@ public:
 private:
     HWND m_owner = nullptr;
 };
+
+// ---------------------------------------------------------------- list view and header
+
+class CHeaderCtrl : public CWnd {
+public:
+    int GetItemCount() const { return static_cast<int>(SendMessage(HDM_GETITEMCOUNT)); }
+    BOOL GetItemRect(int index, LPRECT rect) const
+    {
+        return static_cast<BOOL>(
+            SendMessage(HDM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)));
+    }
+    int HitTest(HDHITTESTINFO* info) const
+    {
+        return static_cast<int>(SendMessage(HDM_HITTEST, 0, reinterpret_cast<LPARAM>(info)));
+    }
+};
+
+class CListCtrl : public CWnd {
+public:
+    int InsertColumn(int column, const wchar_t* heading, int format = LVCFMT_LEFT, int width = -1, int subItem = -1);
+    BOOL DeleteColumn(int column)
+    {
+        return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(column)));
+    }
+    int InsertItem(int item, const wchar_t* text);
+    int InsertItem(UINT mask, int item, const wchar_t* text, UINT state, UINT stateMask, int image, LPARAM lParam);
+    BOOL SetItem(const LVITEMW* item)
+    {
+        return static_cast<BOOL>(SendMessage(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(item)));
+    }
+    BOOL SetItem(int item, int subItem, UINT mask, const wchar_t* text, int image, UINT state, UINT stateMask,
+                 LPARAM lParam);
+    BOOL SetItemText(int item, int subItem, const wchar_t* text);
+    CString GetItemText(int item, int subItem) const;
+    BOOL SetItemState(int item, UINT state, UINT stateMask);
+    UINT GetItemState(int item, UINT stateMask) const
+    {
+        return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(item), stateMask));
+    }
+    BOOL DeleteItem(int item) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(item))); }
+    BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
+    int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
+    // area: LVIR_BOUNDS, LVIR_ICON or LVIR_LABEL.
+    BOOL GetSubItemRect(int item, int subItem, int area, CRect& rect) const;
+    int SubItemHitTest(LVHITTESTINFO* info) const
+    {
+        return static_cast<int>(SendMessage(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(info)));
+    }
+    BOOL SetColumnWidth(int column, int width)
+    {
+        return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)));
+    }
+    int GetColumnWidth(int column) const
+    {
+        return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+    }
+    int GetStringWidth(const wchar_t* text) const
+    {
+        return static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
+    }
+    DWORD SetExtendedStyle(DWORD style)
+    {
+        return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(style)));
+    }
+    HWND GetHeaderWindow() const { return reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)); }
+    // The header's object when one is bound to it, else nullptr.
+    CHeaderCtrl* GetHeaderCtrl() const;
+
+    // Owner-drawn lists draw and measure their rows here (reflected by the parent).
+    virtual void DrawItem(LPDRAWITEMSTRUCT drawItem) {}
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT measureItem) {}
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+};
+
+// ---------------------------------------------------------------- scroll bar and image list
+
+class CScrollBar : public CWnd {
+public:
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    int SetScrollPos(int position, BOOL redraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, position, redraw); }
+    int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
+    BOOL SetScrollInfo(LPSCROLLINFO info, BOOL redraw = TRUE)
+    {
+        ::SetScrollInfo(m_hWnd, SB_CTL, info, redraw);
+        return TRUE;
+    }
+    BOOL GetScrollInfo(LPSCROLLINFO info, UINT mask = SIF_ALL) const
+    {
+        info->cbSize = sizeof(SCROLLINFO);
+        info->fMask = mask;
+        return ::GetScrollInfo(m_hWnd, SB_CTL, info);
+    }
+    void ShowScrollBar(BOOL show = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, show); }
+};
+
+class CImageList {
+public:
+    CImageList() = default;
+    CImageList(const CImageList&) = delete;
+    CImageList& operator=(const CImageList&) = delete;
+    ~CImageList() { DeleteImageList(); }
+    HIMAGELIST m_hImageList = nullptr;
+    operator HIMAGELIST() const { return m_hImageList; }
+    // Images of width cx cut from a bitmap resource; mask is the colour that
+    // stays transparent.
+    BOOL Create(UINT bitmapId, int cx, int grow, COLORREF mask);
+    BOOL Draw(CDC* dc, int image, POINT point, UINT style) const
+    {
+        return ImageList_Draw(m_hImageList, image, dc->m_hDC, point.x, point.y, style);
+    }
+    int GetImageCount() const { return m_hImageList ? ImageList_GetImageCount(m_hImageList) : 0; }
+    BOOL DeleteImageList();
+};
+
+// A window class registered once for the given class style, cursor, background
+// brush and icon; the name is the same for the same four.
+const wchar_t* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
+                                   HICON icon = nullptr);
+
+// ---------------------------------------------------------------- threads
+
+typedef UINT(__cdecl* AFX_THREADPROC)(LPVOID);
+
+// A worker thread. By default the object deletes itself, and closes its
+// handle, when the thread's function returns.
+class CWinThread {
+public:
+    CWinThread(const CWinThread&) = delete;
+    CWinThread& operator=(const CWinThread&) = delete;
+    virtual ~CWinThread();
+    HANDLE m_hThread = nullptr;
+    DWORD m_nThreadID = 0;
+    BOOL m_bAutoDelete = TRUE;
+    DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
+
+private:
+    CWinThread(AFX_THREADPROC proc, LPVOID param) : m_proc(proc), m_param(param) {}
+    static unsigned __stdcall Start(void* self);
+    AFX_THREADPROC m_proc;
+    LPVOID m_param;
+    friend CWinThread* AfxBeginThread(AFX_THREADPROC, LPVOID, int, UINT, DWORD, LPSECURITY_ATTRIBUTES);
+};
+
+CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, int priority = THREAD_PRIORITY_NORMAL, UINT stackSize = 0,
+                           DWORD createFlags = 0, LPSECURITY_ATTRIBUTES security = nullptr);

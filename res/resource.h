@@ -67,3 +67,4 @@
 #define IDC_BUTTON_SETTINGS_PAGE_LIST  1027
 #define IDC_LANGUAGE_FLAG              1166
 #define IDC_SETTINGS_PAGE_LIST         1171
+#define IDC_SETTINGS_GRID              1201 // the basic settings page's grid

@@ -5,3 +5,9 @@
 CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CSettingsPageDialog(IDD_DEVICE_SETTING, parent) {}
 
 CDialogDeviceSetting::~CDialogDeviceSetting() = default;
+
+void CDialogDeviceSetting::DoDataExchange(CDataExchange* dx)
+{
+    CSettingsPageDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_SETTINGS_GRID, m_grid);
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include "grid/ConfigListCtrl.h"
 #include "settings/SettingsPageDialog.h"
 
 // Page 5, basic settings.
@@ -8,4 +9,11 @@ public:
     ~CDialogDeviceSetting() override;
     // 1 while a drop-down cell of the settings grid has its list open.
     int m_dropDownOpen = 0;
+    // That list's window while it is open (presses inside it are the list's).
+    HWND m_dropDownList = nullptr;
+    // The settings grid (control IDC_SETTINGS_GRID of the page's template).
+    CConfigListCtrl m_grid;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
 };
