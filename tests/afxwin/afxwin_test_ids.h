@@ -8,3 +8,6 @@
 #define IDC_DRAWN   1104
 #define IDC_EDIT    1105
 #define IDC_INNER   1106
+#define IDD_LIST    502
+#define IDC_LIST    1107
+#define IDB_IMAGES  600
