@@ -23,6 +23,8 @@ public:
 
 protected:
     afx_msg void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    // The window's own handling of the mouse message being handled.
+    void DefaultMouseHandler(UINT flags, CPoint point) { Default(); }
     DECLARE_MESSAGE_MAP()
 };
 

@@ -194,9 +194,9 @@ void CPopUpScrollList::OnLButtonDown(UINT, CPoint)
     Default();
 }
 
-void CPopUpScrollList::OnLButtonUp(UINT, CPoint)
+void CPopUpScrollList::OnLButtonUp(UINT flags, CPoint point)
 {
-    Default();
+    DefaultMouseHandler(flags, point);
 }
 
 void CPopUpScrollList::OnVScroll(UINT code, UINT, CWnd*)

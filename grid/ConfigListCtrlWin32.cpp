@@ -445,7 +445,7 @@ void CConfigListCtrl::OnLButtonDown(UINT flags, CPoint point)
         DeactivateCell();
     }
     if (callDefault)
-        Default();
+        DefaultMouseHandler(flags, point);
     if (cell && !caretAtStart)
         cell->OnActivated(flags, point.x, point.y);
     if (focusWindow)

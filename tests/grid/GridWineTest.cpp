@@ -298,6 +298,18 @@ TEST(GridOnBasicPage, CheckBoxClicksChangeOnlyThroughTheUnmarkedOption)
         ClickAt(p.dialog.m_hWnd, p.grid.m_hWnd, enable);
         EXPECT_EQ(CString(L"0"), rows.first->GetText()) << "a click on the marked option changes nothing";
 
+        // Without a label the preferred width is that of "i" and the box.
+        auto* bare = new CCellCheckBox;
+        p.grid.InsertItem(4, L"");
+        p.grid.SetCell(4, 2, bare, L"1");
+        HDC dc = ::GetDC(p.grid.m_hWnd);
+        HGDIOBJ old = ::SelectObject(dc, bare->m_font.GetSafeHandle());
+        SIZE i{};
+        ::GetTextExtentPoint32W(dc, L"i", 1, &i);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(p.grid.m_hWnd, dc);
+        EXPECT_EQ(i.cx + 20, bare->GetPreferredWidth());
+
         auto* odd = new CCellCheckBox;
         p.grid.InsertItem(4, L"");
         p.grid.SetCell(4, 2, odd, L"X");
