@@ -411,6 +411,78 @@ TEST(GridOnBasicPage, AHelpButtonInARowLowerThanItsMarginsDrawsOnlyItsIcon)
     });
 }
 
+TEST(GridOnBasicPage, NamesInColumnZeroAreRightAlignedOnTheRestorePageOnly)
+{
+    WithBasicPage([](BasicPage& p) {
+        AddColumns(p.grid, {200, 100});
+        p.grid.InsertItem(0, L"name");
+        // The leftmost text pixel of column 0, as drawn on the screen.
+        auto leftmostInk = [&] {
+            p.grid.Invalidate(TRUE);
+            p.grid.UpdateWindow();
+            p.Pump(30);
+            const CRect cell = SubItem(p.grid, 0, 0);
+            HDC dc = ::GetDC(p.grid.m_hWnd);
+            int leftmost = -1;
+            for (int x = cell.left; x < cell.right && leftmost < 0; ++x)
+                for (int y = cell.top; y < cell.bottom; ++y)
+                    if (::GetPixel(dc, x, y) == ::GetSysColor(COLOR_WINDOWTEXT)) {
+                        leftmost = x - cell.left;
+                        break;
+                    }
+            ::ReleaseDC(p.grid.m_hWnd, dc);
+            return leftmost;
+        };
+        const int onPageFive = leftmostInk();
+        p.dialog.m_page = 4;
+        const int onPageFour = leftmostInk();
+        p.dialog.m_page = 5;
+        ASSERT_GE(onPageFive, 0);
+        EXPECT_LT(onPageFive, 20);
+        EXPECT_GT(onPageFour, 120);
+    });
+}
+
+TEST(GridOnBasicPage, APushButtonWithRoomPostsItsMessageAndKeepsTheListsClick)
+{
+    WithBasicPage([](BasicPage& p) {
+        FillStandard(p);
+        auto* button = new CCellPushButton(p.page.m_hWnd, WM_APP + 5, 11, 22);
+        p.grid.SetCell(0, 1, button, L"Help");
+        HDC screen = ::GetDC(nullptr);
+        HDC dc = ::CreateCompatibleDC(screen);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 120, 60);
+        ::ReleaseDC(nullptr, screen);
+        HGDIOBJ old = ::SelectObject(dc, bitmap);
+        CDC cdc;
+        cdc.Attach(dc);
+        CRect rect(0, 0, 120, 60);
+        button->Draw(&cdc, rect, 0);
+        cdc.Detach();
+        ::SelectObject(dc, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(dc);
+        EXPECT_EQ(CRect(15, 15, 105 - ::GetSystemMetrics(SM_CXEDGE), 45), button->m_buttonRect);
+
+        EXPECT_FALSE(button->OnLButtonDown(0, 50, 30)) << "the list's own click handling does not run";
+        MSG posted{};
+        EXPECT_TRUE(::PeekMessageW(&posted, p.page.m_hWnd, WM_APP + 5, WM_APP + 5, PM_REMOVE));
+        EXPECT_EQ(11u, posted.wParam);
+        EXPECT_EQ(22, posted.lParam);
+        EXPECT_EQ(1, button->m_active);
+        EXPECT_FALSE(button->OnLButtonUp(0, 50, 30));
+        EXPECT_EQ(0, button->m_active);
+
+        // Outside the button, or without a target, nothing is posted.
+        button->OnLButtonDown(0, 5, 5);
+        auto* silent = new CCellPushButton(nullptr, WM_APP + 5, 0, 0);
+        p.grid.SetCell(1, 1, silent, L"Help");
+        silent->m_buttonRect = CRect(0, 0, 50, 50);
+        silent->OnLButtonDown(0, 10, 10);
+        EXPECT_FALSE(::PeekMessageW(&posted, nullptr, WM_APP + 5, WM_APP + 5, PM_REMOVE));
+    });
+}
+
 // ---------------------------------------------------------------- clicks, keys, ownership
 
 TEST(GridOnBasicPage, AClickOnADisabledCellDeactivatesAndLetsTheListSelect)
@@ -512,6 +584,13 @@ TEST(GridOnBasicPage, ADividerDoubleClickFitsTheColumnToItsWidestContent)
         for (int row = 0; row < 4; ++row)
             widestCell = std::max(widestCell, p.grid.GetCell(row, 2)->GetPreferredWidth());
         EXPECT_EQ(widestCell, p.grid.GetColumnWidth(2));
+
+        // A press on the header gives the grid the focus.
+        ::SetFocus(::GetDlgItem(p.dialog.m_hWnd, IDC_BUTTON_HOME));
+        CRect name;
+        p.grid.m_header.GetItemRect(1, name);
+        ClickAt(p.dialog.m_hWnd, p.grid.m_header.m_hWnd, Centre(name));
+        EXPECT_EQ(p.grid.m_hWnd, ::GetFocus());
     });
 }
 
