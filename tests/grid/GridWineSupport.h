@@ -50,6 +50,37 @@ inline void PumpFor(HWND dialog, DWORD ms)
     PumpUntil(dialog, nullptr, ms);
 }
 
+// Input ends (button and key releases, wheel turns) taken from the queue so
+// far: a step waits for its own input to be handled, however busy the machine.
+inline int& InputEndsSeen()
+{
+    static int seen = 0;
+    return seen;
+}
+
+inline LRESULT CALLBACK CountInputEnds(int code, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE &&
+        (msg->message == WM_LBUTTONUP || msg->message == WM_KEYUP || msg->message == WM_MOUSEWHEEL))
+        ++InputEndsSeen();
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+inline int WatchInput()
+{
+    static HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, CountInputEnds, nullptr, ::GetCurrentThreadId());
+    (void)hook;
+    return InputEndsSeen();
+}
+
+inline void AwaitInput(HWND dialog, int before, int ends)
+{
+    PumpUntil(
+        dialog, [&] { return InputEndsSeen() >= before + ends; }, 3000);
+    PumpFor(dialog, 30);
+}
+
 inline void SendMouse(DWORD flags, DWORD data = 0)
 {
     INPUT input{};
@@ -80,20 +111,22 @@ inline void ClickAt(HWND dialog, HWND window, POINT client)
     const DWORD since = ::GetTickCount() - lastTick;
     if (samePlace && since <= ::GetDoubleClickTime())
         PumpFor(dialog, ::GetDoubleClickTime() - since + 50);
+    const int before = WatchInput();
     MoveTo(window, client);
     PumpFor(dialog, 30);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     PumpFor(dialog, 30);
     SendMouse(MOUSEEVENTF_LEFTUP);
+    AwaitInput(dialog, before, 1);
     lastTick = ::GetTickCount();
     lastPoint = screen;
-    PumpFor(dialog, 80);
 }
 
 inline void Wheel(HWND dialog, int delta)
 {
+    const int before = WatchInput();
     SendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
-    PumpFor(dialog, 80);
+    AwaitInput(dialog, before, 1);
 }
 
 inline void Key(WORD key, bool up)
@@ -107,13 +140,14 @@ inline void Key(WORD key, bool up)
 
 inline void PressKey(HWND dialog, WORD key, bool shift = false)
 {
+    const int before = WatchInput();
     if (shift)
         Key(VK_SHIFT, false);
     Key(key, false);
     Key(key, true);
     if (shift)
         Key(VK_SHIFT, true);
-    PumpFor(dialog, 100);
+    AwaitInput(dialog, before, shift ? 2 : 1);
 }
 
 // ---------------------------------------------------------------- PNG
