@@ -1,0 +1,35 @@
+#pragma once
+// File access of the firmware work, behind one small interface so that the
+// archive writer's steps (temporary file, checked writes, replace) can be
+// driven and broken on purpose by tests.
+
+#include <cstdio>
+#include <string>
+
+// Opens a file named by a wide path with a C runtime mode ("rb", "wb").
+std::FILE* OpenFirmwareFile(const std::wstring& path, const char* mode);
+
+// Moves from over to, replacing an existing file in one step; on Windows the
+// move is on the disk when this returns.
+bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to);
+
+#ifndef _WIN32
+// The host's file names are UTF-8.
+std::string Utf8Path(const std::wstring& path);
+#endif
+
+class FirmwareFileSystem {
+public:
+    virtual ~FirmwareFileSystem() = default;
+    // Creates or truncates the file and writes the bytes; false when the
+    // create, any write, the flush or the close fails.
+    virtual bool WriteNewFile(const std::wstring& path, const std::string& bytes) = 0;
+    // Moves from over to, replacing it in one step and writing through.
+    virtual bool ReplaceFile(const std::wstring& from, const std::wstring& to) = 0;
+    virtual void RemoveFile(const std::wstring& path) = 0;
+    // The whole file; refused while another program has it open for writing.
+    virtual bool ReadWholeFile(const std::wstring& path, std::string& bytes) = 0;
+};
+
+// The machine's own files.
+FirmwareFileSystem& HostFileSystem();

@@ -1,0 +1,7 @@
+#include "firmware/FirmwareFiles.h"
+
+// POSIX rename replaces the target in one step.
+bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to)
+{
+    return std::rename(Utf8Path(from).c_str(), Utf8Path(to).c_str()) == 0;
+}

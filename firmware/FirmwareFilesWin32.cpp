@@ -1,0 +1,10 @@
+#include "firmware/FirmwareFiles.h"
+
+#include <windows.h>
+
+// The C runtime's rename refuses an existing target; this replaces it in one
+// step and returns only once the move is on the disk.
+bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to)
+{
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The fixed waits of the update roads (the unit restarting, the DFU start).
+// The shipped program waits the real time; test programs scale it through
+// FirmwareWaitForTests.h.
+
+// Blocks the calling thread for the given time.
+void FirmwareWait(int milliseconds);

@@ -1,0 +1,65 @@
+#include "firmware/JobTexts.h"
+
+#include "device/FirmwareInfo.h"
+#include "text/FirmwareTexts.h"
+#include "text/StatusTexts.h"
+#include "text/TextFormat.h"
+
+namespace {
+
+constexpr int kUnitNotRecognised = 2;
+
+} // namespace
+
+LanguageTexts FillLanguageTexts(const std::wstring& pattern, std::initializer_list<TextInLanguage> parts)
+{
+    LanguageTexts texts;
+    for (int language = 0; language < kUiLanguageCount; ++language) {
+        // FillPlaceholders takes at most four values in every pattern of the job texts.
+        std::wstring values[4];
+        int count = 0;
+        for (const TextInLanguage& part : parts) {
+            if (count < 4)
+                values[count++] = part ? part(language) : std::wstring();
+        }
+        texts[language] = FillPlaceholders(pattern, {values[0], values[1], values[2], values[3]});
+    }
+    return texts;
+}
+
+LanguageTexts FailureTexts(int page, int usbStatus, const TextInLanguage& reason, const std::wstring& tag)
+{
+    const TextInLanguage failure = [page, usbStatus](int language) {
+        return GetTextFailure(page, usbStatus, language);
+    };
+    return FillLanguageTexts(L"%s. %s" + tag, {failure, reason});
+}
+
+LanguageTexts ActivityTexts(int page, int usbStatus, const TextInLanguage& second)
+{
+    const TextInLanguage activity = [page, usbStatus](int language) {
+        return GetTextInProgress(page, usbStatus, language);
+    };
+    return FillLanguageTexts(L"%s %s", {activity, second});
+}
+
+LanguageTexts FirmwareCorruptedTexts(int page, int usbStatus, const std::wstring& tag)
+{
+    return FailureTexts(page, usbStatus, GetTextFirmwareCorrupted, tag);
+}
+
+void WriteJobStatusTexts(FirmwareInfo& job, const LanguageTexts& texts)
+{
+    for (int language = 0; language < kUiLanguageCount; ++language)
+        job.SetStatusText(language, texts[language]);
+}
+
+void EndJobWithFailure(FirmwareInfo& job, const LanguageTexts& texts, int* autoUpdate)
+{
+    WriteJobStatusTexts(job, texts);
+    if (job.m_failed != kUnitNotRecognised)
+        job.m_failed = 1;
+    job.m_finished = 1;
+    if (autoUpdate)
+        *autoUpdate = 0;
+}

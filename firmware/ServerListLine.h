@@ -1,0 +1,36 @@
+#pragma once
+// One line of the server's text lists (the firmware index and the revision
+// list): fields separated by colons, at most four of them, and the rule that
+// keeps a server file name from naming anything but a file beside the list.
+
+#include <string>
+
+constexpr int kServerListMaxFields = 4;
+
+struct ServerListLine {
+    // Number of colons that cut the line (0 to 3); the line has colons + 1 fields.
+    int colons = 0;
+    // Trimmed fields; only the first colons + 1 are set.
+    std::wstring fields[kServerListMaxFields];
+    // The text after the first colon as it stands, for the build number.
+    std::wstring restAfterFirstColon;
+};
+
+// Cuts at the first three colons at most; a colon at the start of what is left
+// (an empty field) ends the cut, so everything from it on is the last field.
+ServerListLine SplitServerListLine(const std::wstring& line);
+
+// Takes the next line off the front of rest (LF-separated, empty lines
+// skipped, the last line needs no LF); false when no line is left.
+bool TakeServerListLine(std::wstring& rest, std::wstring& line);
+
+// A file name the manager may append to the server address and save under:
+// not empty, not "." or "..", and without "/", "\" or ":".
+bool IsPlainServerFileName(const std::wstring& name);
+
+// Leading blanks, an optional sign, then decimal digits up to the first other
+// character; no digits give 0 and a value beyond the int range is clamped.
+int ReadDecimalPrefix(const std::wstring& text);
+
+// Trims blanks, tabs, carriage returns and line feeds from both ends.
+std::wstring TrimListField(const std::wstring& text);
