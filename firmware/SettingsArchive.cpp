@@ -83,6 +83,7 @@ const ArchiveFloorRow kArchiveFloors[] = {
 constexpr int kFmRegionLast = 5;
 constexpr std::size_t kProgramPathLimit = 260;
 constexpr std::size_t kDateBufferSize = 128;
+constexpr std::size_t kArchiveDateLength = 19;
 
 int* IntSlot(DeviceConfig& device, const ArchiveKeyRow& row, int number)
 {
@@ -260,7 +261,7 @@ int DaysInMonth(int year, int month)
 
 int FieldAt(const std::wstring& value, std::size_t at, std::size_t length)
 {
-    return at < value.size() ? ReadDecimalPrefix(value.substr(at, length)) : 0;
+    return ReadDecimalPrefix(value.substr(at, length));
 }
 
 } // namespace
@@ -282,6 +283,9 @@ std::wstring FormatLocalTime(std::int64_t moment, const std::wstring& format)
 
 bool ParseArchiveDate(const std::wstring& value, std::int64_t& moment)
 {
+    // "MM/DD/YYYY hh:mm:ss": a date cut short names no time.
+    if (value.size() < kArchiveDateLength)
+        return false;
     const int month = FieldAt(value, 0, 2);
     const int day = FieldAt(value, 3, 2);
     const int year = FieldAt(value, 6, 4);
