@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "device/FirmwareInfo.h"
+#include "firmware/JobTexts.h"
+#include "text/FirmwareTexts.h"
+#include "text/SharedWords.h"
+#include "text/StatusTexts.h"
+
+namespace {
+
+TEST(JobTexts, FailureTextsInEveryLanguage)
+{
+    const LanguageTexts update = FailureTexts(3, 0x2020, GetTextNotRecognizedDevice, L"[9][2]");
+    EXPECT_EQ(L"Failed to update firmware. Not the recognized device[9][2]", update[0]);
+    for (int language = 0; language < kUiLanguageCount; ++language)
+        EXPECT_EQ(GetTextFailure(3, 0x2020, language) + L". " + GetTextNotRecognizedDevice(language) + L"[9][2]",
+                  update[language]);
+    EXPECT_EQ(L"Failed to restore firmware. Firmware corrupted", FirmwareCorruptedTexts(4, 0x2020)[0]);
+    EXPECT_EQ(L"On updating firmware. about to make backup firmware",
+              ActivityTexts(3, 0x2020, GetTextAboutToMakeBackup)[0]);
+}
+
+TEST(JobTexts, InsertedTextsAreNotReadAsPatterns)
+{
+    const TextInLanguage reason = [](int) { return std::wstring(L"100% %s %d"); };
+    EXPECT_EQ(L"Failed to update firmware. 100% %s %d", FailureTexts(3, 0, reason)[0]);
+}
+
+TEST(JobTexts, EveryFailureEndMarksTheJobFailed)
+{
+    for (int before : {0, 1, 2}) {
+        FirmwareInfo job;
+        job.m_failed = before;
+        int autoUpdate = 1;
+        EndJobWithFailure(job, FailureTexts(3, 0, GetTextCannotUpdateFirmware), &autoUpdate);
+        EXPECT_EQ(before == 2 ? 2 : 1, job.m_failed);
+        EXPECT_EQ(1, job.m_finished);
+        EXPECT_EQ(0, autoUpdate);
+        EXPECT_EQ(L"Failed to update firmware. Cannot update firmware", job.StatusText(0));
+        EXPECT_EQ(GetTextFailure(3, 0, 12) + L". " + GetTextCannotUpdateFirmware(12), job.StatusText(12));
+    }
+}
+
+} // namespace
