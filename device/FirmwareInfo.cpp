@@ -48,6 +48,7 @@ void FirmwareInfo::Reset(int mode)
     m_count = 0;
     m_progress = -10;
     m_finished = 0;
+    m_succeeded = 0;
     for (std::wstring& text : m_statusText)
         text.clear();
     ClosePopup();

@@ -92,6 +92,9 @@ public:
     int m_spare = 0;
     int m_finished = 0;
     int m_failed = 0; // 1 error texts present, 2 unit gone
+    // Set only where a job is declared successful; the job's end tests this,
+    // never the progress that happens to stand at 100.
+    int m_succeeded = 0;
     std::array<std::wstring, kUiLanguageCount> m_statusText;
     std::unique_ptr<FirmwarePopup> m_popup;
     int m_waitFlag = 0;     // a worker waits for the user to hold the unit's button

@@ -59,7 +59,16 @@ void EndJobWithFailure(FirmwareInfo& job, const LanguageTexts& texts, int* autoU
     WriteJobStatusTexts(job, texts);
     if (job.m_failed != kUnitNotRecognised)
         job.m_failed = 1;
+    job.m_succeeded = 0;
     job.m_finished = 1;
     if (autoUpdate)
         *autoUpdate = 0;
+}
+
+void EndJobWithSuccess(FirmwareInfo& job)
+{
+    job.m_failed = 0;
+    job.m_progress = 100;
+    job.m_succeeded = 1;
+    job.m_finished = 1;
 }

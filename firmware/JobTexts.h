@@ -39,3 +39,7 @@ void WriteJobStatusTexts(FirmwareInfo& job, const LanguageTexts& texts);
 // so a failure never shows the success icon. The page's automatic update is
 // cleared when one is given.
 void EndJobWithFailure(FirmwareInfo& job, const LanguageTexts& texts, int* autoUpdate = nullptr);
+
+// Where a job is declared successful (the unit is back, or the wait at 98 %
+// ran out): finished, no failure, 100 %, and the success mark set.
+void EndJobWithSuccess(FirmwareInfo& job);

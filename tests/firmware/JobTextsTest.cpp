@@ -35,10 +35,27 @@ TEST(JobTexts, EveryFailureEndMarksTheJobFailed)
         EndJobWithFailure(job, FailureTexts(3, 0, GetTextCannotUpdateFirmware), &autoUpdate);
         EXPECT_EQ(before == 2 ? 2 : 1, job.m_failed);
         EXPECT_EQ(1, job.m_finished);
+        EXPECT_EQ(0, job.m_succeeded);
         EXPECT_EQ(0, autoUpdate);
         EXPECT_EQ(L"Failed to update firmware. Cannot update firmware", job.StatusText(0));
         EXPECT_EQ(GetTextFailure(3, 0, 12) + L". " + GetTextCannotUpdateFirmware(12), job.StatusText(12));
     }
+}
+
+TEST(JobTexts, SuccessIsMarkedAndAResetClearsTheMark)
+{
+    FirmwareInfo job;
+    job.m_failed = 1;
+    EndJobWithSuccess(job);
+    EXPECT_EQ(1, job.m_succeeded);
+    EXPECT_EQ(0, job.m_failed);
+    EXPECT_EQ(1, job.m_finished);
+    EXPECT_EQ(100, job.m_progress);
+    job.Reset(3);
+    EXPECT_EQ(0, job.m_succeeded);
+    EndJobWithSuccess(job);
+    EndJobWithFailure(job, FailureTexts(3, 0, GetTextCannotGetDevice));
+    EXPECT_EQ(0, job.m_succeeded);
 }
 
 } // namespace
