@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <new>
+#include <utility>
 
 extern "C" {
 #include <md5.h>
@@ -70,7 +70,6 @@ const wchar_t* ImageCheckFaultName(ImageCheckFault fault)
     case ImageCheckFault::kCannotOpen: return L"cannot open";
     case ImageCheckFault::kTooShort: return L"too short";
     case ImageCheckFault::kNoMemory: return L"no memory";
-    case ImageCheckFault::kShortRead: return L"short read";
     case ImageCheckFault::kWrongModel: return L"wrong model";
     case ImageCheckFault::kTableOutsideFile: return L"table outside file";
     case ImageCheckFault::kTooFewSections: return L"too few sections";
@@ -168,36 +167,23 @@ int GetFileLength(const std::wstring& path)
 LoadedImage LoadImageContainer(const std::wstring& path, const ImageCheckOptions& options)
 {
     LoadedImage image;
-    const int length = GetFileLength(path);
-    std::FILE* file = length < 0 ? nullptr : OpenFirmwareFile(path, "rb");
+    ImageFileView::Status status = ImageFileView::Status::kCannotOpen;
+    std::unique_ptr<ImageFileView> file = ImageFileView::Open(path, status);
     if (!file) {
-        image.check.fault = ImageCheckFault::kCannotOpen;
+        image.check.fault =
+            status == ImageFileView::Status::kNoMemory ? ImageCheckFault::kNoMemory : ImageCheckFault::kCannotOpen;
         return image;
     }
-    if (static_cast<std::size_t>(length) < kImageHeaderSize) {
-        std::fclose(file);
+    if (file->Size() < kImageHeaderSize) {
         image.check.fault = ImageCheckFault::kTooShort;
         return image;
     }
-    image.bytes.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(length)]);
-    if (!image.bytes) {
-        std::fclose(file);
+    if (file->Size() > static_cast<std::size_t>(INT_MAX)) {
         image.check.fault = ImageCheckFault::kNoMemory;
         return image;
     }
-    image.size = static_cast<std::size_t>(length);
-    const std::size_t got = std::fread(image.bytes.get(), 1, image.size, file);
-    std::fclose(file);
-    if (got < image.size) {
-        image.check.fault = ImageCheckFault::kShortRead;
-        image.bytes.reset();
-        image.size = 0;
-        return image;
-    }
-    image.check = CheckImageContainer(image.bytes.get(), image.size, options);
-    if (!image.check.Passed()) {
-        image.bytes.reset();
-        image.size = 0;
-    }
+    image.check = CheckImageContainer(file->Data(), file->Size(), options);
+    if (image.check.Passed())
+        image.file = std::move(file);
     return image;
 }

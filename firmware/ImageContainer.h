@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "firmware/ImageFileView.h"
+
 constexpr std::size_t kImageHeaderSize = 36;
 constexpr std::size_t kImageShortEntrySize = 32;
 constexpr std::size_t kImageLongEntrySize = 312;
@@ -40,7 +42,6 @@ enum class ImageCheckFault {
     kCannotOpen,
     kTooShort,          // below the 36-byte header
     kNoMemory,
-    kShortRead,         // the file shrank or could not be read whole
     kWrongModel,
     kTableOutsideFile,  // the section table runs past the end of the file
     kTooFewSections,    // fewer sections than the road takes
@@ -81,11 +82,14 @@ ImageCheckResult CheckImageContainer(const std::uint8_t* data, std::size_t size,
 // Bytes in the file, or -1 when it cannot be opened (or is too large to be an image).
 int GetFileLength(const std::wstring& path);
 
-// The whole file in one block, owned by the reader for as long as it sends.
+// The whole file in one block, held by the reader for as long as it sends;
+// empty when the check failed.
 struct LoadedImage {
     ImageCheckResult check;
-    std::unique_ptr<std::uint8_t[]> bytes;
-    std::size_t size = 0;
+    std::unique_ptr<ImageFileView> file;
+
+    const std::uint8_t* Bytes() const { return file ? file->Data() : nullptr; }
+    std::size_t Size() const { return file ? file->Size() : 0; }
 };
 
 LoadedImage LoadImageContainer(const std::wstring& path, const ImageCheckOptions& options);

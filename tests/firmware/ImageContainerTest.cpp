@@ -219,18 +219,24 @@ TEST(ImageContainerFile, LengthAndLoading)
     EXPECT_EQ(static_cast<int>(image.size()), GetFileLength(path));
     const LoadedImage loaded = LoadImageContainer(path, ImageCheckOptionsForModel(0x5610));
     ASSERT_TRUE(loaded.check.Passed());
-    ASSERT_EQ(image.size(), loaded.size);
-    EXPECT_EQ(0, std::memcmp(image.data(), loaded.bytes.get(), image.size()));
+    ASSERT_EQ(image.size(), loaded.Size());
+    EXPECT_EQ(0, std::memcmp(image.data(), loaded.Bytes(), image.size()));
 
     const std::wstring shortPath = folder.Write(L"short.img", std::vector<std::uint8_t>(35, 0));
     const LoadedImage refused = LoadImageContainer(shortPath, ImageCheckOptionsForModel(0x5610));
     EXPECT_EQ(ImageCheckFault::kTooShort, refused.check.fault);
-    EXPECT_FALSE(refused.bytes);
+    EXPECT_EQ(nullptr, refused.Bytes());
+
+    const std::wstring emptyPath = folder.Write(L"empty.img", {});
+    EXPECT_EQ(0, GetFileLength(emptyPath));
+    EXPECT_EQ(ImageCheckFault::kTooShort, LoadImageContainer(emptyPath, ImageCheckOptionsForModel(0x5610)).check.fault);
+    EXPECT_EQ(ImageCheckFault::kCannotOpen,
+              LoadImageContainer(folder.File(L""), ImageCheckOptionsForModel(0x5610)).check.fault);
 
     const std::wstring wrongPath = folder.Write(L"wrong.img", ThreeSections(0x5612));
     const LoadedImage wrong = LoadImageContainer(wrongPath, ImageCheckOptionsForModel(0x5610));
     EXPECT_EQ(ImageCheckFault::kWrongModel, wrong.check.fault);
-    EXPECT_FALSE(wrong.bytes);
+    EXPECT_EQ(nullptr, wrong.Bytes());
 }
 
 } // namespace
