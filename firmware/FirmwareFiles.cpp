@@ -63,7 +63,10 @@ public:
         return std::fclose(file) == 0 && written;
     }
 
-    bool ReplaceFile(const std::wstring& from, const std::wstring& to) override { return ReplaceFirmwareFile(from, to); }
+    bool ReplaceFile(const std::wstring& from, const std::wstring& to) override
+    {
+        return ReplaceFirmwareFile(from, to);
+    }
 
     void RemoveFile(const std::wstring& path) override
     {

@@ -183,10 +183,10 @@ namespace {
 
 // How a model's unit is compared with the server version.
 enum class ServerVersionRule {
-    kFourParts,        // the camera: all four parts, its own order
-    kAddressGated,     // the address batch decides first
-    kBuildAboveZero,   // an unmarked secondary version takes a server build above 0
-    kReleaseOrBuild,   // every other model
+    kFourParts,      // the camera: all four parts, its own order
+    kAddressGated,   // the address batch decides first
+    kBuildAboveZero, // an unmarked secondary version takes a server build above 0
+    kReleaseOrBuild, // every other model
 };
 
 struct ServerVersionRuleRow {

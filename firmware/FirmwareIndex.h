@@ -12,7 +12,7 @@ class DeviceConfig;
 
 // What the index offers one model.
 struct FirmwareIndexEntry {
-    ImageVersion version;   // all zero when the index has no entry for the key
+    ImageVersion version;    // all zero when the index has no entry for the key
     std::wstring serverFile; // the image to download
     // Voice-prompt variants in index order: server file and English language name.
     std::vector<std::wstring> files;

@@ -116,8 +116,7 @@ ImageCheckResult CheckImageContainer(const std::uint8_t* data, std::size_t size,
     const std::uint8_t* table = data + kImageHeaderSize;
     if (options.table == ImageTable::kLong)
         table += kImageShortEntrySize * sections;
-    const std::size_t tableEntrySize =
-        options.table == ImageTable::kShort ? kImageShortEntrySize : kImageLongEntrySize;
+    const std::size_t tableEntrySize = options.table == ImageTable::kShort ? kImageShortEntrySize : kImageLongEntrySize;
     result.sections.reserve(sections);
     for (std::size_t i = 0; i < sections; ++i) {
         const ImageSection section = ReadSection(table + i * tableEntrySize, options.table);

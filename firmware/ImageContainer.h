@@ -23,10 +23,10 @@ enum class ImageTable {
 };
 
 enum class ImageModelTest {
-    kEquality,       // the header's model code is the unit's
-    kNameField,      // a clean name field allows only models 0, 0x4210 and 0x4220
-    kNone,           // any model code
-    kAfterSections,  // the camera package: 0x3020, tested once the sections passed
+    kEquality,      // the header's model code is the unit's
+    kNameField,     // a clean name field allows only models 0, 0x4210 and 0x4220
+    kNone,          // any model code
+    kAfterSections, // the camera package: 0x3020, tested once the sections passed
 };
 
 struct ImageCheckOptions {
@@ -40,11 +40,11 @@ struct ImageCheckOptions {
 enum class ImageCheckFault {
     kNone,
     kCannotOpen,
-    kTooShort,          // below the 36-byte header
+    kTooShort, // below the 36-byte header
     kNoMemory,
     kWrongModel,
-    kTableOutsideFile,  // the section table runs past the end of the file
-    kTooFewSections,    // fewer sections than the road takes
+    kTableOutsideFile, // the section table runs past the end of the file
+    kTooFewSections,   // fewer sections than the road takes
     kSectionOutsideFile,
     kDigestMismatch,
 };

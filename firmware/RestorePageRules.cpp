@@ -359,8 +359,8 @@ BackupInfoTexts BuildBackupInfoTexts(int modelCode, const DeviceConfig& archive,
     } else {
         texts.versionCaptionCentred = true;
         if (modelCode == kCameraProduct)
-            texts.versionCaption = Version(L"%s: v%d.%d.%d.%d",
-                                           {versionWord, version.kind, version.build, version.major, version.minor});
+            texts.versionCaption =
+                Version(L"%s: v%d.%d.%d.%d", {versionWord, version.kind, version.build, version.major, version.minor});
         else
             texts.versionCaption = Version(L"%s: v%d.%d", {versionWord, version.major, version.minor});
     }

@@ -13,12 +13,12 @@ constexpr int kBackupInfoPairs = 6;
 // The texts of labels 1012 to 1028 and their alignment. A pair a model and
 // category does not use is not written and keeps its earlier text.
 struct BackupInfoTexts {
-    std::wstring title;          // 1012
-    std::wstring versionCaption; // 1013
+    std::wstring title;                 // 1012
+    std::wstring versionCaption;        // 1013
     bool versionCaptionCentred = false; // centred beside the voice-prompt combo, else right-aligned
-    std::wstring versionValue;   // 1014
-    std::wstring row0Caption;    // 1015: the date, or the FM region
-    std::wstring row0Value;      // 1016
+    std::wstring versionValue;          // 1014
+    std::wstring row0Caption;           // 1015: the date, or the FM region
+    std::wstring row0Value;             // 1016
     // Captions of pairs 1 to 5 right-aligned; the FM block's preset lines are left-aligned.
     bool captionsRightAligned = true;
     std::optional<std::wstring> captions[kBackupInfoPairs]; // 1017, 1019, ... 1027
@@ -32,10 +32,10 @@ BackupInfoTexts BuildBackupInfoTexts(int modelCode, const DeviceConfig& archive,
                                      int comboItems);
 
 struct RestorePageVisibility {
-    bool details = false;       // version and date lines (1013 to 1016)
-    unsigned pairsShown = 0;    // bit k: pair k + 1
-    bool listShown = false;     // the archived-settings list 1202
-    bool comboShown = false;    // the voice-prompt combo 1034 and its caption 1167
+    bool details = false;           // version and date lines (1013 to 1016)
+    unsigned pairsShown = 0;        // bit k: pair k + 1
+    bool listShown = false;         // the archived-settings list 1202
+    bool comboShown = false;        // the voice-prompt combo 1034 and its caption 1167
     bool firstCaptionRight = false; // caption 1017 given back its right alignment
 };
 

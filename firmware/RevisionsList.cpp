@@ -78,7 +78,8 @@ RevisionsMatch MatchRevisionsList(const std::wstring& text, const RevisionsQuery
             const std::wstring number = WithoutFirstCharacter(line.fields[1]);
             if (query.modelCode == kCameraProduct) {
                 ParseVersion4(number, version.major, version.minor, version.kind, version.build);
-                sameVersion = archive.CompareFullVersion(version.major, version.minor, version.kind, version.build) == 0;
+                sameVersion =
+                    archive.CompareFullVersion(version.major, version.minor, version.kind, version.build) == 0;
             } else {
                 ParseVersion2(number, version.major, version.minor);
                 sameVersion = archive.CompareFirmwareVersion(version.major, version.minor) == 0;

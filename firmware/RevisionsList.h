@@ -10,8 +10,8 @@
 #include "device/FirmwareInfo.h"
 
 struct RevisionsQuery {
-    std::wstring modelKey; // the target model's file-name form; empty matches nothing
-    int modelCode = 0;     // 0x3020 compares four-part versions
+    std::wstring modelKey;                 // the target model's file-name form; empty matches nothing
+    int modelCode = 0;                     // 0x3020 compares four-part versions
     const DeviceConfig* archive = nullptr; // the archived firmware version
     int uiLanguage = 0;
     std::wstring firmwareLanguage; // the stored voice-prompt language (English name)
@@ -19,8 +19,8 @@ struct RevisionsQuery {
 };
 
 struct RevisionsMatch {
-    int ready = 0;          // a backup of the archived version was found
-    ImageVersion version;   // of the last line of the target model that was taken
+    int ready = 0;        // a backup of the archived version was found
+    ImageVersion version; // of the last line of the target model that was taken
     std::wstring chosenFile;
     // Voice-prompt variants of the matching version: server file and English language name.
     std::vector<std::wstring> files;

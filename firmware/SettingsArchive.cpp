@@ -206,9 +206,7 @@ const ArchiveKeyRow* FindRow(const std::wstring& key, int& number)
 void StoreValue(DeviceConfig& device, const ArchiveKeyRow& row, int number, const std::wstring& value)
 {
     switch (row.field) {
-    case F::kManagerVersion:
-        ParseVersion2(value, device.m_managerVersion.major, device.m_managerVersion.minor);
-        return;
+    case F::kManagerVersion: ParseVersion2(value, device.m_managerVersion.major, device.m_managerVersion.minor); return;
     case F::kFirmwareVersion: device.SetFirmwareVersionText(value); return;
     case F::kDateArchived: {
         std::int64_t moment = 0;

@@ -16,7 +16,7 @@
 enum class ArchiveField {
     kManagerVersion, // "%d.%d"
     kProductId,
-    kDeviceName, // text
+    kDeviceName,      // text
     kFirmwareVersion, // "%d.%d"
     kFirmwareKind,
     kFirmwareBuild,
@@ -80,8 +80,7 @@ bool SettingsArchivePath(const std::wstring& programPath, int modelCode, std::ws
 // Stamps now into the record's archive time and writes the archive atomically:
 // a temporary file beside it, every write and the close checked, then moved
 // over the archive. 0 on any failure, the old archive left as it was.
-int WriteSettingsArchive(FirmwareFileSystem& files, const std::wstring& path, DeviceConfig& device,
-                         std::int64_t now);
+int WriteSettingsArchive(FirmwareFileSystem& files, const std::wstring& path, DeviceConfig& device, std::int64_t now);
 
 // Reads an archive's text into a freshly built record. Keys compare exactly; a
 // numbered key counts only with two digits in its group's range. A date whose

@@ -156,9 +156,7 @@ unsigned StepFinish(const ProgressTickInput& input, const ProgressRules& rules, 
                     ProgressCounters& counters)
 {
     switch (rules.finish) {
-    case FinishRule::kCountTo98:
-        CountTo98(budget, counters);
-        return 0;
+    case FinishRule::kCountTo98: CountTo98(budget, counters); return 0;
     case FinishRule::kHoldFinish:
         if (input.holdButtonFlag)
             return input.popupOpen ? 0u : static_cast<unsigned>(kProgressShowHoldPopup);
@@ -244,8 +242,7 @@ ProgressTickResult StepProgress(const ProgressTickInput& input, ProgressCounters
     result.publish = true;
     result.shownProgress = counters.progress;
     if (input.modelCode == kTwoChipProduct && !(result.actions & kProgressSucceed))
-        result.shownProgress =
-            input.activeEngine == kSecondEngine ? 50 + counters.progress / 2 : counters.progress / 2;
+        result.shownProgress = input.activeEngine == kSecondEngine ? 50 + counters.progress / 2 : counters.progress / 2;
     return result;
 }
 

@@ -21,9 +21,9 @@ enum class TransferRule {
 };
 
 enum class FinishRule {
-    kCountTo98,   // continues from the transfer budget up to 98 %
-    kHoldFinish,  // as kCountTo98 while no button is to be held
-    kDfuFinish,   // 90 % and up; ends the job after the wait at 98 % runs out
+    kCountTo98,  // continues from the transfer budget up to 98 %
+    kHoldFinish, // as kCountTo98 while no button is to be held
+    kDfuFinish,  // 90 % and up; ends the job after the wait at 98 % runs out
 };
 
 enum class BackupFailedRule {
@@ -39,10 +39,10 @@ enum class ClosingAdvice {
 };
 
 struct ProgressRules {
-    int checksPassedPercent; // shown in state 5
-    TransferRule transfer;   // state 7
-    FinishRule finish;       // state 9
-    bool delayedCount;       // the camera models hold back their first counts
+    int checksPassedPercent;       // shown in state 5
+    TransferRule transfer;         // state 7
+    FinishRule finish;             // state 9
+    bool delayedCount;             // the camera models hold back their first counts
     BackupFailedRule backupFailed; // state 11
     ClosingAdvice advice;
 };
@@ -61,7 +61,7 @@ struct ProgressTickInput {
 };
 
 struct ProgressCounters {
-    int progress = 0;    // the job's percent; negative after a reset
+    int progress = 0; // the job's percent; negative after a reset
     int phaseTicks = 0;
     int stallTicks = 0;
     int waitTicks = 0;   // ticks at the 98 % cap of a DFU finish

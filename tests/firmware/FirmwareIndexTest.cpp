@@ -38,6 +38,7 @@ FirmwareIndexEntry Parse(const IndexCase& c)
 TEST(FirmwareIndex, ParsesTheUnitsBlock)
 {
     const std::wstring variants = L"Vel8:V2.0:English:e.img\nVel8:V2.1:French:f.img\n";
+    // clang-format off
     const IndexCase cases[] = {
         {"single image and build", L"Vel8:V1.2:a.img\nVel8:3", 0x4D10, L"", 0, 0, {1, 2, 0, 3}, L"a.img", {}, -1},
         {"CR LF line ends", L"Vel8:V1.2:a.img\r\nVel8:3\r\n", 0x4D10, L"", 0, 0, {1, 2, 0, 3}, L"a.img", {}, -1},
@@ -75,6 +76,7 @@ TEST(FirmwareIndex, ParsesTheUnitsBlock)
         {"empty field ends the cut", L"Vel8::a.img\nVel8:V1.1:b.img", 0x4D10, L"", 0, 0, {1, 1, 0, 0}, L"b.img", {}, -1},
         {"unknown model has no key", L":V1.1:b.img", 0, L"", 0, 0, {0, 0, 0, 0}, L"", {}, -1},
     };
+    // clang-format on
     for (const IndexCase& c : cases) {
         const FirmwareIndexEntry entry = Parse(c);
         EXPECT_EQ(c.version.major, entry.version.major) << c.label;
@@ -93,13 +95,22 @@ TEST(FirmwareIndex, ServerFileNamesWithPathPartsAreLinesOfNoForm)
     const std::wstring refused[] = {L"../evil.img", L"..", L".", L"dir/a.img", L"dir\\a.img", L"C:a.img"};
     for (const std::wstring& name : refused) {
         EXPECT_FALSE(IsPlainServerFileName(name));
-        IndexCase before = {"", L"Vel8:V1.0:English:" + name + L"\nVel8:V1.1:ok.img", 0x4D10, L"", 0, 0,
-                            {1, 1, 0, 0}, L"ok.img", {}, -1};
+        IndexCase before = {
+            "", L"Vel8:V1.0:English:" + name + L"\nVel8:V1.1:ok.img", 0x4D10, L"", 0, 0, {1, 1, 0, 0}, L"ok.img", {},
+            -1};
         const FirmwareIndexEntry skipped = Parse(before);
         EXPECT_EQ(L"ok.img", skipped.serverFile);
         EXPECT_TRUE(skipped.languages.empty());
-        IndexCase after = {"", L"Vel8:V1.0:English:e.img\nVel8:V1.0:French:" + name, 0x4D10, L"French", 0, 0,
-                           {1, 0, 0, 0}, L"e.img", {L"English"}, 0};
+        IndexCase after = {"",
+                           L"Vel8:V1.0:English:e.img\nVel8:V1.0:French:" + name,
+                           0x4D10,
+                           L"French",
+                           0,
+                           0,
+                           {1, 0, 0, 0},
+                           L"e.img",
+                           {L"English"},
+                           0};
         const FirmwareIndexEntry ended = Parse(after);
         EXPECT_EQ(L"e.img", ended.serverFile);
         EXPECT_EQ(std::vector<std::wstring>{L"English"}, ended.languages);
@@ -112,8 +123,8 @@ TEST(FirmwareIndex, StoresTheEntryInTheJob)
 {
     FirmwareInfo job;
     job.Reset(3);
-    const IndexCase c = {"", L"Vel8:V2.0:English:e.img\nVel8:V2.1:French:f.img\nVel8:7", 0x4D10, L"", 0, 0,
-                         {}, L"", {}, 0};
+    const IndexCase c = {"", L"Vel8:V2.0:English:e.img\nVel8:V2.1:French:f.img\nVel8:7", 0x4D10, L"", 0, 0, {}, L"", {},
+                         0};
     StoreFirmwareIndexEntry(Parse(c), job);
     EXPECT_EQ(2, job.m_version.major);
     EXPECT_EQ(7, job.m_version.build);
@@ -162,6 +173,7 @@ TEST(FirmwareIndex, ServerVersionRules)
         int newer;
     };
     using A = UnitAddressCheck;
+    // clang-format off
     const Case cases[] = {
         {"release candidate gets the release", Unit(0x4D10, 4, 2, 1, 3), {4, 2, 0, 0}, L"a.img", A::kNotRead, 1},
         {"release candidate of a newer version", Unit(0x4D10, 4, 3, 1, 3), {4, 2, 0, 0}, L"a.img", A::kNotRead, 0},
@@ -183,6 +195,7 @@ TEST(FirmwareIndex, ServerVersionRules)
         {"no server file", Unit(0x4D10, 1, 0, 0, 0), {4, 2, 0, 0}, L"", A::kNotRead, 0},
         {"no server file, 5060 in range", Unit(0x5060, 1, 0, 0, 0), {4, 2, 0, 0}, L"", A::kInRange, 0},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(c.newer, IsServerVersionNewer(c.unit.m_modelCode, c.unit, c.server, c.file, c.address)) << c.label;
 }

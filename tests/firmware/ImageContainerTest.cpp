@@ -90,7 +90,8 @@ TEST(ImageContainer, OneWrongDigestByteOfTheLastSectionRefusesTheImage)
 TEST(ImageContainer, ModelTests)
 {
     const std::vector<std::uint8_t> image = ThreeSections(0x4310);
-    EXPECT_EQ(ImageCheckFault::kWrongModel, Check(image, Options(ImageTable::kLong, ImageModelTest::kEquality, 0x4210)).fault);
+    EXPECT_EQ(ImageCheckFault::kWrongModel,
+              Check(image, Options(ImageTable::kLong, ImageModelTest::kEquality, 0x4210)).fault);
     EXPECT_TRUE(Check(image, Options(ImageTable::kLong, ImageModelTest::kEquality, 0x4310)).Passed());
     EXPECT_TRUE(Check(image, Options(ImageTable::kLong, ImageModelTest::kNone, 0x4210)).Passed());
 }
@@ -136,10 +137,12 @@ TEST(ImageContainer, TablesMustLieInsideTheFile)
     std::vector<std::uint8_t> bytes(36 + 32, 0);
     PutU32(bytes, 28, 0x5610);
     PutU32(bytes, 32, 2);
-    EXPECT_EQ(ImageCheckFault::kTableOutsideFile, Check(bytes, Options(ImageTable::kShort, ImageModelTest::kNone)).fault);
+    EXPECT_EQ(ImageCheckFault::kTableOutsideFile,
+              Check(bytes, Options(ImageTable::kShort, ImageModelTest::kNone)).fault);
     // The short table fits, the long one does not.
     bytes.resize(36 + 64 + 312);
-    EXPECT_EQ(ImageCheckFault::kTableOutsideFile, Check(bytes, Options(ImageTable::kLong, ImageModelTest::kNone)).fault);
+    EXPECT_EQ(ImageCheckFault::kTableOutsideFile,
+              Check(bytes, Options(ImageTable::kLong, ImageModelTest::kNone)).fault);
 }
 
 TEST(ImageContainer, HugeCountsDescribeNoSection)
@@ -155,7 +158,8 @@ TEST(ImageContainer, HugeCountsDescribeNoSection)
     }
     std::vector<std::uint8_t> bytes(36, 0);
     PutU32(bytes, 32, 0x7FFFFFFFu);
-    EXPECT_EQ(ImageCheckFault::kTableOutsideFile, Check(bytes, Options(ImageTable::kShort, ImageModelTest::kNone)).fault);
+    EXPECT_EQ(ImageCheckFault::kTableOutsideFile,
+              Check(bytes, Options(ImageTable::kShort, ImageModelTest::kNone)).fault);
 }
 
 TEST(ImageContainer, EachRoadTakesItsMinimumOfSections)
@@ -166,7 +170,7 @@ TEST(ImageContainer, EachRoadTakesItsMinimumOfSections)
         bool passes;
     };
     const Case cases[] = {
-        {0x3500, 2, true},  {0x3500, 1, false}, {0x3116, 2, false}, {0x3116, 3, true}, {0x5510, 2, false},
+        {0x3500, 2, true},  {0x3500, 1, false}, {0x3116, 2, false}, {0x3116, 3, true},  {0x5510, 2, false},
         {0x5510, 3, true},  {0x3060, 2, false}, {0x5610, 0, true},  {0x5345, 1, false}, {0x5345, 2, true},
         {0x3020, 1, false}, {0x3020, 2, true},  {0x4310, 0, true},  {0x6010, 0, true},
     };

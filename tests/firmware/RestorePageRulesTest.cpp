@@ -122,7 +122,8 @@ TEST_F(BackupInfoTextTest, RadioGainAndTimeout)
         archive.m_audioChannelTimeout = 5;
         for (int category : {1, 2, 3}) {
             const BackupInfoTexts texts = BuildBackupInfoTexts(0x5210, archive, category, 0, 0);
-            EXPECT_EQ((std::vector<std::wstring>{L"Radio Transmit Gain:", L"Audio Channel Timeout :"}), Captions(texts));
+            EXPECT_EQ((std::vector<std::wstring>{L"Radio Transmit Gain:", L"Audio Channel Timeout :"}),
+                      Captions(texts));
             EXPECT_EQ((std::vector<std::wstring>{c.level, L"5 seconds"}), Values(texts));
         }
     }
@@ -226,30 +227,18 @@ TEST(RestorePageVisibility, ModelRules)
         bool list;
     };
     const Case cases[] = {
-        {"4D10 3.x Basic", 0x4D10, 3, 5, 1, 0x07, false},
-        {"4D10 4.0 Basic", 0x4D10, 4, 0, 1, 0x0F, false},
-        {"4D10 4.1 Basic", 0x4D10, 4, 1, 1, 0x3F, false},
-        {"4D20 4.1 Basic", 0x4D20, 4, 1, 1, 0x1F, false},
-        {"4D30 4.2 Basic", 0x4D30, 4, 2, 1, 0x1F, false},
-        {"5060 4.2 Basic", 0x5060, 4, 2, 1, 0x0F, false},
-        {"4D10 5.0 Basic", 0x4D10, 5, 0, 1, 0x3F, false},
-        {"5020 5.0 Basic", 0x5020, 5, 0, 1, 0x0F, false},
-        {"5010 5.0 Basic", 0x5010, 5, 0, 1, 0x1F, false},
-        {"4D10 Speed Dial", 0x4D10, 4, 2, 2, 0x07, false},
-        {"4D10 FM Radio", 0x4D10, 4, 2, 3, 0x3F, false},
-        {"4D35 1.9 Basic", 0x4D35, 1, 9, 1, 0x07, false},
-        {"4D35 2.0 Basic", 0x4D35, 2, 0, 1, 0x0F, false},
-        {"4D21 without categories", 0x4D21, 1, 0, 0, 0x3F, false},
-        {"4040 Speed Dial", 0x4040, 1, 0, 2, 0x3F, false},
-        {"2020 1.0 Basic", 0x2020, 1, 0, 1, 0x1F, false},
-        {"2020 1.1 Basic", 0x2020, 1, 1, 1, 0x3F, false},
-        {"4021 FM Radio", 0x4021, 1, 0, 3, 0x01, false},
-        {"5210 Speed Dial", 0x5210, 1, 0, 2, 0x03, false},
-        {"4210 Basic", 0x4210, 1, 0, 1, 0x00, true},
-        {"4210 Speed Dial", 0x4210, 1, 0, 2, 0x07, false},
-        {"6020 Basic", 0x6020, 1, 0, 1, 0x00, true},
-        {"6010 FM Radio", 0x6010, 1, 0, 3, 0x27, false},
-        {"unlisted product", 0x3020, 1, 0, 1, 0x00, false},
+        {"4D10 3.x Basic", 0x4D10, 3, 5, 1, 0x07, false},  {"4D10 4.0 Basic", 0x4D10, 4, 0, 1, 0x0F, false},
+        {"4D10 4.1 Basic", 0x4D10, 4, 1, 1, 0x3F, false},  {"4D20 4.1 Basic", 0x4D20, 4, 1, 1, 0x1F, false},
+        {"4D30 4.2 Basic", 0x4D30, 4, 2, 1, 0x1F, false},  {"5060 4.2 Basic", 0x5060, 4, 2, 1, 0x0F, false},
+        {"4D10 5.0 Basic", 0x4D10, 5, 0, 1, 0x3F, false},  {"5020 5.0 Basic", 0x5020, 5, 0, 1, 0x0F, false},
+        {"5010 5.0 Basic", 0x5010, 5, 0, 1, 0x1F, false},  {"4D10 Speed Dial", 0x4D10, 4, 2, 2, 0x07, false},
+        {"4D10 FM Radio", 0x4D10, 4, 2, 3, 0x3F, false},   {"4D35 1.9 Basic", 0x4D35, 1, 9, 1, 0x07, false},
+        {"4D35 2.0 Basic", 0x4D35, 2, 0, 1, 0x0F, false},  {"4D21 without categories", 0x4D21, 1, 0, 0, 0x3F, false},
+        {"4040 Speed Dial", 0x4040, 1, 0, 2, 0x3F, false}, {"2020 1.0 Basic", 0x2020, 1, 0, 1, 0x1F, false},
+        {"2020 1.1 Basic", 0x2020, 1, 1, 1, 0x3F, false},  {"4021 FM Radio", 0x4021, 1, 0, 3, 0x01, false},
+        {"5210 Speed Dial", 0x5210, 1, 0, 2, 0x03, false}, {"4210 Basic", 0x4210, 1, 0, 1, 0x00, true},
+        {"4210 Speed Dial", 0x4210, 1, 0, 2, 0x07, false}, {"6020 Basic", 0x6020, 1, 0, 1, 0x00, true},
+        {"6010 FM Radio", 0x6010, 1, 0, 3, 0x27, false},   {"unlisted product", 0x3020, 1, 0, 1, 0x00, false},
     };
     for (const Case& c : cases) {
         const RestorePageVisibility shown =

@@ -47,6 +47,7 @@ TEST(RevisionsList, MatchesTheArchivedVersion)
 {
     const std::wstring pair = L"Vel8:v4.2:English:a.img\nVel8:v4.2:French:b.img\n";
     const DeviceConfig at42 = Archive(0x4D10, 4, 2);
+    // clang-format off
     const Case cases[] = {
         {"two variants, the first preselected", pair, at42, 0, L"", 0, 1, L"a.img", {L"English", L"French"}, 0},
         {"UI French applied", pair, at42, 1, L"", 1, 1, L"b.img", {L"English", L"French"}, 1},
@@ -75,6 +76,7 @@ TEST(RevisionsList, MatchesTheArchivedVersion)
         {"nothing for the model", L"Other:v4.2:English:a.img", at42, 0, L"", 0, 0, L"", {}, -1},
         {"empty list", L"", at42, 0, L"", 0, 0, L"", {}, -1},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const RevisionsMatch match = Match(c, L"Vel8", 0x4D10);
         EXPECT_EQ(c.ready, match.ready) << c.label;
@@ -86,8 +88,16 @@ TEST(RevisionsList, MatchesTheArchivedVersion)
 
 TEST(RevisionsList, CameraComparesFourParts)
 {
-    const Case equal = {"", L"LENSA:v1.0.2.5:English:a.img\nLENSA:v1.0.2.5:French:b.img", Archive(0x3020, 1, 0, 2, 5),
-                        0, L"", 0, 1, L"a.img", {L"English", L"French"}, 0};
+    const Case equal = {"",
+                        L"LENSA:v1.0.2.5:English:a.img\nLENSA:v1.0.2.5:French:b.img",
+                        Archive(0x3020, 1, 0, 2, 5),
+                        0,
+                        L"",
+                        0,
+                        1,
+                        L"a.img",
+                        {L"English", L"French"},
+                        0};
     const RevisionsMatch match = Match(equal, L"LENSA", 0x3020);
     EXPECT_EQ(1, match.ready);
     EXPECT_EQ(2, match.version.kind);
@@ -99,8 +109,8 @@ TEST(RevisionsList, CameraComparesFourParts)
 
 TEST(RevisionsList, StoresTheMatchInTheRestoreJob)
 {
-    const Case c = {"", L"Vel8:v4.2:English:a.img\nVel8:v4.2:French:b.img", Archive(0x4D10, 4, 2), 0, L"", 0, 1, L"",
-                    {}, 0};
+    const Case c = {
+        "", L"Vel8:v4.2:English:a.img\nVel8:v4.2:French:b.img", Archive(0x4D10, 4, 2), 0, L"", 0, 1, L"", {}, 0};
     FirmwareInfo job;
     job.Reset(4);
     job.m_clearedMark = 0;

@@ -159,7 +159,8 @@ TEST_F(SettingsArchiveTest, LineBreaksInTextsBecomeSpaces)
 
 TEST_F(SettingsArchiveTest, CharactersTheCodePageCannotHoldBecomeQuestionMarks)
 {
-    EXPECT_EQ("A?B", ArchiveTextToBytes(L"A\x65E5" L"B"));
+    EXPECT_EQ("A?B", ArchiveTextToBytes(L"A\x65E5"
+                                        L"B"));
     EXPECT_EQ(L"name=x", ArchiveBytesToText("name=x"));
 }
 
@@ -266,7 +267,8 @@ DeviceConfig Read(const std::wstring& text)
 
 TEST_F(SettingsArchiveTest, ReaderAcceptsWhatPeopleAndEditorsDoToTheFile)
 {
-    const DeviceConfig reordered = Read(L"keyHushguard=4\n\n\r\n  keyDeviceVersion = 4.1 \r\nkeyDeviceRecognized=19728");
+    const DeviceConfig reordered =
+        Read(L"keyHushguard=4\n\n\r\n  keyDeviceVersion = 4.1 \r\nkeyDeviceRecognized=19728");
     EXPECT_EQ(4, reordered.m_hushguard);
     EXPECT_EQ(4, reordered.m_firmwareVersion.major);
     EXPECT_EQ(1, reordered.m_firmwareVersion.minor);
@@ -374,14 +376,14 @@ TEST_F(SettingsArchiveTest, VersionFloors)
         int result;
     };
     const Case cases[] = {
-        {0x4D30, L"4.1", 0}, {0x4D30, L"4.2", 1}, {0x4D40, L"3.9", 0}, {0x5060, L"4.2", 1}, {0x5061, L"4.1", 0},
-        {0x5070, L"5.0", 1}, {0x5080, L"4.1", 0}, {0x4D35, L"1.1", 0}, {0x4D35, L"1.2", 1}, {0x4D10, L"1.0", 1},
-        {0x5610, L"0.1", 1},
+        {0x4D30, L"4.1", 0}, {0x4D30, L"4.2", 1}, {0x4D40, L"3.9", 0}, {0x5060, L"4.2", 1},
+        {0x5061, L"4.1", 0}, {0x5070, L"5.0", 1}, {0x5080, L"4.1", 0}, {0x4D35, L"1.1", 0},
+        {0x4D35, L"1.2", 1}, {0x4D10, L"1.0", 1}, {0x5610, L"0.1", 1},
     };
     for (const Case& c : cases) {
         MemoryFiles files;
-        files.files[L"A"] = ArchiveTextToBytes(L"keyDeviceRecognized=" + std::to_wstring(c.model) +
-                                               L"\nkeyDeviceVersion=" + c.version);
+        files.files[L"A"] =
+            ArchiveTextToBytes(L"keyDeviceRecognized=" + std::to_wstring(c.model) + L"\nkeyDeviceVersion=" + c.version);
         DeviceConfig archive;
         EXPECT_EQ(c.result, LoadSettingsArchive(files, L"A", archive)) << std::hex << c.model << " " << c.version;
         EXPECT_EQ(c.model, archive.m_modelCode);
@@ -400,12 +402,23 @@ void ExpectSameArchivedFields(const DeviceConfig& written, const DeviceConfig& r
     EXPECT_EQ(written.m_firmwareVersion.build, read.m_firmwareVersion.build);
     EXPECT_EQ(written.m_archivedAt, read.m_archivedAt);
     const int DeviceConfig::*options[] = {
-        &DeviceConfig::m_intercomVox,   &DeviceConfig::m_handsfreeVox,    &DeviceConfig::m_edr,
-        &DeviceConfig::m_voicePrompt,   &DeviceConfig::m_plc,             &DeviceConfig::m_bitpoolRate,
-        &DeviceConfig::m_microphoneBoost, &DeviceConfig::m_sidetone,      &DeviceConfig::m_hushguard,
-        &DeviceConfig::m_autoGainControl, &DeviceConfig::m_radioTransmitGain, &DeviceConfig::m_audioChannelTimeout,
-        &DeviceConfig::m_fmRegion,      &DeviceConfig::m_fmMagicCode,     &DeviceConfig::m_fmCurrentFrequency,
-        &DeviceConfig::m_fmCurrentPreset, &DeviceConfig::m_fmRds,
+        &DeviceConfig::m_intercomVox,
+        &DeviceConfig::m_handsfreeVox,
+        &DeviceConfig::m_edr,
+        &DeviceConfig::m_voicePrompt,
+        &DeviceConfig::m_plc,
+        &DeviceConfig::m_bitpoolRate,
+        &DeviceConfig::m_microphoneBoost,
+        &DeviceConfig::m_sidetone,
+        &DeviceConfig::m_hushguard,
+        &DeviceConfig::m_autoGainControl,
+        &DeviceConfig::m_radioTransmitGain,
+        &DeviceConfig::m_audioChannelTimeout,
+        &DeviceConfig::m_fmRegion,
+        &DeviceConfig::m_fmMagicCode,
+        &DeviceConfig::m_fmCurrentFrequency,
+        &DeviceConfig::m_fmCurrentPreset,
+        &DeviceConfig::m_fmRds,
     };
     for (const int DeviceConfig::*option : options)
         EXPECT_EQ(written.*option, read.*option);

@@ -30,11 +30,10 @@ TEST(UpdateProgress, BudgetsAndRulesByModel)
         int checksPassed;
     };
     const Case cases[] = {
-        {0x4210, {5, 245, 40}, 2},  {0x2030, {5, 245, 40}, 2},  {0x4D10, {20, 420, 20}, 5},
-        {0x5210, {15, 80, 15}, 5},  {0x5310, {20, 90, 20}, 5},  {0x3020, {15, 273, 20}, 5},
-        {0x3116, {5, 500, 65}, 5},  {0x5611, {5, 210, 10}, 5},  {0x5580, {5, 300, 10}, 5},
-        {0x5720, {5, 220, 10}, 5},  {0x3500, {5, 240, 10}, 5},  {0x6026, {5, 250, 10}, 5},
-        {0x6024, {5, 400, 10}, 5},  {0x4D85, {20, 360, 20}, 5}, {0x1234, {20, 420, 20}, 5},
+        {0x4210, {5, 245, 40}, 2}, {0x2030, {5, 245, 40}, 2},  {0x4D10, {20, 420, 20}, 5}, {0x5210, {15, 80, 15}, 5},
+        {0x5310, {20, 90, 20}, 5}, {0x3020, {15, 273, 20}, 5}, {0x3116, {5, 500, 65}, 5},  {0x5611, {5, 210, 10}, 5},
+        {0x5580, {5, 300, 10}, 5}, {0x5720, {5, 220, 10}, 5},  {0x3500, {5, 240, 10}, 5},  {0x6026, {5, 250, 10}, 5},
+        {0x6024, {5, 400, 10}, 5}, {0x4D85, {20, 360, 20}, 5}, {0x1234, {20, 420, 20}, 5},
     };
     for (const Case& c : cases) {
         const ProgressBudget budget = FindProgressBudget(c.model);
@@ -224,8 +223,12 @@ TEST(UpdateProgress, BackupFailurePopupAndNoStop)
         unsigned actions;
     };
     const Case cases[] = {
-        {0x5610, kProgressShowBackupPopup}, {0x4210, kProgressShowBackupPopup}, {0x3116, kProgressShowBackupPopup},
-        {0x6010, kProgressShowBackupPopup}, {0x5345, kProgressShowBackupPopup}, {0x5346, kProgressShowBackupPopup},
+        {0x5610, kProgressShowBackupPopup},
+        {0x4210, kProgressShowBackupPopup},
+        {0x3116, kProgressShowBackupPopup},
+        {0x6010, kProgressShowBackupPopup},
+        {0x5345, kProgressShowBackupPopup},
+        {0x5346, kProgressShowBackupPopup},
         {0x4D10, 0},
     };
     for (const Case& c : cases) {

@@ -14,13 +14,20 @@ TEST(UpdateRoads, ChosenByProductId)
         UpdateRoad road;
     };
     const Case cases[] = {
-        {0x4210, UpdateRoad::kVersionedImage}, {0x2030, UpdateRoad::kDualChannelImage},
-        {0x4610, UpdateRoad::kDualChannelImage}, {0x5345, UpdateRoad::kDualChip},
-        {0x3500, UpdateRoad::kLoader},         {0x3126, UpdateRoad::kLoader},
-        {0x5920, UpdateRoad::kCamera},         {0x3060, UpdateRoad::kCamera},
-        {0x5416, UpdateRoad::kRebootImage},    {0x6026, UpdateRoad::kRebootImage},
-        {0x4D10, UpdateRoad::kDfu},            {0x6020, UpdateRoad::kDfu},
-        {0x3020, UpdateRoad::kDfu},            {0x5346, UpdateRoad::kDfu},
+        {0x4210, UpdateRoad::kVersionedImage},
+        {0x2030, UpdateRoad::kDualChannelImage},
+        {0x4610, UpdateRoad::kDualChannelImage},
+        {0x5345, UpdateRoad::kDualChip},
+        {0x3500, UpdateRoad::kLoader},
+        {0x3126, UpdateRoad::kLoader},
+        {0x5920, UpdateRoad::kCamera},
+        {0x3060, UpdateRoad::kCamera},
+        {0x5416, UpdateRoad::kRebootImage},
+        {0x6026, UpdateRoad::kRebootImage},
+        {0x4D10, UpdateRoad::kDfu},
+        {0x6020, UpdateRoad::kDfu},
+        {0x3020, UpdateRoad::kDfu},
+        {0x5346, UpdateRoad::kDfu},
         {0, UpdateRoad::kDfu},
     };
     for (const Case& c : cases) {

@@ -51,7 +51,9 @@ void Mutate(std::mt19937& random, Bytes& bytes, const std::vector<Bytes>& seeds)
             if (!bytes.empty())
                 bytes[at] = static_cast<std::uint8_t>(random());
             break;
-        case 2: bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), static_cast<std::uint8_t>(random())); break;
+        case 2:
+            bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), static_cast<std::uint8_t>(random()));
+            break;
         case 3:
             if (!bytes.empty())
                 bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at),
@@ -66,8 +68,8 @@ void Mutate(std::mt19937& random, Bytes& bytes, const std::vector<Bytes>& seeds)
             break;
         }
         case 5: {
-            static const char* const kPieces[] = {":", "\n", "\r\n", "=", "..", "/", "keySpeedDial0", "Vel8:V",
-                                                  "English", "LENSA:", "keyFMRadioPreset1"};
+            static const char* const kPieces[] = {
+                ":", "\n", "\r\n", "=", "..", "/", "keySpeedDial0", "Vel8:V", "English", "LENSA:", "keyFMRadioPreset1"};
             const std::string piece = kPieces[random() % 11];
             bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), piece.begin(), piece.end());
             break;
@@ -78,7 +80,8 @@ void Mutate(std::mt19937& random, Bytes& bytes, const std::vector<Bytes>& seeds)
                 break;
             const std::size_t from = random() % other.size();
             const std::size_t length = std::min<std::size_t>(other.size() - from, random() % 64);
-            bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), other.begin() + static_cast<std::ptrdiff_t>(from),
+            bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                         other.begin() + static_cast<std::ptrdiff_t>(from),
                          other.begin() + static_cast<std::ptrdiff_t>(from + length));
             break;
         }

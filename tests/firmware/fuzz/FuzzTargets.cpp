@@ -124,8 +124,8 @@ void FuzzContainerCheck(const std::uint8_t* data, std::size_t size)
     Require(result.sectionCount >= 0, "negative section count");
     if (!result.Passed()) {
         Require(result.sections.empty(), "sections handed out of a refused image");
-        const bool sectionFault = result.fault == ImageCheckFault::kSectionOutsideFile ||
-                                  result.fault == ImageCheckFault::kDigestMismatch;
+        const bool sectionFault =
+            result.fault == ImageCheckFault::kSectionOutsideFile || result.fault == ImageCheckFault::kDigestMismatch;
         Require(!sectionFault || (result.failedSection >= 0 && result.failedSection < result.sectionCount),
                 "failed section out of range");
         return;
@@ -213,11 +213,23 @@ void FuzzSettingsArchive(const std::uint8_t* data, std::size_t size)
     device.m_firmwareVersion.minor = reader.Int();
     device.m_firmwareVersion.kind = reader.Int();
     device.m_firmwareVersion.build = reader.Int();
-    int* const options[] = {&device.m_intercomVox, &device.m_handsfreeVox, &device.m_edr, &device.m_voicePrompt,
-                            &device.m_plc, &device.m_bitpoolRate, &device.m_microphoneBoost, &device.m_sidetone,
-                            &device.m_hushguard, &device.m_autoGainControl, &device.m_radioTransmitGain,
-                            &device.m_audioChannelTimeout, &device.m_fmRegion, &device.m_fmMagicCode,
-                            &device.m_fmCurrentFrequency, &device.m_fmCurrentPreset, &device.m_fmRds};
+    int* const options[] = {&device.m_intercomVox,
+                            &device.m_handsfreeVox,
+                            &device.m_edr,
+                            &device.m_voicePrompt,
+                            &device.m_plc,
+                            &device.m_bitpoolRate,
+                            &device.m_microphoneBoost,
+                            &device.m_sidetone,
+                            &device.m_hushguard,
+                            &device.m_autoGainControl,
+                            &device.m_radioTransmitGain,
+                            &device.m_audioChannelTimeout,
+                            &device.m_fmRegion,
+                            &device.m_fmMagicCode,
+                            &device.m_fmCurrentFrequency,
+                            &device.m_fmCurrentPreset,
+                            &device.m_fmRds};
     for (int* option : options)
         *option = reader.Int();
     for (int& word : device.m_settings)
@@ -278,13 +290,23 @@ void FuzzSettingsArchive(const std::uint8_t* data, std::size_t size)
     Require(back.m_archivedAt == now, "archive date");
     const int region = device.m_fmRegion >= 0 && device.m_fmRegion <= 5 ? device.m_fmRegion : 0;
     device.m_fmRegion = region;
-    const int DeviceConfig::*fields[] = {
-        &DeviceConfig::m_intercomVox,     &DeviceConfig::m_handsfreeVox,      &DeviceConfig::m_edr,
-        &DeviceConfig::m_voicePrompt,     &DeviceConfig::m_plc,               &DeviceConfig::m_bitpoolRate,
-        &DeviceConfig::m_microphoneBoost, &DeviceConfig::m_sidetone,          &DeviceConfig::m_hushguard,
-        &DeviceConfig::m_autoGainControl, &DeviceConfig::m_radioTransmitGain, &DeviceConfig::m_audioChannelTimeout,
-        &DeviceConfig::m_fmRegion,        &DeviceConfig::m_fmMagicCode,       &DeviceConfig::m_fmCurrentFrequency,
-        &DeviceConfig::m_fmCurrentPreset, &DeviceConfig::m_fmRds};
+    const int DeviceConfig::*fields[] = {&DeviceConfig::m_intercomVox,
+                                         &DeviceConfig::m_handsfreeVox,
+                                         &DeviceConfig::m_edr,
+                                         &DeviceConfig::m_voicePrompt,
+                                         &DeviceConfig::m_plc,
+                                         &DeviceConfig::m_bitpoolRate,
+                                         &DeviceConfig::m_microphoneBoost,
+                                         &DeviceConfig::m_sidetone,
+                                         &DeviceConfig::m_hushguard,
+                                         &DeviceConfig::m_autoGainControl,
+                                         &DeviceConfig::m_radioTransmitGain,
+                                         &DeviceConfig::m_audioChannelTimeout,
+                                         &DeviceConfig::m_fmRegion,
+                                         &DeviceConfig::m_fmMagicCode,
+                                         &DeviceConfig::m_fmCurrentFrequency,
+                                         &DeviceConfig::m_fmCurrentPreset,
+                                         &DeviceConfig::m_fmRds};
     for (const int DeviceConfig::*field : fields)
         Require(back.*field == device.*field, "an option");
     const int archived[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
