@@ -109,6 +109,19 @@ std::FILE* OpenFirmwareFile(const std::wstring& path, const char* mode)
 #endif
 }
 
+bool ProgramImageFolder(const std::wstring& programPath, std::wstring& folder)
+{
+    // The system cuts a longer program path at 260 characters without saying so.
+    constexpr std::size_t kProgramPathLimit = 260;
+    if (programPath.empty() || programPath.size() >= kProgramPathLimit)
+        return false;
+    const std::size_t slash = programPath.rfind(L'\\');
+    if (slash == std::wstring::npos)
+        return false;
+    folder = programPath.substr(0, slash + 1) + L"IMG\\";
+    return true;
+}
+
 FirmwareFileSystem& HostFileSystem()
 {
     static HostFiles files;

@@ -163,7 +163,8 @@ int GetFileLength(const std::wstring& path)
     return (length < 0 || length > INT_MAX) ? -1 : static_cast<int>(length);
 }
 
-LoadedImage LoadImageContainer(const std::wstring& path, const ImageCheckOptions& options)
+LoadedImage LoadImageContainer(const std::wstring& path, const ImageCheckOptions& options,
+                               const std::function<void()>& afterRead)
 {
     LoadedImage image;
     ImageFileView::Status status = ImageFileView::Status::kCannotOpen;
@@ -181,6 +182,8 @@ LoadedImage LoadImageContainer(const std::wstring& path, const ImageCheckOptions
         image.check.fault = ImageCheckFault::kNoMemory;
         return image;
     }
+    if (afterRead)
+        afterRead();
     image.check = CheckImageContainer(file->Data(), file->Size(), options);
     if (image.check.Passed())
         image.file = std::move(file);

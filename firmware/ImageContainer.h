@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -92,4 +93,7 @@ struct LoadedImage {
     std::size_t Size() const { return file ? file->Size() : 0; }
 };
 
-LoadedImage LoadImageContainer(const std::wstring& path, const ImageCheckOptions& options);
+// afterRead runs once the whole file is in memory, before the checks (the
+// workers set the job's "image read" state there).
+LoadedImage LoadImageContainer(const std::wstring& path, const ImageCheckOptions& options,
+                               const std::function<void()>& afterRead = nullptr);

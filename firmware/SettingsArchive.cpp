@@ -81,7 +81,6 @@ const ArchiveFloorRow kArchiveFloors[] = {
 // clang-format on
 
 constexpr int kFmRegionLast = 5;
-constexpr std::size_t kProgramPathLimit = 260;
 constexpr std::size_t kDateBufferSize = 128;
 constexpr std::size_t kArchiveDateLength = 19;
 
@@ -366,12 +365,10 @@ std::wstring ArchiveBytesToText(const std::string& bytes)
 
 bool SettingsArchivePath(const std::wstring& programPath, int modelCode, std::wstring& path)
 {
-    if (programPath.empty() || programPath.size() >= kProgramPathLimit)
+    std::wstring folder;
+    if (!ProgramImageFolder(programPath, folder))
         return false;
-    const std::size_t slash = programPath.rfind(L'\\');
-    if (slash == std::wstring::npos)
-        return false;
-    path = programPath.substr(0, slash + 1) + L"IMG\\" + GetModelName(modelCode, 1) + L".hvlxarch";
+    path = folder + GetModelName(modelCode, 1) + L".hvlxarch";
     return true;
 }
 

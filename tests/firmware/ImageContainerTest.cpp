@@ -221,8 +221,10 @@ TEST(ImageContainerFile, LengthAndLoading)
     const std::vector<std::uint8_t> image = ThreeSections(0x5610);
     const std::wstring path = folder.Write(L"good.img", image);
     EXPECT_EQ(static_cast<int>(image.size()), GetFileLength(path));
-    const LoadedImage loaded = LoadImageContainer(path, ImageCheckOptionsForModel(0x5610));
+    int reads = 0;
+    const LoadedImage loaded = LoadImageContainer(path, ImageCheckOptionsForModel(0x5610), [&reads] { ++reads; });
     ASSERT_TRUE(loaded.check.Passed());
+    EXPECT_EQ(1, reads);
     ASSERT_EQ(image.size(), loaded.Size());
     EXPECT_EQ(0, std::memcmp(image.data(), loaded.Bytes(), image.size()));
 

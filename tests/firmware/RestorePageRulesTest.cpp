@@ -215,6 +215,29 @@ TEST_F(BackupInfoTextTest, FollowsTheUiLanguage)
     EXPECT_EQ(L"Activé", *BuildBackupInfoTexts(0x4D10, Archive(0x4D10, 4, 2), 1, 1, 0).values[2]);
 }
 
+TEST(RestorePageTexts, TitleInEveryLanguage)
+{
+    const wchar_t* const titles[] = {
+        L"Backup Firmware Information",
+        L"Info. micrologiciel de sauvegarde",
+        L"Backup-Firmware-Infos",
+        L"Informazioni Backup Firmware",
+        L"バックアップファームウェア情報",
+        L"백업 펌웨어 정보",
+        L"Inform. Firmware Respaldo",
+        L"Back-up-firmware-informatie",
+        L"Сведения о Резервной Копии Прошивки",
+        L"备份固件信息",
+        L"Laiteohjelmiston varmuuskopion tiedot",
+        L"Informace o záloze firmwaru",
+        L"Informacje o kopii zapasowej oprogramowania układowego",
+    };
+    for (int language = 0; language < 13; ++language)
+        EXPECT_STREQ(titles[language], TextBackupFirmwareInformation(language)) << language;
+    EXPECT_STREQ(titles[0], TextBackupFirmwareInformation(13));
+    EXPECT_STREQ(titles[0], TextBackupFirmwareInformation(-1));
+}
+
 TEST(RestorePageVisibility, ModelRules)
 {
     struct Case {

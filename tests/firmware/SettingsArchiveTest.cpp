@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -175,6 +176,9 @@ TEST_F(SettingsArchiveTest, ArchivePath)
     EXPECT_FALSE(SettingsArchivePath(L"Manager.exe", 0x4D10, path));
     EXPECT_FALSE(SettingsArchivePath(L"C:\\" + std::wstring(257, L'a'), 0x4D10, path));
     EXPECT_TRUE(SettingsArchivePath(L"C:\\" + std::wstring(256, L'a'), 0x4D10, path));
+    std::wstring folder;
+    ASSERT_TRUE(ProgramImageFolder(L"D:\\Quor\\Manager.exe", folder));
+    EXPECT_EQ(L"D:\\Quor\\IMG\\", folder);
 }
 
 // A file system in memory whose steps can be made to fail.
@@ -254,6 +258,18 @@ TEST_F(SettingsArchiveTest, HostFilesReplaceTheArchiveWhole)
     ASSERT_EQ(1, WriteSettingsArchive(HostFileSystem(), path, second, kMoment + 1));
     EXPECT_EQ(ArchiveTextToBytes(FormatSettingsArchive(second, kMoment + 1)), folder.Read(L"Vel8.hvlxarch"));
     EXPECT_FALSE(folder.Exists(L"Vel8.hvlxarch.tmp"));
+
+#ifdef _WIN32
+    // While another program writes the archive it is not read half-written.
+    std::FILE* writer = _wfopen(path.c_str(), L"ab");
+    ASSERT_NE(nullptr, writer);
+    std::string bytes;
+    EXPECT_FALSE(HostFileSystem().ReadWholeFile(path, bytes));
+    std::fclose(writer);
+#endif
+    std::string whole;
+    EXPECT_TRUE(HostFileSystem().ReadWholeFile(path, whole));
+    EXPECT_EQ(folder.Read(L"Vel8.hvlxarch"), whole);
 
     DeviceConfig third;
     EXPECT_EQ(0, WriteSettingsArchive(HostFileSystem(), folder.File(L"missing") + L"/Vel8.hvlxarch", third, kMoment));

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "device/ModelCatalogue.h"
 #include "firmware/UpdateProgress.h"
+#include "firmware/UpdateRoads.h"
 
 namespace {
 
@@ -240,6 +242,18 @@ TEST(UpdateProgress, BackupFailurePopupAndNoStop)
         ProgressTickInput open = Input(c.model, 11);
         open.popupOpen = true;
         EXPECT_EQ(0u, StepProgress(open, counters).actions) << std::hex << c.model;
+    }
+}
+
+// Every model whose update runs on a worker thread can report a failed backup,
+// and its user must see the popup that lets the worker go on.
+TEST(UpdateProgress, EveryWorkerRoadShowsTheBackupPopup)
+{
+    const ModelNameTableView models = ModelNameTable();
+    for (std::size_t i = 0; i < models.count; ++i) {
+        const int model = models.rows[i].productId;
+        const bool worker = IsWorkerRoad(FindUpdateRoad(model).road);
+        EXPECT_EQ(worker, FindProgressRules(model).backupFailed == BackupFailedRule::kBackupPopup) << std::hex << model;
     }
 }
 
