@@ -226,7 +226,7 @@ std::wstring OnOff(bool on, int language)
     return on ? GetTextEnabled(language) : GetTextDisabled(language);
 }
 
-std::wstring Caption(const wchar_t* name)
+std::wstring Caption(const std::wstring& name)
 {
     return FillPlaceholders(L"%s:", {name});
 }
@@ -301,7 +301,7 @@ void WriteSpeedDial(const DeviceConfig& archive, int language, BackupInfoTexts& 
     for (int n = 1; n <= kSpeedDialCount; ++n) {
         const std::wstring& number = archive.m_speedDial[static_cast<std::size_t>(n - 1)];
         texts.captions[n - 1] = FillPlaceholders(L"%s %d:", {TextSpeedDial(language), n});
-        texts.values[n - 1] = number.empty() ? std::wstring(TextEmpty(language)) : number;
+        texts.values[n - 1] = number.empty() ? TextEmpty(language) : number;
     }
 }
 

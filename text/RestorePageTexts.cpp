@@ -26,4 +26,4 @@ const wchar_t* const g_textBackupFirmwareInformation[kUiLanguageCount] = {
 
 } // namespace
 
-const wchar_t* TextBackupFirmwareInformation(int language) { return LocalisedRow(g_textBackupFirmwareInformation, language); }
+std::wstring TextBackupFirmwareInformation(int language) { return LocalisedRow(g_textBackupFirmwareInformation, language); }

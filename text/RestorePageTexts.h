@@ -1,5 +1,7 @@
 #pragma once
 // Texts of the firmware restore page, one row per UI language. A language
-// outside 0 to 12 reads the English row; the returned text is static.
+// outside 0 to 12 reads the English row.
 
-const wchar_t* TextBackupFirmwareInformation(int language); // "Backup Firmware Information"
+#include <string>
+
+std::wstring TextBackupFirmwareInformation(int language); // "Backup Firmware Information"

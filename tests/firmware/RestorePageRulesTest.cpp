@@ -233,9 +233,9 @@ TEST(RestorePageTexts, TitleInEveryLanguage)
         L"Informacje o kopii zapasowej oprogramowania układowego",
     };
     for (int language = 0; language < 13; ++language)
-        EXPECT_STREQ(titles[language], TextBackupFirmwareInformation(language)) << language;
-    EXPECT_STREQ(titles[0], TextBackupFirmwareInformation(13));
-    EXPECT_STREQ(titles[0], TextBackupFirmwareInformation(-1));
+        EXPECT_EQ(titles[language], TextBackupFirmwareInformation(language)) << language;
+    EXPECT_EQ(titles[0], TextBackupFirmwareInformation(13));
+    EXPECT_EQ(titles[0], TextBackupFirmwareInformation(-1));
 }
 
 TEST(RestorePageVisibility, ModelRules)
