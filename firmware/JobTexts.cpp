@@ -15,7 +15,7 @@ LanguageTexts FillLanguageTexts(const std::wstring& pattern, std::initializer_li
 {
     LanguageTexts texts;
     for (int language = 0; language < kUiLanguageCount; ++language) {
-        // FillPlaceholders takes at most four values in every pattern of the job texts.
+        // No job text joins more than four parts.
         std::wstring values[4];
         int count = 0;
         for (const TextInLanguage& part : parts) {

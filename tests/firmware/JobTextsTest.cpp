@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "device/FirmwareInfo.h"
+#include "firmware/FirmwareWait.h"
+#include "firmware/FirmwareWaitForTests.h"
 #include "firmware/JobTexts.h"
 #include "text/FirmwareTexts.h"
 #include "text/SharedWords.h"
@@ -56,6 +58,15 @@ TEST(JobTexts, SuccessIsMarkedAndAResetClearsTheMark)
     EndJobWithSuccess(job);
     EndJobWithFailure(job, FailureTexts(3, 0, GetTextCannotGetDevice));
     EXPECT_EQ(0, job.m_succeeded);
+}
+
+// Test programs shorten the roads' fixed waits; a wait that ignored the seam
+// would outlast the test's time-out.
+TEST(FirmwareWait, TestProgramsScaleTheWaits)
+{
+    SetFirmwareWaitPercentForTests(0);
+    FirmwareWait(10 * 60 * 1000);
+    SetFirmwareWaitPercentForTests(100);
 }
 
 } // namespace
