@@ -7,7 +7,8 @@
 
 namespace {
 
-// Every row is the product's own.
+// Fixed: every row. Users and support documents know this title word for word in each
+// language; keep the rows exact.
 const wchar_t* const g_textBackupFirmwareInformation[kUiLanguageCount] = {
     L"Backup Firmware Information", // English
     L"Info. micrologiciel de sauvegarde", // French
