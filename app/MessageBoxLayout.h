@@ -30,3 +30,9 @@ constexpr int kMessageBoxButtonHeight = 24;
 // anyButtonShown: at least one of the three buttons has a label; the text then
 // leaves the button row free.
 MessageBoxLayout LayoutMessageBox(int width, int height, bool anyButtonShown);
+
+// The models whose firmware update runs on a worker thread that waits for the
+// user's OK and goes on by itself once released; for any other target the
+// box's OK continues the update on the user-interface side.
+bool IsWorkerUpdateModel(int productId);
+int WorkerUpdateModelCount();

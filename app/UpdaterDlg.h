@@ -14,6 +14,9 @@
 #include "text/UiLanguageRow.h"
 
 constexpr int kSkinBrushCount = 5;
+// The two brushes the message box borrows: white, and the orange of warnings.
+constexpr int kSkinBrushWhite = 0;
+constexpr int kSkinBrushWarning = 4;
 
 // The manager's single main window: owns the state every page reads and
 // writes, the live record of the recognised headset, the skin, the frame's

@@ -5,3 +5,8 @@
 CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CPageDialog(IDD_FIRMWARE_UPDATE, parent) {}
 
 CDialogFirmwareUpdate::~CDialogFirmwareUpdate() = default;
+
+void CDialogFirmwareUpdate::StartUpdateSecondPhase()
+{
+    ++m_secondPhaseStarts;
+}

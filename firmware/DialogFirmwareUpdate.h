@@ -8,4 +8,9 @@ public:
     explicit CDialogFirmwareUpdate(CWnd* parent = nullptr);
     ~CDialogFirmwareUpdate() override;
     FirmwareInfo m_firmwareInfo;
+
+    // Continues an update that waited for the user's OK in the backup-failed
+    // popup. Until the update itself is built it only counts its calls.
+    void StartUpdateSecondPhase();
+    int m_secondPhaseStarts = 0;
 };

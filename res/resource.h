@@ -15,6 +15,18 @@
 #define IDD_DEVICE_SETTING            187
 #define IDD_DEVICE_SETTING_SECOND     189
 #define IDD_DEVICE_SETTING_SPEED_DIAL 193
+#define IDD_MESSAGE_BOX               184
+
+// Controls of the message box (template 184); buttons 1 and 2 are IDOK and IDCANCEL
+#define IDC_MESSAGE_ICON    1025
+#define IDC_MESSAGE_TEXT    1026
+#define IDC_MESSAGE_BUTTON3 3
+
+// Controls of the firmware pages that the main view reads and empties
+#define IDC_UPDATE_IMAGE_PATH        1028 // page 3: the image file (APPLY needs one)
+#define IDC_UPDATE_FIRMWARE_LANGUAGE 1032 // page 3: voice-prompt languages of the image
+#define IDC_UPDATE_INSTRUCTION       1207 // page 3: hidden while the frame shows progress
+#define IDC_RESTORE_VERSION_LIST     1034 // page 4: backup firmware versions
 
 // Bitmaps
 #define IDB_NO_DEVICE         176 // 34 x 34: no unit, or a unit in firmware management mode

@@ -613,8 +613,79 @@ def probe_icon(size):
     return cv
 
 
+# ---------------------------------------------------------------- model pictures
+PICTURE_TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "app", "DevicePictures.cpp")
+PICTURE_SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "ModelPictures.rc")
+
+
+def model_picture_ids():
+    """Every picture id of the model table (app/DevicePictures.cpp), so the table
+    stays the one list."""
+    import re
+    text = open(PICTURE_TABLE, encoding="utf-8").read()
+    ids = {int(m) for m in re.findall(r"\{(\d{3}), \{", text)}
+    ids |= {int(m) for m in re.findall(r"kStatePictureOther = (\d{3})", text)}
+    return sorted(ids)
+
+
+def hsv(h, s, v):
+    i = int(h * 6) % 6
+    f = h * 6 - int(h * 6)
+    p, q, t = v * (1 - s), v * (1 - s * f), v * (1 - s * (1 - f))
+    r, g, b = [(v, t, p), (q, v, p), (p, v, t), (p, q, v), (t, p, v), (v, p, q)][i]
+    return (r * 255, g * 255, b * 255)
+
+
+def model_picture(index, count):
+    """34 x 34 on white: a headset unit in its own colour and shape, so that each
+    model id shows a picture of its own. Four body shapes, a hue per id, and a row
+    of up to four dots keep any two pictures apart."""
+    cv = Canvas(34, 34, WHITE)
+    body = hsv((index * 0.382) % 1.0, 0.55, 0.78)
+    dark = mix(body, (20, 24, 30), 0.45)
+    shape = index % 4
+    if shape == 0:    # round unit with a jog dial
+        cv.paint(Ellipse(17, 16, 13), dark)
+        cv.paint(Ellipse(17, 16, 11.6), body)
+        cv.paint(Ellipse(17, 16, 5), dark)
+        cv.paint(Ellipse(17, 16, 3.6), WHITE)
+    elif shape == 1:  # square unit with two buttons
+        cv.paint(RoundRect(4, 3, 30, 29, 6), dark)
+        cv.paint(RoundRect(5.3, 4.3, 28.7, 27.7, 4.8), body)
+        cv.paint(Ellipse(12, 16, 3.4), WHITE)
+        cv.paint(Ellipse(22, 16, 3.4), WHITE)
+    elif shape == 2:  # long bar unit with an antenna
+        cv.paint(Stroke([(25, 9), (29, 2)], 2), dark)
+        cv.paint(RoundRect(3, 9, 31, 25, 7), dark)
+        cv.paint(RoundRect(4.3, 10.3, 29.7, 23.7, 5.7), body)
+        cv.paint(Stroke([(9, 17), (25, 17)], 2.4), WHITE)
+    else:             # camera unit with its lens
+        cv.paint(RoundRect(3, 6, 31, 27, 5), dark)
+        cv.paint(RoundRect(4.3, 7.3, 29.7, 25.7, 3.8), body)
+        cv.paint(Ellipse(17, 16.5, 6.5), dark)
+        cv.paint(Ellipse(17, 16.5, 4), (40, 60, 90))
+        cv.paint(Ellipse(15.6, 15, 1.3), WHITE)
+    dots = (index // 4) % 5
+    for d in range(dots):
+        cv.paint(Ellipse(17 + (d - (dots - 1) / 2) * 5, 31, 1.6), INK)
+    return cv
+
+
+def write_model_pictures():
+    ids = model_picture_ids()
+    lines = ["// Made by art/make_art.py from the model table in app/DevicePictures.cpp: one picture",
+             "// per model picture id. Included by QuorDeviceManager.rc.", ""]
+    for index, pid in enumerate(ids):
+        name = "model_%d.bmp" % pid
+        write_bmp(model_picture(index, len(ids)), name)
+        lines.append('%d BITMAP "bitmaps/%s"' % (pid, name))
+    with open(PICTURE_SCRIPT, "w", newline="\n") as f:
+        f.write("\n".join(lines) + "\n")
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
+    write_model_pictures()
     write_bmp(window_background(), "window_background.bmp")
     write_bmp(page_background(), "page_background.bmp")
     for name, draw in FLAGS:

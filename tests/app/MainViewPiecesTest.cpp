@@ -129,3 +129,16 @@ TEST(MessageBoxLayout, PlacesPictureTextAndButtonsFromTheSize)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MessageBoxLayout, WorkerUpdateModelsAreTheSixtySixOfTheTable)
+{
+    EXPECT_EQ(66, WorkerUpdateModelCount());
+    for (int model : {0x4210, 0x2030, 0x5345, 0x5416, 0x5560, 0x6400})
+        EXPECT_TRUE(IsWorkerUpdateModel(model)) << std::hex << model;
+    for (int model : {0x4D10, 0x3020, 0x5346, 0x2010, 0})
+        EXPECT_FALSE(IsWorkerUpdateModel(model)) << std::hex << model;
+}
+
+} // namespace
