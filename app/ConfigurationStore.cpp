@@ -64,8 +64,8 @@ ConfigurationWrite WriteConfigurationFile(const std::wstring& path, const std::s
     std::wstring temporary = path;
     for (const char* c = kTemporarySuffix; *c; ++c)
         temporary += static_cast<wchar_t>(*c);
-    HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr);
+    HANDLE file =
+        ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return ConfigurationWrite::WriteFailed;
     DWORD written = 0;
