@@ -85,6 +85,20 @@ ON_WM_CTLCOLOR()
 ON_WM_DRAWITEM()
 ON_WM_LBUTTONDOWN()
 ON_WM_CLOSE()
+ON_COMMAND(ID_MENU_CLOSE, OnMenuExit)
+ON_BN_CLICKED(IDC_BUTTON_NEXT, OnButtonNext)
+ON_BN_CLICKED(IDC_BUTTON_BACK, OnButtonBack)
+ON_BN_CLICKED(IDC_BUTTON_HOME, OnButtonHome)
+ON_BN_CLICKED(IDC_BUTTON_DEVICE_RECOGNITION, OnButtonDeviceRecognition)
+ON_BN_CLICKED(IDC_BUTTON_FIRMWARE_UPDATE, OnButtonFirmwareUpdate)
+ON_BN_CLICKED(IDC_BUTTON_BACK_TO_UPDATE, OnButtonFirmwareUpdate)
+ON_BN_CLICKED(IDC_BUTTON_FIRMWARE_RESTORE, OnButtonFirmwareRestore)
+ON_BN_CLICKED(IDC_BUTTON_FORWARD_TO_RESTORE, OnButtonFirmwareRestore)
+ON_BN_CLICKED(IDC_BUTTON_DEVICE_SETTING, OnButtonDeviceSetting)
+ON_BN_CLICKED(IDC_BUTTON_APPLY, OnButtonApply)
+ON_BN_CLICKED(IDC_BUTTON_FIRST_SETTINGS_PAGE, OnButtonFirstSettingsPage)
+ON_BN_CLICKED(IDC_BUTTON_SETTINGS_PAGE_LIST, OnButtonSettingsPageList)
+ON_LBN_SELCHANGE(IDC_SETTINGS_PAGE_LIST, OnSelChangeSettingsPageList)
 END_MESSAGE_MAP()
 
 // Every member gets its value here: page creation in OnInitDialog already
@@ -161,6 +175,16 @@ CDialog* CUpdaterDlg::GetPageWindow(int page)
     }
 }
 
+CSettingsPageDialog* CUpdaterDlg::GetSettingsPage(int page)
+{
+    switch (page) {
+    case 5: return &m_pageDeviceSetting;
+    case 6: return &m_pageDeviceSettingSecond;
+    case 7: return &m_pageDeviceSettingSpeedDial;
+    default: return nullptr;
+    }
+}
+
 BOOL CUpdaterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
@@ -202,185 +226,6 @@ void CUpdaterDlg::OnTimer(UINT_PTR id)
         ShowDeviceSelectionPage();
     }
     CDialog::OnTimer(id);
-}
-
-BOOL CUpdaterDlg::PreTranslateMessage(MSG* msg)
-{
-    m_toolTip.RelayEvent(msg);
-
-    if (m_dropListOpen && msg->message == WM_LBUTTONDOWN && msg->hwnd != m_buttonSettingsPageList.m_hWnd &&
-        msg->hwnd != m_settingsPageList.m_hWnd) {
-        SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_SETTINGS_PAGE_LIST, BN_CLICKED),
-                    reinterpret_cast<LPARAM>(m_buttonSettingsPageList.m_hWnd));
-        return TRUE;
-    }
-
-    // Enter never reaches the dialog manager, which would turn it into the
-    // close button's command; a control that takes Enter itself still gets it.
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
-        const LRESULT code = ::SendMessageW(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
-        if (!(code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)))
-            return TRUE;
-    }
-    return CDialog::PreTranslateMessage(msg);
-}
-
-BOOL CUpdaterDlg::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
-{
-    if (m_busy) {
-        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-        return TRUE;
-    }
-    return CDialog::OnSetCursor(wnd, hitTest, message);
-}
-
-void CUpdaterDlg::OnOK()
-{
-    if (!SaveConfiguration())
-        return;
-    CDialog::OnOK();
-}
-
-void CUpdaterDlg::OnCancel()
-{
-    // Esc does nothing: the program closes only through its close button.
-}
-
-void CUpdaterDlg::OnClose()
-{
-    SaveConfiguration();
-    Default();
-}
-
-void CUpdaterDlg::ShowDeviceSelectionPage()
-{
-    m_page = 1;
-    m_recognized = 0;
-    ResetDeviceHandles();
-    ResetSettingsPageList();
-    m_usbStatus = 0;
-    m_device.ApplyBasicDefaults(0, 0, 0);
-    UpdatePageButtons();
-    m_pageDeviceSelection.EnterPage();
-    RefreshView();
-}
-
-void CUpdaterDlg::UpdatePageButtons()
-{
-    for (int page = 1; page <= 7; ++page) {
-        CDialog* window = GetPageWindow(page);
-        if (window->m_hWnd)
-            window->ShowWindow(SW_HIDE);
-    }
-    CDialog* current = GetPageWindow(m_page);
-    if (!current)
-        return;
-    m_pageArea.SetBitmap(m_bitmapPageBackground);
-    if (current->m_hWnd) {
-        current->EnableWindow(TRUE);
-        current->ShowWindow(SW_SHOW);
-    }
-}
-
-void CUpdaterDlg::ResetSettingsPageList()
-{
-    m_settingsPageCount = 0;
-    m_settingsPages[0] = m_settingsPages[1] = m_settingsPages[2] = 0;
-    m_settingsPageIndex = 0;
-    m_dropListOpen = 0;
-}
-
-int CUpdaterDlg::FindSettingsPageIndex(int page) const
-{
-    int category = 0;
-    switch (page) {
-    case 5: category = 1; break;
-    case 6: category = 3; break;
-    case 7: category = 2; break;
-    default: return -1;
-    }
-    const int count = m_settingsPageCount < 0 ? 0 : (m_settingsPageCount > 3 ? 3 : m_settingsPageCount);
-    for (int i = 0; i < count; ++i)
-        if (m_settingsPages[i] == category)
-            return i;
-    return -1;
-}
-
-// The channels are closed through the seam that opened them.
-void CUpdaterDlg::ResetDeviceHandles()
-{
-    CloseHidHandle(&m_hidPrimary);
-    CloseHidHandle(&m_hidSecondary);
-}
-
-int CUpdaterDlg::IsTargetDevice(int productId) const
-{
-    return ::IsTargetDevice(m_modelCode, productId);
-}
-
-// The frame's view for the current page and language; the device lines and
-// the progress display follow with the status line's own work.
-void CUpdaterDlg::RefreshView()
-{
-    if (!m_hWnd)
-        return;
-    m_languageFlag.SetBitmap(m_flags[UiLanguageRow(m_uiLanguage)]);
-    if (!m_recognized) {
-        m_devicePicture.SetBitmap(m_bitmapNoDevice);
-        m_deviceLine1.SetWindowText(TextNoDeviceLine1(m_uiLanguage).c_str());
-        m_deviceLine2.SetWindowText(TextNoDeviceLine2(m_uiLanguage).c_str());
-    }
-    m_buttonBack.SetWindowText((L"  <       " + GetTextBack(m_uiLanguage)).c_str());
-    m_buttonNext.SetWindowText((GetTextNext(m_uiLanguage) + L"        >  ").c_str());
-    const bool showProgress = m_progress >= 0;
-    m_progressBar.ShowWindow(showProgress ? SW_SHOW : SW_HIDE);
-    m_percentSign.ShowWindow(showProgress ? SW_SHOW : SW_HIDE);
-    m_percentNumber.ShowWindow(showProgress ? SW_SHOW : SW_HIDE);
-    m_settingsPageList.ShowWindow(m_dropListOpen ? SW_SHOW : SW_HIDE);
-    Invalidate(FALSE);
-}
-
-void CUpdaterDlg::CreateFonts()
-{
-    CFont* dialogFont = GetFont();
-    LOGFONTW font{};
-    if (dialogFont && dialogFont->GetLogFont(&font)) {
-        m_fontNormal.CreateFontIndirect(&font);
-        font.lfWeight = FW_BOLD;
-        m_fontBold.CreateFontIndirect(&font);
-        for (CWnd* button :
-             {static_cast<CWnd*>(&m_buttonBack), static_cast<CWnd*>(&m_buttonNext), static_cast<CWnd*>(&m_buttonApply)})
-            button->SetFont(&m_fontBold);
-    }
-}
-
-// The configuration file comes with its own work; until then the state starts
-// from the values of a first run.
-void CUpdaterDlg::LoadConfiguration()
-{
-    m_page = 0;
-    m_recognized = 0;
-    ResetSettingsPageList();
-    m_modelCode = 0;
-    m_uiLanguage = 0;
-    m_busy = 0;
-    m_progress = -1;
-}
-
-BOOL CUpdaterDlg::SaveConfiguration()
-{
-    if (m_busy || m_dropListOpen)
-        return FALSE;
-    ResetDeviceHandles();
-    return TRUE;
-}
-
-// The frame's tool tips come with the status line and its texts.
-void CUpdaterDlg::SetToolTips() {}
-
-void CUpdaterDlg::ActivateToolTips()
-{
-    m_toolTip.Activate(TRUE);
 }
 
 HBRUSH CUpdaterDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
@@ -539,4 +384,9 @@ void CUpdaterDlg::OnLButtonDown(UINT flags, CPoint point)
     CDialog::OnLButtonDown(flags, point);
     // The window has no caption: it is dragged by any point of its client area.
     PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+}
+
+int CUpdaterDlg::IsTargetDevice(int productId) const
+{
+    return ::IsTargetDevice(m_modelCode, productId);
 }

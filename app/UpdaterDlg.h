@@ -1,6 +1,10 @@
 #pragma once
 #include "afx/afxwin.h"
 
+#include <memory>
+
+#include "app/ConfigurationStore.h"
+#include "app/MainView.h"
 #include "app/MyStatic.h"
 #include "device/DeviceConfig.h"
 #include "firmware/DialogFirmwareRestore.h"
@@ -31,21 +35,74 @@ public:
     void Progress(int, const DFUEngine::Status&) override {}
     void Complete(int, const DFUEngine::Status&) override {}
 
-    // Page switches and the frame.
+    // Page switches (page 1 to 7). showStatus: show the page's ready text.
     void ShowDeviceSelectionPage();
+    void ShowDeviceRecognitionPage(int showStatus, const DeviceConfig* record, int nextPage);
+    void ShowFirmwareUpdatePage(int showStatus);
+    void ShowFirmwareRestorePage(int showStatus);
+    void ShowDeviceSettingPage(int showStatus);
+    void ShowDeviceSettingSecondPage(int showStatus);
+    void ShowDeviceSettingSpeedDialPage(int showStatus);
+    // The switch of page 1 to 7 with showStatus 1; any other number does nothing.
+    void GoToPage(int page);
     void UpdatePageButtons();
     void ResetSettingsPageList();
     int FindSettingsPageIndex(int page) const;
+    // Puts a picture of the visible page into the page area, for the drop list to open over.
+    void CapturePageImage();
+
+    // The HID channels of the recognised unit.
+    void CloseDeviceHandles();
     void ResetDeviceHandles();
+
+    // Status line: one text per UI language, the current one shown.
+    CString GetStatusText() const;
+    void SetStatusTextForLanguage(const CString& text, int language);
+    CString BuildReadyStatus();
+    CString BuildInProgressStatus();
+    void ShowStatusText(const CString& text, int failure);
+    void ShowPageStatus();
+    void RefreshStatusText();
+
+    // The frame.
     void RefreshView();
+    void UpdatePageCaptions();
+    void FormatDeviceVersion();
+    int GetDevicePictureId();
     void CreateFonts();
-    void LoadConfiguration();
-    BOOL SaveConfiguration();
+    void ApplyLanguage(int language, int applyToFirmwareLanguage);
     void SetToolTips();
     void ActivateToolTips();
+
+    // The frame's own texts in the UI language.
+    CString GetCaptionNext() const;
+    CString GetCaptionBack() const;
+    CString GetCaptionNewDevice() const;
+    CString GetCaptionBackToPage() const;
+    CString GetCaptionForwardToPage() const;
+    CString GetCaptionUpdate() const;
+    CString GetCaptionRestore() const;
+    CString GetTextSave() const;
+    CString GetTextSaveChangesPrompt() const;
+    CString GetTextAbout() const;
+    CString GetTextOnlineHelp() const;
+    CString GetTextDiagnosticLog() const;
+    CString GetTextClose() const;
+    CString GetTextHoldButtonPrompt() const;
+    CString GetTextHoldTwoButtonsPrompt() const;
+    CString GetTextBackupFailed() const;
+
+    // Configuration file and closing.
+    void LoadConfiguration();
+    BOOL SaveConfiguration();
+    // What the last SaveConfiguration did with the file.
+    ConfigurationWrite m_lastConfigurationWrite = ConfigurationWrite::NoFolder;
+
     int IsTargetDevice(int productId) const;
     // The window of page 1 to 7; nullptr for any other number.
     CDialog* GetPageWindow(int page);
+    // The settings page 5 to 7; nullptr for any other number.
+    CSettingsPageDialog* GetSettingsPage(int page);
 
     // Shared state, in the order the pages and the frame rely on.
     int m_page;
@@ -122,11 +179,35 @@ public:
     CToolTipCtrl m_toolTip;
     HICON m_hIcon;
 
-    // The fonts of the frame, made once the window shows.
-    CFont m_fontNormal;
-    CFont m_fontBold;
+    // The frame's fonts: the bold copy of the dialog font and, in French and
+    // German, a one step smaller one for the longest page titles. A new set
+    // replaces the old only once every control uses it.
+    struct FrameFonts {
+        CFont bold;
+        CFont smaller;
+    };
+    std::unique_ptr<FrameFonts> m_fonts;
+    // Tools are added once; a change of language updates their texts.
+    bool m_toolTipsAdded = false;
+    // The state the unit of kStatePictureProduct reports, read once per
+    // recognised unit while idle; -1 until then.
+    int m_deviceState = -1;
+    // The page-area picture of CapturePageImage, kept while the area shows it.
+    CBitmap m_pageSnapshot;
+    CBitmap m_devicePictureBitmap;
+    int m_devicePictureId = 0;
 
 protected:
+    FrameFacts GetFrameFacts();
+    bool BeginPageSwitch(int target);
+    void EndPageSwitch(int showStatus);
+    void ShowSettingsPage(int page, int showStatus);
+    void ShowSettingsCategory(int category);
+    void RefreshRestoreCategory();
+    void ShowPageBackground();
+    // Every frame command but the category list's waits while busy or while the list is open.
+    bool FrameCommandsRefused() const;
+
     void DoDataExchange(CDataExchange* dx) override;
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnInitDialog() override;
@@ -139,6 +220,18 @@ protected:
     afx_msg void OnDrawItem(int id, LPDRAWITEMSTRUCT drawItem);
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg void OnClose();
+    afx_msg void OnMenuExit();
+    afx_msg void OnButtonNext();
+    afx_msg void OnButtonBack();
+    afx_msg void OnButtonHome();
+    afx_msg void OnButtonDeviceRecognition();
+    afx_msg void OnButtonFirmwareUpdate();
+    afx_msg void OnButtonFirmwareRestore();
+    afx_msg void OnButtonDeviceSetting();
+    afx_msg void OnButtonApply();
+    afx_msg void OnButtonFirstSettingsPage();
+    afx_msg void OnButtonSettingsPageList();
+    afx_msg void OnSelChangeSettingsPageList();
 
     DECLARE_MESSAGE_MAP()
 };

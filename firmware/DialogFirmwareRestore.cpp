@@ -1,7 +1,53 @@
 #include "firmware/DialogFirmwareRestore.h"
 
+#include "app/MainDialog.h"
+#include "app/UpdaterDlg.h"
 #include "res/resource.h"
+
+BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CPageDialog)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
 
 CDialogFirmwareRestore::CDialogFirmwareRestore(CWnd* parent) : CPageDialog(IDD_FIRMWARE_RESTORE, parent) {}
 
 CDialogFirmwareRestore::~CDialogFirmwareRestore() = default;
+
+void CDialogFirmwareRestore::DoDataExchange(CDataExchange* dx)
+{
+    CPageDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_RESTORE_VERSION_LIST, m_versionList);
+}
+
+void CDialogFirmwareRestore::EnterPage(int mode)
+{
+    m_mode = mode;
+    if (CUpdaterDlg* main = GetMainDialog(this))
+        main->m_progress = -1;
+    m_firmwareInfo.Reset(4);
+    if (m_versionList.m_hWnd)
+        m_versionList.ResetContent();
+}
+
+void CDialogFirmwareRestore::RefreshPage()
+{
+    ++m_refreshCalls;
+}
+
+void CDialogFirmwareRestore::BuildBackupInfoText()
+{
+    ++m_infoTextCalls;
+}
+
+void CDialogFirmwareRestore::StartBackupFirmwareDownload()
+{
+    ++m_downloadCalls;
+}
+
+void CDialogFirmwareRestore::OnTimer(UINT_PTR id)
+{
+    if (id == kArchiveTimer) {
+        KillTimer(kArchiveTimer);
+        ++m_archiveTimerTicks;
+    }
+    CPageDialog::OnTimer(id);
+}

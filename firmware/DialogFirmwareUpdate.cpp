@@ -1,12 +1,56 @@
 #include "firmware/DialogFirmwareUpdate.h"
 
+#include "app/MainDialog.h"
+#include "app/UpdaterDlg.h"
 #include "res/resource.h"
+
+BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CPageDialog)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
 
 CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CPageDialog(IDD_FIRMWARE_UPDATE, parent) {}
 
 CDialogFirmwareUpdate::~CDialogFirmwareUpdate() = default;
 
+void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* dx)
+{
+    CPageDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_UPDATE_IMAGE_PATH, m_imagePath);
+    DDX_Control(dx, IDC_UPDATE_FIRMWARE_LANGUAGE, m_firmwareLanguageList);
+    DDX_Control(dx, IDC_UPDATE_INSTRUCTION, m_instruction);
+}
+
+void CDialogFirmwareUpdate::EnterPage()
+{
+    if (CUpdaterDlg* main = GetMainDialog(this))
+        main->m_progress = -1;
+    m_firmwareInfo.Reset(3);
+    if (m_imagePath.m_hWnd)
+        m_imagePath.SetWindowText(L"");
+    if (m_firmwareLanguageList.m_hWnd)
+        m_firmwareLanguageList.ResetContent();
+}
+
+void CDialogFirmwareUpdate::RefreshPage()
+{
+    ++m_refreshCalls;
+}
+
+void CDialogFirmwareUpdate::StartUpdate()
+{
+    ++m_startCalls;
+}
+
 void CDialogFirmwareUpdate::StartUpdateSecondPhase()
 {
     ++m_secondPhaseStarts;
+}
+
+void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
+{
+    if (id == kIndexTimer) {
+        KillTimer(kIndexTimer);
+        ++m_indexTimerTicks;
+    }
+    CPageDialog::OnTimer(id);
 }

@@ -9,8 +9,30 @@ public:
     ~CDialogFirmwareUpdate() override;
     FirmwareInfo m_firmwareInfo;
 
-    // Continues an update that waited for the user's OK in the backup-failed
-    // popup. Until the update itself is built it only counts its calls.
+    // The frame hides its progress; the job record is readied for an update
+    // and the image path and the voice-prompt language list are emptied.
+    void EnterPage();
+
+    // The update itself comes with the firmware update; until then these
+    // count their calls, and timer 201 (the server's firmware index) only
+    // stops itself.
+    void RefreshPage();
+    void StartUpdate();
+    // Continues an update that waited for the user's OK in the backup-failed popup.
     void StartUpdateSecondPhase();
+    int m_refreshCalls = 0;
+    int m_startCalls = 0;
     int m_secondPhaseStarts = 0;
+    int m_indexTimerTicks = 0;
+
+    static const UINT kIndexTimer = 201;
+
+    CEdit m_imagePath;
+    CComboBox m_firmwareLanguageList;
+    CStatic m_instruction;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    afx_msg void OnTimer(UINT_PTR id);
+    DECLARE_MESSAGE_MAP()
 };

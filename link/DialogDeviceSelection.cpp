@@ -11,4 +11,7 @@ void CDialogDeviceSelection::EnterPage()
     RefreshPage();
 }
 
-void CDialogDeviceSelection::RefreshPage() {}
+void CDialogDeviceSelection::RefreshPage()
+{
+    ++m_refreshCalls;
+}

@@ -8,4 +8,5 @@ public:
     ~CDialogDeviceSelection() override;
     void EnterPage();
     void RefreshPage();
+    int m_refreshCalls = 0;
 };

@@ -5,6 +5,7 @@
 #define IDR_MAINFRAME 128
 #define IDS_ABOUTBOX  101
 #define IDM_ABOUTBOX  0x0010
+#define ID_MENU_CLOSE 32784 // "Close" of the context menu
 
 // Dialog templates: the main window and its seven pages
 #define IDD_UPDATER_DIALOG            102

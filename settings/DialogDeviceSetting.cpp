@@ -1,8 +1,10 @@
 #include "settings/DialogDeviceSetting.h"
 
+#include "app/MainDialog.h"
+#include "app/UpdaterDlg.h"
 #include "res/resource.h"
 
-CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CSettingsPageDialog(IDD_DEVICE_SETTING, parent) {}
+CDialogDeviceSetting::CDialogDeviceSetting(CWnd* parent) : CSettingsPageDialog(IDD_DEVICE_SETTING, parent, 5) {}
 
 CDialogDeviceSetting::~CDialogDeviceSetting() = default;
 
@@ -10,4 +12,22 @@ void CDialogDeviceSetting::DoDataExchange(CDataExchange* dx)
 {
     CSettingsPageDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_SETTINGS_GRID, m_grid);
+}
+
+int CDialogDeviceSetting::CompareSettings()
+{
+    CUpdaterDlg* main = GetMainDialog(this);
+    return main ? m_config.IsModified(main->m_device, 0) : 0;
+}
+
+void CDialogDeviceSetting::ApplyBoldFont()
+{
+    ++m_boldFontCalls;
+}
+
+void CDialogDeviceSetting::EndGridEdit()
+{
+    ++m_endEditCalls;
+    if (m_grid.m_hWnd)
+        m_grid.EndEdit();
 }

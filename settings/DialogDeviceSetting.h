@@ -7,12 +7,21 @@ class CDialogDeviceSetting : public CSettingsPageDialog {
 public:
     explicit CDialogDeviceSetting(CWnd* parent = nullptr);
     ~CDialogDeviceSetting() override;
+    int CompareSettings() override;
     // 1 while a drop-down cell of the settings grid has its list open.
     int m_dropDownOpen = 0;
     // That list's window while it is open (presses inside it are the list's).
     HWND m_dropDownList = nullptr;
     // The settings grid (control IDC_SETTINGS_GRID of the page's template).
     CConfigListCtrl m_grid;
+
+    // Ends the grid's in-place editing (a press outside its open list); counted for the tests.
+    void EndGridEdit();
+    int m_endEditCalls = 0;
+
+    // The bold font of the grid and the labels comes with the page's own work; until then it counts its calls.
+    void ApplyBoldFont();
+    int m_boldFontCalls = 0;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

@@ -6,4 +6,5 @@ class CDialogDeviceSettingSecond : public CSettingsPageDialog {
 public:
     explicit CDialogDeviceSettingSecond(CWnd* parent = nullptr);
     ~CDialogDeviceSettingSecond() override;
+    int CompareSettings() override;
 };

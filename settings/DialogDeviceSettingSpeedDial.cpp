@@ -1,9 +1,22 @@
 #include "settings/DialogDeviceSettingSpeedDial.h"
 
+#include "app/MainDialog.h"
+#include "app/UpdaterDlg.h"
 #include "res/resource.h"
 
 CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent)
-    : CSettingsPageDialog(IDD_DEVICE_SETTING_SPEED_DIAL, parent)
+    : CSettingsPageDialog(IDD_DEVICE_SETTING_SPEED_DIAL, parent, 7)
 {}
 
 CDialogDeviceSettingSpeedDial::~CDialogDeviceSettingSpeedDial() = default;
+
+int CDialogDeviceSettingSpeedDial::CompareSettings()
+{
+    CUpdaterDlg* main = GetMainDialog(this);
+    if (!main)
+        return 0;
+    for (int i = 0; i < kSpeedDialCount; ++i)
+        if (m_config.m_speedDial[i] != main->m_device.m_speedDial[i])
+            return 1;
+    return 0;
+}

@@ -6,4 +6,5 @@ class CDialogDeviceSettingSpeedDial : public CSettingsPageDialog {
 public:
     explicit CDialogDeviceSettingSpeedDial(CWnd* parent = nullptr);
     ~CDialogDeviceSettingSpeedDial() override;
+    int CompareSettings() override;
 };
