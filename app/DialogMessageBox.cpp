@@ -150,6 +150,8 @@ BOOL CDialogMessageBox::OnInitDialog()
     CFont* dialogFont = GetFont();
     if (dialogFont && dialogFont->GetLogFont(&font)) {
         font.lfWeight = FW_BOLD;
+        // Any character set, so that the glyphs of every UI language are found.
+        font.lfCharSet = DEFAULT_CHARSET;
         if (m_boldFont.CreateFontIndirect(&font)) {
             for (CWnd* control : {static_cast<CWnd*>(&m_text), static_cast<CWnd*>(&m_button1),
                                   static_cast<CWnd*>(&m_button2), static_cast<CWnd*>(&m_button3)})

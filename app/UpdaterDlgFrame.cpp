@@ -254,6 +254,8 @@ void CUpdaterDlg::CreateFonts()
         return;
     auto fonts = std::make_unique<FrameFonts>();
     description.lfWeight = FW_BOLD;
+    // Any character set, so that the glyphs of every UI language are found.
+    description.lfCharSet = DEFAULT_CHARSET;
     fonts->bold.CreateFontIndirect(&description);
     CWnd* boldControls[] = {
         &m_deviceLine1,
