@@ -10,6 +10,10 @@
 // The tables below are aligned by hand, row by row, to be read against each other.
 // clang-format off
 
+// The languages named after "Fixed:" above a table hold the wording that users, manuals and
+// support documents know word for word: keep those rows exact, also where they look odd. The
+// other rows are our own translations and may be improved.
+
 namespace {
 
 // The arrows keep their distance from the word in every language, so the
@@ -63,8 +67,7 @@ std::wstring GetCaptionRestore(int language)
     return GetTextRestore(language);
 }
 
-// English, Japanese, Chinese and Spanish are the product's own; the other rows
-// were translated for this build.
+// Fixed: English, Japanese, Chinese and Spanish.
 std::wstring GetTextSave(int language)
 {
     static LocalisedTexts rows = {
@@ -85,9 +88,8 @@ std::wstring GetTextSave(int language)
     return PickText(rows, language);
 }
 
-// English, Japanese and Korean are the product's own, and so is the full-width
-// question mark of Japanese, Chinese, Finnish, Czech and Polish; the other
-// wording was translated for this build. The title is that of page 5.
+// Fixed: English, Japanese and Korean (the title first), and the full-width
+// question mark of Japanese, Chinese, Finnish, Czech and Polish. The title is that of page 5.
 std::wstring GetTextSaveChangesPrompt(int language)
 {
     static LocalisedTexts rows = {
@@ -108,7 +110,7 @@ std::wstring GetTextSaveChangesPrompt(int language)
     return Fill(rows, language, {GetTextPageTitle(5, language)});
 }
 
-// English and German are the product's own; the other rows were translated for this build.
+// Fixed: English and German.
 std::wstring GetTextAbout(int language)
 {
     static LocalisedTexts rows = {
@@ -129,7 +131,7 @@ std::wstring GetTextAbout(int language)
     return PickText(rows, language);
 }
 
-// English and German are the product's own; the other rows were translated for this build.
+// Fixed: English and German.
 std::wstring GetTextOnlineHelp(int language)
 {
     static LocalisedTexts rows = {
@@ -150,7 +152,7 @@ std::wstring GetTextOnlineHelp(int language)
     return PickText(rows, language);
 }
 
-// English and German are the product's own; the other rows were translated for this build.
+// Fixed: English and German.
 std::wstring GetTextDiagnosticLog(int language)
 {
     static LocalisedTexts rows = {
@@ -171,8 +173,7 @@ std::wstring GetTextDiagnosticLog(int language)
     return PickText(rows, language);
 }
 
-// English, German and Spanish are the product's own; the other rows were
-// translated for this build.
+// Fixed: English, German and Spanish.
 std::wstring GetTextClose(int language)
 {
     static LocalisedTexts rows = {
@@ -268,8 +269,8 @@ std::wstring GetTextHeadsetButton(HeadsetButton button, int language)
     return GetTextPhoneButton(language);
 }
 
-// English and German are the product's own; the other rows were translated for
-// this build. The button names come with their article where the language needs one.
+// Fixed: English and German (the button first). The button names come with
+// their article where the language needs one.
 std::wstring GetTextHoldButtonPrompt(int productId, int language)
 {
     static LocalisedTexts rows = {
@@ -290,7 +291,7 @@ std::wstring GetTextHoldButtonPrompt(int productId, int language)
     return Fill(rows, language, {GetTextHeadsetButton(HoldButtonOf(productId), language)});
 }
 
-// English and German are the product's own; the other rows were translated for this build.
+// Fixed: English and German.
 std::wstring GetTextHoldTwoButtonsPrompt(int productId, int language)
 {
     static LocalisedTexts rows = {
@@ -313,9 +314,8 @@ std::wstring GetTextHoldTwoButtonsPrompt(int productId, int language)
                 {GetTextHeadsetButton(buttons.first, language), GetTextHeadsetButton(buttons.second, language)});
 }
 
-// English is the product's wording with this build's web site; the other rows
-// were translated for this build. French, German and Spanish send the user to
-// their own language folder of the site.
+// Fixed: English, with our web site in it. French, German and Spanish send the
+// user to their own language folder of the site.
 std::wstring GetTextBackupFailed(int language)
 {
     static LocalisedTexts rows = {
