@@ -127,26 +127,28 @@ struct BoxWatch {
 BoxWatch g_watch;
 UINT_PTR g_watchTimer = 0;
 
+struct BoxSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK MatchOwnedBox(HWND hwnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    wchar_t name[16] = {};
+    ::GetClassNameW(hwnd, name, 16);
+    if (hwnd != search->owner && ::IsWindowVisible(hwnd) && ::GetWindow(hwnd, GW_OWNER) == search->owner &&
+        std::wstring(name) == L"#32770") {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindOwnedBox(HWND owner)
 {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            wchar_t name[16] = {};
-            ::GetClassNameW(hwnd, name, 16);
-            if (hwnd != s->owner && ::IsWindowVisible(hwnd) && ::GetWindow(hwnd, GW_OWNER) == s->owner &&
-                std::wstring(name) == L"#32770") {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    BoxSearch search{owner, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), MatchOwnedBox, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -298,9 +300,12 @@ TEST_F(MainFrameTest, WithoutImgStartsInEnglishAndClosingCreatesNoFile)
         EXPECT_EQ(CString(L"English"), dialog.m_firmwareLanguage);
         EXPECT_EQ(CString(L"v0.0"), dialog.m_managerVersionText);
         EXPECT_EQ(CString(L"WELCOME"), ItemText(dialog, IDC_BUTTON_HOME));
+        OnEveryBox(dialog.m_hWnd, [](HWND box) { PressBoxButton(box, IDOK); });
         Click(dialog, IDC_BUTTON_CLOSE);
     });
     EXPECT_EQ(IDOK, result);
+    // A missing folder is nothing to tell.
+    EXPECT_EQ(0, g_watch.seen);
     EXPECT_FALSE(FileExists(ImgFolder()));
     EXPECT_EQ(ConfigurationWrite::NoFolder, dialog.m_lastConfigurationWrite);
 }
@@ -645,6 +650,14 @@ TEST_F(MainFrameTest, WithThreeCategoriesTheListOpensOverThePagesPicture)
         EXPECT_EQ(1, g_pagePresses);
         ::SetWindowLongPtrW(page.m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pageProcedure));
 
+        // A page whose category the unit does not list has no index, and names nothing.
+        dialog.m_settingsPages[2] = 2;
+        dialog.GoToPage(6);
+        EXPECT_EQ(-1, dialog.m_settingsPageIndex);
+        EXPECT_EQ(CString(), ItemText(dialog, IDC_BUTTON_FIRST_SETTINGS_PAGE));
+        dialog.m_settingsPages[2] = 3;
+        dialog.GoToPage(5);
+
         // Choosing another category shows its page.
         Click(dialog, IDC_BUTTON_SETTINGS_PAGE_LIST);
         dialog.m_settingsPageList.SetCurSel(2);
@@ -836,7 +849,7 @@ TEST_F(MainFrameTest, ALanguageChangeReshowsTheStatusRelabelsTipsAndSetsTheFonts
     });
 }
 
-TEST_F(MainFrameTest, ALanguageChangeOnTheUpdatePageAsksTheServerAgainWithoutAPrompt)
+TEST_F(MainFrameTest, ALanguageChangeOnTheFirmwarePagesAsksTheServerAgainWithoutAPrompt)
 {
     CUpdaterDlg dialog;
     RunModal(dialog, [&] {
@@ -855,6 +868,59 @@ TEST_F(MainFrameTest, ALanguageChangeOnTheUpdatePageAsksTheServerAgainWithoutAPr
         dialog.ApplyLanguage(0, 1);
         EXPECT_EQ(refreshes + 1, update.m_refreshCalls);
         g_firmwarePromptArmed = 1;
+
+        // The restore page reads its archive and revision list again, ready to restore.
+        dialog.GoToPage(4);
+        CDialogFirmwareRestore& restore = dialog.m_pageFirmwareRestore;
+        restore.m_versionList.AddString(L"v2.0");
+        restore.m_firmwareInfo.m_clearedMark = 0;
+        dialog.ApplyLanguage(6, 1);
+        EXPECT_EQ(1, restore.m_firmwareInfo.m_clearedMark);
+        EXPECT_EQ(0, restore.m_versionList.GetCount());
+        EXPECT_TRUE(PumpUntil(
+            dialog.m_hWnd, [&] { return restore.m_archiveTimerTicks == 1; }, 2000));
+        // Without the firmware following the language, only the page is relabelled.
+        restore.m_versionList.AddString(L"v2.0");
+        const int restoreRefreshes = restore.m_refreshCalls;
+        dialog.ApplyLanguage(0, 0);
+        EXPECT_EQ(restoreRefreshes + 1, restore.m_refreshCalls);
+        EXPECT_EQ(1, restore.m_versionList.GetCount());
+        Click(dialog, IDC_BUTTON_CLOSE);
+    });
+}
+
+TEST_F(MainFrameTest, TheStateProductsPictureAsksTheUnitOnceAndNeverWhileBusy)
+{
+    SimHeadset sim;
+    sim.Install();
+    SimHidInterface& unit = sim.AddInterface(0x2030);
+    unit.SetGroup(5, {16});
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, 0x4210, 1);
+        dialog.m_hidPrimary = OpenHidInterface(0x2030);
+        ASSERT_NE(nullptr, dialog.m_hidPrimary);
+        dialog.m_busy = 1;
+        dialog.RefreshView();
+        EXPECT_EQ(0u, sim.Requests(0x2030).size());
+        EXPECT_EQ(284, dialog.m_devicePictureId);
+        dialog.m_busy = 0;
+        dialog.RefreshView();
+        const size_t asked = sim.Requests(0x2030).size();
+        EXPECT_GT(asked, 0u);
+        EXPECT_EQ(358, dialog.m_devicePictureId);
+        dialog.RefreshView();
+        dialog.RefreshView();
+        EXPECT_EQ(asked, sim.Requests(0x2030).size());
+        // A unit forgotten on the way home is asked again once it is recognised anew.
+        dialog.GoToPage(1);
+        EXPECT_EQ(176, dialog.m_devicePictureId);
+        Recognise(dialog, 0x4210, 1);
+        dialog.m_hidPrimary = OpenHidInterface(0x2030);
+        unit.SetGroup(5, {27});
+        dialog.RefreshView();
+        EXPECT_GT(sim.Requests(0x2030).size(), asked);
+        EXPECT_EQ(358, dialog.m_devicePictureId);
         Click(dialog, IDC_BUTTON_CLOSE);
     });
 }
