@@ -307,9 +307,8 @@ void CUpdaterDlg::OnButtonDeviceSetting()
     }
     if (m_settingsPageCount > 1) {
         m_buttonSettingsPageList.SetFocus();
-        // The basic page hands the focus on to its settings grid.
-        if (m_page == 5 && m_pageDeviceSetting.m_hWnd)
-            m_pageDeviceSetting.SetFocus();
+        if (m_page == 5 && m_pageDeviceSetting.m_grid.m_hWnd)
+            m_pageDeviceSetting.m_grid.SetFocus();
     }
 }
 

@@ -20,6 +20,13 @@ int CDialogDeviceSetting::CompareSettings()
     return main ? m_config.IsModified(main->m_device, 0) : 0;
 }
 
+void CDialogDeviceSetting::EnterPage()
+{
+    CSettingsPageDialog::EnterPage();
+    if (m_grid.m_hWnd)
+        m_grid.SetFocus();
+}
+
 void CDialogDeviceSetting::ApplyBoldFont()
 {
     ++m_boldFontCalls;

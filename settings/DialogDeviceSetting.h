@@ -8,6 +8,8 @@ public:
     explicit CDialogDeviceSetting(CWnd* parent = nullptr);
     ~CDialogDeviceSetting() override;
     int CompareSettings() override;
+    // Entered like every settings page; the keyboard then goes to the grid.
+    void EnterPage() override;
     // 1 while a drop-down cell of the settings grid has its list open.
     int m_dropDownOpen = 0;
     // That list's window while it is open (presses inside it are the list's).

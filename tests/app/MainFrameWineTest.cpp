@@ -526,6 +526,12 @@ TEST_F(MainFrameTest, DeviceSettingDoesNothingWithoutSettingsAndOpensSpeedDialFo
         dialog.RefreshView();
         Click(dialog, IDC_BUTTON_DEVICE_SETTING);
         EXPECT_EQ(7, dialog.m_page);
+        // With more than one category the keyboard goes to the tabs, and on the basic page to its grid.
+        Recognise(dialog, 0x4D15, 3);
+        dialog.GoToPage(3);
+        Click(dialog, IDC_BUTTON_DEVICE_SETTING);
+        EXPECT_EQ(5, dialog.m_page);
+        EXPECT_EQ(dialog.m_pageDeviceSetting.m_grid.m_hWnd, ::GetFocus());
         EXPECT_EQ(0, dialog.m_settingsPageIndex);
         Click(dialog, IDC_BUTTON_CLOSE);
     });
