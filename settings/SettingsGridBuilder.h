@@ -66,6 +66,11 @@ constexpr int kGridHelpBitmapId = 188;
 
 // Rebuilds the grid for productId. The firmware range comes from liveRecord, every value shown
 // from workingRecord; names and items are in the UI language (English outside 0 to 12).
+//
+// "Video Mode" takes its two or three items from the list, which the live firmware picks, and
+// its selected item from the working record, whose own firmware decides where the record keeps
+// the mode. The two agree in practice: the page's working record is a copy of the live record,
+// versions included, and nothing on the page changes its versions.
 void BuildSettingsGrid(SettingsGridAccess& grid, int productId, const DeviceConfig& liveRecord,
                        const DeviceConfig& workingRecord, int language);
 
