@@ -125,7 +125,7 @@ enum GridMasterRole {
 struct GridRowKind {
     GridRowKindId id;
     const char* englishLabel; // for readers and test messages; the grid shows label()
-    const wchar_t* (*label)(int language);
+    std::wstring (*label)(int language);
     GridCellKind cell;
     GridBinding binding;
     GridEnableWhen enableWhen;           // check boxes

@@ -39,13 +39,13 @@ constexpr GridBinding WordBit(int word, int bit)
     return GridBinding{kBindWordBit, nullptr, nullptr, nullptr, word, bit};
 }
 
-constexpr GridRowKind CheckBox(GridRowKindId id, const char* english, const wchar_t* (*label)(int), GridBinding binding,
+constexpr GridRowKind CheckBox(GridRowKindId id, const char* english, std::wstring (*label)(int), GridBinding binding,
                                GridEnableWhen enableWhen, GridMasterRole master)
 {
     return GridRowKind{id, english, label, kCheckBoxCell, binding, enableWhen, nullptr, kIndexIsValue, master};
 }
 
-constexpr GridRowKind DropDown(GridRowKindId id, const char* english, const wchar_t* (*label)(int), GridBinding binding,
+constexpr GridRowKind DropDown(GridRowKindId id, const char* english, std::wstring (*label)(int), GridBinding binding,
                                std::wstring (*items)(int), GridIndexRule rule)
 {
     return GridRowKind{id, english, label, kDropDownCell, binding, kEnableWhenSet, items, rule, kNotMaster};
