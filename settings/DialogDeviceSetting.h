@@ -14,6 +14,10 @@ public:
     // The settings grid (control IDC_SETTINGS_GRID of the page's template).
     CConfigListCtrl m_grid;
 
+    // Refills the grid with the rows of the connected model at its firmware, showing the
+    // working record; the last step of every fill of the page.
+    void BuildSettingsGrid();
+
 protected:
     void DoDataExchange(CDataExchange* dx) override;
 };
