@@ -20,6 +20,8 @@ void CDialogDeviceSetting::BuildSettingsGrid()
 {
     // The model and the live record's firmware pick the rows; the values are the page's own.
     const CUpdaterDlg* main = GetMainDialog(this);
+    if (main == nullptr)
+        return;
     ConfigListGridAccess grid(m_grid);
     ::BuildSettingsGrid(grid, main->m_modelCode, main->m_device, m_config, main->m_uiLanguage);
 }
