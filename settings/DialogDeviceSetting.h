@@ -25,6 +25,10 @@ public:
     void ApplyBoldFont();
     int m_boldFontCalls = 0;
 
+    // Refills the grid with the rows of the connected model at its firmware, showing the
+    // working record; the last step of every fill of the page.
+    void BuildSettingsGrid();
+
 protected:
     void DoDataExchange(CDataExchange* dx) override;
 };
