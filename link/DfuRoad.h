@@ -35,8 +35,7 @@ public:
     virtual std::wstring PathInternal(const std::wstring& name) = 0;
     virtual bool ConnectDevice(const std::wstring& path) = 0;
 
-protected:
-    ~DfuLibraryAccess() = default;
+    virtual ~DfuLibraryAccess() = default;
 };
 
 // What the USB scan saw of the DFU family: the count and the first two ids.
