@@ -1334,6 +1334,55 @@ BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* wnd, LPCRECT rect)
 
 // ---------------------------------------------------------------- controls
 
+BOOL CBitmapButton::LoadBitmaps(UINT normal, UINT selected, UINT focused, UINT disabled)
+{
+    m_bitmap.DeleteObject();
+    m_bitmapSel.DeleteObject();
+    m_bitmapFocus.DeleteObject();
+    m_bitmapDisabled.DeleteObject();
+    if (!m_bitmap.LoadBitmap(normal))
+        return FALSE;
+    BOOL all = TRUE;
+    if (selected != 0)
+        all &= m_bitmapSel.LoadBitmap(selected);
+    if (focused != 0)
+        all &= m_bitmapFocus.LoadBitmap(focused);
+    if (disabled != 0)
+        all &= m_bitmapDisabled.LoadBitmap(disabled);
+    return all;
+}
+
+void CBitmapButton::SizeToContent()
+{
+    BITMAP info{};
+    if (m_bitmap.m_hObject == nullptr || ::GetObjectW(m_bitmap.m_hObject, sizeof info, &info) == 0)
+        return;
+    SetWindowPos(nullptr, 0, 0, info.bmWidth, info.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
+{
+    if (drawItem == nullptr)
+        return;
+    const CBitmap* bitmap = &m_bitmap;
+    if ((drawItem->itemState & ODS_SELECTED) != 0 && m_bitmapSel.m_hObject != nullptr)
+        bitmap = &m_bitmapSel;
+    else if ((drawItem->itemState & ODS_FOCUS) != 0 && m_bitmapFocus.m_hObject != nullptr)
+        bitmap = &m_bitmapFocus;
+    else if ((drawItem->itemState & ODS_DISABLED) != 0 && m_bitmapDisabled.m_hObject != nullptr)
+        bitmap = &m_bitmapDisabled;
+    if (bitmap->m_hObject == nullptr)
+        return;
+    HDC memory = ::CreateCompatibleDC(drawItem->hDC);
+    if (memory == nullptr)
+        return;
+    HGDIOBJ old = ::SelectObject(memory, bitmap->m_hObject);
+    const RECT& r = drawItem->rcItem;
+    ::BitBlt(drawItem->hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, 0, 0, SRCCOPY);
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
+}
+
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (message == WM_DRAWITEM) {

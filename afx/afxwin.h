@@ -691,6 +691,23 @@ protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };
 
+// An owner-drawn push button that shows a bitmap per state: normal, selected
+// (pressed), focused and disabled. A state without its own bitmap shows the
+// normal one.
+class CBitmapButton : public CButton {
+public:
+    // 0 for a state that has no bitmap of its own.
+    BOOL LoadBitmaps(UINT normal, UINT selected = 0, UINT focused = 0, UINT disabled = 0);
+    // Resizes the button to its normal bitmap, keeping its position.
+    void SizeToContent();
+    void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
+
+    CBitmap m_bitmap;
+    CBitmap m_bitmapSel;
+    CBitmap m_bitmapFocus;
+    CBitmap m_bitmapDisabled;
+};
+
 class CEdit : public CWnd {
 public:
     void SetLimitText(UINT max) { SendMessage(EM_SETLIMITTEXT, max); }

@@ -10,3 +10,14 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 };
+
+// A page over which the wait cursor shows while the main window is busy, so
+// the user sees why a click does nothing.
+class CWaitCursorPage : public CPageDialog {
+public:
+    CWaitCursorPage(UINT templateId, CWnd* parent) : CPageDialog(templateId, parent) {}
+
+protected:
+    afx_msg BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    DECLARE_MESSAGE_MAP()
+};

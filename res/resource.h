@@ -50,6 +50,7 @@
 #define IDB_PAGE_BACKGROUND   218 // page area 1014
 #define IDB_WINDOW_BACKGROUND 227 // whole main window, control 1001
 #define IDB_RADIO_IMAGES      303 // four 20 x 20 images on RGB(255, 0, 255)
+#define IDB_START_PAGE        275 // the start page's picture button, 312 x 138 dialog units
 
 // Controls of the main window (template 102)
 #define IDC_BUTTON_CLOSE               1 // "X", the dialog's IDOK
@@ -81,3 +82,7 @@
 #define IDC_LANGUAGE_FLAG              1166
 #define IDC_SETTINGS_PAGE_LIST         1171
 #define IDC_SETTINGS_GRID              1201 // the basic settings page's grid
+
+// Controls of the start page (template 182) and the recognition page (template 183)
+#define IDC_START_PICTURE    1032
+#define IDC_RECOGNITION_TEXT 1024

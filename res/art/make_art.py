@@ -536,6 +536,45 @@ def no_device():
     return cv
 
 
+def start_page():
+    """Bitmap 275, the start page's picture button (312 x 138 dialog units): a
+    headset with its microphone boom, a USB cable to a PC and the wordmark; the
+    whole picture is the button, so it carries no words a language would need."""
+    w, h = px_x(312), px_y(138)
+    cv = Canvas(w, h, WHITE)
+    cv.fill_rect(0, h - 60, w, h, lambda y: mix(WHITE, IVORY, (y - (h - 60)) / 60))
+    cv.paint(RoundRect(3, 3, w - 3, h - 3, 14), STRIP)
+    cv.paint(RoundRect(5, 5, w - 5, h - 5, 12), lambda x, y: mix(WHITE, (248, 250, 244), y / h))
+    # The headset: a clamp shell with a speaker pad and the boom.
+    hx, hy = w * 0.30, h * 0.50
+    cv.paint(RoundRect(hx - 62, hy - 46, hx + 62, hy + 46, 26), INK)
+    cv.paint(RoundRect(hx - 56, hy - 40, hx + 56, hy + 40, 22), (92, 96, 90))
+    cv.paint(Ellipse(hx - 8, hy, 30), (52, 54, 50))
+    cv.paint(Ellipse(hx - 8, hy, 22), (120, 124, 118))
+    logo_mark(cv, hx + 34, hy - 18, 12)
+    boom = [(hx - 52, hy + 28)] + arc(hx - 52, hy + 64, 36, 36, -90, -200, 16)
+    cv.paint(Stroke(boom, 7), INK)
+    cv.paint(Ellipse(boom[-1][0], boom[-1][1], 9), (52, 54, 50))
+    # The cable from the headset's port to the PC.
+    cable = [(hx + 62, hy + 20), (hx + 110, hy + 44), (w * 0.62, hy + 44), (w * 0.70, hy + 10)]
+    cv.paint(Stroke(cable, 4), GREY)
+    cv.paint(RoundRect(cable[-1][0] - 5, cable[-1][1] - 14, cable[-1][0] + 5, cable[-1][1], 2), GREY)
+    # The PC: a screen on its foot, showing the rune.
+    px0, py0 = w * 0.66, h * 0.20
+    cv.paint(RoundRect(px0, py0, px0 + 150, py0 + 100, 8), INK)
+    cv.paint(RoundRect(px0 + 7, py0 + 7, px0 + 143, py0 + 93, 4), STATUS)
+    cv.paint(bluetooth_rune(px0 + 75, py0 + 50, 52, 6), BRAND)
+    cv.paint(Polygon([(px0 + 62, py0 + 100), (px0 + 88, py0 + 100), (px0 + 96, py0 + 122), (px0 + 54, py0 + 122)]), INK)
+    cv.paint(RoundRect(px0 + 36, py0 + 120, px0 + 114, py0 + 128, 3), INK)
+    # A pointer that says "press here".
+    ax, ay = w * 0.52, h * 0.80
+    cv.paint(Polygon([(ax, ay - 22), (ax + 18, ay), (ax + 6, ay), (ax + 10, ay + 12), (ax + 4, ay + 14),
+                      (ax, ay + 2), (ax - 8, ay + 10)]), BRAND)
+    tw = text_width("QUOR", 1.4, 3.0)
+    draw_text(cv, "QUOR", w - 16 - tw, h - 30, 14, 2.4, BRAND, 3.0)
+    return cv
+
+
 def logo_mark(cv, cx, cy, r):
     """The product mark: a blue disc with a white Q."""
     cv.paint(Ellipse(cx, cy, r), lambda x, y: mix((70, 128, 196), BRAND_DARK, max(0.0, min(1.0, (y - cy + r) / (2 * r)))))
@@ -691,6 +730,7 @@ def main():
     for name, draw in FLAGS:
         write_bmp(flag(draw), name)
     write_bmp(no_device(), "no_device.bmp")
+    write_bmp(start_page(), "start_page.bmp")
     write_bmp(product_logo(), "product_logo.bmp")
     write_bmp(warning_sign(), "warning.bmp")
     write_bmp(help_icon(), "help.bmp")

@@ -131,7 +131,7 @@ TEST(MainWindow, StartsWithTitleMenuAndHiddenPagesThenShowsPageOne)
 
         // Timer 1 fires once, about 100 ms later, and shows page 1.
         EXPECT_TRUE(PumpUntil(
-            hwnd, [&] { return dialog.m_page == 1; }, 3000));
+            hwnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000));
         const std::vector<HWND> pages = PageWindows(dialog);
         EXPECT_TRUE(::IsWindowVisible(pages[0]));
         for (size_t i = 1; i < pages.size(); ++i)
@@ -176,7 +176,7 @@ TEST(MainWindow, CloseIsRefusedWhileBusy)
     CUpdaterDlg dialog;
     const INT_PTR result = RunModal(dialog, [&] {
         PumpUntil(
-            dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 3000);
+            dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
         dialog.m_busy = 1;
         ClickClose(dialog);
         dialog.SendMessage(WM_CLOSE);
@@ -198,7 +198,7 @@ TEST(MainWindow, ClosingClosesTheUnitsChannels)
     CUpdaterDlg dialog;
     const INT_PTR result = RunModal(dialog, [&] {
         PumpUntil(
-            dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 3000);
+            dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
         dialog.m_hidPrimary = OpenHidInterface(0x2030);
         dialog.m_hidSecondary = OpenHidInterface(0x2040);
         EXPECT_NE(nullptr, dialog.m_hidPrimary);

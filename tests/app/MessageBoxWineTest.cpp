@@ -47,6 +47,9 @@ protected:
         ASSERT_TRUE(m_main->Create(IDD_UPDATER_DIALOG));
         m_main->ShowWindow(SW_SHOW);
         g_app.m_pMainWnd = m_main.get();
+        // The start page shows and its update check lets the window go again.
+        for (int i = 0; i < 60 && (m_main->m_page != 1 || m_main->m_busy); ++i)
+            PumpFor(50);
         CDialogMessageBox::SetCameraPauseForTests(CDialogMessageBox::kCameraPauseMs);
     }
     void TearDown() override

@@ -1,0 +1,18 @@
+#include "app/PageDialog.h"
+
+#include "app/MainDialog.h"
+#include "app/UpdaterDlg.h"
+
+BEGIN_MESSAGE_MAP(CWaitCursorPage, CPageDialog)
+ON_WM_SETCURSOR()
+END_MESSAGE_MAP()
+
+BOOL CWaitCursorPage::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
+{
+    const CUpdaterDlg* main = GetMainDialog(this);
+    if (main != nullptr && main->m_busy) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+    }
+    return CPageDialog::OnSetCursor(wnd, hitTest, message);
+}
