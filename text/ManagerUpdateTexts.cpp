@@ -1,6 +1,7 @@
 #include "text/ManagerUpdateTexts.h"
 
 #include "link/ManagerUpdateList.h"
+#include "text/FirmwareTexts.h"
 #include "text/SharedWords.h"
 #include "text/TextFormat.h"
 #include "text/UiLanguageRow.h"
@@ -88,6 +89,11 @@ std::wstring GetTextDownloadingUpdateFile(int language)
 std::wstring GetTextUpdateFileDownloaded(int language)
 {
     return PickText(g_textUpdateFileDownloaded, language);
+}
+
+std::wstring GetTextInstallerDownloadFailed(int result, int language)
+{
+    return (result < -1 ? GetTextCannotOpenFile(language) : GetTextCannotConnectServer(language)) + L".";
 }
 
 std::wstring GetTextManagerUpdateFilter()

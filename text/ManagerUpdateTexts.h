@@ -13,6 +13,9 @@ std::wstring ComposeManagerUpdatePrompt(int language, int major, int minor, int 
 
 std::wstring GetTextDownloadingUpdateFile(int language);
 std::wstring GetTextUpdateFileDownloaded(int language);
+// The status after a failed installer download, by the downloader's result:
+// below -1 the file could not be opened, otherwise the server not reached.
+std::wstring GetTextInstallerDownloadFailed(int result, int language);
 
 // Save-dialog filters, the same in every language.
 std::wstring GetTextManagerUpdateFilter();

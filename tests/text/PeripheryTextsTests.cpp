@@ -1,6 +1,7 @@
 // Texts of the manager's self-update and of the new-firmware question, and the
 // version texts that question shows.
 
+#include "text/FirmwareTexts.h"
 #include "text/ManagerUpdateTexts.h"
 #include "text/NewFirmwarePromptTexts.h"
 #include "text/SharedWords.h"
@@ -96,6 +97,16 @@ TEST(ManagerUpdateTexts, QuotedRows)
     EXPECT_EQ(GetTextUpdateFileDownloaded(-5), rows[0].downloaded);
     EXPECT_EQ(GetTextManagerUpdateFilter(), L"Manager Update Files(*.exe)|");
     EXPECT_EQ(GetTextDiagnosticLogFilter(), L"Diagnostic Log Files(*.hvlxlog)|");
+}
+
+TEST(ManagerUpdateTexts, FailedDownloadByResult)
+{
+    for (int language = 0; language < kUiLanguageCount; ++language) {
+        EXPECT_EQ(GetTextInstallerDownloadFailed(-1, language), GetTextCannotConnectServer(language) + L".");
+        EXPECT_EQ(GetTextInstallerDownloadFailed(0, language), GetTextCannotConnectServer(language) + L".");
+        EXPECT_EQ(GetTextInstallerDownloadFailed(-2, language), GetTextCannotOpenFile(language) + L".");
+        EXPECT_EQ(GetTextInstallerDownloadFailed(-7, language), GetTextCannotOpenFile(language) + L".");
+    }
 }
 
 TEST(NewFirmwarePrompt, EnglishTextsAndEveryLanguageHasItsOwn)
