@@ -38,8 +38,9 @@ TEST(InstallerDownload, OnlyTheThreadsEndDecides)
         const InstallerDownloadTick tick = FollowInstallerDownload(job);
         EXPECT_EQ(tick.percent, c.percent);
         EXPECT_EQ(tick.outcome, c.outcome);
-        if (c.finished)
+        if (c.finished) {
             EXPECT_EQ(tick.result, c.result);
+        }
     }
 }
 
