@@ -21,21 +21,21 @@ struct DialogDriver {
     std::wstring seenName;
     std::atomic<bool> done{false};
 
+    static BOOL CALLBACK TakeVisibleDialog(HWND hwnd, LPARAM out)
+    {
+        wchar_t name[16] = {};
+        GetClassNameW(hwnd, name, 16);
+        if (std::wstring(name) == L"#32770" && IsWindowVisible(hwnd)) {
+            *reinterpret_cast<HWND*>(out) = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
     static HWND FindDialog(DWORD thread)
     {
         HWND found = nullptr;
-        EnumThreadWindows(
-            thread,
-            [](HWND hwnd, LPARAM out) -> BOOL {
-                wchar_t name[16] = {};
-                GetClassNameW(hwnd, name, 16);
-                if (std::wstring(name) == L"#32770" && IsWindowVisible(hwnd)) {
-                    *reinterpret_cast<HWND*>(out) = hwnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumThreadWindows(thread, TakeVisibleDialog, reinterpret_cast<LPARAM>(&found));
         return found;
     }
 
