@@ -1,0 +1,218 @@
+// The manager's update check and installer download against a local HTTP server.
+
+#include <winsock2.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "link/Download.h"
+#include "link/FirmwareServerForTests.h"
+#include "link/ManagerUpdate.h"
+#include "tests/support/WineHost.h"
+
+#ifndef QUOR_SERVE_FIXTURE_SCRIPT
+#error "the build passes the server script's path"
+#endif
+
+namespace {
+
+std::wstring Widen(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+int FreeLoopbackPort()
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    int length = sizeof address;
+    getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+    closesocket(s);
+    return ntohs(address.sin_port);
+}
+
+bool CanConnect(int port)
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(port));
+    const bool ok = connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    closesocket(s);
+    return ok;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+}
+
+std::string ReadBytes(const std::wstring& path)
+{
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    std::string bytes;
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        bytes.append(buffer, n);
+    CloseHandle(f);
+    return bytes;
+}
+
+bool Exists(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+InstallerDownloadTick WaitForEnd(const InstallerDownloadJob& job)
+{
+    InstallerDownloadTick tick = FollowInstallerDownload(job);
+    for (int i = 0; i < 600 && tick.outcome == InstallerDownloadOutcome::Running; ++i) {
+        Sleep(50);
+        tick = FollowInstallerDownload(job);
+    }
+    return tick;
+}
+
+class ManagerUpdateWine : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        WSADATA wsa;
+        WSAStartup(MAKEWORD(2, 2), &wsa);
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        root_ = std::wstring(temp) + L"quor_manager_update_" + std::to_wstring(GetCurrentProcessId());
+        served_ = root_ + L"\\served";
+        CreateDirectoryW(root_.c_str(), nullptr);
+        CreateDirectoryW(served_.c_str(), nullptr);
+        CreateDirectoryW((served_ + L"\\x64").c_str(), nullptr);
+        CreateDirectoryW((served_ + L"\\empty").c_str(), nullptr);
+        CreateDirectoryW((served_ + L"\\empty\\x64").c_str(), nullptr);
+        WriteBytes(served_ + L"\\x64\\Software", "OtherTool:4\r\nQuorDeviceManager:v1.4:Setup.exe\r\n");
+        WriteBytes(served_ + L"\\empty\\x64\\Software", "");
+        WriteBytes(served_ + L"\\Setup.exe", std::string(70000, 'Q'));
+
+        const std::string unixRoot = UnixPathOf(served_);
+        if (unixRoot.empty())
+            return;
+        for (int attempt = 0; attempt < 3 && !serving_; ++attempt) {
+            port_ = FreeLoopbackPort();
+            std::wstring command = L"Z:\\usr\\bin\\python3 " + Widen(QUOR_SERVE_FIXTURE_SCRIPT) + L" " +
+                                   std::to_wstring(port_) + L" \"" + Widen(unixRoot) + L"\" 300";
+            STARTUPINFOW si = {};
+            si.cb = sizeof si;
+            PROCESS_INFORMATION pi = {};
+            if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+                continue;
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+            for (int i = 0; i < 100 && !serving_; ++i) {
+                serving_ = CanConnect(port_);
+                if (!serving_)
+                    Sleep(100);
+            }
+        }
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (serving_) {
+            char* bye = nullptr;
+            DownloadUrl(CString((Base() + L"quit").c_str()), &bye, CString(), nullptr);
+            std::free(bye);
+        }
+        SetFirmwareServerBaseUrlForTests(L"");
+        WSACleanup();
+        for (const wchar_t* name : {L"\\x64\\Software", L"\\empty\\x64\\Software", L"\\Setup.exe"})
+            DeleteFileW((served_ + name).c_str());
+        for (const wchar_t* name : {L"\\empty\\x64", L"\\empty", L"\\x64", L""})
+            RemoveDirectoryW((served_ + name).c_str());
+        RemoveDirectoryW(root_.c_str());
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(serving_) << "the local HTTP server (python3) did not start";
+        SetFirmwareServerBaseUrlForTests(Base());
+        target_ = root_ + L"\\QuorSetup.exe";
+        DeleteFileW(target_.c_str());
+    }
+    void TearDown() override { DeleteFileW(target_.c_str()); }
+
+    static std::wstring Base() { return L"http://127.0.0.1:" + std::to_wstring(port_) + L"/"; }
+
+    static std::wstring root_;
+    static std::wstring served_;
+    static int port_;
+    static bool serving_;
+    std::wstring target_;
+};
+
+std::wstring ManagerUpdateWine::root_;
+std::wstring ManagerUpdateWine::served_;
+int ManagerUpdateWine::port_ = 0;
+bool ManagerUpdateWine::serving_ = false;
+
+TEST_F(ManagerUpdateWine, ListOffersANewerVersion)
+{
+    const ManagerUpdateCheck check = CheckManagerUpdateList();
+    EXPECT_TRUE(check.listDownloaded);
+    EXPECT_TRUE(OffersManagerUpdate(check.entry));
+    EXPECT_EQ(check.entry.major, 1);
+    EXPECT_EQ(check.entry.minor, 4);
+    EXPECT_EQ(check.entry.installerFile, L"Setup.exe");
+}
+
+TEST_F(ManagerUpdateWine, EmptyOrUnreachableListIsNotDownloaded)
+{
+    SetFirmwareServerBaseUrlForTests(Base() + L"empty/");
+    EXPECT_FALSE(CheckManagerUpdateList().listDownloaded);
+    SetFirmwareServerBaseUrlForTests(L"http://127.0.0.1:" + std::to_wstring(FreeLoopbackPort()) + L"/");
+    const ManagerUpdateCheck check = CheckManagerUpdateList();
+    EXPECT_FALSE(check.listDownloaded);
+    EXPECT_FALSE(OffersManagerUpdate(check.entry));
+}
+
+TEST_F(ManagerUpdateWine, InstallerArrivesWhole)
+{
+    InstallerDownloadJob job;
+    ASSERT_TRUE(StartManagerInstallerDownload(job, L"Setup.exe", target_));
+    const InstallerDownloadTick tick = WaitForEnd(job);
+    EXPECT_EQ(tick.outcome, InstallerDownloadOutcome::Succeeded);
+    EXPECT_EQ(tick.result, 70000);
+    EXPECT_EQ(ReadBytes(target_), std::string(70000, 'Q'));
+}
+
+TEST_F(ManagerUpdateWine, MissingInstallerFailsAndLeavesNoFile)
+{
+    InstallerDownloadJob job;
+    ASSERT_TRUE(StartManagerInstallerDownload(job, L"Missing.exe", target_));
+    const InstallerDownloadTick tick = WaitForEnd(job);
+    EXPECT_EQ(tick.outcome, InstallerDownloadOutcome::Failed);
+    EXPECT_EQ(tick.result, -1);
+    EXPECT_FALSE(Exists(target_));
+}
+
+TEST_F(ManagerUpdateWine, UncreatableTargetFailsWithTheFileResult)
+{
+    InstallerDownloadJob job;
+    ASSERT_TRUE(StartManagerInstallerDownload(job, L"Setup.exe", root_ + L"\\no\\such\\folder\\Setup.exe"));
+    const InstallerDownloadTick tick = WaitForEnd(job);
+    EXPECT_EQ(tick.outcome, InstallerDownloadOutcome::Failed);
+    EXPECT_LT(tick.result, -1);
+}
+
+} // namespace
