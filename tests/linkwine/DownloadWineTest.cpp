@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "link/Download.h"
+#include "link/DownloadForTests.h"
 #include "link/FirmwareServer.h"
 #include "link/FirmwareServerForTests.h"
 #include "tests/support/WineHost.h"
@@ -161,6 +162,19 @@ protected:
         DeleteFileW((target_ + L".download").c_str());
     }
 
+    void TearDown() override { SetDownloadBoundsForTests(nullptr); }
+
+    // Bounds short enough that the misbehaving server's answers end quickly.
+    static DownloadBounds ShortBounds()
+    {
+        DownloadBounds bounds = ShippedDownloadBounds();
+        bounds.m_connectMs = 2000;
+        bounds.m_sendMs = 2000;
+        bounds.m_receiveMs = 1500;
+        bounds.m_deadlineMs = 4000;
+        return bounds;
+    }
+
     static CString Url(const std::wstring& file)
     {
         return CString(L"http://127.0.0.1:" + std::to_wstring(port_) + L"/" + file);
@@ -186,8 +200,9 @@ TEST_F(DownloadWine, MemoryModeGrowsAndKeepsATerminator)
         std::size_t block;
     };
     const Case cases[] = {
-        {L"exact10240.bin", 10240, 20480}, // exactly the first block: grows once for the terminator
-        {L"empty.txt", 0, 10240},
+        {L"exact10240.bin", 10240, 20480},       // exactly the first block: grows once for the terminator
+        {L"empty.txt", 0, 10240},                // an empty list is a list
+        {L"large.img", 300 * 1024 + 17, 327680}, // doubled, not grown by a fixed step
         {L"Firmware", 14, 10240},
     };
     for (const Case& c : cases) {
@@ -281,12 +296,109 @@ TEST_F(DownloadWine, AFileThatCannotBeCreatedIsAFileError)
 
     // A target that cannot be replaced (a folder of that name) is a file error
     // too, and leaves no partial file behind.
-    const std::wstring folder = root_ + L"\a folder";
-    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring folder = root_ + L"\\a folder";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    WriteFileBytes(folder + L"\\old.bin", "old content");
     EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, folder.c_str(), nullptr), kDownloadFileError);
     EXPECT_NE(GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(ReadFileBytes(folder + L"\\old.bin"), "old content");
     EXPECT_FALSE(Exists(folder + L".download"));
+    DeleteFileW((folder + L"\\old.bin").c_str());
     RemoveDirectoryW(folder.c_str());
+}
+
+// Each answer below is a failure in both modes, and an existing target is left
+// exactly as it was, with no partial file beside it.
+TEST_F(DownloadWine, ABrokenOrUnwantedAnswerNeverReplacesTheTarget)
+{
+    const DownloadBounds bounds = ShortBounds();
+    SetDownloadBoundsForTests(&bounds);
+    const wchar_t* const answers[] = {
+        L"bad/short",       // closed after 1000 of 4000 bytes
+        L"bad/reset",       // reset after 1500 bytes
+        L"bad/chunked-cut", // chunked without the final chunk
+        L"bad/chunked",     // chunked to an HTTP/1.0 request: its end cannot be shown
+        L"bad/silent",      // never answers: the receive time-out ends it
+        L"bad/stall",       // stops after 1000 bytes: the stall rule ends it
+        L"bad/trickle",     // a byte every 250 ms: the deadline ends it
+        L"bad/loop",        // redirects to itself: the redirect limit ends it
+        L"bad/204",         L"bad/206",
+        L"bad/no-location", // 302 without a Location
+        L"bad/huge",        // announces more than the result can count
+    };
+    for (const wchar_t* answer : answers) {
+        SCOPED_TRACE(testing::Message() << std::string(answer, answer + wcslen(answer)));
+        char* memory = nullptr;
+        EXPECT_EQ(DownloadUrl(Url(answer), &memory, CString(), nullptr), kDownloadFailed);
+        EXPECT_EQ(memory, nullptr);
+        std::free(memory);
+
+        WriteFileBytes(target_, "previous image");
+        DownloadProgress progress;
+        EXPECT_EQ(DownloadUrl(Url(answer), nullptr, target_.c_str(), &progress), kDownloadFailed);
+        EXPECT_EQ(ReadFileBytes(target_), "previous image");
+        EXPECT_FALSE(Exists(target_ + L".download"));
+        EXPECT_NE(progress.m_done, kDownloadProgressTotal);
+    }
+}
+
+TEST_F(DownloadWine, AnEmptyBodyIsAListButNeverAnImage)
+{
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"bad/empty"), &memory, CString(), nullptr), 0);
+    ASSERT_NE(memory, nullptr);
+    EXPECT_EQ(memory[0], 0);
+    std::free(memory);
+
+    WriteFileBytes(target_, "previous image");
+    EXPECT_EQ(DownloadUrl(Url(L"bad/empty"), nullptr, target_.c_str(), nullptr), kDownloadFailed);
+    EXPECT_EQ(ReadFileBytes(target_), "previous image");
+    EXPECT_FALSE(Exists(target_ + L".download"));
+}
+
+TEST_F(DownloadWine, RedirectsAndExactLengthsStillSucceed)
+{
+    const DownloadBounds bounds = ShortBounds();
+    SetDownloadBoundsForTests(&bounds);
+    EXPECT_EQ(DownloadUrl(Url(L"bad/redirect"), nullptr, target_.c_str(), nullptr), 3000);
+    EXPECT_EQ(ReadFileBytes(target_), Pattern(3000));
+    EXPECT_EQ(DownloadUrl(Url(L"bad/exact-4000"), nullptr, target_.c_str(), nullptr), 4000);
+    EXPECT_EQ(ReadFileBytes(target_), Pattern(4000));
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"bad/redirect"), &memory, CString(), nullptr), 3000);
+    EXPECT_EQ(std::string(memory, 3000), Pattern(3000));
+    std::free(memory);
+}
+
+TEST_F(DownloadWine, MemoryModeStopsAtItsCap)
+{
+    DownloadBounds bounds = ShippedDownloadBounds();
+    bounds.m_memoryCap = 3000;
+    SetDownloadBoundsForTests(&bounds);
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), &memory, CString(), nullptr), 3000); // exactly the cap
+    std::free(memory);
+    memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"bad/exact-3001"), &memory, CString(), nullptr), kDownloadFailed);
+    EXPECT_EQ(memory, nullptr);
+    // Without an announced length the cap holds while reading.
+    EXPECT_EQ(DownloadUrl(Url(L"bad/unannounced-3000"), &memory, CString(), nullptr), 3000);
+    std::free(memory);
+    memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"bad/unannounced-3001"), &memory, CString(), nullptr), kDownloadFailed);
+    EXPECT_EQ(memory, nullptr);
+}
+
+TEST_F(DownloadWine, APartialFileLeftByAKilledRunIsRemoved)
+{
+    WriteFileBytes(target_ + L".download", "half an image");
+    const CString closed(L"http://127.0.0.1:" + std::to_wstring(FreeLoopbackPort()) + L"/Firmware");
+    EXPECT_EQ(DownloadUrl(closed, nullptr, target_.c_str(), nullptr), kDownloadFailed);
+    EXPECT_FALSE(Exists(target_ + L".download"));
+    WriteFileBytes(target_ + L".download", "half an image");
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, target_.c_str(), nullptr), 3000);
+    EXPECT_FALSE(Exists(target_ + L".download"));
+    EXPECT_EQ(ReadFileBytes(target_), Pattern(3000));
 }
 
 TEST_F(DownloadWine, TheServerBaseCanBePointedAtTheLocalServer)
