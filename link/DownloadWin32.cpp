@@ -76,8 +76,8 @@ std::wstring RedirectTarget(CHttpFile& http, const std::wstring& from)
     if (!InternetCombineUrlW(from.c_str(), location, combined.data(), &length, 0))
         return {};
     const std::wstring target(combined.data());
-    const bool http_ = _wcsnicmp(target.c_str(), L"http://", 7) == 0 || _wcsnicmp(target.c_str(), L"https://", 8) == 0;
-    return http_ ? target : std::wstring();
+    const bool isHttp = _wcsnicmp(target.c_str(), L"http://", 7) == 0 || _wcsnicmp(target.c_str(), L"https://", 8) == 0;
+    return isHttp ? target : std::wstring();
 }
 
 // Opens the URL and follows redirects up to the bound. Null when WinINet
