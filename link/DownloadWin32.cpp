@@ -146,6 +146,17 @@ bool ReadBody(CStdioFile& file, const DownloadResponse& response, const Deadline
     }
 }
 
+bool FlushToDisk(const CString& path)
+{
+    HANDLE file =
+        CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool flushed = FlushFileBuffers(file) != FALSE;
+    CloseHandle(file);
+    return flushed;
+}
+
 int DownloadToMemory(CStdioFile& file, const DownloadResponse& response, const DownloadBounds& bounds,
                      const Deadline& deadline, char** memoryOut)
 {
@@ -191,11 +202,13 @@ int DownloadToFile(CStdioFile& file, const DownloadResponse& response, const Dea
         result = kDownloadFileError;
     else if (!IsBodyComplete(response, total, ended) || total == 0) // nobody wants an empty image
         result = kDownloadFailed;
-    // The data reach the disk before the name does, so that a crash or power
-    // cut never leaves a target that is shorter than it looks.
     if (result == 0 && !out.Flush())
         result = kDownloadFileError;
     out.Close();
+    // The data reach the disk before the name does, so that a crash or power
+    // cut never leaves a target that is shorter than it looks.
+    if (result == 0 && !FlushToDisk(partial))
+        result = kDownloadFileError;
     if (result == 0 &&
         !MoveFileExW(partial, filePath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH)) {
         result = kDownloadFileError;
