@@ -25,9 +25,16 @@ public:
     UiWatchdog(const UiWatchdog&) = delete;
     UiWatchdog& operator=(const UiWatchdog&) = delete;
 
+    // Safe from the watched thread itself: a probe that waits on it is
+    // answered while Stop waits for the watchdog to end.
     void Stop()
     {
         m_stop.store(true);
+        while (!m_finished.load()) {
+            MSG msg;
+            ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+            ::Sleep(1);
+        }
         if (m_thread.joinable())
             m_thread.join();
     }
@@ -67,10 +74,12 @@ private:
             }
             ::Sleep(kProbeIntervalMs);
         }
+        m_finished.store(true);
     }
 
     DWORD m_threadId;
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_finished{false};
     std::atomic<DWORD> m_longestMs{0};
     std::atomic<int> m_answered{0};
     std::thread m_thread;
