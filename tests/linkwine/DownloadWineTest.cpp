@@ -358,8 +358,6 @@ TEST_F(DownloadWine, AnEmptyBodyIsAListButNeverAnImage)
 
 TEST_F(DownloadWine, RedirectsAndExactLengthsStillSucceed)
 {
-    const DownloadBounds bounds = ShortBounds();
-    SetDownloadBoundsForTests(&bounds);
     EXPECT_EQ(DownloadUrl(Url(L"bad/redirect"), nullptr, m_target.c_str(), nullptr), 3000);
     EXPECT_EQ(ReadFileBytes(m_target), Pattern(3000));
     EXPECT_EQ(DownloadUrl(Url(L"bad/exact-4000"), nullptr, m_target.c_str(), nullptr), 4000);
