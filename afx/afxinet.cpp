@@ -2,6 +2,7 @@
 
 #include <cwchar>
 #include <string>
+#include <vector>
 
 void AfxThrowInternetException(DWORD_PTR context, DWORD error)
 {
@@ -12,15 +13,25 @@ void AfxThrowInternetException(DWORD_PTR context, DWORD error)
 
 CStdioFile::~CStdioFile()
 {
-    Close();
+    CStdioFile::Close();
 }
 
 UINT CStdioFile::Read(void* buffer, UINT count)
 {
     if (m_hFile == nullptr)
         AfxThrowInternetException(m_dwContext, ERROR_INVALID_HANDLE);
+    if (count == 0)
+        return 0;
+    // InternetReadFile alone waits until the whole buffer is full, which a
+    // server sending a byte now and then stretches without end; asking what
+    // has arrived first returns as soon as anything is there.
+    DWORD available = 0;
+    if (!InternetQueryDataAvailable(m_hFile, &available, 0, 0))
+        AfxThrowInternetException(m_dwContext);
+    if (available == 0)
+        return 0;
     DWORD read = 0;
-    if (!InternetReadFile(m_hFile, buffer, count, &read))
+    if (!InternetReadFile(m_hFile, buffer, available < count ? available : count, &read))
         AfxThrowInternetException(m_dwContext);
     return read;
 }
@@ -33,11 +44,40 @@ void CStdioFile::Close()
     }
 }
 
+CHttpFile::~CHttpFile()
+{
+    CHttpFile::Close();
+}
+
+void CHttpFile::Close()
+{
+    CStdioFile::Close();
+    if (m_hConnection != nullptr) {
+        InternetCloseHandle(m_hConnection);
+        m_hConnection = nullptr;
+    }
+}
+
 BOOL CHttpFile::QueryInfoStatusCode(DWORD& statusCode) const
 {
     DWORD size = sizeof statusCode;
     DWORD index = 0;
     return HttpQueryInfoW(m_hFile, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &statusCode, &size, &index);
+}
+
+BOOL CHttpFile::QueryInfo(DWORD infoLevel, CString& value) const
+{
+    DWORD size = 0;
+    DWORD index = 0;
+    HttpQueryInfoW(m_hFile, infoLevel, nullptr, &size, &index);
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0)
+        return FALSE;
+    std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
+    index = 0;
+    if (!HttpQueryInfoW(m_hFile, infoLevel, text.data(), &size, &index))
+        return FALSE;
+    value = CString(text.data());
+    return TRUE;
 }
 
 namespace {
@@ -56,14 +96,35 @@ std::wstring ProgramName()
     return name.empty() ? std::wstring(L"Updater") : name;
 }
 
-void SetTimeoutOptions(HINTERNET handle, DWORD ms)
+void SetTimeoutOption(HINTERNET handle, DWORD option, DWORD ms)
 {
-    if (ms == 0)
-        return;
-    InternetSetOptionW(handle, INTERNET_OPTION_CONNECT_TIMEOUT, &ms, sizeof ms);
-    InternetSetOptionW(handle, INTERNET_OPTION_SEND_TIMEOUT, &ms, sizeof ms);
-    InternetSetOptionW(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, &ms, sizeof ms);
+    if (ms != 0)
+        InternetSetOptionW(handle, option, &ms, sizeof ms);
 }
+
+void SetTimeoutOptions(HINTERNET handle, const CInternetTimeouts& timeouts)
+{
+    SetTimeoutOption(handle, INTERNET_OPTION_CONNECT_TIMEOUT, timeouts.connectMs);
+    SetTimeoutOption(handle, INTERNET_OPTION_SEND_TIMEOUT, timeouts.sendMs);
+    SetTimeoutOption(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, timeouts.receiveMs);
+    SetTimeoutOption(handle, INTERNET_OPTION_DATA_SEND_TIMEOUT, timeouts.sendMs);
+    SetTimeoutOption(handle, INTERNET_OPTION_DATA_RECEIVE_TIMEOUT, timeouts.receiveMs);
+}
+
+struct InternetHandle {
+    HINTERNET handle = nullptr;
+    ~InternetHandle()
+    {
+        if (handle != nullptr)
+            InternetCloseHandle(handle);
+    }
+    HINTERNET Release()
+    {
+        HINTERNET h = handle;
+        handle = nullptr;
+        return h;
+    }
+};
 
 } // namespace
 
@@ -88,18 +149,74 @@ void CInternetSession::Close()
     }
 }
 
+CStdioFile* CInternetSession::OpenHttpUrl(LPCWSTR url, DWORD_PTR context, DWORD flags, LPCWSTR headers,
+                                          DWORD headersLength)
+{
+    std::vector<wchar_t> host(INTERNET_MAX_HOST_NAME_LENGTH + 1, L'\0');
+    std::vector<wchar_t> user(INTERNET_MAX_USER_NAME_LENGTH + 1, L'\0');
+    std::vector<wchar_t> password(INTERNET_MAX_PASSWORD_LENGTH + 1, L'\0');
+    const std::size_t urlLength = std::wcslen(url);
+    std::vector<wchar_t> path(urlLength + 1, L'\0');
+    std::vector<wchar_t> extra(urlLength + 1, L'\0');
+    URL_COMPONENTSW parts = {};
+    parts.dwStructSize = sizeof parts;
+    parts.lpszHostName = host.data();
+    parts.dwHostNameLength = static_cast<DWORD>(host.size());
+    parts.lpszUserName = user.data();
+    parts.dwUserNameLength = static_cast<DWORD>(user.size());
+    parts.lpszPassword = password.data();
+    parts.dwPasswordLength = static_cast<DWORD>(password.size());
+    parts.lpszUrlPath = path.data();
+    parts.dwUrlPathLength = static_cast<DWORD>(path.size());
+    parts.lpszExtraInfo = extra.data();
+    parts.dwExtraInfoLength = static_cast<DWORD>(extra.size());
+    if (!InternetCrackUrlW(url, 0, 0, &parts))
+        AfxThrowInternetException(context);
+    const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+
+    InternetHandle connection;
+    connection.handle =
+        InternetConnectW(m_hSession, host.data(), parts.nPort, user[0] != L'\0' ? user.data() : nullptr,
+                         password[0] != L'\0' ? password.data() : nullptr, INTERNET_SERVICE_HTTP, 0, context);
+    if (connection.handle == nullptr)
+        AfxThrowInternetException(context);
+    SetTimeoutOptions(connection.handle, m_timeouts);
+
+    std::wstring object = path.data();
+    if (object.empty())
+        object = L"/";
+    object += extra.data();
+    const wchar_t* accept[] = {L"*/*", nullptr};
+    DWORD requestFlags = flags & ~static_cast<DWORD>(INTERNET_FLAG_TRANSFER_BINARY | INTERNET_FLAG_TRANSFER_ASCII);
+    if (secure)
+        requestFlags |= INTERNET_FLAG_SECURE;
+    // Asked as HTTP/1.0, a server sends the length or closes at the end, but
+    // never chunks: WinINet reports a chunked body whose final chunk never
+    // came as a clean end, so such a body could not be told from a whole one.
+    InternetHandle request;
+    request.handle = HttpOpenRequestW(connection.handle, L"GET", object.c_str(), L"HTTP/1.0", nullptr, accept,
+                                      requestFlags, context);
+    if (request.handle == nullptr)
+        AfxThrowInternetException(context);
+    // WinINet takes a time-out into account only when it is on the request
+    // handle before the request goes out.
+    SetTimeoutOptions(request.handle, m_timeouts);
+    if (!HttpSendRequestW(request.handle, headers, headers != nullptr ? headersLength : 0, nullptr, 0))
+        AfxThrowInternetException(context);
+    HINTERNET connectionHandle = connection.Release();
+    return new CHttpFile(request.Release(), connectionHandle, context);
+}
+
 CStdioFile* CInternetSession::OpenURL(LPCWSTR url, DWORD_PTR context, DWORD flags, LPCWSTR headers, DWORD headersLength)
 {
-    if (m_hSession == nullptr)
+    if (m_hSession == nullptr || url == nullptr)
         AfxThrowInternetException(context, ERROR_INTERNET_INCORRECT_HANDLE_STATE);
-    SetTimeoutOptions(m_hSession, m_timeoutMs);
+    SetTimeoutOptions(m_hSession, m_timeouts);
+    const bool http = _wcsnicmp(url, L"http://", 7) == 0 || _wcsnicmp(url, L"https://", 8) == 0;
+    if (http)
+        return OpenHttpUrl(url, context, flags, headers, headersLength);
     HINTERNET file = InternetOpenUrlW(m_hSession, url, headers, headers != nullptr ? headersLength : 0, flags, context);
     if (file == nullptr)
         AfxThrowInternetException(context);
-    // WinINet applies a receive time-out only when it is set on the request itself.
-    SetTimeoutOptions(file, m_timeoutMs);
-    const bool http = url != nullptr && (_wcsnicmp(url, L"http://", 7) == 0 || _wcsnicmp(url, L"https://", 8) == 0);
-    if (http)
-        return new CHttpFile(file, context);
     return new CStdioFile(file, context);
 }

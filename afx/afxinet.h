@@ -1,8 +1,8 @@
 #pragma once
 // The framework's internet classes over WinINet, as far as the manager uses
-// them: a session that opens a URL, the opened file's reads and HTTP status,
-// and the exception thrown (as a heap pointer, deleted by the catcher with
-// Delete) when WinINet fails.
+// them: a session that opens a URL, the opened file's reads, HTTP status and
+// headers, and the exception thrown (as a heap pointer, deleted by the catcher
+// with Delete) when WinINet fails.
 
 #include <windows.h>
 #include <wininet.h>
@@ -20,8 +20,11 @@ public:
 
 [[noreturn]] void AfxThrowInternetException(DWORD_PTR context, DWORD error = 0);
 
-// A file opened by CInternetSession::OpenURL. Reads throw CInternetException*
-// on failure and return 0 at the end of the data.
+// A file opened by CInternetSession::OpenURL. Read waits until some data have
+// arrived (or the receive time-out passed) and returns what is there, up to
+// count bytes, rather than waiting to fill the whole buffer, so that a caller
+// can watch a deadline between pieces. It throws CInternetException* on
+// failure and returns 0 at the end of the data.
 class CStdioFile {
 public:
     CStdioFile(const CStdioFile&) = delete;
@@ -41,12 +44,30 @@ protected:
 
 class CHttpFile : public CStdioFile {
 public:
+    ~CHttpFile() override;
+    void Close() override;
+
     // False when the response carries no status (not an HTTP response).
     BOOL QueryInfoStatusCode(DWORD& statusCode) const;
+    // One response header (HTTP_QUERY_LOCATION, HTTP_QUERY_CONTENT_LENGTH,
+    // ...); false when the response has none.
+    BOOL QueryInfo(DWORD infoLevel, CString& value) const;
 
 protected:
     friend class CInternetSession;
-    using CStdioFile::CStdioFile;
+    CHttpFile(HINTERNET request, HINTERNET connection, DWORD_PTR context)
+        : CStdioFile(request, context), m_hConnection(connection)
+    {}
+
+    HINTERNET m_hConnection;
+};
+
+// Time-outs of the connection, the sending of the request and each wait for
+// response bytes, in milliseconds; 0 leaves WinINet's own.
+struct CInternetTimeouts {
+    DWORD connectMs = 0;
+    DWORD sendMs = 0;
+    DWORD receiveMs = 0;
 };
 
 class CInternetSession {
@@ -60,16 +81,21 @@ public:
     virtual ~CInternetSession();
 
     // The opened URL (a CHttpFile for http and https), owned by the caller,
-    // who closes and deletes it. Throws CInternetException* on failure.
+    // who closes and deletes it. For http and https the time-outs are set on
+    // the request before it is sent, so that they hold from the first byte on;
+    // the request is an HTTP/1.0 one, so that no answer comes chunked.
+    // INTERNET_FLAG_NO_AUTO_REDIRECT in flags hands a redirect to the caller.
+    // Throws CInternetException* on failure.
     CStdioFile* OpenURL(LPCWSTR url, DWORD_PTR context = 1, DWORD flags = INTERNET_FLAG_TRANSFER_ASCII,
                         LPCWSTR headers = nullptr, DWORD headersLength = 0);
     void Close();
 
-    // Time-outs of every later connection, send and receive, in milliseconds.
-    void SetTimeouts(DWORD milliseconds) { m_timeoutMs = milliseconds; }
+    void SetTimeouts(const CInternetTimeouts& timeouts) { m_timeouts = timeouts; }
 
 private:
+    CStdioFile* OpenHttpUrl(LPCWSTR url, DWORD_PTR context, DWORD flags, LPCWSTR headers, DWORD headersLength);
+
     HINTERNET m_hSession = nullptr;
     DWORD_PTR m_dwContext;
-    DWORD m_timeoutMs = 0;
+    CInternetTimeouts m_timeouts;
 };

@@ -30,6 +30,9 @@ std::wstring Widen(const char* text)
 
 enum class Size { Default, Short, Char, Long, LongLong, SizeT };
 
+// The widest field or precision a conversion takes; larger ones are clamped.
+constexpr int kMaxField = 4096;
+
 } // namespace
 
 std::wstring AfxFormatV(const wchar_t* format, va_list args)
@@ -52,29 +55,35 @@ std::wstring AfxFormatV(const wchar_t* format, va_list args)
         std::string flags;
         while (*p && std::wcschr(L"-+ #0", *p))
             flags += static_cast<char>(*p++);
+        // Widths and precisions are clamped to kMaxField: a negative width
+        // from the arguments means left-aligned (INT_MIN included, which
+        // cannot be negated), a negative precision means none.
         int width = -1;
         if (*p == L'*') {
-            width = va_arg(args, int);
-            if (width < 0) {
+            const int given = va_arg(args, int);
+            if (given < 0) {
                 flags += '-';
-                width = -width;
+                width = given < -kMaxField ? kMaxField : -given;
+            } else {
+                width = std::min(given, kMaxField);
             }
             ++p;
         } else if (std::iswdigit(*p)) {
             width = 0;
             while (std::iswdigit(*p))
-                width = std::min(width * 10 + (*p++ - L'0'), 100000);
+                width = std::min(width * 10 + (*p++ - L'0'), kMaxField);
         }
         int precision = -1;
         if (*p == L'.') {
             ++p;
             precision = 0;
             if (*p == L'*') {
-                precision = va_arg(args, int);
+                const int given = va_arg(args, int);
+                precision = given < 0 ? -1 : std::min(given, kMaxField);
                 ++p;
             } else {
                 while (std::iswdigit(*p))
-                    precision = std::min(precision * 10 + (*p++ - L'0'), 100000);
+                    precision = std::min(precision * 10 + (*p++ - L'0'), kMaxField);
             }
         }
         Size size = Size::Default;
@@ -192,7 +201,8 @@ std::wstring AfxFormatV(const wchar_t* format, va_list args)
                 conversion += "." + std::to_string(precision);
             conversion += "ll";
             conversion += static_cast<char>(conv);
-            char buf[160];
+            // Room for the widest field, its precision's digits and a sign.
+            char buf[2 * kMaxField + 32];
             if (isSigned)
                 std::snprintf(buf, sizeof buf, conversion.c_str(), sv);
             else

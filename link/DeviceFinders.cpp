@@ -1,7 +1,5 @@
 #include "link/DeviceFinders.h"
 
-#include <cstring>
-
 #include "link/HexText.h"
 #include "link/HidChannel.h"
 #include "link/MakerUsb.h"
@@ -53,26 +51,22 @@ DeviceVersion DefaultTwoChipVersion()
     return v;
 }
 
-DeviceVersion ReadTwoChipVersion(HidHandle* slot, int productId)
+DeviceVersion ReadTwoChipVersion(HidHandle* slot, int productId, const HidDeadline& deadline)
 {
     DeviceVersion version = DefaultTwoChipVersion();
     if (productId == kTwoChipProductIdLoader)
         return version;
-    unsigned char request[kHidRequestSize] = {};
-    unsigned char reply[kHidReplySize] = {};
-    request[kHidRequestReportId] = kHidReportId;
-    request[kHidRequestCommand] = kHidCmdReadVersion;
-    if (SendHidCommand(slot, request, reply)) {
-        version.major = reply[3];
-        version.minor = reply[4];
+    HidCommandFrame frame;
+    frame.Begin(kHidCmdReadVersion);
+    if (frame.Send(slot, deadline)) {
+        version.major = frame.reply[kHidReplyFirstData];
+        version.minor = frame.reply[kHidReplyFirstData + 1];
         version.kind = 2;
-        version.build = reply[5];
-        version.extra = reply[6];
+        version.build = frame.reply[kHidReplyFirstData + 2];
+        version.extra = frame.reply[kHidReplyFirstData + 3];
     }
-    std::memset(request, 0, sizeof request);
-    request[kHidRequestReportId] = kHidReportId;
-    request[kHidRequestCommand] = kHidCmdTwoChipAfterVersion;
-    SendHidCommand(slot, request, reply);
+    frame.Begin(kHidCmdTwoChipAfterVersion);
+    frame.Send(slot, deadline);
     return version;
 }
 
@@ -112,7 +106,7 @@ int FindHidPairDevice(HidHandle* primary, HidHandle* secondary)
 }
 
 int FindTwoChipDevice(HidHandle* primary, HidHandle* secondary, DeviceVersion& firmware, DeviceVersion& chip1,
-                      DeviceVersion& chip2)
+                      DeviceVersion& chip2, const HidDeadline& deadline)
 {
     if (primary == nullptr || secondary == nullptr)
         return 0;
@@ -124,25 +118,22 @@ int FindTwoChipDevice(HidHandle* primary, HidHandle* secondary, DeviceVersion& f
         [&](int productId, HidHandle handle) {
             if (*primary == nullptr) {
                 *primary = handle;
-                firmware = ReadTwoChipVersion(primary, productId);
+                firmware = ReadTwoChipVersion(primary, productId, deadline);
                 chip1 = firmware;
             } else {
                 StoreInSlot(secondary, handle);
-                chip2 = ReadTwoChipVersion(secondary, productId);
+                chip2 = ReadTwoChipVersion(secondary, productId, deadline);
             }
             return *primary != nullptr && *secondary != nullptr;
         });
 }
 
-int QueryHidDeviceState(HidHandle* primary)
+int QueryHidDeviceState(HidHandle* primary, const HidDeadline& deadline)
 {
-    unsigned char request[kHidRequestSize] = {};
-    unsigned char reply[kHidReplySize] = {};
-    request[kHidRequestReportId] = kHidReportId;
-    request[kHidRequestCommand] = kHidCmdReadGroup;
-    request[kHidRequestParameter] = kHidGroupState;
-    if (!SendHidCommand(primary, request, reply) && !SendHidCommand(primary, request, reply))
+    HidCommandFrame frame;
+    frame.Begin(kHidCmdReadGroup, kHidGroupState);
+    if (!frame.Send(primary, deadline) && !frame.Send(primary, deadline))
         return 0;
-    SwapHidReplyWords(reply);
-    return reply[kHidReplyWords];
+    // The low byte of word 0.
+    return static_cast<int>(frame.ReplyWordAt(0) & 0xFF);
 }

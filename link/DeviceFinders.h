@@ -10,7 +10,7 @@
 //   QueryDeviceState(): QueryHidDeviceState(&main->m_hidPrimary).
 
 #include "device/DeviceConfig.h"
-#include "link/HidDeviceSeam.h"
+#include "link/HidChannel.h"
 
 // Opens the interfaces with product ids 0x2030 (into primary) and 0x2040
 // (into secondary); 1 when both slots hold a channel afterwards. A slot that
@@ -22,13 +22,13 @@ int FindHidPairDevice(HidHandle* primary, HidHandle* secondary);
 // into primary when it is empty, every later one into secondary. Reads each
 // one's version (command 0x01) into firmware and chip1 (primary) or chip2
 // (secondary), default 1.0 build 0, and sends 0x30 after it. 1 when both
-// slots hold a channel.
+// slots hold a channel. Every exchange ends by the deadline, when one is given.
 int FindTwoChipDevice(HidHandle* primary, HidHandle* secondary, DeviceVersion& firmware, DeviceVersion& chip1,
-                      DeviceVersion& chip2);
+                      DeviceVersion& chip2, const HidDeadline& deadline = HidDeadline());
 
 // The unit's state byte (group 5, low byte of word 0) over the primary
-// channel, tried twice; 0 when the unit does not answer.
-int QueryHidDeviceState(HidHandle* primary);
+// channel, tried twice; 0 when the unit does not answer by the deadline.
+int QueryHidDeviceState(HidHandle* primary, const HidDeadline& deadline = HidDeadline());
 
 // Vendor and product id as the finders read them from a device path: the
 // lower-case "vid_" and "pid_" searched from the path's sixth character. False

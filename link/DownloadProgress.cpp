@@ -7,29 +7,29 @@ constexpr int kPiecesBetweenPublishing = 100;
 
 } // namespace
 
-DownloadProgressPublisher::DownloadProgressPublisher(DownloadProgress* progress) : progress_(progress)
+DownloadProgressPublisher::DownloadProgressPublisher(DownloadProgress* progress) : m_progress(progress)
 {
-    if (progress_ != nullptr)
-        progress_->m_total = kDownloadProgressTotal;
+    if (m_progress != nullptr)
+        m_progress->m_total = kDownloadProgressTotal;
 }
 
 void DownloadProgressPublisher::PieceWritten(int totalBytes)
 {
-    if (progress_ == nullptr)
+    if (m_progress == nullptr)
         return;
-    if (counter_ > kPiecesBetweenPublishing) {
-        counter_ = 0;
+    if (m_counter > kPiecesBetweenPublishing) {
+        m_counter = 0;
         // Full progress means "complete", so a body as large as the preset
         // total must not show it before the end.
-        const int total = progress_->m_total;
-        progress_->m_done = totalBytes < total ? totalBytes : total - 1;
+        const int total = m_progress->m_total;
+        m_progress->m_done = totalBytes < total ? totalBytes : total - 1;
     } else {
-        ++counter_;
+        ++m_counter;
     }
 }
 
 void DownloadProgressPublisher::Finished()
 {
-    if (progress_ != nullptr)
-        progress_->m_done = progress_->m_total.load();
+    if (m_progress != nullptr)
+        m_progress->m_done = m_progress->m_total.load();
 }

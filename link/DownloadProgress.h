@@ -24,6 +24,6 @@ public:
     void Finished();
 
 private:
-    DownloadProgress* progress_;
-    int counter_ = 0;
+    DownloadProgress* m_progress;
+    int m_counter = 0;
 };

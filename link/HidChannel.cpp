@@ -1,7 +1,6 @@
 #include "link/HidChannel.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 
 #include "link/MakerUsb.h"
@@ -42,56 +41,102 @@ HidHandle OpenHidInterface(int productId)
     return GetHidDeviceSeam().Open(path);
 }
 
-bool WriteHidReport(HidHandle* channel, const unsigned char* request)
+HidDeadline HidDeadline::In(unsigned ms)
+{
+    HidDeadline deadline;
+    deadline.m_set = true;
+    deadline.m_atMs = GetHidDeviceSeam().NowMs() + ms;
+    return deadline;
+}
+
+bool HidDeadline::Passed() const
+{
+    return m_set && GetHidDeviceSeam().NowMs() >= m_atMs;
+}
+
+unsigned HidDeadline::Limit(unsigned boundMs) const
+{
+    if (!m_set)
+        return boundMs;
+    const std::uint64_t now = GetHidDeviceSeam().NowMs();
+    if (now >= m_atMs)
+        return 0;
+    return static_cast<unsigned>(std::min<std::uint64_t>(boundMs, m_atMs - now));
+}
+
+bool WriteHidReport(HidHandle* channel, const unsigned char* request, const HidDeadline& deadline)
 {
     if (channel == nullptr || *channel == nullptr || request == nullptr)
         return false;
-    return GetHidDeviceSeam().Write(*channel, request, kHidRequestSize, kHidWriteTimeoutMs);
+    const unsigned timeoutMs = deadline.Limit(kHidWriteTimeoutMs);
+    if (timeoutMs == 0)
+        return false;
+    HidDeviceSeam& seam = GetHidDeviceSeam();
+    seam.Flush(*channel);
+    return seam.Write(*channel, request, kHidRequestSize, timeoutMs);
 }
 
 namespace {
 
-// Steps after the write: the first reply must arrive; busy replies are
-// re-read up to the bound. The status byte is preset so that a read that
-// delivers nothing counts as a failure.
-bool ReadUntilNotBusy(HidHandle handle, unsigned char* reply)
+// One read within the read time-out and the deadline.
+bool ReadReply(HidDeviceSeam& seam, HidHandle handle, unsigned char* reply, const HidDeadline& deadline)
 {
-    HidDeviceSeam& seam = GetHidDeviceSeam();
+    const unsigned timeoutMs = deadline.Limit(kHidReadTimeoutMs);
+    if (timeoutMs == 0)
+        return false;
     reply[kHidReplyStatus] = kHidStatusNoReply;
-    if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs))
+    return seam.Read(handle, reply, kHidReplySize, timeoutMs);
+}
+
+// Steps after the write: the first reply must arrive; busy replies are
+// re-read up to the bounds. The status byte is preset so that a read that
+// delivers nothing counts as a failure.
+bool ReadRepliesUntilNotBusy(HidDeviceSeam& seam, HidHandle handle, unsigned char* reply, const HidDeadline& deadline)
+{
+    if (!ReadReply(seam, handle, reply, deadline))
         return false;
     int busyReplies = 0;
-    const auto busySince = std::chrono::steady_clock::now();
+    const std::uint64_t busySince = seam.NowMs();
     while (reply[kHidReplyStatus] == kHidStatusBusy) {
         if (++busyReplies > kHidMaxBusyReplies)
             return false;
-        if (std::chrono::steady_clock::now() - busySince > std::chrono::milliseconds(kHidMaxBusyMs))
+        if (seam.NowMs() - busySince > kHidMaxBusyMs)
             return false;
-        reply[kHidReplyStatus] = kHidStatusNoReply;
-        if (!seam.Read(handle, reply, kHidReplySize, kHidReadTimeoutMs))
+        if (!ReadReply(seam, handle, reply, deadline))
             return false;
+    }
+    return true;
+}
+
+bool ReadUntilNotBusy(HidHandle handle, unsigned char* reply, const HidDeadline& deadline)
+{
+    HidDeviceSeam& seam = GetHidDeviceSeam();
+    if (!ReadRepliesUntilNotBusy(seam, handle, reply, deadline)) {
+        // The unit may still answer the request that was given up on.
+        seam.Flush(handle);
+        return false;
     }
     return reply[kHidReplyStatus] == kHidStatusDone;
 }
 
 } // namespace
 
-bool ReadHidStatus(HidHandle* channel)
+bool ReadHidStatus(HidHandle* channel, const HidDeadline& deadline)
 {
     if (channel == nullptr || *channel == nullptr)
         return false;
     unsigned char scratch[kHidReplySize] = {};
-    return ReadUntilNotBusy(*channel, scratch);
+    return ReadUntilNotBusy(*channel, scratch, deadline);
 }
 
-bool SendHidCommand(HidHandle* channel, const unsigned char* request, unsigned char* reply)
+bool SendHidCommand(HidHandle* channel, const unsigned char* request, unsigned char* reply, const HidDeadline& deadline)
 {
     if (reply == nullptr)
         return false;
     reply[kHidReplyStatus] = kHidStatusNoReply;
-    if (!WriteHidReport(channel, request))
+    if (!WriteHidReport(channel, request, deadline))
         return false;
-    return ReadUntilNotBusy(*channel, reply);
+    return ReadUntilNotBusy(*channel, reply, deadline);
 }
 
 void SwapWordBytes(int count, unsigned char* firstWord)

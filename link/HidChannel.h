@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "link/HidDeviceSeam.h"
+#include "link/LinkBounds.h"
 
 constexpr std::size_t kHidRequestSize = 1023;
 constexpr std::size_t kHidReplySize = 67;
@@ -34,17 +35,6 @@ constexpr unsigned char kHidStatusNoReply = 0xFF;
 
 constexpr int kHidVendorUsagePage = 0xFF00;
 constexpr int kHidVendorUsage = 1;
-
-// No exchange may block for ever: a unit that stops taking reports or goes
-// silent ends the exchange after the write or read time-out; one that never
-// stops saying busy ends it after two minutes of busy replies, or after as
-// many busy replies as a unit reporting every millisecond sends in that time.
-// Both are generous, since a unit erasing or writing flash during a firmware
-// section can stay busy for many seconds.
-constexpr unsigned kHidReadTimeoutMs = 10000;
-constexpr unsigned kHidWriteTimeoutMs = 10000;
-constexpr unsigned kHidMaxBusyMs = 120000;
-constexpr int kHidMaxBusyReplies = 120000;
 
 enum HidCommand : unsigned char {
     kHidCmdReadVersion = 0x01,
@@ -90,12 +80,37 @@ int FindHidInterfacePath(wchar_t* path, int capacity, int productId);
 // The opened channel of that interface, or null.
 HidHandle OpenHidInterface(int productId);
 
-// One 1023-byte request report; false for a null channel or a failed write.
-bool WriteHidReport(HidHandle* channel, const unsigned char* request);
+// A time after which no exchange writes or waits any more, measured on the
+// seam's clock. The default one never passes: the channel's own bounds
+// (link/LinkBounds.h) then end every wait.
+class HidDeadline {
+public:
+    HidDeadline() = default;
+    // From now on, ms milliseconds.
+    static HidDeadline In(unsigned ms);
+    bool Passed() const;
+    // The longest wait allowed now: boundMs, or less when the deadline is
+    // nearer; 0 once it has passed.
+    unsigned Limit(unsigned boundMs) const;
+
+private:
+    bool m_set = false;
+    std::uint64_t m_atMs = 0;
+};
+
+// Each exchange first drops whatever input the driver still holds, so that a
+// reply that came after an earlier read had given up is never taken for this
+// request's; a read that times out or a busy run cut off by a bound fails the
+// exchange and drops what may still come.
+
+// One 1023-byte request report; false for a null channel, a passed deadline
+// or a failed write.
+bool WriteHidReport(HidHandle* channel, const unsigned char* request, const HidDeadline& deadline = HidDeadline());
 // Reads replies until one is not busy; true when its status is 0.
-bool ReadHidStatus(HidHandle* channel);
+bool ReadHidStatus(HidHandle* channel, const HidDeadline& deadline = HidDeadline());
 // One exchange; the final reply stays in reply (67 bytes).
-bool SendHidCommand(HidHandle* channel, const unsigned char* request, unsigned char* reply);
+bool SendHidCommand(HidHandle* channel, const unsigned char* request, unsigned char* reply,
+                    const HidDeadline& deadline = HidDeadline());
 
 void SwapWordBytes(int count, unsigned char* firstWord);
 // Over the request's word count (byte 3, at most 509) from byte 4.
@@ -119,7 +134,10 @@ struct HidCommandFrame {
     void Begin(int command, int parameter = 0);
     // Byte 3 := count (at most 509) and the words from byte 4.
     void PutWords(const std::uint16_t* words, int count);
-    bool Send(HidHandle* channel) { return SendHidCommand(channel, request, reply); }
+    bool Send(HidHandle* channel, const HidDeadline& deadline = HidDeadline())
+    {
+        return SendHidCommand(channel, request, reply, deadline);
+    }
     int ReplyWordCount() const { return HidReplyWordCount(reply); }
     // Word i of an unswapped reply; 0 beyond what a reply holds.
     unsigned ReplyWordAt(int i) const;

@@ -1,7 +1,15 @@
 #include "link/HidDeviceSeam.h"
 
+#include <chrono>
+
 namespace {
 HidDeviceSeam* g_installedSeam = nullptr;
+}
+
+std::uint64_t HidDeviceSeam::NowMs()
+{
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 HidDeviceSeam& GetHidDeviceSeam()

@@ -1,10 +1,12 @@
 #pragma once
 // The one place where the HID command channel meets the operating system.
-// The product runs over SetupAPI, HID.DLL and overlapped file I/O; test
+// The programs run over SetupAPI, HID.DLL and overlapped file I/O; test
 // programs install a simulated headset instead. Everything above this seam
-// (the channel, the finders) is the product's own code in both cases.
+// (the channel, the finders) is the same code in both cases, and so is its
+// sense of time: the seam's clock, which the simulator runs on its own.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,12 @@ public:
     // One input report of up to size bytes; false on failure or when nothing
     // arrived within timeoutMs.
     virtual bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) = 0;
+    // Drops every input report the driver has queued on this channel: a
+    // reply that came after its read gave up must not answer the next request.
+    virtual void Flush(HidHandle handle) = 0;
+    // Milliseconds on a steady clock; deadlines and busy bounds are measured
+    // on it.
+    virtual std::uint64_t NowMs();
 };
 
 // The seam in use: the installed one, else the platform's.

@@ -10,6 +10,7 @@ public:
     void Close(HidHandle) override {}
     bool Write(HidHandle, const unsigned char*, std::size_t, unsigned) override { return false; }
     bool Read(HidHandle, unsigned char*, std::size_t, unsigned) override { return false; }
+    void Flush(HidHandle) override {}
 };
 
 } // namespace

@@ -14,36 +14,36 @@ namespace {
 // Owns one handle for the length of a scope.
 class ScopedFile {
 public:
-    explicit ScopedFile(HANDLE h) : h_(h) {}
+    explicit ScopedFile(HANDLE h) : m_handle(h) {}
     ~ScopedFile()
     {
-        if (h_ != INVALID_HANDLE_VALUE)
-            CloseHandle(h_);
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
     }
     ScopedFile(const ScopedFile&) = delete;
     ScopedFile& operator=(const ScopedFile&) = delete;
-    HANDLE get() const { return h_; }
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return m_handle; }
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
 
 private:
-    HANDLE h_;
+    HANDLE m_handle;
 };
 
 class ScopedDeviceInfoSet {
 public:
-    explicit ScopedDeviceInfoSet(HDEVINFO set) : set_(set) {}
+    explicit ScopedDeviceInfoSet(HDEVINFO set) : m_set(set) {}
     ~ScopedDeviceInfoSet()
     {
-        if (set_ != INVALID_HANDLE_VALUE)
-            SetupDiDestroyDeviceInfoList(set_);
+        if (m_set != INVALID_HANDLE_VALUE)
+            SetupDiDestroyDeviceInfoList(m_set);
     }
     ScopedDeviceInfoSet(const ScopedDeviceInfoSet&) = delete;
     ScopedDeviceInfoSet& operator=(const ScopedDeviceInfoSet&) = delete;
-    HDEVINFO get() const { return set_; }
-    bool valid() const { return set_ != INVALID_HANDLE_VALUE; }
+    HDEVINFO get() const { return m_set; }
+    bool valid() const { return m_set != INVALID_HANDLE_VALUE; }
 
 private:
-    HDEVINFO set_;
+    HDEVINFO m_set;
 };
 
 class ScopedPreparsedData {
@@ -51,16 +51,16 @@ public:
     ScopedPreparsedData() = default;
     ~ScopedPreparsedData()
     {
-        if (data_ != nullptr)
-            HidD_FreePreparsedData(data_);
+        if (m_data != nullptr)
+            HidD_FreePreparsedData(m_data);
     }
     ScopedPreparsedData(const ScopedPreparsedData&) = delete;
     ScopedPreparsedData& operator=(const ScopedPreparsedData&) = delete;
-    PHIDP_PREPARSED_DATA* out() { return &data_; }
-    PHIDP_PREPARSED_DATA get() const { return data_; }
+    PHIDP_PREPARSED_DATA* out() { return &m_data; }
+    PHIDP_PREPARSED_DATA get() const { return m_data; }
 
 private:
-    PHIDP_PREPARSED_DATA data_ = nullptr;
+    PHIDP_PREPARSED_DATA m_data = nullptr;
 };
 
 HANDLE OpenInterfacePath(const wchar_t* path, DWORD flags)
@@ -160,6 +160,12 @@ public:
     bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) override
     {
         return Transfer(handle, data, size, timeoutMs, false);
+    }
+
+    void Flush(HidHandle handle) override
+    {
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE)
+            HidD_FlushQueue(handle);
     }
 
 private:

@@ -65,21 +65,21 @@ SimDfuChip::~SimDfuChip()
 void SimDfuChip::Attach()
 {
     DFUEngineAttachSimulatedBus(this);
-    attached_ = true;
+    m_attached = true;
 }
 
 void SimDfuChip::Detach()
 {
-    if (attached_)
+    if (m_attached)
         DFUEngineAttachSimulatedBus(nullptr);
-    attached_ = false;
+    m_attached = false;
 }
 
 SimDfuDevice& SimDfuChip::AddDevice(int productId)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     auto device = std::make_unique<SimDfuDevice>();
-    const int index = static_cast<int>(devices_.size());
+    const int index = static_cast<int>(m_devices.size());
     device->vendorId = kMakerUsbVendorId;
     device->productId = productId;
     device->connects = productId < kDfuModeProductIdOffset;
@@ -96,67 +96,67 @@ SimDfuDevice& SimDfuChip::AddDevice(int productId)
     device->plans[1] = Plan(DFUEngine::stepDownload, {DFUEngine::activityTransfer, DFUEngine::activityTransfer,
                                                       DFUEngine::activityTransfer, DFUEngine::activityTransferEnd});
     device->plans[2] = Plan(DFUEngine::stepManifest, {DFUEngine::activityRestartHeld});
-    devices_.push_back(std::move(device));
-    return *devices_.back();
+    m_devices.push_back(std::move(device));
+    return *m_devices.back();
 }
 
 std::vector<SimDfuKeyAccess> SimDfuChip::Log() const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return log_;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_log;
 }
 
 void SimDfuChip::ClearLog()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    log_.clear();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_log.clear();
 }
 
 int SimDfuChip::ConnectCount() const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return connects_;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_connects;
 }
 
 std::vector<int> SimDfuChip::PlannedSteps() const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return steps_;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_steps;
 }
 
 int SimDfuChip::DeviceCount()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return static_cast<int>(devices_.size());
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return static_cast<int>(m_devices.size());
 }
 
 const wchar_t* SimDfuChip::DeviceName(int index)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return index >= 0 && index < static_cast<int>(devices_.size()) ? devices_[index]->name.c_str() : nullptr;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return index >= 0 && index < static_cast<int>(m_devices.size()) ? m_devices[index]->name.c_str() : nullptr;
 }
 
 const wchar_t* SimDfuChip::DevicePath(int index)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return index >= 0 && index < static_cast<int>(devices_.size()) ? devices_[index]->path.c_str() : nullptr;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return index >= 0 && index < static_cast<int>(m_devices.size()) ? m_devices[index]->path.c_str() : nullptr;
 }
 
 bool SimDfuChip::Connect(int index)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    ++connects_;
-    return index >= 0 && index < static_cast<int>(devices_.size()) && devices_[index]->connects;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_connects;
+    return index >= 0 && index < static_cast<int>(m_devices.size()) && m_devices[index]->connects;
 }
 
 int SimDfuChip::GetKey(int index, unsigned short key, unsigned char* buffer, int length, int* returned)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     SimDfuKeyAccess access{false, index, key, length, false, {}};
     *returned = 0;
     int code = DFUEngine::Result::keyUnreadable;
-    if (index >= 0 && index < static_cast<int>(devices_.size())) {
-        SimDfuDevice& device = *devices_[index];
+    if (index >= 0 && index < static_cast<int>(m_devices.size())) {
+        SimDfuDevice& device = *m_devices[index];
         auto it = device.keys.find(key);
         if (device.connects && it != device.keys.end() && device.unreadable.count(key) == 0 && length >= 0) {
             // The chip hands over at most what the caller asked for; the rest
@@ -170,40 +170,40 @@ int SimDfuChip::GetKey(int index, unsigned short key, unsigned char* buffer, int
             code = DFUEngine::Result::success;
         }
     }
-    log_.push_back(access);
+    m_log.push_back(access);
     return code;
 }
 
 int SimDfuChip::SetKey(int index, unsigned short key, const unsigned char* buffer, int length)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     SimDfuKeyAccess access{true,   index, key,
                            length, false, std::vector<unsigned char>(buffer, buffer + std::max(length, 0))};
     int code = DFUEngine::Result::notConnected;
-    if (index >= 0 && index < static_cast<int>(devices_.size()) && devices_[index]->connects && length >= 0) {
-        devices_[index]->keys[key] = access.bytes;
-        devices_[index]->unreadable.erase(key);
+    if (index >= 0 && index < static_cast<int>(m_devices.size()) && m_devices[index]->connects && length >= 0) {
+        m_devices[index]->keys[key] = access.bytes;
+        m_devices[index]->unreadable.erase(key);
         access.ok = true;
         code = DFUEngine::Result::success;
     }
-    log_.push_back(access);
+    m_log.push_back(access);
     return code;
 }
 
 bool SimDfuChip::IsFileValid(const wchar_t* imagePath)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return validImages.count(imagePath) != 0;
 }
 
 void SimDfuChip::PlanStep(int index, int request, DfuStepPlan* plan)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    steps_.push_back(request);
-    if (index < 0 || index >= static_cast<int>(devices_.size()) || request < 0 || request > 2) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_steps.push_back(request);
+    if (index < 0 || index >= static_cast<int>(m_devices.size()) || request < 0 || request > 2) {
         plan->finishedStep = DFUEngine::stepReconfigure;
         plan->resultCode = DFUEngine::Result::deviceLost;
         return;
     }
-    *plan = devices_[index]->plans[request];
+    *plan = m_devices[index]->plans[request];
 }

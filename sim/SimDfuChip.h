@@ -55,7 +55,7 @@ public:
     // A unit of the maker; product ids of 0x8000 and above are in DFU mode
     // and do not answer BCCMD unless told otherwise.
     SimDfuDevice& AddDevice(int productId);
-    SimDfuDevice& DeviceAt(int index) { return *devices_.at(index); }
+    SimDfuDevice& DeviceAt(int index) { return *m_devices.at(index); }
 
     std::vector<SimDfuKeyAccess> Log() const;
     void ClearLog();
@@ -75,10 +75,10 @@ public:
     void PlanStep(int index, int request, DfuStepPlan* plan) override;
 
 private:
-    mutable std::mutex mutex_;
-    std::vector<std::unique_ptr<SimDfuDevice>> devices_;
-    std::vector<SimDfuKeyAccess> log_;
-    std::vector<int> steps_;
-    int connects_ = 0;
-    bool attached_ = false;
+    mutable std::mutex m_mutex;
+    std::vector<std::unique_ptr<SimDfuDevice>> m_devices;
+    std::vector<SimDfuKeyAccess> m_log;
+    std::vector<int> m_steps;
+    int m_connects = 0;
+    bool m_attached = false;
 };

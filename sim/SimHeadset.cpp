@@ -37,16 +37,16 @@ SimHeadset::SimHeadset() = default;
 
 SimHeadset::~SimHeadset()
 {
-    if (installed_)
+    if (m_installed)
         SetHidDeviceSeam(nullptr);
-    for (Handle* h : handles_)
+    for (Handle* h : m_handles)
         delete h;
 }
 
 void SimHeadset::Install()
 {
     SetHidDeviceSeam(this);
-    installed_ = true;
+    m_installed = true;
 }
 
 std::wstring SimHeadset::MakePath(int vendorId, int productId, int index)
@@ -64,9 +64,9 @@ SimHidInterface& SimHeadset::AddInterface(int productId, int unit)
     iface->unit = unit;
     iface->vendorId = kMakerUsbVendorId;
     iface->productId = productId;
-    iface->path = MakePath(iface->vendorId, productId, nextIndex_++);
-    interfaces_.push_back(std::move(iface));
-    return *interfaces_.back();
+    iface->path = MakePath(iface->vendorId, productId, m_nextIndex++);
+    m_interfaces.push_back(std::move(iface));
+    return *m_interfaces.back();
 }
 
 SimHeadset::Pair SimHeadset::AddHidPairUnit(int unit)
@@ -94,13 +94,13 @@ SimHeadset::Pair SimHeadset::AddHidPairUnit(int unit)
 int SimHeadset::CountLog(SimLogKind kind) const
 {
     return static_cast<int>(
-        std::count_if(log_.begin(), log_.end(), [kind](const SimLogEntry& e) { return e.kind == kind; }));
+        std::count_if(m_log.begin(), m_log.end(), [kind](const SimLogEntry& e) { return e.kind == kind; }));
 }
 
 std::vector<std::vector<unsigned char>> SimHeadset::Requests(int productId) const
 {
     std::vector<std::vector<unsigned char>> out;
-    for (const SimLogEntry& e : log_) {
+    for (const SimLogEntry& e : m_log) {
         if (e.kind == SimLogKind::Write && e.productId == productId)
             out.push_back(e.bytes);
     }
@@ -109,20 +109,20 @@ std::vector<std::vector<unsigned char>> SimHeadset::Requests(int productId) cons
 
 void SimHeadset::FinishLeaving()
 {
-    for (const auto& iface : interfaces_) {
-        if (iface->leaveTo_ >= 0)
-            LeaveBus(iface->unit, iface->leaveTo_);
+    for (const auto& iface : m_interfaces) {
+        if (iface->m_leaveTo >= 0)
+            LeaveBus(iface->unit, iface->m_leaveTo);
     }
 }
 
 std::vector<HidInterfaceInfo> SimHeadset::EnumerateInterfaces()
 {
     FinishLeaving();
-    ++enumerations_;
+    ++m_enumerations;
     std::vector<HidInterfaceInfo> list;
-    for (const auto& iface : interfaces_) {
-        if (iface->absentLeft_ > 0) {
-            --iface->absentLeft_;
+    for (const auto& iface : m_interfaces) {
+        if (iface->m_absentLeft > 0) {
+            --iface->m_absentLeft;
             continue;
         }
         HidInterfaceInfo info;
@@ -143,14 +143,14 @@ std::vector<HidInterfaceInfo> SimHeadset::EnumerateInterfaces()
 HidHandle SimHeadset::Open(const std::wstring& path)
 {
     FinishLeaving();
-    for (const auto& iface : interfaces_) {
-        if (iface->path != path || iface->absentLeft_ > 0)
+    for (const auto& iface : m_interfaces) {
+        if (iface->path != path || iface->m_absentLeft > 0)
             continue;
         if (!iface->knobs.openable)
             return nullptr;
-        ++openCount_;
-        Handle* h = new Handle{iface.get(), iface->generation_};
-        handles_.insert(h);
+        ++m_openCount;
+        Handle* h = new Handle{iface.get(), iface->m_generation};
+        m_handles.insert(h);
         return h;
     }
     return nullptr;
@@ -159,8 +159,8 @@ HidHandle SimHeadset::Open(const std::wstring& path)
 void SimHeadset::Close(HidHandle handle)
 {
     Handle* h = static_cast<Handle*>(handle);
-    if (handles_.erase(h) == 0) {
-        ++badCloses_;
+    if (m_handles.erase(h) == 0) {
+        ++m_badCloses;
         return;
     }
     delete h;
@@ -169,26 +169,26 @@ void SimHeadset::Close(HidHandle handle)
 SimHidInterface* SimHeadset::Live(HidHandle handle)
 {
     Handle* h = static_cast<Handle*>(handle);
-    if (handles_.count(h) == 0)
+    if (m_handles.count(h) == 0)
         return nullptr;
-    if (h->generation != h->iface->generation_)
+    if (h->generation != h->iface->m_generation)
         return nullptr; // the unit left the bus since
     return h->iface;
 }
 
 void SimHeadset::LeaveBus(int unit, int productIdAfter)
 {
-    for (const auto& iface : interfaces_) {
+    for (const auto& iface : m_interfaces) {
         if (iface->unit != unit)
             continue;
-        ++iface->generation_;
+        ++iface->m_generation;
         if (productIdAfter != 0)
             iface->productId = productIdAfter;
-        iface->path = MakePath(iface->vendorId, iface->productId, nextIndex_++);
-        iface->absentLeft_ = iface->absentEnumerations;
-        iface->pending_.clear();
-        iface->pendingNext_ = 0;
-        iface->leaveTo_ = -1;
+        iface->path = MakePath(iface->vendorId, iface->productId, m_nextIndex++);
+        iface->m_absentLeft = iface->absentEnumerations;
+        iface->m_queue.clear();
+        iface->m_late.clear();
+        iface->m_leaveTo = -1;
     }
 }
 
@@ -272,7 +272,7 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
 
 bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t size, unsigned timeoutMs)
 {
-    lastWriteTimeout_ = timeoutMs;
+    m_lastWriteTimeout = timeoutMs;
     SimHidInterface* iface = Live(handle);
     SimLogEntry entry{SimLogKind::Write, iface ? iface->productId : 0, iface ? iface->path : std::wstring(), false,
                       std::vector<unsigned char>(data, data + size)};
@@ -282,29 +282,35 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
         fail = true;
     }
     if (fail) {
-        log_.push_back(std::move(entry));
+        m_log.push_back(std::move(entry));
         return false;
     }
     entry.ok = true;
-    log_.push_back(std::move(entry));
+    m_log.push_back(std::move(entry));
 
-    iface->pending_.clear();
-    iface->pendingNext_ = 0;
-    iface->readsSinceWrite_ = 0;
+    // Like the driver, the unit's replies join whatever is still queued.
+    iface->m_readsSinceWrite = 0;
+    iface->m_late.clear();
     if (iface->knobs.silent)
         return true;
-    const std::vector<unsigned char> final = Answer(*iface, data);
+    std::vector<std::vector<unsigned char>> replies;
     std::vector<unsigned char> busy(kHidReplySize, 0);
     busy[0] = kHidReportId;
     busy[kHidReplyStatus] = kHidStatusBusy;
     for (int i = 0; i < iface->knobs.busyReplies; ++i)
-        iface->pending_.push_back(busy);
-    iface->pending_.push_back(final);
+        replies.push_back(busy);
+    replies.push_back(Answer(*iface, data));
+    if (iface->knobs.lateReplies > 0) {
+        --iface->knobs.lateReplies;
+        iface->m_late = std::move(replies);
+    } else {
+        iface->m_queue.insert(iface->m_queue.end(), replies.begin(), replies.end());
+    }
 
     const unsigned char command = data[kHidRequestCommand];
     if (command == kHidCmdLeaveAndReturn || command == kHidCmdRestartIntoLoader) {
         // The reply still reaches the host; the unit is gone right after.
-        iface->leaveTo_ =
+        iface->m_leaveTo =
             command == kHidCmdRestartIntoLoader ? iface->productIdAfterLoaderRestart : iface->productIdAfterLeave;
     }
     return true;
@@ -312,34 +318,54 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
 
 bool SimHeadset::Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs)
 {
-    lastTimeout_ = timeoutMs;
+    m_lastTimeout = timeoutMs;
     SimHidInterface* iface = Live(handle);
     SimLogEntry entry{SimLogKind::Read, iface ? iface->productId : 0, iface ? iface->path : std::wstring(), false, {}};
-    bool ok = false;
+    std::vector<unsigned char> reply;
     if (iface != nullptr) {
-        const int readIndex = iface->readsSinceWrite_++;
+        const int readIndex = iface->m_readsSinceWrite++;
         const bool failed =
             (readIndex == 0 && iface->knobs.failFirstRead) || (readIndex > 0 && readIndex == iface->knobs.failReread);
-        std::vector<unsigned char> reply;
-        if (failed) {
+        // A reply slower than the read's time-out does not make it in time.
+        const bool inTime = iface->knobs.replyDelayMs <= timeoutMs;
+        if (failed || !inTime) {
         } else if (iface->knobs.staysBusy && !iface->knobs.silent) {
             reply.assign(kHidReplySize, 0);
             reply[0] = kHidReportId;
             reply[kHidReplyStatus] = kHidStatusBusy;
-        } else if (iface->pendingNext_ < iface->pending_.size()) {
-            reply = iface->pending_[iface->pendingNext_++];
+        } else if (!iface->m_queue.empty()) {
+            reply = std::move(iface->m_queue.front());
+            iface->m_queue.pop_front();
         }
-        if (iface->leaveTo_ >= 0 && iface->pendingNext_ >= iface->pending_.size()) {
-            const int after = iface->leaveTo_;
+        if (iface->m_leaveTo >= 0 && iface->m_queue.empty() && iface->m_late.empty()) {
+            const int after = iface->m_leaveTo;
             LeaveBus(iface->unit, after);
         }
-        if (!reply.empty()) {
-            std::copy(reply.begin(), reply.begin() + std::min(size, reply.size()), data);
-            entry.bytes = reply;
-            ok = true;
-        }
     }
-    entry.ok = ok;
-    log_.push_back(std::move(entry));
+    if (reply.empty()) {
+        // Nothing came: the read waited its whole time-out, and a late reply
+        // lands only now.
+        m_nowMs += timeoutMs;
+        if (iface != nullptr && !iface->m_late.empty()) {
+            iface->m_queue.insert(iface->m_queue.end(), iface->m_late.begin(), iface->m_late.end());
+            iface->m_late.clear();
+        }
+    } else {
+        m_nowMs += iface->knobs.replyDelayMs;
+        std::copy(reply.begin(), reply.begin() + std::min(size, reply.size()), data);
+        entry.bytes = reply;
+        entry.ok = true;
+    }
+    const bool ok = entry.ok;
+    m_log.push_back(std::move(entry));
     return ok;
+}
+
+void SimHeadset::Flush(HidHandle handle)
+{
+    SimHidInterface* iface = Live(handle);
+    m_log.push_back(SimLogEntry{
+        SimLogKind::Flush, iface ? iface->productId : 0, iface ? iface->path : std::wstring(), iface != nullptr, {}});
+    if (iface != nullptr)
+        iface->m_queue.clear();
 }

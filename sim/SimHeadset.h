@@ -5,6 +5,7 @@
 // ways a real unit misbehaves.
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <set>
@@ -22,12 +23,18 @@ struct SimHidKnobs {
     int failReread = 0;     // the n-th re-read after a busy reply fails (0: none)
     bool staysBusy = false; // every reply says busy
     bool silent = false;    // no reply ever arrives
+    // The reply to each of the next n requests comes late: the read waiting
+    // for it times out, and the reply lands in the driver's queue after that.
+    int lateReplies = 0;
+    // Simulated milliseconds each reply takes to arrive; a read with a shorter
+    // time-out gives up first.
+    unsigned replyDelayMs = 0;
     bool openable = true;
     int claimedWordCount = -1;   // count byte of group replies; -1: the true count
     unsigned char readyFlag = 1; // byte 3 of the ready queries
 };
 
-enum class SimLogKind { Write, Read };
+enum class SimLogKind { Write, Read, Flush };
 
 struct SimLogEntry {
     SimLogKind kind;
@@ -65,15 +72,22 @@ public:
     // Group 29 form: word 0 unused, then one character per word.
     void SetNameGroup(const std::string& name);
     void SetSpeedDialGroup(int index, const std::string& number);
+    // An input report that nobody asked for lands in the driver's queue (a
+    // reply to a request of an earlier program run, say).
+    void QueueUnaskedReport(const std::vector<unsigned char>& report) { m_queue.push_back(report); }
+    // Input reports waiting in the driver's queue.
+    std::size_t QueuedReports() const { return m_queue.size(); }
 
 private:
     friend class SimHeadset;
-    int generation_ = 0; // bumped when the unit leaves the bus
-    int absentLeft_ = 0;
-    std::vector<std::vector<unsigned char>> pending_;
-    std::size_t pendingNext_ = 0;
-    int readsSinceWrite_ = 0;
-    int leaveTo_ = -1; // product id to come back with once the reply is read
+    int m_generation = 0; // bumped when the unit leaves the bus
+    int m_absentLeft = 0;
+    // The driver's input queue: replies wait here until read or flushed.
+    std::deque<std::vector<unsigned char>> m_queue;
+    // Replies of the current request that will only come after its read timed out.
+    std::vector<std::vector<unsigned char>> m_late;
+    int m_readsSinceWrite = 0;
+    int m_leaveTo = -1; // product id to come back with once the reply is read
 };
 
 class SimHeadset final : public HidDeviceSeam {
@@ -97,18 +111,18 @@ public:
     Pair AddHidPairUnit(int unit = 0);
     static std::wstring MakePath(int vendorId, int productId, int index);
 
-    const std::vector<SimLogEntry>& Log() const { return log_; }
-    void ClearLog() { log_.clear(); }
+    const std::vector<SimLogEntry>& Log() const { return m_log; }
+    void ClearLog() { m_log.clear(); }
     int CountLog(SimLogKind kind) const;
     // Requests written to the interface with this product id, in order.
     std::vector<std::vector<unsigned char>> Requests(int productId) const;
 
-    int OpenHandleCount() const { return static_cast<int>(handles_.size()); }
-    int OpenCount() const { return openCount_; }
-    int BadCloseCount() const { return badCloses_; }
-    unsigned LastReadTimeoutMs() const { return lastTimeout_; }
-    unsigned LastWriteTimeoutMs() const { return lastWriteTimeout_; }
-    int EnumerationCount() const { return enumerations_; }
+    int OpenHandleCount() const { return static_cast<int>(m_handles.size()); }
+    int OpenCount() const { return m_openCount; }
+    int BadCloseCount() const { return m_badCloses; }
+    unsigned LastReadTimeoutMs() const { return m_lastTimeout; }
+    unsigned LastWriteTimeoutMs() const { return m_lastWriteTimeout; }
+    int EnumerationCount() const { return m_enumerations; }
 
     // HidDeviceSeam
     std::vector<HidInterfaceInfo> EnumerateInterfaces() override;
@@ -116,6 +130,10 @@ public:
     void Close(HidHandle handle) override;
     bool Write(HidHandle handle, const unsigned char* data, std::size_t size, unsigned timeoutMs) override;
     bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) override;
+    void Flush(HidHandle handle) override;
+    // Simulated time: it moves only by the replies' delays and by the reads
+    // that wait their whole time-out.
+    std::uint64_t NowMs() override { return m_nowMs; }
 
 private:
     struct Handle {
@@ -127,14 +145,15 @@ private:
     void LeaveBus(int unit, int productIdAfter);
     void FinishLeaving();
 
-    std::vector<std::unique_ptr<SimHidInterface>> interfaces_;
-    std::set<Handle*> handles_;
-    std::vector<SimLogEntry> log_;
-    int openCount_ = 0;
-    int badCloses_ = 0;
-    unsigned lastTimeout_ = 0;
-    unsigned lastWriteTimeout_ = 0;
-    int enumerations_ = 0;
-    int nextIndex_ = 0;
-    bool installed_ = false;
+    std::vector<std::unique_ptr<SimHidInterface>> m_interfaces;
+    std::set<Handle*> m_handles;
+    std::vector<SimLogEntry> m_log;
+    int m_openCount = 0;
+    int m_badCloses = 0;
+    unsigned m_lastTimeout = 0;
+    unsigned m_lastWriteTimeout = 0;
+    int m_enumerations = 0;
+    int m_nextIndex = 0;
+    bool m_installed = false;
+    std::uint64_t m_nowMs = 1000;
 };

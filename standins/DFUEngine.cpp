@@ -6,11 +6,14 @@
 #include <cstring>
 #include <cwchar>
 #include <cwctype>
+#include <chrono>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <thread>
 
+#include "standins/DFUEngineBounds.h"
 #include "standins/DFUEngineSimHook.h"
 
 // Every exported entry catches what it may throw (allocation, threads): each
@@ -253,137 +256,163 @@ void DFUEngine::Callback::Complete(int, const Status&) {}
 
 // ---------------------------------------------------------------- DFUEngine
 
-struct DFUEngine::Impl {
+namespace {
+
+unsigned g_destroyWaitMs = kDfuDestroyWaitMs;
+
+// What one worker thread uses. The thread holds its own reference, so an
+// engine released or deleted while the thread is still inside a callback (even
+// from that callback) frees nothing the thread touches afterwards.
+struct DfuWorkerState {
     std::mutex mutex;
     std::condition_variable wake;
     std::deque<int> requests; // 0 reconfigure, 1 download, 2 manifest
-    std::thread worker;
-    int generation = 0;       // a worker runs while this still has the value it started with
-    int workerGeneration = 0; // the value the current worker started with
-    bool running = false;
-    Callback* callback = nullptr;
+    bool running = false;     // a step is between its start and its Complete
+    bool stopped = false;     // released: the thread ends at its next look
+    DFUEngine::Callback* callback = nullptr;
     int device = -1;
-
-    void Run(int myGeneration);
-    void Stop();
-    void JoinLeftWorker();
-    Result Start(int request);
 };
 
-void DFUEngine::Impl::Run(int myGeneration)
+// The callback to call now; none once the engine was released.
+DFUEngine::Callback* CurrentCallback(DfuWorkerState& state)
+{
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.stopped ? nullptr : state.callback;
+}
+
+void RunDfuWorker(std::shared_ptr<DfuWorkerState> state)
 {
     for (;;) {
         int request = 0;
         int index = -1;
         {
-            std::unique_lock<std::mutex> lock(mutex);
-            wake.wait(lock, [&] { return generation != myGeneration || !requests.empty(); });
-            if (generation != myGeneration)
+            std::unique_lock<std::mutex> lock(state->mutex);
+            state->wake.wait(lock, [&] { return state->stopped || !state->requests.empty(); });
+            if (state->stopped)
                 return;
-            request = requests.front();
-            requests.pop_front();
-            index = device;
-            running = true;
+            request = state->requests.front();
+            state->requests.pop_front();
+            index = state->device;
+            state->running = true;
         }
         DfuStepPlan plan;
         DfuSimulatedBus* bus = Bus();
         if (bus != nullptr && index >= 0) {
             bus->PlanStep(index, request, &plan);
         } else {
-            plan.finishedStep = stepReconfigure + request;
-            plan.resultCode = Result::deviceLost;
+            plan.finishedStep = DFUEngine::stepReconfigure + request;
+            plan.resultCode = DFUEngine::Result::deviceLost;
         }
         const int activities = std::min<int>(std::max(plan.activityCount, 0), 64);
         for (int i = 0; i < activities; ++i) {
-            Callback* cb = nullptr;
-            {
-                std::lock_guard<std::mutex> lock(mutex);
-                cb = callback;
-            }
-            if (cb == nullptr)
+            DFUEngine::Callback* callback = CurrentCallback(*state);
+            if (callback == nullptr)
                 continue;
-            Status status;
+            DFUEngine::Status status;
             status.step = plan.finishedStep;
             status.activity = plan.activities[i];
             status.progress = activities > 0 ? (i + 1) * 100 / activities : 100;
-            if (status.activity == activityTransfer) {
-                cb->Progress(0, status);
+            if (status.activity == DFUEngine::activityTransfer) {
+                callback->Progress(0, status);
             } else {
-                cb->Notify(0, status);
+                callback->Notify(0, status);
             }
         }
-        Callback* cb = nullptr;
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            cb = callback;
-        }
-        if (cb != nullptr) {
-            Status status;
+        if (DFUEngine::Callback* callback = CurrentCallback(*state)) {
+            DFUEngine::Status status;
             status.step = plan.finishedStep;
-            status.result = Result(plan.resultCode, plan.resultCode == Result::success ? L"" : L"step failed");
+            status.result = DFUEngine::Result(plan.resultCode,
+                                              plan.resultCode == DFUEngine::Result::success ? L"" : L"step failed");
             status.progress = 100;
-            cb->Complete(0, status);
+            callback->Complete(0, status);
         }
         {
-            std::lock_guard<std::mutex> lock(mutex);
-            running = false;
+            std::lock_guard<std::mutex> lock(state->mutex);
+            state->running = false;
         }
-        wake.notify_all();
+        state->wake.notify_all();
     }
 }
+
+} // namespace
+
+struct DFUEngine::Impl {
+    // Guards the members below; never held while waiting for the worker, so
+    // that a callback may call back into the engine.
+    std::mutex mutex;
+    Callback* callback = nullptr;
+    int device = -1;
+    std::shared_ptr<DfuWorkerState> state; // of the running worker, if any
+    std::thread worker;
+
+    void Stop();
+    Result Start(int request);
+};
 
 void DFUEngine::Impl::Stop()
 {
-    const bool onWorker = worker.joinable() && worker.get_id() == std::this_thread::get_id();
+    std::shared_ptr<DfuWorkerState> stopping;
+    std::thread thread;
     {
-        std::unique_lock<std::mutex> lock(mutex);
-        // A queued step still runs to its end, as a started step would; from
-        // inside a callback of the step there is nothing to wait for.
-        if (!onWorker)
-            wake.wait(lock, [this] { return requests.empty() && !running; });
-        requests.clear();
-        ++generation;
+        std::lock_guard<std::mutex> lock(mutex);
+        stopping = std::move(state);
+        thread = std::move(worker);
         callback = nullptr;
         device = -1;
     }
-    wake.notify_all();
-    // Released from inside its own callback, the worker ends by itself once
-    // the callback returns; it stays joinable so that whoever starts the next
-    // step or destroys the engine waits for it before the state goes away.
-    if (worker.joinable() && !onWorker)
-        worker.join();
-}
-
-void DFUEngine::Impl::JoinLeftWorker()
-{
-    bool left = false;
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        left = worker.joinable() && workerGeneration != generation;
-    }
-    if (!left)
+    if (stopping == nullptr) {
+        if (thread.joinable())
+            thread.detach();
         return;
-    if (worker.get_id() == std::this_thread::get_id()) {
-        worker.detach(); // still inside its callback: it cannot wait for itself
+    }
+    const bool onWorker = thread.joinable() && thread.get_id() == std::this_thread::get_id();
+    bool idle = true;
+    {
+        std::unique_lock<std::mutex> lock(stopping->mutex);
+        // A started or queued step runs to its end, within a bound; from
+        // inside a callback of the step there is nothing to wait for.
+        if (!onWorker) {
+            idle = stopping->wake.wait_for(lock, std::chrono::milliseconds(g_destroyWaitMs),
+                                           [&] { return stopping->requests.empty() && !stopping->running; });
+        }
+        stopping->requests.clear();
+        stopping->callback = nullptr;
+        stopping->stopped = true;
+    }
+    stopping->wake.notify_all();
+    if (!thread.joinable())
+        return;
+    // An idle worker ends at once. One still inside a callback (this very
+    // thread, or one that overran the bound) ends by itself when the callback
+    // returns, touching only its own state.
+    if (idle && !onWorker) {
+        thread.join();
     } else {
-        worker.join();
+        thread.detach();
     }
 }
 
 DFUEngine::Result DFUEngine::Impl::Start(int request)
 {
-    JoinLeftWorker();
     std::lock_guard<std::mutex> lock(mutex);
     if (device < 0 || Bus() == nullptr)
         return Result(Result::notConnected, L"no device bound");
-    // A step asked for from the previous step's Complete runs right after it.
-    if (!worker.joinable()) {
-        const int myGeneration = generation;
-        workerGeneration = myGeneration;
-        worker = std::thread([this, myGeneration] { Run(myGeneration); });
+    if (state == nullptr) {
+        // Only a released engine has no state; its old worker, if any, is
+        // detached and ends on its own.
+        if (worker.joinable())
+            worker.detach();
+        state = std::make_shared<DfuWorkerState>();
+        state->callback = callback;
+        state->device = device;
+        worker = std::thread(RunDfuWorker, state);
     }
-    requests.push_back(request);
-    wake.notify_all();
+    // A step asked for from the previous step's Complete runs right after it.
+    {
+        std::lock_guard<std::mutex> stateLock(state->mutex);
+        state->requests.push_back(request);
+    }
+    state->wake.notify_all();
     return Result();
 }
 
@@ -392,13 +421,8 @@ DFUEngine::DFUEngine() : m_impl(new (std::nothrow) Impl) {}
 DFUEngine::~DFUEngine()
 {
     try {
-        if (m_impl != nullptr) {
+        if (m_impl != nullptr)
             m_impl->Stop();
-            // Only an engine destroyed inside its own callback still has its
-            // worker; that thread cannot be waited for from itself.
-            if (m_impl->worker.joinable())
-                m_impl->worker.detach();
-        }
     } catch (...) {}
     delete m_impl;
 }
@@ -435,6 +459,10 @@ DFUEngine::Result DFUEngine::CreateUSB(const wchar_t* deviceName)
             return Result(Result::noDevice, L"no such device");
         std::lock_guard<std::mutex> lock(m_impl->mutex);
         m_impl->device = index;
+        if (m_impl->state != nullptr) {
+            std::lock_guard<std::mutex> stateLock(m_impl->state->mutex);
+            m_impl->state->device = index;
+        }
         return Result();
     } catch (...) {
         return Result(Result::failed);
@@ -447,6 +475,10 @@ void DFUEngine::SetCallback(Callback* callback)
         return;
     std::lock_guard<std::mutex> lock(m_impl->mutex);
     m_impl->callback = callback;
+    if (m_impl->state != nullptr) {
+        std::lock_guard<std::mutex> stateLock(m_impl->state->mutex);
+        m_impl->state->callback = callback;
+    }
 }
 
 DFUEngine::Result DFUEngine::StartReconfigure(bool, bool, const wchar_t*)
@@ -599,4 +631,9 @@ CStringX Device::Canonicalise(const wchar_t* path, bool upperCase)
 extern "C" void DFUEngineAttachSimulatedBus(DfuSimulatedBus* bus)
 {
     g_bus.store(bus);
+}
+
+extern "C" void DFUEngineSetDestroyWaitForTests(unsigned milliseconds)
+{
+    g_destroyWaitMs = milliseconds != 0 ? milliseconds : kDfuDestroyWaitMs;
 }

@@ -152,7 +152,10 @@ public:
     Result StartReconfigure(bool noReset, bool verifyImage, const wchar_t* imagePath);
     Result StartDownload(const wchar_t* imagePath);
     Result StartManifest();
-    // Waits for a running step, then releases the device binding.
+    // Waits for a started or queued step to end (within a bound, see
+    // standins/DFUEngineBounds.h), then releases the device binding. Safe
+    // from inside the engine's own callback; the engine may also be deleted
+    // there: the step's thread then ends without touching it again.
     void Destroy();
 
     struct Impl;

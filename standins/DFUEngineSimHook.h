@@ -31,3 +31,7 @@ protected:
 };
 
 extern "C" DFUENGINE_API void DFUEngineAttachSimulatedBus(DfuSimulatedBus* bus);
+
+// Shortens the time Destroy waits for a running step; 0 restores the shipped
+// bound.
+extern "C" DFUENGINE_API void DFUEngineSetDestroyWaitForTests(unsigned milliseconds);

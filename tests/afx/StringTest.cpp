@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "afx/afxstr.h"
 
 // Failures print the text, not the object's address.
@@ -39,6 +41,31 @@ TEST(CStringFormat, FollowsOneSetOfRules)
     };
     for (const auto& c : cases)
         EXPECT_EQ(std::wstring(c.expected), c.actual.str());
+}
+
+TEST(CStringFormat, WidthsAndPrecisionsOutOfRangeAreClampedNeverNegated)
+{
+    // A negative width from the arguments left-aligns; INT_MIN cannot be
+    // negated, so it takes the widest field instead.
+    EXPECT_EQ(AfxFormat(L"[%*d]", -4, 7), L"[7   ]");
+    const std::wstring fromMin = AfxFormat(L"[%*d]", INT_MIN, 7);
+    EXPECT_EQ(fromMin.substr(0, 2), L"[7");
+    EXPECT_EQ(fromMin.size(), 4096u + 2u);
+    EXPECT_EQ(fromMin.find_first_not_of(L' ', 2), fromMin.size() - 1);
+    const std::wstring fromMinString = AfxFormat(L"%*s|", INT_MIN, L"ab");
+    EXPECT_EQ(fromMinString.size(), 4096u + 1u);
+    EXPECT_EQ(fromMinString.substr(0, 3), L"ab ");
+    // A negative precision means none.
+    EXPECT_EQ(AfxFormat(L"%.*s|%.*d", INT_MIN, L"whole", -1, 42), L"whole|42");
+    // Huge widths and precisions, written or given, are clamped, and the
+    // number is still all there at the end of the field.
+    for (const std::wstring& wide : {AfxFormat(L"%*d", INT_MAX, 12345), AfxFormat(L"%99999999999d", 12345),
+                                     AfxFormat(L"%*lld", 100000, -123456789012LL)}) {
+        EXPECT_EQ(wide.size(), 4096u);
+        EXPECT_NE(wide.back(), L' ');
+    }
+    EXPECT_EQ(AfxFormat(L"%.*d", INT_MAX, 5).size(), 4096u);
+    EXPECT_EQ(AfxFormat(L"%*.*f|", INT_MIN, INT_MAX, 1.5).substr(0, 4), L"1.50");
 }
 
 TEST(CStringFormat, MemberFormsAgree)

@@ -175,3 +175,27 @@ TEST_F(DeviceFindersTest, StateQueryTriesTwice)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DeviceFindersTest, ASilentOrBusyUnitEndsTheFindersWithinTheirDeadline)
+{
+    SimHidInterface& a = sim.AddInterface(kTwoChipProductIdA);
+    SimHidInterface& b = sim.AddInterface(kTwoChipProductIdB);
+    a.knobs.silent = true;
+    b.knobs.staysBusy = true;
+    b.knobs.replyDelayMs = 3;
+    const unsigned deadlineMs = 4000;
+    const std::uint64_t start = sim.NowMs();
+    DeviceVersion firmware, chip1, chip2;
+    EXPECT_EQ(FindTwoChipDevice(&primary, &secondary, firmware, chip1, chip2, HidDeadline::In(deadlineMs)), 1);
+    EXPECT_LE(sim.NowMs() - start, deadlineMs);
+    EXPECT_EQ(firmware.major, 1); // the default: no version came
+    EXPECT_EQ(chip2.major, 1);
+
+    const std::uint64_t before = sim.NowMs();
+    EXPECT_EQ(QueryHidDeviceState(&primary, HidDeadline::In(1500)), 0);
+    EXPECT_LE(sim.NowMs() - before, 1500u);
+}
+
+} // namespace

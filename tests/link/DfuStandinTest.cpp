@@ -171,29 +171,29 @@ public:
 
     bool WaitForCompletes(int n)
     {
-        std::unique_lock<std::mutex> lock(mutex_);
-        return changed_.wait_for(lock, std::chrono::seconds(10), [&] { return completes_ >= n; });
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::seconds(10), [&] { return m_completes >= n; });
     }
     std::vector<Event> Events()
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return events_;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_events;
     }
 
 private:
     void Add(int kind, const DFUEngine::Status& s)
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        events_.push_back(
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_events.push_back(
             {kind, s.step, s.activity, static_cast<bool>(s.result), s.result.GetCode(), std::this_thread::get_id()});
         if (kind == 2)
-            ++completes_;
-        changed_.notify_all();
+            ++m_completes;
+        m_changed.notify_all();
     }
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::vector<Event> events_;
-    int completes_ = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<Event> m_events;
+    int m_completes = 0;
 };
 
 TEST_F(DfuStandinChip, EngineStepsCallBackOnTheLibrarysThread)

@@ -383,3 +383,92 @@ TEST_F(HidChannelTest, SectionDataGoesInPiecesOfAtMost1019Bytes)
 }
 
 } // namespace
+
+namespace {
+
+std::vector<unsigned char> Report(unsigned char status, unsigned char firstData)
+{
+    std::vector<unsigned char> report(kHidReplySize, 0);
+    report[0] = kHidReportId;
+    report[kHidReplyStatus] = status;
+    report[kHidReplyFirstData] = firstData;
+    return report;
+}
+
+TEST_F(HidChannelTest, AReplyThatComesAfterItsReadGaveUpIsNeverTakenForTheNextOne)
+{
+    SimHidInterface& unit = sim.AddInterface(0x3110);
+    unit.version[0] = 0x42;
+    unit.SetGroup(kHidGroupState, {0x0007});
+    unit.knobs.lateReplies = 1;
+    HidHandle channel = OpenHidInterface(0x3110);
+
+    HidCommandFrame version;
+    version.Begin(kHidCmdReadVersion);
+    EXPECT_FALSE(version.Send(&channel));
+    // The version reply came late and was dropped, here or before the next write.
+    EXPECT_EQ(unit.QueuedReports(), 0u);
+
+    HidCommandFrame state;
+    state.Begin(kHidCmdReadGroup, kHidGroupState);
+    ASSERT_TRUE(state.Send(&channel));
+    EXPECT_EQ(state.reply[kHidReplyFirstData], kHidGroupState); // its own reply, not the version's 0x42
+    EXPECT_EQ(state.ReplyWordAt(0), 7u);
+
+    // Reports that wait in the queue before a request (a busy reply, a
+    // done reply of some earlier exchange) are dropped before it is written.
+    unit.QueueUnaskedReport(Report(kHidStatusBusy, 0));
+    unit.QueueUnaskedReport(Report(kHidStatusDone, 0x99));
+    sim.ClearLog();
+    ASSERT_TRUE(version.Send(&channel));
+    EXPECT_EQ(version.reply[kHidReplyFirstData], 0x42);
+    ASSERT_GE(sim.Log().size(), 2u);
+    EXPECT_EQ(sim.Log()[0].kind, SimLogKind::Flush);
+    EXPECT_EQ(sim.Log()[1].kind, SimLogKind::Write);
+    EXPECT_EQ(sim.CountLog(SimLogKind::Read), 1);
+
+    // The split pair keeps the same rule.
+    unit.QueueUnaskedReport(Report(kHidStatusDone, 0));
+    unit.knobs.finalStatus = 2;
+    EXPECT_TRUE(WriteHidReport(&channel, version.request));
+    EXPECT_FALSE(ReadHidStatus(&channel)); // reads the unit's status 2, not the stray 0
+    CloseHidHandle(&channel);
+}
+
+TEST_F(HidChannelTest, ACallersDeadlineEndsASilentOrEndlesslyBusyUnitSooner)
+{
+    SimHidInterface& silent = sim.AddInterface(0x3114);
+    silent.knobs.silent = true;
+    SimHidInterface& busy = sim.AddInterface(0x3116);
+    busy.knobs.staysBusy = true;
+    busy.knobs.replyDelayMs = 7;
+    const unsigned deadlineMs = 2500;
+
+    for (int productId : {0x3114, 0x3116}) {
+        SCOPED_TRACE(productId);
+        HidHandle channel = OpenHidInterface(productId);
+        const std::uint64_t start = sim.NowMs();
+        HidCommandFrame frame;
+        frame.Begin(kHidCmdReadVersion);
+        const HidDeadline deadline = HidDeadline::In(deadlineMs);
+        EXPECT_FALSE(frame.Send(&channel, deadline));
+        EXPECT_LE(sim.NowMs() - start, deadlineMs);
+        EXPECT_TRUE(deadline.Passed() || productId == 0x3114);
+        // Nothing more is written once the deadline has passed.
+        sim.ClearLog();
+        while (!deadline.Passed())
+            frame.Send(&channel, deadline);
+        sim.ClearLog();
+        EXPECT_FALSE(frame.Send(&channel, deadline));
+        EXPECT_EQ(sim.CountLog(SimLogKind::Write), 0);
+        CloseHidHandle(&channel);
+    }
+    // Without a deadline the channel's own bounds hold.
+    HidHandle channel = OpenHidInterface(0x3114);
+    const std::uint64_t start = sim.NowMs();
+    EXPECT_FALSE(SendHidCommand(&channel, VersionRequest().data(), std::vector<unsigned char>(kHidReplySize).data()));
+    EXPECT_EQ(sim.NowMs() - start, kHidReadTimeoutMs);
+    CloseHidHandle(&channel);
+}
+
+} // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "link/Download.h"
+#include "link/DownloadForTests.h"
 #include "link/FirmwareServer.h"
 #include "link/FirmwareServerForTests.h"
 #include "tests/support/WineHost.h"
@@ -100,25 +101,25 @@ protected:
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         // One folder per test program: ctest runs several at once.
-        root_ = std::wstring(temp) + L"quor_http_fixture_" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(root_.c_str(), nullptr);
-        served_ = root_ + L"\\served";
-        CreateDirectoryW(served_.c_str(), nullptr);
-        WriteFileBytes(served_ + L"\\Firmware", "Zenta2=1.2.7\r\n");
-        WriteFileBytes(served_ + L"\\exact10240.bin", Pattern(10240));
-        WriteFileBytes(served_ + L"\\empty.txt", "");
-        WriteFileBytes(served_ + L"\\image3000.img", Pattern(3000));
-        WriteFileBytes(served_ + L"\\large.img", Pattern(300 * 1024 + 17));
+        m_root = std::wstring(temp) + L"quor_http_fixture_" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(m_root.c_str(), nullptr);
+        m_served = m_root + L"\\served";
+        CreateDirectoryW(m_served.c_str(), nullptr);
+        WriteFileBytes(m_served + L"\\Firmware", "Zenta2=1.2.7\r\n");
+        WriteFileBytes(m_served + L"\\exact10240.bin", Pattern(10240));
+        WriteFileBytes(m_served + L"\\empty.txt", "");
+        WriteFileBytes(m_served + L"\\image3000.img", Pattern(3000));
+        WriteFileBytes(m_served + L"\\large.img", Pattern(300 * 1024 + 17));
 
-        const std::string unixRoot = UnixPathOf(served_);
+        const std::string unixRoot = UnixPathOf(m_served);
         if (unixRoot.empty())
             return;
         // A port found free can be taken by another test program before the
         // server binds it; a few tries settle that.
-        for (int attempt = 0; attempt < 3 && !serving_; ++attempt) {
-            port_ = FreeLoopbackPort();
+        for (int attempt = 0; attempt < 3 && !m_serving; ++attempt) {
+            m_port = FreeLoopbackPort();
             std::wstring command = L"Z:\\usr\\bin\\python3 " + Widen(QUOR_SERVE_FIXTURE_SCRIPT) + L" " +
-                                   std::to_wstring(port_) + L" \"" + Widen(unixRoot) + L"\" 300";
+                                   std::to_wstring(m_port) + L" \"" + Widen(unixRoot) + L"\" 300";
             STARTUPINFOW si = {};
             si.cb = sizeof si;
             PROCESS_INFORMATION pi = {};
@@ -128,9 +129,9 @@ protected:
                 CloseHandle(pi.hThread);
             if (pi.hProcess)
                 CloseHandle(pi.hProcess);
-            for (int i = 0; i < 100 && !serving_; ++i) {
-                serving_ = CanConnect(port_);
-                if (!serving_)
+            for (int i = 0; i < 100 && !m_serving; ++i) {
+                m_serving = CanConnect(m_port);
+                if (!m_serving)
                     Sleep(100);
             }
         }
@@ -138,7 +139,7 @@ protected:
 
     static void TearDownTestSuite()
     {
-        if (serving_) {
+        if (m_serving) {
             char* bye = nullptr;
             DownloadUrl(Url(L"quit"), &bye, CString(), nullptr);
             std::free(bye);
@@ -146,37 +147,50 @@ protected:
         SetFirmwareServerBaseUrlForTests(L"");
         WSACleanup();
         for (const wchar_t* name : {L"Firmware", L"exact10240.bin", L"empty.txt", L"image3000.img", L"large.img"}) {
-            DeleteFileW((served_ + L"\\" + name).c_str());
+            DeleteFileW((m_served + L"\\" + name).c_str());
         }
-        RemoveDirectoryW(served_.c_str());
-        DeleteFileW((root_ + L"\\target.bin").c_str());
-        RemoveDirectoryW(root_.c_str());
+        RemoveDirectoryW(m_served.c_str());
+        DeleteFileW((m_root + L"\\target.bin").c_str());
+        RemoveDirectoryW(m_root.c_str());
     }
 
     void SetUp() override
     {
-        ASSERT_TRUE(serving_) << "the local HTTP server (python3) did not start";
-        target_ = root_ + L"\\target.bin";
-        DeleteFileW(target_.c_str());
-        DeleteFileW((target_ + L".download").c_str());
+        ASSERT_TRUE(m_serving) << "the local HTTP server (python3) did not start";
+        m_target = m_root + L"\\target.bin";
+        DeleteFileW(m_target.c_str());
+        DeleteFileW((m_target + L".download").c_str());
+    }
+
+    void TearDown() override { SetDownloadBoundsForTests(nullptr); }
+
+    // Bounds short enough that the misbehaving server's answers end quickly.
+    static DownloadBounds ShortBounds()
+    {
+        DownloadBounds bounds = ShippedDownloadBounds();
+        bounds.m_connectMs = 2000;
+        bounds.m_sendMs = 2000;
+        bounds.m_receiveMs = 1500;
+        bounds.m_deadlineMs = 4000;
+        return bounds;
     }
 
     static CString Url(const std::wstring& file)
     {
-        return CString(L"http://127.0.0.1:" + std::to_wstring(port_) + L"/" + file);
+        return CString(L"http://127.0.0.1:" + std::to_wstring(m_port) + L"/" + file);
     }
 
-    static std::wstring root_;
-    static std::wstring served_;
-    static int port_;
-    static bool serving_;
-    std::wstring target_;
+    static std::wstring m_root;
+    static std::wstring m_served;
+    static int m_port;
+    static bool m_serving;
+    std::wstring m_target;
 };
 
-std::wstring DownloadWine::root_;
-std::wstring DownloadWine::served_;
-int DownloadWine::port_ = 0;
-bool DownloadWine::serving_ = false;
+std::wstring DownloadWine::m_root;
+std::wstring DownloadWine::m_served;
+int DownloadWine::m_port = 0;
+bool DownloadWine::m_serving = false;
 
 TEST_F(DownloadWine, MemoryModeGrowsAndKeepsATerminator)
 {
@@ -186,8 +200,9 @@ TEST_F(DownloadWine, MemoryModeGrowsAndKeepsATerminator)
         std::size_t block;
     };
     const Case cases[] = {
-        {L"exact10240.bin", 10240, 20480}, // exactly the first block: grows once for the terminator
-        {L"empty.txt", 0, 10240},
+        {L"exact10240.bin", 10240, 20480},       // exactly the first block: grows once for the terminator
+        {L"empty.txt", 0, 10240},                // an empty list is a list
+        {L"large.img", 300 * 1024 + 17, 327680}, // doubled, not grown by a fixed step
         {L"Firmware", 14, 10240},
     };
     for (const Case& c : cases) {
@@ -196,7 +211,7 @@ TEST_F(DownloadWine, MemoryModeGrowsAndKeepsATerminator)
         ASSERT_EQ(DownloadUrl(Url(c.file), &memory, CString(), nullptr), c.bytes);
         ASSERT_NE(memory, nullptr);
         EXPECT_EQ(_msize(memory), c.block);
-        EXPECT_EQ(std::string(memory, c.bytes), ReadFileBytes(served_ + L"\\" + c.file));
+        EXPECT_EQ(std::string(memory, c.bytes), ReadFileBytes(m_served + L"\\" + c.file));
         for (std::size_t i = c.bytes; i < c.block; ++i)
             ASSERT_EQ(memory[i], 0) << i;
         std::free(memory);
@@ -206,11 +221,11 @@ TEST_F(DownloadWine, MemoryModeGrowsAndKeepsATerminator)
 TEST_F(DownloadWine, FileModeReportsProgressAndWritesTheWholeBody)
 {
     DownloadProgress progress;
-    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, target_.c_str(), &progress), 3000);
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, m_target.c_str(), &progress), 3000);
     EXPECT_EQ(progress.m_total, kDownloadProgressTotal);
     EXPECT_EQ(progress.m_done, kDownloadProgressTotal);
-    EXPECT_EQ(ReadFileBytes(target_), Pattern(3000));
-    EXPECT_FALSE(Exists(target_ + L".download"));
+    EXPECT_EQ(ReadFileBytes(m_target), Pattern(3000));
+    EXPECT_FALSE(Exists(m_target + L".download"));
 
     // A larger body, watched from another thread like the start page's timer
     // does: values below the total while running, the total only at the end.
@@ -223,18 +238,18 @@ TEST_F(DownloadWine, FileModeReportsProgressAndWritesTheWholeBody)
             Sleep(1);
         }
     });
-    const int result = DownloadUrl(Url(L"large.img"), nullptr, target_.c_str(), &watched);
+    const int result = DownloadUrl(Url(L"large.img"), nullptr, m_target.c_str(), &watched);
     running = false;
     watcher.join();
     EXPECT_EQ(result, 300 * 1024 + 17);
     for (int v : seen)
         EXPECT_TRUE(v == 0 || (v > 0 && v <= result) || v == kDownloadProgressTotal) << v;
     EXPECT_EQ(watched.m_done, kDownloadProgressTotal);
-    EXPECT_EQ(ReadFileBytes(target_), Pattern(300 * 1024 + 17));
+    EXPECT_EQ(ReadFileBytes(m_target), Pattern(300 * 1024 + 17));
 
     // Without a progress record.
-    EXPECT_EQ(DownloadUrl(Url(L"Firmware"), nullptr, target_.c_str(), nullptr), 14);
-    EXPECT_EQ(ReadFileBytes(target_), "Zenta2=1.2.7\r\n");
+    EXPECT_EQ(DownloadUrl(Url(L"Firmware"), nullptr, m_target.c_str(), nullptr), 14);
+    EXPECT_EQ(ReadFileBytes(m_target), "Zenta2=1.2.7\r\n");
 }
 
 TEST_F(DownloadWine, AnUnreachableHostFailsWithoutAFile)
@@ -245,9 +260,9 @@ TEST_F(DownloadWine, AnUnreachableHostFailsWithoutAFile)
     EXPECT_EQ(DownloadUrl(url, &memory, CString(), nullptr), kDownloadFailed);
     EXPECT_EQ(memory, nullptr);
     DownloadProgress progress;
-    EXPECT_EQ(DownloadUrl(url, nullptr, target_.c_str(), &progress), kDownloadFailed);
-    EXPECT_FALSE(Exists(target_));
-    EXPECT_FALSE(Exists(target_ + L".download"));
+    EXPECT_EQ(DownloadUrl(url, nullptr, m_target.c_str(), &progress), kDownloadFailed);
+    EXPECT_FALSE(Exists(m_target));
+    EXPECT_FALSE(Exists(m_target + L".download"));
     EXPECT_EQ(progress.m_total, 0);
 }
 
@@ -257,21 +272,21 @@ TEST_F(DownloadWine, AnErrorStatusIsAFailureAndLeavesAnExistingFileAlone)
     EXPECT_EQ(DownloadUrl(Url(L"missing.img"), &memory, CString(), nullptr), kDownloadFailed);
     EXPECT_EQ(memory, nullptr);
 
-    EXPECT_EQ(DownloadUrl(Url(L"missing.img"), nullptr, target_.c_str(), nullptr), kDownloadFailed);
-    EXPECT_FALSE(Exists(target_));
-    WriteFileBytes(target_, "previous image");
-    EXPECT_EQ(DownloadUrl(Url(L"missing.img"), nullptr, target_.c_str(), nullptr), kDownloadFailed);
-    EXPECT_EQ(ReadFileBytes(target_), "previous image");
-    EXPECT_FALSE(Exists(target_ + L".download"));
+    EXPECT_EQ(DownloadUrl(Url(L"missing.img"), nullptr, m_target.c_str(), nullptr), kDownloadFailed);
+    EXPECT_FALSE(Exists(m_target));
+    WriteFileBytes(m_target, "previous image");
+    EXPECT_EQ(DownloadUrl(Url(L"missing.img"), nullptr, m_target.c_str(), nullptr), kDownloadFailed);
+    EXPECT_EQ(ReadFileBytes(m_target), "previous image");
+    EXPECT_FALSE(Exists(m_target + L".download"));
 
     // A complete download replaces it.
-    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, target_.c_str(), nullptr), 3000);
-    EXPECT_EQ(ReadFileBytes(target_), Pattern(3000));
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, m_target.c_str(), nullptr), 3000);
+    EXPECT_EQ(ReadFileBytes(m_target), Pattern(3000));
 }
 
 TEST_F(DownloadWine, AFileThatCannotBeCreatedIsAFileError)
 {
-    const std::wstring nowhere = root_ + L"\\no such folder\\target.bin";
+    const std::wstring nowhere = m_root + L"\\no such folder\\target.bin";
     DownloadProgress progress;
     EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, nowhere.c_str(), &progress), kDownloadFileError);
     EXPECT_FALSE(Exists(nowhere));
@@ -281,12 +296,107 @@ TEST_F(DownloadWine, AFileThatCannotBeCreatedIsAFileError)
 
     // A target that cannot be replaced (a folder of that name) is a file error
     // too, and leaves no partial file behind.
-    const std::wstring folder = root_ + L"\a folder";
-    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring folder = m_root + L"\\a folder";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    WriteFileBytes(folder + L"\\old.bin", "old content");
     EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, folder.c_str(), nullptr), kDownloadFileError);
     EXPECT_NE(GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(ReadFileBytes(folder + L"\\old.bin"), "old content");
     EXPECT_FALSE(Exists(folder + L".download"));
+    DeleteFileW((folder + L"\\old.bin").c_str());
     RemoveDirectoryW(folder.c_str());
+}
+
+// Each answer below is a failure in both modes, and an existing target is left
+// exactly as it was, with no partial file beside it.
+TEST_F(DownloadWine, ABrokenOrUnwantedAnswerNeverReplacesTheTarget)
+{
+    const DownloadBounds bounds = ShortBounds();
+    SetDownloadBoundsForTests(&bounds);
+    const wchar_t* const answers[] = {
+        L"bad/short",       // closed after 1000 of 4000 bytes
+        L"bad/reset",       // reset after 1500 bytes
+        L"bad/chunked-cut", // chunked without the final chunk
+        L"bad/chunked",     // chunked to an HTTP/1.0 request: its end cannot be shown
+        L"bad/silent",      // never answers: the receive time-out ends it
+        L"bad/stall",       // stops after 1000 bytes: the stall rule ends it
+        L"bad/trickle",     // a byte every 250 ms: the deadline ends it
+        L"bad/loop",        // redirects to itself: the redirect limit ends it
+        L"bad/204",         L"bad/206",
+        L"bad/no-location", // 302 without a Location
+        L"bad/huge",        // announces more than the result can count
+    };
+    for (const wchar_t* answer : answers) {
+        SCOPED_TRACE(testing::Message() << std::string(answer, answer + wcslen(answer)));
+        char* memory = nullptr;
+        EXPECT_EQ(DownloadUrl(Url(answer), &memory, CString(), nullptr), kDownloadFailed);
+        EXPECT_EQ(memory, nullptr);
+        std::free(memory);
+
+        WriteFileBytes(m_target, "previous image");
+        DownloadProgress progress;
+        EXPECT_EQ(DownloadUrl(Url(answer), nullptr, m_target.c_str(), &progress), kDownloadFailed);
+        EXPECT_EQ(ReadFileBytes(m_target), "previous image");
+        EXPECT_FALSE(Exists(m_target + L".download"));
+        EXPECT_NE(progress.m_done, kDownloadProgressTotal);
+    }
+}
+
+TEST_F(DownloadWine, AnEmptyBodyIsAListButNeverAnImage)
+{
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"bad/empty"), &memory, CString(), nullptr), 0);
+    ASSERT_NE(memory, nullptr);
+    EXPECT_EQ(memory[0], 0);
+    std::free(memory);
+
+    WriteFileBytes(m_target, "previous image");
+    EXPECT_EQ(DownloadUrl(Url(L"bad/empty"), nullptr, m_target.c_str(), nullptr), kDownloadFailed);
+    EXPECT_EQ(ReadFileBytes(m_target), "previous image");
+    EXPECT_FALSE(Exists(m_target + L".download"));
+}
+
+TEST_F(DownloadWine, RedirectsAndExactLengthsStillSucceed)
+{
+    EXPECT_EQ(DownloadUrl(Url(L"bad/redirect"), nullptr, m_target.c_str(), nullptr), 3000);
+    EXPECT_EQ(ReadFileBytes(m_target), Pattern(3000));
+    EXPECT_EQ(DownloadUrl(Url(L"bad/exact-4000"), nullptr, m_target.c_str(), nullptr), 4000);
+    EXPECT_EQ(ReadFileBytes(m_target), Pattern(4000));
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"bad/redirect"), &memory, CString(), nullptr), 3000);
+    EXPECT_EQ(std::string(memory, 3000), Pattern(3000));
+    std::free(memory);
+}
+
+TEST_F(DownloadWine, MemoryModeStopsAtItsCap)
+{
+    DownloadBounds bounds = ShippedDownloadBounds();
+    bounds.m_memoryCap = 3000;
+    SetDownloadBoundsForTests(&bounds);
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), &memory, CString(), nullptr), 3000); // exactly the cap
+    std::free(memory);
+    memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"bad/exact-3001"), &memory, CString(), nullptr), kDownloadFailed);
+    EXPECT_EQ(memory, nullptr);
+    // Without an announced length the cap holds while reading.
+    EXPECT_EQ(DownloadUrl(Url(L"bad/unannounced-3000"), &memory, CString(), nullptr), 3000);
+    std::free(memory);
+    memory = nullptr;
+    EXPECT_EQ(DownloadUrl(Url(L"bad/unannounced-3001"), &memory, CString(), nullptr), kDownloadFailed);
+    EXPECT_EQ(memory, nullptr);
+}
+
+TEST_F(DownloadWine, APartialFileLeftByAKilledRunIsRemoved)
+{
+    WriteFileBytes(m_target + L".download", "half an image");
+    const CString closed(L"http://127.0.0.1:" + std::to_wstring(FreeLoopbackPort()) + L"/Firmware");
+    EXPECT_EQ(DownloadUrl(closed, nullptr, m_target.c_str(), nullptr), kDownloadFailed);
+    EXPECT_FALSE(Exists(m_target + L".download"));
+    WriteFileBytes(m_target + L".download", "half an image");
+    EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, m_target.c_str(), nullptr), 3000);
+    EXPECT_FALSE(Exists(m_target + L".download"));
+    EXPECT_EQ(ReadFileBytes(m_target), Pattern(3000));
 }
 
 TEST_F(DownloadWine, TheServerBaseCanBePointedAtTheLocalServer)

@@ -56,9 +56,9 @@ protected:
     {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"quor_camera_drive";
-        CreateDirectoryW(folder_.c_str(), nullptr);
-        const std::string unix = UnixPathOf(folder_);
+        m_folder = std::wstring(temp) + L"quor_camera_drive";
+        CreateDirectoryW(m_folder.c_str(), nullptr);
+        const std::string unix = UnixPathOf(m_folder);
         if (unix.empty())
             GTEST_SKIP() << "not running under Wine";
         for (wchar_t letter = L'R'; letter <= L'W'; ++letter) {
@@ -66,33 +66,33 @@ protected:
             if (GetDriveTypeW(root.c_str()) != DRIVE_NO_ROOT_DIR)
                 continue;
             if (DefineUnixDrive(letter, DRIVE_REMOVABLE, unix)) {
-                letter_ = letter;
+                m_letter = letter;
                 break;
             }
         }
-        if (letter_ == 0)
+        if (m_letter == 0)
             GTEST_SKIP() << "Wine's mount manager defines no drive here";
     }
     void TearDown() override
     {
-        if (letter_ != 0)
-            DefineUnixDrive(letter_, DRIVE_NO_ROOT_DIR, "");
-        DeleteFileW((folder_ + L"\\lensa.bin").c_str());
-        RemoveDirectoryW(folder_.c_str());
+        if (m_letter != 0)
+            DefineUnixDrive(m_letter, DRIVE_NO_ROOT_DIR, "");
+        DeleteFileW((m_folder + L"\\lensa.bin").c_str());
+        RemoveDirectoryW(m_folder.c_str());
     }
-    std::wstring folder_;
-    wchar_t letter_ = 0;
+    std::wstring m_folder;
+    wchar_t m_letter = 0;
 };
 
 TEST_F(RemovableDriveWine, FindsTheRemovableDriveHoldingTheMarkerFile)
 {
-    const std::wstring root = std::wstring(1, letter_) + L":\\";
+    const std::wstring root = std::wstring(1, m_letter) + L":\\";
     ASSERT_EQ(GetDriveTypeW(root.c_str()), static_cast<UINT>(DRIVE_REMOVABLE));
     std::wstring found = L"none";
     EXPECT_FALSE(FindRemovableDriveWithFile(L"lensa.bin", &found));
     EXPECT_EQ(found, L"none");
 
-    HANDLE f = CreateFileW((folder_ + L"\\lensa.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE f = CreateFileW((m_folder + L"\\lensa.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(f, INVALID_HANDLE_VALUE);
     CloseHandle(f);
     EXPECT_TRUE(FindRemovableDriveWithFile(L"lensa.bin", &found));
@@ -100,6 +100,17 @@ TEST_F(RemovableDriveWine, FindsTheRemovableDriveHoldingTheMarkerFile)
     // A fixed drive with the file does not count: C: holds no marker, and a
     // folder of that name is not the file.
     EXPECT_FALSE(FindRemovableDriveWithFile(L"windows", nullptr));
+}
+
+TEST(RemovableDriveErrorMode, TheProbeLeavesTheThreadsErrorModeAsItFoundIt)
+{
+    for (DWORD mode : {DWORD{0}, DWORD{SEM_NOGPFAULTERRORBOX}}) {
+        DWORD previous = 0;
+        ASSERT_TRUE(SetThreadErrorMode(mode, &previous));
+        FindRemovableDriveWithFile(L"lensa.bin", nullptr);
+        EXPECT_EQ(GetThreadErrorMode(), mode);
+        SetThreadErrorMode(previous, nullptr);
+    }
 }
 
 } // namespace

@@ -1,24 +1,114 @@
 # Serves a fixture folder on 127.0.0.1 for the downloader's tests; started by
 # the test program itself. GET /quit ends it, and it ends on its own after a
-# while in case the test never asks.
+# while in case the test never asks. Paths under /bad/ misbehave as their
+# names say, so that the downloader's failure rules can be shown.
 import functools
 import http.server
+import socket
+import struct
 import sys
 import threading
+import time
 
 port = int(sys.argv[1])
 root = sys.argv[2]
 lifetime = float(sys.argv[3]) if len(sys.argv) > 3 else 300.0
 
+# How long a silent or stalled answer holds the connection: longer than any
+# bound the tests pass, shorter than the test's own time-out.
+HOLD_SECONDS = 20
+
 
 class Handler(http.server.SimpleHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+
+    def head(self, status, length=None, extra=()):
+        self.send_response(status)
+        if length is not None:
+            self.send_header("Content-Length", str(length))
+        for name, value in extra:
+            self.send_header(name, value)
+        self.end_headers()
+
+    def hold(self):
+        self.wfile.flush()
+        time.sleep(HOLD_SECONDS)
+        self.close_connection = True
+
+    def bad(self, what):
+        body = bytes((65 + i % 23 for i in range(4000)))
+        if what == "short":  # promises 4000 bytes, sends 1000, closes
+            self.head(200, 4000)
+            self.wfile.write(body[:1000])
+            self.close_connection = True
+        elif what == "reset":  # resets the connection mid-body
+            self.head(200, 4000)
+            self.wfile.write(body[:1500])
+            self.wfile.flush()
+            self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+            self.connection.close()
+            self.close_connection = True
+        elif what == "chunked-cut":  # chunked, the final chunk never comes
+            self.head(200, None, [("Transfer-Encoding", "chunked")])
+            self.wfile.write(b"3e8\r\n" + body[:1000] + b"\r\n")
+            self.close_connection = True
+        elif what == "chunked":  # chunked and complete, though the request was HTTP/1.0
+            self.head(200, None, [("Transfer-Encoding", "chunked")])
+            self.wfile.write(b"3e8\r\n" + body[:1000] + b"\r\n" + b"3e8\r\n" + body[1000:2000] + b"\r\n0\r\n\r\n")
+        elif what == "silent":  # accepts the request and says nothing
+            self.hold()
+        elif what == "stall":  # sends part of the body, then nothing
+            self.head(200, 4000)
+            self.wfile.write(body[:1000])
+            self.hold()
+        elif what == "trickle":  # a byte now and then, never stalling long enough
+            self.head(200, 4000)
+            for i in range(HOLD_SECONDS * 4):
+                self.wfile.write(body[i : i + 1])
+                self.wfile.flush()
+                time.sleep(0.25)
+            self.close_connection = True
+        elif what == "loop":  # redirects to itself
+            self.head(302, 0, [("Location", "/bad/loop")])
+        elif what == "redirect":  # one relative redirect to a real file
+            self.head(302, 0, [("Location", "/image3000.img")])
+        elif what == "no-location":
+            self.head(302, 0)
+        elif what == "204":
+            self.head(204)
+        elif what == "206":
+            self.head(206, 1000, [("Content-Range", "bytes 0-999/4000")])
+            self.wfile.write(body[:1000])
+        elif what == "empty":
+            self.head(200, 0)
+        elif what == "huge":  # announces more than any int can count
+            self.head(200, 3000000000)
+            self.wfile.write(body[:1000])
+            self.close_connection = True
+        elif what.startswith("exact-"):  # a body of exactly n bytes, announced as such
+            n = int(what[6:])
+            data = bytes((65 + i % 23 for i in range(n)))
+            self.head(200, n)
+            self.wfile.write(data)
+        elif what.startswith("unannounced-"):  # n bytes, then the close ends them
+            n = int(what[12:])
+            self.head(200)
+            self.wfile.write(bytes((65 + i % 23 for i in range(n))))
+            self.close_connection = True
+        else:
+            self.head(404, 0)
+
     def do_GET(self):
         if self.path == "/quit":
-            self.send_response(200)
-            self.send_header("Content-Length", "3")
-            self.end_headers()
+            self.head(200, 3)
             self.wfile.write(b"bye")
             threading.Thread(target=self.server.shutdown, daemon=True).start()
+            return
+        if self.path.startswith("/bad/"):
+            try:
+                self.bad(self.path[5:])
+            except OSError:
+                self.close_connection = True
             return
         super().do_GET()
 
@@ -26,7 +116,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Handler, directory=root))
+class Server(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+
+server = Server(("127.0.0.1", port), functools.partial(Handler, directory=root))
 timer = threading.Timer(lifetime, server.shutdown)
 timer.daemon = True
 timer.start()

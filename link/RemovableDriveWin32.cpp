@@ -2,8 +2,34 @@
 
 #include "link/UsbScan.h"
 
+namespace {
+
+// A card reader without a card answers a look at its drive with a "no disk"
+// box unless critical errors are off for the looking thread; the thread's own
+// mode comes back afterwards.
+class QuietDriveErrors {
+public:
+    QuietDriveErrors()
+        : m_set(SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &m_previous) != FALSE)
+    {}
+    ~QuietDriveErrors()
+    {
+        if (m_set)
+            SetThreadErrorMode(m_previous, nullptr);
+    }
+    QuietDriveErrors(const QuietDriveErrors&) = delete;
+    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+private:
+    DWORD m_previous = 0;
+    bool m_set;
+};
+
+} // namespace
+
 bool FindRemovableDriveWithFile(const std::wstring& fileName, std::wstring* root)
 {
+    QuietDriveErrors quiet;
     const DWORD drives = GetLogicalDrives();
     for (int letter = 0; letter < 26; ++letter) {
         if ((drives & (1u << letter)) == 0)
