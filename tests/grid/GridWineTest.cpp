@@ -88,7 +88,7 @@ void WithBasicPage(const std::function<void(BasicPage&)>& body)
     bool ran = false;
     g_script = [&] {
         PumpUntil(
-            dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 5000);
+            dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 5000);
         dialog.m_page = 5;
         dialog.UpdatePageButtons();
         BasicPage page{dialog, dialog.m_pageDeviceSetting, dialog.m_pageDeviceSetting.m_grid};
