@@ -132,26 +132,28 @@ struct BoxWatch {
 BoxWatch g_watch;
 UINT_PTR g_watchTimer = 0;
 
+struct BoxSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK MatchOwnedBox(HWND hwnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    wchar_t name[16] = {};
+    ::GetClassNameW(hwnd, name, 16);
+    if (hwnd != search->owner && ::IsWindowVisible(hwnd) && ::GetWindow(hwnd, GW_OWNER) == search->owner &&
+        std::wstring(name) == L"#32770") {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindOwnedBox(HWND owner)
 {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } search{owner, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            wchar_t name[16] = {};
-            ::GetClassNameW(hwnd, name, 16);
-            if (hwnd != s->owner && ::IsWindowVisible(hwnd) && ::GetWindow(hwnd, GW_OWNER) == s->owner &&
-                std::wstring(name) == L"#32770") {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    BoxSearch search{owner, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), MatchOwnedBox, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
