@@ -1,6 +1,6 @@
 #pragma once
 // Product-id lists of the device record's change test and configuration word,
-// one list per rule, in the order the model knowledge was written down.
+// one list per rule, in the order the rules are applied.
 
 #include <cstddef>
 

@@ -172,7 +172,7 @@ TEST(BasicDefaults, FirmwareBandsAtTheirEdges)
     }
 }
 
-// The factory table as the model knowledge writes it, one line per firmware
+// The factory table written out independently of the code, one line per firmware
 // band; an empty product list continues the products of the line above.
 struct Band
 {

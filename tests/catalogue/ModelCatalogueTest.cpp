@@ -292,8 +292,8 @@ bool Listed(std::initializer_list<int> ids, int productId)
     return std::find(ids.begin(), ids.end(), productId) != ids.end();
 }
 
-// Every catalogue product against the category rules as the model knowledge
-// writes them, on both sides of each firmware threshold.
+// Every catalogue product against the category rules, written out independently of the code,
+// on both sides of each firmware threshold.
 TEST(SettingsPageList, EveryCatalogueProductOnBothSidesOfEachThreshold)
 {
     const std::initializer_list<int> rule1 = {0x4D10, 0x4D30, 0x4D40, 0x4D20, 0x4D50, 0x5010, 0x5060,

@@ -304,7 +304,7 @@ bool Listed(std::initializer_list<int> ids, int product)
 }
 
 // Every catalogue product (and one unknown id) against the product lists of
-// the change test, written out as the model knowledge gives them.
+// the change test, written out independently of the code.
 TEST(DeviceConfigIsModified, WordGroupsAndFmBlockOfEveryCatalogueProduct)
 {
     const std::initializer_list<int> basicOnly = {0x4210, 0x4310, 0x4350, 0x4330, 0x4430, 0x4510,
