@@ -2,6 +2,10 @@
 
 #include <process.h>
 
+#include <cstring>
+#include <cwchar>
+#include <string>
+
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -970,6 +974,57 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_lpszTemplateName(templateId)
 
 CDialog::~CDialog() = default;
 
+namespace {
+
+// A template's initial control data (resource type 240 under the template's id): entries of a
+// 16-bit control id, a 16-bit message (0x0403 adds a combo-box item, 0x0401 a list-box item), a
+// 32-bit byte count and that many bytes of zero-ended ANSI text; a zero id ends the list. The
+// entries are packed, so they are read byte by byte.
+constexpr WORD kDlgInitResourceType = 240;
+constexpr WORD kDlgInitComboAddString = 0x0403;
+constexpr WORD kDlgInitListAddString = 0x0401;
+
+void ApplyDialogInitData(HWND dialog, UINT templateId)
+{
+    HMODULE module = AfxGetResourceHandle();
+    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(kDlgInitResourceType));
+    if (!found)
+        return;
+    HGLOBAL loaded = ::LoadResource(module, found);
+    const BYTE* data = loaded ? static_cast<const BYTE*>(::LockResource(loaded)) : nullptr;
+    const DWORD size = ::SizeofResource(module, found);
+    if (!data)
+        return;
+    DWORD at = 0;
+    while (at + 8 <= size) {
+        WORD id;
+        WORD message;
+        DWORD length;
+        std::memcpy(&id, data + at, 2);
+        if (id == 0)
+            break;
+        std::memcpy(&message, data + at + 2, 2);
+        std::memcpy(&length, data + at + 4, 4);
+        at += 8;
+        if (length > size - at)
+            break;
+        const char* text = reinterpret_cast<const char*>(data + at);
+        const int chars = static_cast<int>(strnlen(text, length));
+        std::wstring wide(static_cast<size_t>(chars), L'\0');
+        if (chars)
+            ::MultiByteToWideChar(CP_ACP, 0, text, chars, &wide[0], chars);
+        wide.resize(wcslen(wide.c_str()));
+        const UINT add = message == kDlgInitComboAddString  ? CB_ADDSTRING
+                         : message == kDlgInitListAddString ? LB_ADDSTRING
+                                                            : 0;
+        if (add)
+            ::SendDlgItemMessageW(dialog, id, add, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+        at += length;
+    }
+}
+
+} // namespace
+
 INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hwnd, UINT message, WPARAM, LPARAM)
 {
     if (message != WM_INITDIALOG)
@@ -978,6 +1033,7 @@ INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hwnd, UINT message, WPARAM, LPARAM)
     if (!dialog)
         return TRUE;
     try {
+        ApplyDialogInitData(hwnd, dialog->m_lpszTemplateName);
         return dialog->OnInitDialog();
     } catch (...) {
         return TRUE;

@@ -92,6 +92,10 @@ void WithBasicPage(const std::function<void(BasicPage&)>& body)
         dialog.m_page = 5;
         dialog.UpdatePageButtons();
         BasicPage page{dialog, dialog.m_pageDeviceSetting, dialog.m_pageDeviceSetting.m_grid};
+        // Each test lays out its own columns: the page's three go first.
+        while (page.grid.DeleteColumn(0)) {}
+        page.grid.ShowWindow(SW_SHOW);
+        page.grid.EnableWindow(TRUE);
         page.Pump(50);
         [&] {
             ASSERT_TRUE(page.grid.m_hWnd);
@@ -607,6 +611,9 @@ TEST(GridOnBasicPage, TabStepsOverDisabledCellsAndLeavesTheGridAfterTheLast)
         for (int row = 0; row < 4; ++row)
             p.grid.RemoveCell(row, 0);
         p.grid.SetCellDisabled(1, 2, TRUE);
+        // The grid is to be the page's only tab stop, so that Tab from the dialog comes back to it.
+        for (int id : {IDC_SETTINGS_DEFAULT, IDC_SETTINGS_CANCEL})
+            ::EnableWindow(::GetDlgItem(p.page.m_hWnd, id), FALSE);
         p.grid.UpdateWindow();
 
         ClickAt(p.dialog.m_hWnd, p.grid.m_hWnd, Centre(SubItem(p.grid, 0, 1)));
