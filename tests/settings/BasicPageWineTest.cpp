@@ -105,7 +105,7 @@ void WithPage(const std::function<void(Page&)>& body)
     bool ran = false;
     g_pageScript = [&] {
         PumpUntil(
-            dialog.m_hWnd, [&] { return dialog.m_page == 1; }, 5000);
+            dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 5000);
         Page page{dialog, dialog.m_pageDeviceSetting};
         [&] { body(page); }();
         ran = true;
