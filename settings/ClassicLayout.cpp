@@ -2,6 +2,7 @@
 
 #include "device/DeviceConfig.h"
 #include "res/resource.h"
+#include "settings/GridRowCatalogue.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -296,13 +297,6 @@ const std::vector<VisibleRows> g_visible = {
     {{0x5210}, kAll, {R::RadioTransmitGain, R::AudioChannelTimeout, R::Note}},
 };
 
-// Products shown with the settings grid.
-const std::vector<int> g_gridModels = {
-    0x2030, 0x3030, 0x3040, 0x3050, 0x3060, 0x3110, 0x3112, 0x3114, 0x3116, 0x3118, 0x3124, 0x3126, 0x4210, 0x4310,
-    0x4330, 0x4350, 0x4410, 0x4430, 0x4510, 0x4530, 0x4610, 0x5410, 0x5412, 0x5414, 0x5416, 0x5418, 0x5420, 0x5510,
-    0x5520, 0x5522, 0x5524, 0x5526, 0x5530, 0x5532, 0x5536, 0x5550, 0x5560, 0x5570, 0x5580, 0x5610, 0x5611, 0x5612,
-    0x5620, 0x5621, 0x5622, 0x5623, 0x5624, 0x5710, 0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018,
-    0x6020, 0x6022, 0x6024, 0x6026, 0x6210, 0x6400};
 
 const std::vector<int> g_flagWordModels = {0x4210, 0x4310, 0x4350, 0x4330, 0x4430, 0x4410, 0x4510, 0x4530, 0x4610, 0x2030};
 // clang-format on
@@ -391,14 +385,39 @@ const VisibleRows* FindVisibleRows(int productId, const DeviceConfig& device)
     return nullptr;
 }
 
+namespace {
+// A product is shown with the grid when its catalogue group has rows at some firmware: the page
+// and the grid builder read one list, so the page never shows an empty grid or hides real rows.
+bool GroupHasRows(const GridRowGroup& group)
+{
+    for (int i = 0; i <= group.thresholdCount; ++i) {
+        const GridRange& range = group.ranges[i];
+        for (const GridRowList* list : {range.list, range.otherwise})
+            if (list && list->count > 0)
+                return true;
+    }
+    return false;
+}
+} // namespace
+
 bool IsGridModel(int productId)
 {
-    return Contains(g_gridModels, productId);
+    const GridRowGroup* group = FindGridRowGroup(productId);
+    return group && GroupHasRows(*group);
 }
 
 const std::vector<int>& GridModelIds()
 {
-    return g_gridModels;
+    static const std::vector<int> ids = [] {
+        std::vector<int> all;
+        for (std::size_t i = 0; i < kGridRowChainLength; ++i)
+            if (GroupHasRows(*kGridRowChain[i]))
+                for (std::size_t k = 0; k < kGridRowChain[i]->products.count; ++k)
+                    all.push_back(kGridRowChain[i]->products.ids[k]);
+        std::sort(all.begin(), all.end());
+        return all;
+    }();
+    return ids;
 }
 
 bool IsFlagWordModel(int productId)

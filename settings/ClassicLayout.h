@@ -100,7 +100,8 @@ const ClassicLayout* FindClassicLayout(int productId, const DeviceConfig& device
 const VisibleRows* FindVisibleRows(int productId, const DeviceConfig& device);
 bool InFirmwareRange(const FirmwareRange& range, const DeviceConfig& device);
 
-// Products that show the settings grid instead of the classic rows.
+// Products that show the settings grid instead of the classic rows: those whose row-catalogue
+// group has rows at some firmware. GridModelIds lists them in ascending order.
 bool IsGridModel(int productId);
 const std::vector<int>& GridModelIds();
 

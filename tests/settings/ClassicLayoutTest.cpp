@@ -175,6 +175,7 @@ TEST(ClassicLayoutLookup, GridModelsAndClassicModelsDoNotOverlap)
         0x5720, 0x5910, 0x5920, 0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022, 0x6024, 0x6026,
         0x6210, 0x6400};
     // clang-format on
+    // The page asks the row catalogue; this pins the set it answers.
     EXPECT_EQ(GridModelIds(), expectedGridModels);
     for (const VisibleRows& visible : VisibleRowsTable())
         for (int id : visible.productIds)
