@@ -1,11 +1,14 @@
 #include "settings/DialogDeviceSetting.h"
 
+#include "app/DialogMessageBox.h"
 #include "app/MainDialog.h"
+#include "app/ShellOpen.h"
 #include "app/UpdaterDlg.h"
 #include "device/DeviceDefaults.h"
 #include "device/ModelCatalogue.h"
 #include "res/resource.h"
 #include "settings/ConfigListGridAccess.h"
+#include "settings/HelpBoxes.h"
 #include "settings/RowPlacement.h"
 #include "settings/SettingsGridBuilder.h"
 #include "text/NameTables.h"
@@ -546,6 +549,38 @@ void CDialogDeviceSetting::OnComboChanged(ClassicRow rowName, CComboBox& combo)
     Main()->RefreshView();
 }
 
+void CDialogDeviceSetting::OnHelp(int buttonId)
+{
+    if (Guarded())
+        return;
+    CUpdaterDlg* main = Main();
+    const int language = main->m_uiLanguage;
+    const HelpBox help = HelpBoxForButton(buttonId, language, main->m_modelCode);
+    const CString ok = GetTextOk(language).c_str();
+    const CString sendEmail = GetTextSendEmail(language).c_str();
+    CDialogMessageBox box(main);
+    box.SetContent(help.text.c_str(), 0, help.offersEmail ? &sendEmail : nullptr, &ok, CSize(help.width, help.height));
+    // "SEND Email" ends the box with IDCANCEL; without that button Esc does nothing.
+    if (box.DoModal() == IDCANCEL && help.offersEmail)
+        ShellOpenUrl(std::wstring(L"mailto:") + GetSupportAddress());
+}
+
+void CDialogDeviceSetting::OnNoteMore()
+{
+    if (Guarded())
+        return;
+    CUpdaterDlg* main = Main();
+    const int language = main->m_uiLanguage;
+    CString notice;
+    GetDlgItem(IDC_RESTART_NOTE)->GetWindowText(notice);
+    const std::wstring message =
+        L"[" + GetTextPageTitle(main->m_page, language) + L"]\n" + static_cast<const wchar_t*>(notice);
+    const CString ok = GetTextOk(language).c_str();
+    CDialogMessageBox box(main);
+    box.SetContent(message.c_str(), 0, nullptr, &ok, CSize(510, 160));
+    box.DoModal();
+}
+
 void CDialogDeviceSetting::OnCommand(int id, int code)
 {
     if (id == IDC_TIMEOUT_EDIT) {
@@ -568,7 +603,12 @@ void CDialogDeviceSetting::OnCommand(int id, int code)
     case IDC_GAIN_LOW: OnGain(0); return;
     case IDC_GAIN_MEDIUM: OnGain(1); return;
     case IDC_GAIN_HIGH: OnGain(2); return;
+    case IDC_NOTE_MORE: OnNoteMore(); return;
     default: break;
+    }
+    if (std::find(std::begin(kHelpButtons), std::end(kHelpButtons), id) != std::end(kHelpButtons)) {
+        OnHelp(id);
+        return;
     }
     for (const ClassicRowControls& row : ClassicRowTable()) {
         if (row.enableId && (id == row.enableId || id == row.enableId + 1)) {

@@ -134,6 +134,8 @@ protected:
     void OnGain(int place);
     void OnTimeoutChanged();
     void OnComboChanged(ClassicRow row, CComboBox& combo);
+    void OnHelp(int buttonId);
+    void OnNoteMore();
     void SetPair(const ClassicRowControls& row, bool enable);
     void PlaceRow(const RECT& area, const ClassicLayout& layout, const RowPlacement& placement);
     void SetBoldFonts();

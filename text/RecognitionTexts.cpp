@@ -4,6 +4,7 @@
 #include "text/TextFormat.h"
 #include "text/UiLanguageRow.h"
 
+// A reserved domain: no mail reaches a stranger while the real desk's address is not set.
 const wchar_t kSupportEmailAddress[] = L"support@quor.example";
 
 // The tables below are aligned by hand, row by row, to be read against each other.

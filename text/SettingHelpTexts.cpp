@@ -1,11 +1,12 @@
 #include "text/SettingHelpTexts.h"
 
 #include "text/HelpTextTables.h"
+#include "text/RecognitionTexts.h"
 
+// The one support address, so the EDR help and the recognition boxes name the same desk.
 const wchar_t* GetSupportAddress()
 {
-    // A reserved domain: no mail reaches a stranger while the real desk's address is not set.
-    return L"support@quor.example";
+    return kSupportEmailAddress;
 }
 
 const std::vector<HelpTextTable>& AllHelpTextTables()

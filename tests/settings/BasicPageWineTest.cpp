@@ -4,12 +4,15 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "app/ShellOpen.h"
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
 #include "settings/ClassicLayout.h"
 #include "settings/RowPlacement.h"
 #include "tests/grid/GridWineSupport.h"
+#include "tests/support/MessageBoxWatch.h"
 #include "tests/support/WindowPicture.h"
 
 using namespace gridtest;
@@ -333,6 +336,126 @@ TEST(BasicPageWine, DefaultKeepsTheUnitWordAndTheGuardStopsClicks)
         p.Click(IDC_SETTINGS_CANCEL);
         EXPECT_EQ(p.page.m_config.m_handsfreeVox, before);
         p.main.m_busy = 0;
+    });
+}
+
+// ---------------------------------------------------------------- help and notice boxes
+
+struct ShownBox {
+    std::wstring text;
+    SIZE size;
+    bool offersEmail;
+};
+
+std::vector<std::wstring> g_opened;
+void RecordOpen(const std::wstring& url)
+{
+    g_opened.push_back(url);
+}
+
+// Clicks a button of the page and returns the box it opened, ended with the given button.
+ShownBox ClickAndReadBox(Page& p, int id, int endWith = IDOK)
+{
+    ShownBox shown{};
+    boxwatch::OnEveryBox(p.main.m_hWnd, [&](HWND box) {
+        shown.text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+        shown.size = boxwatch::BoxSize(box);
+        shown.offersEmail = ::IsWindowVisible(::GetDlgItem(box, IDCANCEL)) != FALSE;
+        if (shown.text.find(L"Enhanced") != std::wstring::npos && shown.offersEmail)
+            SaveWindowPicture(box, ScreenshotFolder() + L"/basic-help-box-edr.png");
+        boxwatch::PressBoxButton(box, endWith);
+    });
+    p.Click(id);
+    boxwatch::StopWatching();
+    return shown;
+}
+
+TEST(BasicPageWine, HelpBoxesHaveTheirSizesAndOnlyTheEdrBoxOffersMail)
+{
+    WithPage([](Page& p) {
+        p.Enter(0x4D10, 4, 1);
+        struct Case {
+            int button;
+            int language;
+            int width;
+            int height;
+        };
+        const Case cases[] = {
+            {IDC_PLC_HELP, 0, 510, 260},         {IDC_A2DP_HELP, 0, 520, 160},      {IDC_MIC_BOOST_HELP, 0, 510, 210},
+            {IDC_MIC_BOOST_HELP, 4, 550, 250},   {IDC_MIC_BOOST_HELP, 2, 510, 210}, {IDC_SIDETONE_HELP, 0, 520, 160},
+            {IDC_AUDIO_BOOST_HELP, 0, 520, 150}, {IDC_TIMEOUT_HELP, 0, 510, 220},
+        };
+        for (const Case& c : cases) {
+            p.main.m_uiLanguage = c.language;
+            const ShownBox shown = ClickAndReadBox(p, c.button);
+            EXPECT_EQ(shown.size.cx, c.width) << c.button << " in " << c.language;
+            EXPECT_EQ(shown.size.cy, c.height) << c.button << " in " << c.language;
+            EXPECT_FALSE(shown.text.empty()) << c.button;
+            EXPECT_FALSE(shown.offersEmail) << c.button;
+            EXPECT_EQ(shown.text.find(L"%s"), std::wstring::npos) << c.button;
+        }
+        p.main.m_uiLanguage = 0;
+        // The Audio Boost text names the setting in the language.
+        EXPECT_NE(ClickAndReadBox(p, IDC_AUDIO_BOOST_HELP).text.find(L"Audio Boost"), std::wstring::npos);
+        // A click while busy opens nothing.
+        p.main.m_busy = 1;
+        EXPECT_TRUE(ClickAndReadBox(p, IDC_PLC_HELP).text.empty());
+        p.main.m_busy = 0;
+    });
+}
+
+TEST(BasicPageWine, SendEmailInTheEdrBoxOpensOneMailLinkAndOkOpensNone)
+{
+    WithPage([](Page& p) {
+        p.Enter(0x4D10, 4, 1);
+        g_opened.clear();
+        const ShellOpenFunction previous = SetShellOpenForTests(RecordOpen);
+        const ShownBox ok = ClickAndReadBox(p, IDC_EDR_HELP, IDOK);
+        EXPECT_TRUE(ok.offersEmail);
+        EXPECT_EQ(ok.size.cx, 510);
+        EXPECT_EQ(ok.size.cy, 200);
+        EXPECT_TRUE(g_opened.empty());
+        const ShownBox mail = ClickAndReadBox(p, IDC_EDR_HELP, IDCANCEL);
+        SetShellOpenForTests(previous);
+        ASSERT_EQ(g_opened.size(), 1u);
+        EXPECT_EQ(g_opened[0].rfind(L"mailto:", 0), 0u);
+        // The box names the address the link opens.
+        EXPECT_NE(mail.text.find(g_opened[0].substr(7)), std::wstring::npos);
+    });
+}
+
+TEST(BasicPageWine, TheNoticeButtonShowsThePageTitleAndTheWholeNote)
+{
+    WithPage([](Page& p) {
+        p.Enter(0x4D10, 4, 1, 8);
+        ASSERT_TRUE(p.Visible(IDC_NOTE_MORE));
+        const std::wstring note = p.Text(IDC_RESTART_NOTE);
+        const ShownBox shown = ClickAndReadBox(p, IDC_NOTE_MORE);
+        EXPECT_EQ(shown.size.cx, 510);
+        EXPECT_EQ(shown.size.cy, 160);
+        EXPECT_EQ(shown.text.rfind(L"[", 0), 0u);
+        EXPECT_NE(shown.text.find(L"]\n" + note), std::wstring::npos);
+    });
+}
+
+TEST(BasicPageWine, DecliningToSaveWhenLeavingRestoresTheRecordAndShowsTheAskedPage)
+{
+    WithPage([](Page& p) {
+        p.Enter(0x4D10, 4, 1);
+        const int before = p.page.m_config.m_handsfreeVox;
+        p.Click(before ? IDC_VOX_PHONE_DISABLE : IDC_VOX_PHONE_ENABLE);
+        ASSERT_NE(p.page.m_config.m_handsfreeVox, before);
+        std::wstring question;
+        boxwatch::OnEveryBox(p.main.m_hWnd, [&](HWND box) {
+            question = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            boxwatch::PressBoxButton(box, IDCANCEL);
+        });
+        p.main.GoToPage(1);
+        boxwatch::StopWatching();
+        EXPECT_FALSE(question.empty());
+        EXPECT_EQ(p.page.m_config.m_handsfreeVox, before);
+        EXPECT_EQ(p.main.m_page, 1);
+        EXPECT_EQ(p.page.m_writeCalls, 0);
     });
 }
 
