@@ -80,16 +80,6 @@ int SettingsPageOfCategory(int category)
     }
 }
 
-int CategoryOfSettingsPage(int page)
-{
-    switch (page) {
-    case 5: return 1;
-    case 6: return 3;
-    case 7: return 2;
-    default: return 0;
-    }
-}
-
 int LeavingSettingsPage(int current, int target)
 {
     return (IsSettingsPage(current) && current != target) ? current : 0;

@@ -3,6 +3,8 @@
 // is touched: the road between the pages and, for RefreshView, each frame
 // control's enabled and visible state, the captions and the pressed page button.
 
+#include "shell/ManagerState.h"
+
 // The state the frame reads: the main window's own members and what the
 // pages report (image path, settings changes, the restore page's categories).
 struct FrameFacts {
@@ -39,8 +41,7 @@ constexpr int kDefaultTargetProduct = 0x4D10;
 
 // Settings page of a category: 1 page 5, 2 page 7, anything else page 6.
 int SettingsPageOfCategory(int category);
-// Category of settings page 5, 6 or 7; 0 for any other page.
-int CategoryOfSettingsPage(int page);
+// CategoryOfSettingsPage (shell/ManagerState.h) maps the other way.
 
 // The settings page that a switch to target leaves, and so must ask about; 0
 // when the current page is no settings page or is the target itself.

@@ -15,17 +15,12 @@
 #include "settings/DialogDeviceSettingSecond.h"
 #include "settings/DialogDeviceSettingSpeedDial.h"
 #include "standins/DFUEngine.h"
-#include "text/UiLanguageRow.h"
-
-constexpr int kSkinBrushCount = 5;
-// The two brushes the message box borrows: white, and the orange of warnings.
-constexpr int kSkinBrushWhite = 0;
-constexpr int kSkinBrushWarning = 4;
+#include "shell/MainDialog.h"
 
 // The manager's single main window: owns the state every page reads and
 // writes, the live record of the recognised headset, the skin, the frame's
 // controls and the seven pages, shown one at a time in the page area.
-class CUpdaterDlg : public CDialog, public DFUEngine::Callback {
+class CUpdaterDlg : public CMainDialog, public DFUEngine::Callback {
 public:
     explicit CUpdaterDlg(CWnd* parent = nullptr);
     ~CUpdaterDlg() override;
@@ -36,18 +31,16 @@ public:
     void Complete(int, const DFUEngine::Status&) override {}
 
     // Page switches (page 1 to 7). showStatus: show the page's ready text.
-    void ShowDeviceSelectionPage();
-    void ShowDeviceRecognitionPage(int showStatus, const DeviceConfig* record, int nextPage);
-    void ShowFirmwareUpdatePage(int showStatus);
-    void ShowFirmwareRestorePage(int showStatus);
-    void ShowDeviceSettingPage(int showStatus);
-    void ShowDeviceSettingSecondPage(int showStatus);
-    void ShowDeviceSettingSpeedDialPage(int showStatus);
+    void ShowDeviceSelectionPage() override;
+    void ShowDeviceRecognitionPage(int showStatus, const DeviceConfig* record, int nextPage) override;
+    void ShowFirmwareUpdatePage(int showStatus) override;
+    void ShowFirmwareRestorePage(int showStatus) override;
+    void ShowDeviceSettingPage(int showStatus) override;
+    void ShowDeviceSettingSecondPage(int showStatus) override;
+    void ShowDeviceSettingSpeedDialPage(int showStatus) override;
     // The switch of page 1 to 7 with showStatus 1; any other number does nothing.
-    void GoToPage(int page);
+    void GoToPage(int page) override;
     void UpdatePageButtons();
-    void ResetSettingsPageList();
-    int FindSettingsPageIndex(int page) const;
     // Puts a picture of the visible page into the page area, for the drop list to open over.
     void CapturePageImage();
 
@@ -55,17 +48,13 @@ public:
     void CloseDeviceHandles();
     void ResetDeviceHandles();
 
-    // Status line: one text per UI language, the current one shown.
-    CString GetStatusText() const;
-    void SetStatusTextForLanguage(const CString& text, int language);
-    CString BuildReadyStatus();
-    CString BuildInProgressStatus();
-    void ShowStatusText(const CString& text, int failure);
+    // Status line: one text per UI language (ManagerState), the current one shown.
+    void ShowStatusText(const CString& text, int failure) override;
     void ShowPageStatus();
     void RefreshStatusText();
 
     // The frame.
-    void RefreshView();
+    void RefreshView() override;
     void UpdatePageCaptions();
     void FormatDeviceVersion();
     int GetDevicePictureId();
@@ -86,7 +75,7 @@ public:
     CString GetTextSaveChangesPrompt() const;
     CString GetTextAbout() const;
     CString GetTextOnlineHelp() const;
-    CString GetTextDiagnosticLog() const;
+    CString GetTextDiagnosticLog() const override;
     CString GetTextClose() const;
     CString GetTextHoldButtonPrompt() const;
     CString GetTextHoldTwoButtonsPrompt() const;
@@ -98,38 +87,13 @@ public:
     // What the last SaveConfiguration did with the file.
     ConfigurationWrite m_lastConfigurationWrite = ConfigurationWrite::NoFolder;
 
-    int IsTargetDevice(int productId) const;
     // The window of page 1 to 7; nullptr for any other number.
     CDialog* GetPageWindow(int page);
     // The settings page 5 to 7; nullptr for any other number.
     CSettingsPageDialog* GetSettingsPage(int page);
 
-    // Shared state, in the order the pages and the frame rely on.
-    int m_page;
-    int m_recognized;
-    HANDLE m_hidPrimary;
-    HANDLE m_hidSecondary;
-    int m_settingsPageCount;
-    int m_settingsPages[3];
-    int m_settingsPageIndex;
-    int m_dropListOpen;
-    int m_modelCode;
-    int m_cameraWaitPending;
-    volatile int m_waitForUser;
-    CString m_managerVersionText;
-    int m_uiLanguage;
-    int m_applyToFirmwareLanguage;
-    CString m_firmwareLanguage;
-    CString m_statusText[kUiLanguageCount];
-    CString m_currentPath;
-    int m_usbStatus;
-    volatile int m_busy;
-    int m_statusIconFlag;
-    int m_progress;
-    DeviceConfig m_device;
-
-    // Skin.
-    CBrush m_brushes[kSkinBrushCount];
+    // Skin (app/UpdaterSkin.cpp): made with the window object.
+    void LoadSkin();
     CBitmap m_bitmapWindowBackground;
     CBitmap m_bitmapPageBackground;
     CBitmap m_bitmapNoDevice;
@@ -156,7 +120,6 @@ public:
     CStatic m_statusLine;
     CButton m_buttonInformation;
     CButton m_buttonBack;
-    CButton m_buttonNext;
     CButton m_buttonApply;
     CButton m_buttonBackToUpdate;
     CButton m_buttonForwardToRestore;

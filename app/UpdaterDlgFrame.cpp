@@ -36,31 +36,6 @@ void Apply(CWnd& control, Set enabled, Set visible)
 
 // ---------------------------------------------------------------- status line
 
-CString CUpdaterDlg::GetStatusText() const
-{
-    return m_statusText[UiLanguageRow(m_uiLanguage)];
-}
-
-void CUpdaterDlg::SetStatusTextForLanguage(const CString& text, int language)
-{
-    if (language >= 0 && language < kUiLanguageCount)
-        m_statusText[language] = text;
-}
-
-CString CUpdaterDlg::BuildReadyStatus()
-{
-    for (int language = 0; language < kUiLanguageCount; ++language)
-        m_statusText[language] = GetTextReady(m_page, m_usbStatus, language);
-    return GetStatusText();
-}
-
-CString CUpdaterDlg::BuildInProgressStatus()
-{
-    for (int language = 0; language < kUiLanguageCount; ++language)
-        m_statusText[language] = GetTextInProgress(m_page, m_usbStatus, language);
-    return GetStatusText();
-}
-
 void CUpdaterDlg::ShowStatusText(const CString& text, int failure)
 {
     m_statusIconFlag = failure ? 0 : 1;

@@ -179,26 +179,6 @@ void CUpdaterDlg::UpdatePageButtons()
     ShowPage(current);
 }
 
-void CUpdaterDlg::ResetSettingsPageList()
-{
-    m_settingsPageCount = 0;
-    m_settingsPages[0] = m_settingsPages[1] = m_settingsPages[2] = 0;
-    m_settingsPageIndex = 0;
-    m_dropListOpen = 0;
-}
-
-int CUpdaterDlg::FindSettingsPageIndex(int page) const
-{
-    const int category = CategoryOfSettingsPage(page);
-    if (category == 0)
-        return -1;
-    const int count = m_settingsPageCount < 0 ? 0 : (m_settingsPageCount > 3 ? 3 : m_settingsPageCount);
-    for (int i = 0; i < count; ++i)
-        if (m_settingsPages[i] == category)
-            return i;
-    return -1;
-}
-
 // ---------------------------------------------------------------- the page area
 
 void CUpdaterDlg::ShowPageBackground()

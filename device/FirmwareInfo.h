@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 // The job's modeless progress popup. The record only needs to close it; the
 // window itself belongs to the user interface.

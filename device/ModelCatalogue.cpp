@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "device/VersionCompare.h"
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 // The tables below are aligned by hand, row by row, to be read against each other.
 // clang-format off

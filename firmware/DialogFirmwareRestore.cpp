@@ -1,7 +1,6 @@
 #include "firmware/DialogFirmwareRestore.h"
 
-#include "app/MainDialog.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CPageDialog)
@@ -21,7 +20,7 @@ void CDialogFirmwareRestore::DoDataExchange(CDataExchange* dx)
 void CDialogFirmwareRestore::EnterPage(int mode)
 {
     m_mode = mode;
-    if (CUpdaterDlg* main = GetMainDialog(this))
+    if (CMainDialog* main = GetMainDialog(this))
         main->m_progress = -1;
     m_firmwareInfo.Reset(4);
     if (m_versionList.m_hWnd)

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/PageDialog.h"
+#include "shell/PageDialog.h"
 #include "device/DeviceConfig.h"
 #include "device/FirmwareInfo.h"
 

@@ -1,7 +1,6 @@
 #include "firmware/DialogFirmwareUpdate.h"
 
-#include "app/MainDialog.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CPageDialog)
@@ -22,7 +21,7 @@ void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* dx)
 
 void CDialogFirmwareUpdate::EnterPage()
 {
-    if (CUpdaterDlg* main = GetMainDialog(this))
+    if (CMainDialog* main = GetMainDialog(this))
         main->m_progress = -1;
     m_firmwareInfo.Reset(3);
     if (m_imagePath.m_hWnd)

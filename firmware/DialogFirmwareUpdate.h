@@ -1,5 +1,5 @@
 #pragma once
-#include "app/PageDialog.h"
+#include "shell/PageDialog.h"
 #include "device/FirmwareInfo.h"
 
 // Page 3, firmware update.

@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 class FirmwareInfo;
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/UpdaterDlg.h"
 #include "grid/CellValues.h"
 #include "grid/ConfigListCtrl.h"
 #include "grid/PopUpListLayout.h"

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "app/MainDialog.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 #include "grid/CellDropDown.h"
 
 namespace {
@@ -103,7 +102,7 @@ void CConfigListCtrl::PreSubclassWindow()
 
 int CConfigListCtrl::CurrentPage() const
 {
-    CUpdaterDlg* main = GetMainDialog(GetParent());
+    CMainDialog* main = GetMainDialog(GetParent());
     return main ? main->m_page : 0;
 }
 

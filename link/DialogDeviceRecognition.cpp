@@ -1,9 +1,8 @@
 #include "link/DialogDeviceRecognition.h"
 
 #include "app/DialogMessageBox.h"
-#include "app/MainDialog.h"
+#include "shell/MainDialog.h"
 #include "app/ShellOpen.h"
-#include "app/UpdaterDlg.h"
 #include "link/AddressGates.h"
 #include "link/DeviceFinders.h"
 #include "link/DfuEngineLibrary.h"
@@ -23,16 +22,16 @@ const wchar_t kCameraMarkerFile[] = L"lensa.bin";
 // Clears the busy flag however the roads end, before anything is shown.
 class BusyWhileRecognising {
 public:
-    explicit BusyWhileRecognising(CUpdaterDlg& main) : m_main(main) { m_main.m_busy = 1; }
+    explicit BusyWhileRecognising(CMainDialog& main) : m_main(main) { m_main.m_busy = 1; }
     ~BusyWhileRecognising() { m_main.m_busy = 0; }
     BusyWhileRecognising(const BusyWhileRecognising&) = delete;
     BusyWhileRecognising& operator=(const BusyWhileRecognising&) = delete;
 
 private:
-    CUpdaterDlg& m_main;
+    CMainDialog& m_main;
 };
 
-void CopyToState(const CUpdaterDlg& main, RecognitionState& state)
+void CopyToState(const CMainDialog& main, RecognitionState& state)
 {
     state.m_modelCode = main.m_modelCode;
     state.m_recognized = main.m_recognized;
@@ -44,7 +43,7 @@ void CopyToState(const CUpdaterDlg& main, RecognitionState& state)
     state.m_settingsPageIndex = main.m_settingsPageIndex;
 }
 
-void CopyFromState(const RecognitionState& state, CUpdaterDlg& main)
+void CopyFromState(const RecognitionState& state, CMainDialog& main)
 {
     main.m_modelCode = state.m_modelCode;
     main.m_recognized = state.m_recognized;
@@ -56,7 +55,7 @@ void CopyFromState(const RecognitionState& state, CUpdaterDlg& main)
     main.m_settingsPageIndex = state.m_settingsPageIndex;
 }
 
-RecognitionPlatform WindowsPlatform(CUpdaterDlg& main)
+RecognitionPlatform WindowsPlatform(CMainDialog& main)
 {
     RecognitionPlatform platform;
     platform.primary = &main.m_hidPrimary;
@@ -110,7 +109,7 @@ BOOL CDialogDeviceRecognition::OnInitDialog()
 
 int CDialogDeviceRecognition::UiLanguage() const
 {
-    const CUpdaterDlg* main = GetMainDialog(this);
+    const CMainDialog* main = GetMainDialog(this);
     return main != nullptr ? main->m_uiLanguage : 0;
 }
 
@@ -118,7 +117,7 @@ void CDialogDeviceRecognition::EnterPage(int mode)
 {
     m_entryMode = mode;
     m_pendingRecord.reset();
-    if (CUpdaterDlg* main = GetMainDialog(this))
+    if (CMainDialog* main = GetMainDialog(this))
         main->m_progress = -1;
     RefreshPage();
 }
@@ -132,7 +131,7 @@ void CDialogDeviceRecognition::RefreshPage()
 HBRUSH CDialogDeviceRecognition::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 {
     HBRUSH brush = CWaitCursorPage::OnCtlColor(dc, wnd, ctlColor);
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     const bool instruction = wnd != nullptr && wnd->m_hWnd == m_instructionText.m_hWnd;
     if (main != nullptr && (instruction || ctlColor == CTLCOLOR_DLG)) {
         dc->SetBkMode(TRANSPARENT);
@@ -143,7 +142,7 @@ HBRUSH CDialogDeviceRecognition::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 
 int CDialogDeviceRecognition::FindHidDfuDevice()
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     if (main == nullptr)
         return 0;
     DeviceConfig& device = main->m_device;
@@ -154,7 +153,7 @@ int CDialogDeviceRecognition::FindHidDfuDevice()
 int CDialogDeviceRecognition::FindHidDevice(int storeInMainWindow, int* modelCodeOut, HANDLE pair[2])
 {
     if (storeInMainWindow) {
-        CUpdaterDlg* main = GetMainDialog(this);
+        CMainDialog* main = GetMainDialog(this);
         if (main == nullptr)
             return 0;
         const int found = FindHidPairDevice(&main->m_hidPrimary, &main->m_hidSecondary);
@@ -172,25 +171,25 @@ int CDialogDeviceRecognition::FindHidDevice(int storeInMainWindow, int* modelCod
 
 int CDialogDeviceRecognition::IsAddressAboveThreshold(const CString& address)
 {
-    const CUpdaterDlg* main = GetMainDialog(this);
+    const CMainDialog* main = GetMainDialog(this);
     return main != nullptr ? ::IsAddressAboveThreshold(main->m_modelCode, address.str()) : 0;
 }
 
 int CDialogDeviceRecognition::IsAddressInRange(const CString& address)
 {
-    const CUpdaterDlg* main = GetMainDialog(this);
+    const CMainDialog* main = GetMainDialog(this);
     return main != nullptr ? ::IsAddressInRange(main->m_modelCode, address.str()) : 0;
 }
 
 int CDialogDeviceRecognition::IsAddressInEitherRange(const CString& address)
 {
-    const CUpdaterDlg* main = GetMainDialog(this);
+    const CMainDialog* main = GetMainDialog(this);
     return main != nullptr ? ::IsAddressInEitherRange(main->m_modelCode, address.str()) : 0;
 }
 
 int CDialogDeviceRecognition::QueryDeviceState()
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     return main != nullptr ? QueryHidDeviceState(&main->m_hidPrimary) : 0;
 }
 
@@ -206,7 +205,7 @@ CString CDialogDeviceRecognition::GetTextConnectInstructions()
 
 CString CDialogDeviceRecognition::GetTextContactSupport()
 {
-    const CUpdaterDlg* main = GetMainDialog(this);
+    const CMainDialog* main = GetMainDialog(this);
     const std::wstring menu = main != nullptr ? std::wstring(main->GetTextDiagnosticLog()) : std::wstring();
     return ::GetTextContactSupport(menu, UiLanguage()).c_str();
 }
@@ -224,14 +223,14 @@ CString CDialogDeviceRecognition::GetTextUsbInterfaceProblem()
 
 CString CDialogDeviceRecognition::GetTextOtherDeviceRecognized()
 {
-    const CUpdaterDlg* main = GetMainDialog(this);
+    const CMainDialog* main = GetMainDialog(this);
     const std::wstring model = main != nullptr ? GetModelName(main->m_modelCode, 0) : std::wstring();
     return ::GetTextOtherDeviceRecognized(model, UiLanguage()).c_str();
 }
 
 int CDialogDeviceRecognition::RecognizeDevice(const DeviceConfig* record, int showMessages)
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     if (main == nullptr)
         return kRecognitionNothingFound;
     std::unique_ptr<DeviceConfig> pending = std::move(m_pendingRecord);
@@ -300,7 +299,7 @@ int CDialogDeviceRecognition::RecognizeDevice(const DeviceConfig* record, int sh
 
 void CDialogDeviceRecognition::ShowResultBox(int box, int result)
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     if (main == nullptr || box == static_cast<int>(RecognitionBox::None))
         return;
     const int language = main->m_uiLanguage;

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "app/PageDialog.h"
+#include "shell/PageDialog.h"
 #include "device/DeviceConfig.h"
 
 // Page 2, device recognition: how to connect the headset, and the procedure

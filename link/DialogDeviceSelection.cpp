@@ -1,7 +1,6 @@
 #include "link/DialogDeviceSelection.h"
 
-#include "app/MainDialog.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 #include "res/resource.h"
 
 namespace {
@@ -39,7 +38,7 @@ BOOL CDialogDeviceSelection::OnInitDialog()
 
 void CDialogDeviceSelection::EnterPage()
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     if (main == nullptr)
         return;
     main->m_progress = -1;
@@ -56,7 +55,7 @@ void CDialogDeviceSelection::EnterPage()
 // The picture makes room only for the progress of the installer download.
 void CDialogDeviceSelection::RefreshPage()
 {
-    const CUpdaterDlg* main = GetMainDialog(this);
+    const CMainDialog* main = GetMainDialog(this);
     if (main == nullptr || !m_hWnd)
         return;
     SetRedraw(FALSE);
@@ -68,7 +67,7 @@ void CDialogDeviceSelection::RefreshPage()
 
 void CDialogDeviceSelection::OnButtonStart()
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     if (main == nullptr)
         return;
     main->m_modelCode = kDefaultTargetModel;
@@ -79,7 +78,7 @@ void CDialogDeviceSelection::OnButtonStart()
 HBRUSH CDialogDeviceSelection::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 {
     HBRUSH brush = CWaitCursorPage::OnCtlColor(dc, wnd, ctlColor);
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     if (ctlColor == CTLCOLOR_DLG && main != nullptr) {
         dc->SetBkMode(TRANSPARENT);
         return main->m_brushes[0];
@@ -94,7 +93,7 @@ void CDialogDeviceSelection::OnTimer(UINT_PTR id)
 {
     if (id == kTimerUpdateCheck) {
         KillTimer(kTimerUpdateCheck);
-        CUpdaterDlg* main = GetMainDialog(this);
+        CMainDialog* main = GetMainDialog(this);
         if (main != nullptr) {
             main->m_busy = 0;
             main->RefreshView();

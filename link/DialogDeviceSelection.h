@@ -1,5 +1,5 @@
 #pragma once
-#include "app/PageDialog.h"
+#include "shell/PageDialog.h"
 #include "link/DownloadProgress.h"
 
 // Page 1, the start page: one picture that fills the page and leads to the

@@ -1,9 +1,8 @@
 #include "settings/DialogDeviceSetting.h"
 
 #include "app/DialogMessageBox.h"
-#include "app/MainDialog.h"
 #include "app/ShellOpen.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 #include "device/DeviceDefaults.h"
 #include "device/ModelCatalogue.h"
 #include "res/resource.h"
@@ -152,14 +151,14 @@ void CDialogDeviceSetting::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_NAV_APP_ENABLE, m_radioNavAppEnable);
 }
 
-CUpdaterDlg* CDialogDeviceSetting::Main() const
+CMainDialog* CDialogDeviceSetting::Main() const
 {
     return GetMainDialog(this);
 }
 
 int CDialogDeviceSetting::Language() const
 {
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     return main ? UiLanguageRow(main->m_uiLanguage) : 0;
 }
 
@@ -184,7 +183,7 @@ BOOL CDialogDeviceSetting::OnInitDialog()
 
 void CDialogDeviceSetting::EnterPage()
 {
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     if (!main)
         return;
     m_config.CopyFrom(main->m_device, 1);
@@ -249,7 +248,7 @@ void CDialogDeviceSetting::PlaceRow(const RECT& area, const ClassicLayout& layou
 void CDialogDeviceSetting::FillPage()
 {
     ++m_fillCalls;
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     if (!main || !m_hWnd)
         return;
     RECT area;
@@ -269,7 +268,7 @@ void CDialogDeviceSetting::FillPage()
 void CDialogDeviceSetting::BuildSettingsGrid()
 {
     // The model and the live record's firmware pick the rows; the values are the page's own.
-    const CUpdaterDlg* main = GetMainDialog(this);
+    const CMainDialog* main = GetMainDialog(this);
     if (main == nullptr)
         return;
     ConfigListGridAccess grid(m_grid);
@@ -307,7 +306,7 @@ void CDialogDeviceSetting::ShowClassicControls(int enable, int showFlag)
 void CDialogDeviceSetting::RefreshPage()
 {
     ++m_refreshCalls;
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     if (!main || !m_hWnd)
         return;
     const int language = Language();
@@ -434,7 +433,7 @@ void CDialogDeviceSetting::SetBoldFonts()
 
 void CDialogDeviceSetting::SetGridColumnWidths()
 {
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     const bool wideValues = main->m_modelCode == 0x5510 && main->m_uiLanguage == kRussian;
     m_grid.SetColumnWidth(0, 30);
     m_grid.SetColumnWidth(1, wideValues ? 280 : 310);
@@ -443,7 +442,7 @@ void CDialogDeviceSetting::SetGridColumnWidths()
 
 int CDialogDeviceSetting::CompareSettings()
 {
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     return main ? main->m_device.IsModified(m_config, 0) : 0;
 }
 
@@ -476,7 +475,7 @@ std::wstring CDialogDeviceSetting::GetTimeoutRangeLabel()
 
 bool CDialogDeviceSetting::Guarded() const
 {
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     return main->m_busy || main->m_dropListOpen;
 }
 
@@ -484,7 +483,7 @@ void CDialogDeviceSetting::OnDefault()
 {
     if (Guarded())
         return;
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     // These units keep their voice-prompt language and channel through DEFAULT.
     if (main->m_modelCode == 0x3110 || main->m_modelCode == 0x3116 || main->m_modelCode == 0x3118)
         m_defaults.m_settings[3] = main->m_device.m_settings[3];
@@ -497,7 +496,7 @@ void CDialogDeviceSetting::OnDefault()
 // No busy guard: a failed save sends this while still busy, and its edits must go.
 void CDialogDeviceSetting::OnCancelEdits()
 {
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     m_config.CopyFrom(main->m_device, 0);
     main->RefreshView();
     FillPage();
@@ -553,7 +552,7 @@ void CDialogDeviceSetting::OnHelp(int buttonId)
 {
     if (Guarded())
         return;
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     const int language = main->m_uiLanguage;
     const HelpBox help = HelpBoxForButton(buttonId, language, main->m_modelCode);
     const CString ok = GetTextOk(language).c_str();
@@ -569,7 +568,7 @@ void CDialogDeviceSetting::OnNoteMore()
 {
     if (Guarded())
         return;
-    CUpdaterDlg* main = Main();
+    CMainDialog* main = Main();
     const int language = main->m_uiLanguage;
     CString notice;
     GetDlgItem(IDC_RESTART_NOTE)->GetWindowText(notice);

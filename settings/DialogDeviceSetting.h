@@ -2,11 +2,11 @@
 #include "afx/afxext.h"
 #include "grid/ConfigListCtrl.h"
 #include "settings/ClassicLayout.h"
-#include "settings/SettingsPageDialog.h"
+#include "shell/SettingsPageDialog.h"
 
 #include <string>
 
-class CUpdaterDlg;
+class CMainDialog;
 
 // Page 5, basic settings: the fixed option controls of the older models or the settings grid of
 // the newer ones, over the page's working record. What is shown follows the main window's
@@ -123,7 +123,7 @@ protected:
     BOOL OnInitDialog() override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
-    CUpdaterDlg* Main() const;
+    CMainDialog* Main() const;
     int Language() const;
     // The page's commands; each returns at once while the main window is busy or its list is open.
     void OnCommand(int id, int code);

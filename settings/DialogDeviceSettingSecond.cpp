@@ -1,7 +1,6 @@
 #include "settings/DialogDeviceSettingSecond.h"
 
-#include "app/MainDialog.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 #include "res/resource.h"
 
 CDialogDeviceSettingSecond::CDialogDeviceSettingSecond(CWnd* parent)
@@ -12,6 +11,6 @@ CDialogDeviceSettingSecond::~CDialogDeviceSettingSecond() = default;
 
 int CDialogDeviceSettingSecond::CompareSettings()
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     return main ? m_config.IsModified(main->m_device, 1) : 0;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "settings/SettingsPageDialog.h"
+#include "shell/SettingsPageDialog.h"
 
 // Page 6, FM radio settings.
 class CDialogDeviceSettingSecond : public CSettingsPageDialog {

@@ -1,7 +1,6 @@
 #include "settings/DialogDeviceSettingSpeedDial.h"
 
-#include "app/MainDialog.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 #include "res/resource.h"
 
 CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent)
@@ -12,7 +11,7 @@ CDialogDeviceSettingSpeedDial::~CDialogDeviceSettingSpeedDial() = default;
 
 int CDialogDeviceSettingSpeedDial::CompareSettings()
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     if (!main)
         return 0;
     for (int i = 0; i < kSpeedDialCount; ++i)

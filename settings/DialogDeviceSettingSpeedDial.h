@@ -1,5 +1,5 @@
 #pragma once
-#include "settings/SettingsPageDialog.h"
+#include "shell/SettingsPageDialog.h"
 
 // Page 7, speed dial.
 class CDialogDeviceSettingSpeedDial : public CSettingsPageDialog {

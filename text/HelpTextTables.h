@@ -2,7 +2,7 @@
 // Shared by the files that hold the help texts; not for other callers.
 
 #include "text/SettingHelpTexts.h"
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 #include <vector>
 

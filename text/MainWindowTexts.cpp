@@ -2,7 +2,7 @@
 
 #include "text/SharedWords.h"
 #include "text/TextFormat.h"
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #include "text/NameTables.h"
 
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #include "text/NewFirmwarePromptTexts.h"
 
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 #include <algorithm>
 

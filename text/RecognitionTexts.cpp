@@ -2,7 +2,7 @@
 
 #include "text/SharedWords.h"
 #include "text/TextFormat.h"
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 // A reserved domain: no mail reaches a stranger while the real desk's address is not set.
 const wchar_t kSupportEmailAddress[] = L"support@quor.example";

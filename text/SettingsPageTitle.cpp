@@ -1,7 +1,7 @@
 #include "text/SettingsPageTitle.h"
 
 #include "text/NameTables.h"
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 std::wstring GetTextSettingsPageTitle(int category, int language)
 {

@@ -2,7 +2,7 @@
 
 #include "text/SharedWords.h"
 #include "text/TextFormat.h"
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 // The tables below are aligned by hand, row by row, to be read against each other.
 // clang-format off

@@ -1,6 +1,6 @@
 #include "text/UiLanguages.h"
 
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 // The tables below are aligned by hand, row by row, to be read against each other.
 // clang-format off

@@ -28,14 +28,24 @@ def rgb(colorref):
     return (colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF)
 
 
-WHITE = rgb(0xFFFFFF)
-IVORY = rgb(0xF6FFFF)       # page buttons at rest, their column
-STRIP = rgb(0xD6E0E0)       # breadcrumb strip, tabs, hairlines
-STATUS = rgb(0xFFD5B5)      # status area (a soft blue)
-WARNING = rgb(0x8EFF)       # orange of warnings
-GREY_LIGHT = rgb(0x93A1A1)  # disabled text, outlines
-GREY = rgb(0x7F8D8D)        # greyed text, tab frame
-DISABLED_FILL = rgb(0xEAF4F4)
+def read_palette():
+    """The skin's COLORREF values from app/SkinPalette.h, the palette's one source."""
+    import re
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "app", "SkinPalette.h")
+    with open(path, encoding="utf-8") as f:
+        found = re.findall(r"constexpr\s+SkinColour\s+kSkin(\w+)\s*=\s*(0x[0-9A-Fa-f]+)\s*;", f.read())
+    return {name: rgb(int(value, 16)) for name, value in found}
+
+
+PALETTE = read_palette()
+WHITE = PALETTE["White"]
+IVORY = PALETTE["PageButton"]          # page buttons at rest, their column
+STRIP = PALETTE["Strip"]               # breadcrumb strip, tabs, hairlines
+STATUS = PALETTE["StatusNormal"]       # status area (a soft blue)
+WARNING = PALETTE["StatusWarning"]     # orange of warnings
+GREY_LIGHT = PALETTE["DisabledText"]   # disabled text, outlines
+GREY = PALETTE["GreyText"]             # greyed text, tab frame
+DISABLED_FILL = PALETTE["Disabled"]
 BRAND = (46, 98, 166)       # the blue of the logo: the status blue, deepened
 BRAND_DARK = (30, 70, 128)
 INK = (64, 66, 60)          # dark warm grey for symbols

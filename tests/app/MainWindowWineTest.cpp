@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/MainDialog.h"
+#include "shell/MainDialog.h"
 #include "app/UpdaterDlg.h"
 #include "link/HidChannel.h"
 #include "res/resource.h"

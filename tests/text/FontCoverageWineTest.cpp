@@ -17,7 +17,7 @@
 #include "text/SharedWords.h"
 #include "text/StatusTexts.h"
 #include "text/StatusWords.h"
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 #include "text/UiLanguages.h"
 
 // The tables below are aligned by hand, row by row, to be read against each other.

@@ -6,7 +6,7 @@
 #include "text/NewFirmwarePromptTexts.h"
 #include "text/SharedWords.h"
 #include "text/TextFormat.h"
-#include "text/UiLanguageRow.h"
+#include "core/UiLanguageRow.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 // language index from the configuration file or anywhere else can never index
 // outside a 13-row table: any value outside 0 to 12 reads the English row.
 
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -26,3 +27,7 @@ inline std::wstring PickText(const LocalisedTexts& rows, int language)
 {
     return LocalisedRow(rows, language);
 }
+
+// One text per UI language, kept so that a status survives a change of
+// language: whoever sets it fills all 13 at once.
+using LanguageTextSet = std::array<std::wstring, kUiLanguageCount>;

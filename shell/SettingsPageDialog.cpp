@@ -1,11 +1,10 @@
-#include "settings/SettingsPageDialog.h"
+#include "shell/SettingsPageDialog.h"
 
-#include "app/MainDialog.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 
 void CSettingsPageDialog::EnterPage()
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     if (!main)
         return;
     m_config.CopyFrom(main->m_device, 1);
@@ -17,7 +16,7 @@ void CSettingsPageDialog::EnterPage()
 
 void CSettingsPageDialog::DiscardAndContinue()
 {
-    CUpdaterDlg* main = GetMainDialog(this);
+    CMainDialog* main = GetMainDialog(this);
     if (!main)
         return;
     m_config.CopyFrom(main->m_device, 1);

@@ -1,7 +1,6 @@
-#include "app/PageDialog.h"
+#include "shell/PageDialog.h"
 
-#include "app/MainDialog.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 
 BEGIN_MESSAGE_MAP(CWaitCursorPage, CPageDialog)
 ON_WM_SETCURSOR()
@@ -9,7 +8,7 @@ END_MESSAGE_MAP()
 
 BOOL CWaitCursorPage::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
 {
-    const CUpdaterDlg* main = GetMainDialog(this);
+    const CMainDialog* main = GetMainDialog(this);
     if (main != nullptr && main->m_busy) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/PageDialog.h"
+#include "shell/PageDialog.h"
 #include "device/DeviceConfig.h"
 
 // What the three settings pages share: the working and defaults records, the
