@@ -2,8 +2,10 @@
 
 #include <process.h>
 
+#include <cassert>
 #include <cstring>
 #include <cwchar>
+#include <exception>
 #include <string>
 
 #include <map>
@@ -46,6 +48,37 @@ void PurgeTemporaries()
         else
             ++it;
     }
+}
+
+// Only the thread that made a window touches it (the rule in afxwin.h). A
+// window touched from another thread works by accident under one system and
+// deadlocks or crashes under the next, so debug builds stop right there.
+void AssertCreatingThread(HWND hwnd)
+{
+#ifndef NDEBUG
+    assert(!hwnd || !::IsWindow(hwnd) || ::GetWindowThreadProcessId(hwnd, nullptr) == ::GetCurrentThreadId());
+#else
+    (void)hwnd;
+#endif
+}
+
+// An exception must not unwind through the system's window code, so the
+// window procedures stop it; it is recorded for a debugger rather than lost.
+// Called only from inside a catch block.
+void RecordStoppedException(const wchar_t* where, UINT message)
+{
+    wchar_t head[96] = {};
+    ::wsprintfW(head, L"QuorDeviceManager: exception stopped in %s (message 0x%04X)", where, message);
+    std::wstring text = head;
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        text += L": ";
+        for (const char* c = error.what(); c && *c; ++c)
+            text += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+    } catch (...) {}
+    text += L"\n";
+    ::OutputDebugStringW(text.c_str());
 }
 
 bool IsCtlColor(UINT message)
@@ -122,16 +155,16 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int)
         return -1;
     app->m_hInstance = instance;
     app->m_lpCmdLine = commandLine;
-    int code = 0;
+    // This layer runs no message loop of its own: InitInstance runs the
+    // program (the manager's runs its main dialog and returns FALSE), and the
+    // program ends through ExitInstance whatever it returned.
     try {
-        if (!app->InitInstance())
-            code = app->ExitInstance();
-        else
-            code = app->ExitInstance();
+        app->InitInstance();
+        return app->ExitInstance();
     } catch (...) {
-        code = -1;
+        RecordStoppedException(L"AfxWinMain", 0);
+        return -1;
     }
-    return code;
 }
 
 // ---------------------------------------------------------------- window procedure
@@ -188,6 +221,7 @@ LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     try {
         result = wnd->WindowProc(message, wParam, lParam);
     } catch (...) {
+        RecordStoppedException(L"AfxWndProc", message);
         result = 0;
     }
     t_current = saved;
@@ -215,6 +249,7 @@ CWnd::~CWnd()
     if (m_hWnd) {
         HWND hwnd = m_hWnd;
         if (CWnd::FromHandlePermanent(hwnd) == this) {
+            AssertCreatingThread(hwnd);
             // The object goes before its window: unbind first so the window's
             // last messages never reach a destroyed object.
             UnsubclassWindow();
@@ -255,6 +290,7 @@ BOOL CWnd::Attach(HWND hwnd)
 {
     if (!hwnd || m_hWnd)
         return FALSE;
+    AssertCreatingThread(hwnd);
     std::lock_guard<std::recursive_mutex> lock(g_mapLock);
     m_hWnd = hwnd;
     g_permanent[hwnd] = this;
@@ -308,6 +344,7 @@ HWND CWnd::UnsubclassWindow()
 BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
                     CWnd* parent, UINT id)
 {
+    AssertCreatingThread(parent ? parent->m_hWnd : nullptr);
     CreationHook hook(this);
     HWND hwnd = ::CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
                                   rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
@@ -319,6 +356,7 @@ BOOL CWnd::DestroyWindow()
 {
     if (!m_hWnd)
         return FALSE;
+    AssertCreatingThread(m_hWnd);
     return ::DestroyWindow(m_hWnd);
 }
 
@@ -1036,6 +1074,7 @@ INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hwnd, UINT message, WPARAM, LPARAM)
         ApplyDialogInitData(hwnd, dialog->m_lpszTemplateName);
         return dialog->OnInitDialog();
     } catch (...) {
+        RecordStoppedException(L"AfxDlgProc", message);
         return TRUE;
     }
 }
@@ -1044,9 +1083,11 @@ BOOL CDialog::CreateFromTemplate(UINT templateId, HWND owner)
 {
     if (m_hWnd)
         return FALSE;
+    AssertCreatingThread(owner);
     CreationHook hook(this);
-    HWND hwnd = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(templateId), owner, AfxDlgProc,
-                                     reinterpret_cast<LPARAM>(this));
+    // The creation hook binds the object to its window; nothing reads the
+    // creation parameter.
+    HWND hwnd = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(templateId), owner, AfxDlgProc, 0);
     if (!hwnd) {
         if (m_hWnd)
             Detach();

@@ -2,6 +2,14 @@
 // A thin layer over Win32 with the framework names the manager is written in:
 // one window procedure finds the C++ object of a window and dispatches through
 // per-class message tables; controls are thin wrappers of one HWND.
+//
+// The thread rule: only the thread that created a window touches it (creates
+// children of it, sends or calls into it, destroys it). A worker thread never
+// calls a window's operations; it writes a guarded record (core/GuardedRecord.h)
+// or an atomic flag and posts a message (PostMessage, or PostToMainWindow in
+// shell/MainDialog.h), and the window's thread reads the record back when the
+// message or its timer arrives. Debug builds assert the creating thread where
+// this layer creates, destroys or maps a window.
 
 #ifndef UNICODE
 #define UNICODE

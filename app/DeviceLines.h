@@ -16,6 +16,6 @@ std::wstring CutDeviceName(const std::wstring& name);
 // number (none when 0, except on 0x5345 and 0x5346); anything else major.minor.
 std::wstring FormatVersionText(int productId, const DeviceVersion& version);
 
-// The version line of the record: the version the product shows, then, for a
+// The version line of the record: the unit's version as the header shows it, then, for a
 // two-chip unit whose chips differ, " / " and the second chip's.
 std::wstring FormatDeviceVersionLine(const DeviceConfig& device);

@@ -1,5 +1,5 @@
 #include "app/UpdaterApp.h"
-#include "link/Threadable.h"
+#include "link/ThreadableWin32.h"
 
 // The one application object, built by the runtime before the program starts.
 CUpdaterApp theApp;

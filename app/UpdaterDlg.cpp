@@ -49,6 +49,7 @@ ON_BN_CLICKED(IDC_BUTTON_APPLY, OnButtonApply)
 ON_BN_CLICKED(IDC_BUTTON_FIRST_SETTINGS_PAGE, OnButtonFirstSettingsPage)
 ON_BN_CLICKED(IDC_BUTTON_SETTINGS_PAGE_LIST, OnButtonSettingsPageList)
 ON_LBN_SELCHANGE(IDC_SETTINGS_PAGE_LIST, OnSelChangeSettingsPageList)
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 // Every member gets its value here: page creation in OnInitDialog already
@@ -63,7 +64,13 @@ CUpdaterDlg::CUpdaterDlg(CWnd* parent) : CMainDialog(IDD_UPDATER_DIALOG, parent)
     LoadSkin();
 }
 
-CUpdaterDlg::~CUpdaterDlg() = default;
+CUpdaterDlg::~CUpdaterDlg()
+{
+    // A window object destroyed before its window hears no WM_DESTROY, so no
+    // stale handle may stay behind for a worker to post to.
+    if (m_hWnd && GetMainWindowHandle() == m_hWnd)
+        SetMainWindowHandle(nullptr);
+}
 
 void CUpdaterDlg::DoDataExchange(CDataExchange* dx)
 {
@@ -125,6 +132,7 @@ CSettingsPageDialog* CUpdaterDlg::GetSettingsPage(int page)
 BOOL CUpdaterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    SetMainWindowHandle(m_hWnd);
 
     m_toolTip.Create(this);
 
@@ -153,6 +161,12 @@ BOOL CUpdaterDlg::OnInitDialog()
     SetTimer(kTimerStart, kStartDelayMs);
     ActivateToolTips();
     return TRUE;
+}
+
+void CUpdaterDlg::OnDestroy()
+{
+    SetMainWindowHandle(nullptr);
+    CDialog::OnDestroy();
 }
 
 void CUpdaterDlg::OnTimer(UINT_PTR id)

@@ -76,6 +76,7 @@ public:
     CString GetTextAbout() const;
     CString GetTextOnlineHelp() const;
     CString GetTextDiagnosticLog() const override;
+    void StartUpdateSecondPhase() override { m_pageFirmwareUpdate.StartUpdateSecondPhase(); }
     CString GetTextClose() const;
     CString GetTextHoldButtonPrompt() const;
     CString GetTextHoldTwoButtonsPrompt() const;
@@ -178,6 +179,7 @@ protected:
     void OnCancel() override;
 
     afx_msg void OnTimer(UINT_PTR id);
+    afx_msg void OnDestroy();
     afx_msg BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     afx_msg void OnDrawItem(int id, LPDRAWITEMSTRUCT drawItem);

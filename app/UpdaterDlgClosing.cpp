@@ -4,7 +4,7 @@
 #include "app/UpdaterDlg.h"
 
 #include "app/ConfigurationFile.h"
-#include "app/DialogMessageBox.h"
+#include "shell/DialogMessageBox.h"
 #include "link/HidDeviceSeam.h"
 #include "res/resource.h"
 #include "text/FirmwareTexts.h"

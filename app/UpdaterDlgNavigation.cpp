@@ -3,7 +3,7 @@
 // their drop list, and the pre-translation of clicks.
 #include "app/UpdaterDlg.h"
 
-#include "app/DialogMessageBox.h"
+#include "shell/DialogMessageBox.h"
 #include "res/resource.h"
 #include "text/SettingsPageTitle.h"
 #include "text/SharedWords.h"

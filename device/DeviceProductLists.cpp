@@ -1,17 +1,9 @@
 #include "device/DeviceProductLists.h"
 
-#include <algorithm>
-
 // The tables below are aligned by hand, row by row, to be read against each other.
 // clang-format off
 
 namespace {
-
-template <std::size_t N>
-constexpr ProductIdList List(const int (&ids)[N])
-{
-    return ProductIdList{ids, N};
-}
 
 const int kUntracked[] = {0x3010, 0x3020, 0x3500, 0x5210, 0x5310, 0x5320, 0x5330, 0x5345};
 
@@ -53,32 +45,27 @@ const int kRoutecue[] = {0x6010, 0x6012, 0x6014, 0x6016, 0x6018, 0x6020, 0x6022,
 
 } // namespace
 
-bool ProductIdList::Contains(int productId) const
-{
-    return std::find(ids, ids + count, productId) != ids + count;
-}
-
-const ProductIdList kUntrackedProducts = List(kUntracked);
+const ProductIdList kUntrackedProducts = ListOf(kUntracked);
 
 const ModifiedRule kModifiedRules[] = {
-    {List(kBasicWordsOnly), kCompareBasicWords},
-    {List(kConfigVox), kCompareConfigWord | kCompareVoxWords},
-    {List(kConfigCamera), kCompareConfigWord | kCompareCameraWords},
-    {List(kConfigSmartVoxFrom1_1), kCompareConfigWord | kCompareSmartVolumeWords | kCompareVoxWordsFrom1_1},
-    {List(kConfigVoxFrom1_1), kCompareConfigWord | kCompareVoxWordsFrom1_1},
-    {List(kConfigVox6400), kCompareConfigWord | kCompareVoxWords},
-    {List(kConfigSmartVox), kCompareConfigWord | kCompareSmartVolumeWords | kCompareVoxWords},
-    {List(kConfigVox6020), kCompareConfigWord | kCompareVoxWords},
-    {List(kConfigBasicVox), kCompareConfigWord | kCompareBasicWords | kCompareVoxWords},
+    {ListOf(kBasicWordsOnly), kCompareBasicWords},
+    {ListOf(kConfigVox), kCompareConfigWord | kCompareVoxWords},
+    {ListOf(kConfigCamera), kCompareConfigWord | kCompareCameraWords},
+    {ListOf(kConfigSmartVoxFrom1_1), kCompareConfigWord | kCompareSmartVolumeWords | kCompareVoxWordsFrom1_1},
+    {ListOf(kConfigVoxFrom1_1), kCompareConfigWord | kCompareVoxWordsFrom1_1},
+    {ListOf(kConfigVox6400), kCompareConfigWord | kCompareVoxWords},
+    {ListOf(kConfigSmartVox), kCompareConfigWord | kCompareSmartVolumeWords | kCompareVoxWords},
+    {ListOf(kConfigVox6020), kCompareConfigWord | kCompareVoxWords},
+    {ListOf(kConfigBasicVox), kCompareConfigWord | kCompareBasicWords | kCompareVoxWords},
 };
 const std::size_t kModifiedRuleCount = sizeof(kModifiedRules) / sizeof(kModifiedRules[0]);
 
-const ProductIdList kFmTenPresetProducts = List(kFmTen);
-const ProductIdList kFmSixPresetProducts = List(kFmSix);
+const ProductIdList kFmTenPresetProducts = ListOf(kFmTen);
+const ProductIdList kFmSixPresetProducts = ListOf(kFmSix);
 
-const ProductIdList kConfigWordGroupA = List(kGroupA);
-const ProductIdList kConfigWordGroupB = List(kGroupB);
-const ProductIdList kConfigWordHdIntercomFrom1_1 = List(kHdIntercomFrom1_1);
-const ProductIdList kConfigWordGroupC = List(kGroupC);
-const ProductIdList kConfigWordGroupD = List(kGroupD);
-const ProductIdList kConfigWordRoutecueProducts = List(kRoutecue);
+const ProductIdList kConfigWordGroupA = ListOf(kGroupA);
+const ProductIdList kConfigWordGroupB = ListOf(kGroupB);
+const ProductIdList kConfigWordHdIntercomFrom1_1 = ListOf(kHdIntercomFrom1_1);
+const ProductIdList kConfigWordGroupC = ListOf(kGroupC);
+const ProductIdList kConfigWordGroupD = ListOf(kGroupD);
+const ProductIdList kConfigWordRoutecueProducts = ListOf(kRoutecue);

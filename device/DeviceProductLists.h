@@ -4,12 +4,7 @@
 
 #include <cstddef>
 
-struct ProductIdList {
-    const int* ids;
-    std::size_t count;
-
-    bool Contains(int productId) const;
-};
+#include "core/ProductIdList.h"
 
 // Catalogue models whose change test is settled without comparing settings.
 extern const ProductIdList kUntrackedProducts;

@@ -1,13 +1,15 @@
 #pragma once
 // The record of one firmware job: the images the server offers, the image to
 // flash, its version and how the job stands. Update workers write it and the
-// update page's progress timer reads it.
+// update page's progress timer reads it, so the pages hold it as a
+// GuardedFirmwareInfo and every access goes through its lock.
 
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/GuardedRecord.h"
 #include "core/UiLanguageRow.h"
 
 // The job's modeless progress popup. The record only needs to close it; the
@@ -75,6 +77,11 @@ public:
     const std::wstring& StatusText(int language) const;
     // A language outside 0 to 12 stores nothing.
     void SetStatusText(int language, const std::wstring& text);
+    // All 13 texts at once: a writer replaces them in one call and a reader
+    // takes them in one call, each under the record's one lock, so a reader
+    // on another thread never sees half of one state and half of the next.
+    void ReplaceStatusTexts(const LanguageTextSet& texts) { m_statusText = texts; }
+    LanguageTextSet StatusTexts() const { return m_statusText; }
 
     int m_state = kJobIdle;
     std::wstring m_selectedFile;
@@ -95,7 +102,7 @@ public:
     // Set only where a job is declared successful; the job's end tests this,
     // never the progress that happens to stand at 100.
     int m_succeeded = 0;
-    std::array<std::wstring, kUiLanguageCount> m_statusText;
+    LanguageTextSet m_statusText;
     std::unique_ptr<FirmwarePopup> m_popup;
     int m_waitFlag = 0;     // a worker waits for the user to hold the unit's button
     int m_counters[3] = {}; // progress-timer ticks: stall, phase, and one never read
@@ -103,3 +110,7 @@ public:
 private:
     int FilledSlots() const;
 };
+
+// The job record as the pages own it: workers and the UI thread reach it only
+// through Lock().
+using GuardedFirmwareInfo = GuardedRecord<FirmwareInfo>;

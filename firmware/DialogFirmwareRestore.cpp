@@ -22,7 +22,7 @@ void CDialogFirmwareRestore::EnterPage(int mode)
     m_mode = mode;
     if (CMainDialog* main = GetMainDialog(this))
         main->m_progress = -1;
-    m_firmwareInfo.Reset(4);
+    m_firmwareInfo.Lock()->Reset(4);
     if (m_versionList.m_hWnd)
         m_versionList.ResetContent();
 }

@@ -9,7 +9,8 @@ class CDialogFirmwareRestore : public CPageDialog {
 public:
     explicit CDialogFirmwareRestore(CWnd* parent = nullptr);
     ~CDialogFirmwareRestore() override;
-    FirmwareInfo m_firmwareInfo;
+    // Written by the update workers, read by the progress timer: through Lock() only.
+    GuardedFirmwareInfo m_firmwareInfo;
     DeviceConfig m_archive;
     int m_settingsPageCount = 0;
     int m_settingsPages[3] = {0, 0, 0};

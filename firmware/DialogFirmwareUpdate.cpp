@@ -23,7 +23,7 @@ void CDialogFirmwareUpdate::EnterPage()
 {
     if (CMainDialog* main = GetMainDialog(this))
         main->m_progress = -1;
-    m_firmwareInfo.Reset(3);
+    m_firmwareInfo.Lock()->Reset(3);
     if (m_imagePath.m_hWnd)
         m_imagePath.SetWindowText(L"");
     if (m_firmwareLanguageList.m_hWnd)

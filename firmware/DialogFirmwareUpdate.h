@@ -7,7 +7,8 @@ class CDialogFirmwareUpdate : public CPageDialog {
 public:
     explicit CDialogFirmwareUpdate(CWnd* parent = nullptr);
     ~CDialogFirmwareUpdate() override;
-    FirmwareInfo m_firmwareInfo;
+    // Written by the update workers, read by the progress timer: through Lock() only.
+    GuardedFirmwareInfo m_firmwareInfo;
 
     // The frame hides its progress; the job record is readied for an update
     // and the image path and the voice-prompt language list are emptied.

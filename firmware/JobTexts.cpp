@@ -50,8 +50,7 @@ LanguageTexts FirmwareCorruptedTexts(int page, int usbStatus, const std::wstring
 
 void WriteJobStatusTexts(FirmwareInfo& job, const LanguageTexts& texts)
 {
-    for (int language = 0; language < kUiLanguageCount; ++language)
-        job.SetStatusText(language, texts[language]);
+    job.ReplaceStatusTexts(texts);
 }
 
 void EndJobWithFailure(FirmwareInfo& job, const LanguageTexts& texts, int* autoUpdate)

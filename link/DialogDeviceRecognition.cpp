@@ -1,8 +1,8 @@
 #include "link/DialogDeviceRecognition.h"
 
-#include "app/DialogMessageBox.h"
+#include "shell/DialogMessageBox.h"
 #include "shell/MainDialog.h"
-#include "app/ShellOpen.h"
+#include "shell/ShellOpen.h"
 #include "link/AddressGates.h"
 #include "link/DeviceFinders.h"
 #include "link/DfuEngineLibrary.h"

@@ -1,4 +1,4 @@
-#include "link/Threadable.h"
+#include "link/ThreadableWin32.h"
 
 struct Threadable::State {
     HANDLE thread = nullptr;

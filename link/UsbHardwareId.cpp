@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/ProductIdList.h"
 #include "link/HexText.h"
 #include "link/MakerUsb.h"
 
@@ -15,11 +16,7 @@ const int kDfuFamilyProductIds[] = {0x2010, 0x2011, 0x2020, 0xA010, 0xA011, 0xA0
 
 bool IsDfuFamilyProductId(int productId)
 {
-    for (int id : kDfuFamilyProductIds) {
-        if (id == productId)
-            return true;
-    }
-    return false;
+    return ListOf(kDfuFamilyProductIds).Contains(productId);
 }
 
 bool ParseUsbHardwareId(const char* bytes, std::size_t size, int* vendorId, int* productId)

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds and runs every test: installs what is missing, then
-#  1. the native build (portable code under AddressSanitizer and UBSan) and its suites;
+#  1. the native build (portable code under AddressSanitizer and UBSan) and its suites,
+#     and the suites that start threads once more under ThreadSanitizer (build/tsan);
 #  2. the Windows build and its test programs under Wine (a private prefix per
 #     build tree, on a virtual display when none is set);
 #  3. the shipped 32-bit programs (with their test programs, built but not
@@ -16,10 +17,15 @@ sh scripts/setup.sh
 
 echo "== format check"
 sh scripts/format-check.sh || rc_format=1
+echo "== layer check"
+sh scripts/layer-check.sh || rc_format=1
 
 echo "== native build"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j"$jobs"
+echo "== ThreadSanitizer build of the suites that start threads"
+cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUOR_SANITIZER=thread >/dev/null
+cmake --build build/tsan -j"$jobs" --target thread_tests
 
 arch=$(cmake/wine-arch.sh)
 case "$arch" in
@@ -43,16 +49,18 @@ summary=$(mktemp)
 trap 'rm -f "$summary"' EXIT
 echo "== native tests"
 (cd build/native && ctest -j"$jobs" --output-on-failure --timeout 300) | tee -a "$summary" || rc=1
+echo "== native tests under ThreadSanitizer"
+(cd build/tsan && ctest -j"$jobs" --output-on-failure --timeout 300) | tee -a "$summary" || rc=1
 echo "== Windows tests under Wine"
 export WINEPREFIX="$root/build/$arch/wineprefix"
 (cd "build/$arch" && ctest -j"$jobs" --output-on-failure --timeout 300) | tee -a "$summary" || rc=1
 cmake/wine-stop.sh
 # tee hides ctest's exit code: a failed test shows in its summary line instead.
 grep -q "tests passed, 0 tests failed" "$summary" || rc=1
-[ "$(grep -c 'tests passed, 0 tests failed' "$summary")" -eq 2 ] || rc=1
+[ "$(grep -c 'tests passed, 0 tests failed' "$summary")" -eq 3 ] || rc=1
 
 echo "== all tests took $(( $(date +%s) - start )) s"
-# One closing line for both runs.
+# One closing line for the three runs.
 awk '/tests passed, [0-9]+ tests failed out of/ { failed += $4; total += $NF }
      END { printf "%d passed, %d failed\n", total - failed, failed }' "$summary"
 exit "$rc"

@@ -1,7 +1,7 @@
 #include "settings/DialogDeviceSetting.h"
 
-#include "app/DialogMessageBox.h"
-#include "app/ShellOpen.h"
+#include "shell/DialogMessageBox.h"
+#include "shell/ShellOpen.h"
 #include "shell/MainDialog.h"
 #include "device/DeviceDefaults.h"
 #include "device/ModelCatalogue.h"

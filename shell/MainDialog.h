@@ -34,6 +34,9 @@ public:
     virtual void RefreshView() = 0;
     // The frame's own menu text in the UI language.
     virtual CString GetTextDiagnosticLog() const = 0;
+    // The firmware update page's second phase, which the message box's OK
+    // starts for a model whose update does not go on by itself.
+    virtual void StartUpdateSecondPhase() = 0;
 
     // The skin's brushes, made with the window.
     CBrush m_brushes[kSkinBrushCount];
@@ -47,3 +50,11 @@ public:
 // handle-to-object map. A worker that has it only reads guarded records and
 // the atomic flags, and posts; it never calls the window's operations.
 CMainDialog* GetMainDialog(const CWnd* wnd);
+
+// The main window registers its handle while it exists (null when it goes),
+// so any thread can post to it.
+void SetMainWindowHandle(HWND hwnd);
+HWND GetMainWindowHandle();
+// Posts to the main window from any thread; FALSE when there is none or the
+// post fails.
+BOOL PostToMainWindow(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "afx/afxwin.h"
@@ -178,6 +179,39 @@ TEST(FrameworkLayer, AnExceptionInAHandlerNeverLeavesTheWindowProcedure)
     EXPECT_EQ(0, dialog.SendMessage(WM_APP + 2));
     EXPECT_TRUE(dialog.IsWindow());
     EXPECT_EQ(9, dialog.SendMessage(WM_APP + 1, 4, 5));
+    dialog.DestroyWindow();
+}
+
+// What the program hands to a debugger through OutputDebugString: the system
+// raises it as a first-chance exception that a vectored handler sees.
+std::string g_debugOutput;
+
+LONG CALLBACK CollectDebugOutput(EXCEPTION_POINTERS* info)
+{
+    const EXCEPTION_RECORD* record = info->ExceptionRecord;
+    if (record->NumberParameters >= 2) {
+        if (record->ExceptionCode == 0x40010006) { // DBG_PRINTEXCEPTION_C
+            g_debugOutput += reinterpret_cast<const char*>(record->ExceptionInformation[1]);
+        } else if (record->ExceptionCode == 0x4001000A) { // DBG_PRINTEXCEPTION_WIDE_C
+            for (const wchar_t* c = reinterpret_cast<const wchar_t*>(record->ExceptionInformation[1]); *c; ++c)
+                g_debugOutput += static_cast<char>(*c);
+        }
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+TEST(FrameworkLayer, AnExceptionStoppedAtTheWindowProcedureIsRecorded)
+{
+    InitControls();
+    TestDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_TEST));
+    g_debugOutput.clear();
+    PVOID handler = ::AddVectoredExceptionHandler(1, CollectDebugOutput);
+    dialog.SendMessage(WM_APP + 2);
+    ::RemoveVectoredExceptionHandler(handler);
+    EXPECT_NE(std::string::npos, g_debugOutput.find("AfxWndProc")) << g_debugOutput;
+    EXPECT_NE(std::string::npos, g_debugOutput.find("0x8002")) << "the message it stopped at: " << g_debugOutput;
+    EXPECT_NE(std::string::npos, g_debugOutput.find("handler failed")) << g_debugOutput;
     dialog.DestroyWindow();
 }
 

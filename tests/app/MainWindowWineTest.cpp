@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <thread>
 #include <vector>
 
 #include "shell/MainDialog.h"
@@ -230,6 +231,35 @@ TEST(MainWindow, PagesReachTheMainWindowAsTheirGrandparent)
     EXPECT_EQ(nullptr, GetMainDialog(CWnd::FromHandle(control)));
     EXPECT_EQ(nullptr, GetMainDialog(nullptr));
     dialog.DestroyWindow();
+}
+
+TEST(MainWindow, AWorkerFindsTheMainWindowAndPostsToIt)
+{
+    InitControls();
+    constexpr UINT kWorkerDone = WM_APP + 77;
+    EXPECT_FALSE(PostToMainWindow(kWorkerDone)) << "no main window yet";
+    CUpdaterDlg dialog;
+    ASSERT_TRUE(dialog.Create(IDD_UPDATER_DIALOG));
+    CMainDialog* seen = nullptr;
+    HWND handle = nullptr;
+    BOOL posted = FALSE;
+    std::thread worker([&] {
+        seen = GetMainDialog(&dialog.m_pageFirmwareRestore);
+        handle = GetMainWindowHandle();
+        posted = PostToMainWindow(kWorkerDone, 3, 4);
+    });
+    worker.join();
+    EXPECT_EQ(&dialog, seen);
+    EXPECT_EQ(dialog.m_hWnd, handle);
+    EXPECT_TRUE(posted);
+    // The message waits in the UI thread's queue, for the main window.
+    MSG msg{};
+    ASSERT_TRUE(::PeekMessageW(&msg, dialog.m_hWnd, kWorkerDone, kWorkerDone, PM_REMOVE));
+    EXPECT_EQ(3u, msg.wParam);
+    EXPECT_EQ(4, msg.lParam);
+    dialog.DestroyWindow();
+    EXPECT_EQ(nullptr, GetMainWindowHandle());
+    EXPECT_FALSE(PostToMainWindow(kWorkerDone)) << "the main window is gone";
 }
 
 std::vector<HWND> g_destroyed;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/DialogMessageBox.h"
-#include "app/ShellOpen.h"
+#include "shell/DialogMessageBox.h"
+#include "shell/ShellOpen.h"
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
 #include "tests/support/WindowCapture.h"

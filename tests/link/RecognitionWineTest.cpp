@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/DialogMessageBox.h"
-#include "app/ShellOpen.h"
+#include "shell/DialogMessageBox.h"
+#include "shell/ShellOpen.h"
 #include "app/UpdaterDlg.h"
 #include "link/HidChannel.h"
 #include "link/MakerUsb.h"

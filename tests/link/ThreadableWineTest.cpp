@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-#include "link/Threadable.h"
+#include "link/ThreadableWin32.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ShellOpen.h"
+#include "shell/ShellOpen.h"
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
 #include "settings/ClassicLayout.h"

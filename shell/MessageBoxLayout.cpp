@@ -1,4 +1,6 @@
-#include "app/MessageBoxLayout.h"
+#include "shell/MessageBoxLayout.h"
+
+#include "core/ProductIdList.h"
 
 namespace {
 
@@ -44,13 +46,10 @@ const int kWorkerUpdateModels[] = {
 
 bool IsWorkerUpdateModel(int productId)
 {
-    for (int model : kWorkerUpdateModels)
-        if (model == productId)
-            return true;
-    return false;
+    return ListOf(kWorkerUpdateModels).Contains(productId);
 }
 
 int WorkerUpdateModelCount()
 {
-    return static_cast<int>(sizeof kWorkerUpdateModels / sizeof kWorkerUpdateModels[0]);
+    return static_cast<int>(ListOf(kWorkerUpdateModels).count);
 }

@@ -1,8 +1,8 @@
-#include "app/DialogMessageBox.h"
+#include "shell/DialogMessageBox.h"
 
-#include "app/MessageBoxLayout.h"
-#include "app/ShellOpen.h"
-#include "app/UpdaterDlg.h"
+#include "shell/MessageBoxLayout.h"
+#include "shell/ShellOpen.h"
+#include "shell/MainDialog.h"
 #include "link/FirmwareServer.h"
 #include "res/resource.h"
 
@@ -97,15 +97,15 @@ void CDialogMessageBox::SetContentEx(const CString& message, int iconKind, const
     m_ownerFlag = ownerFlag;
 }
 
-CUpdaterDlg* CDialogMessageBox::MainDialog() const
+CMainDialog* CDialogMessageBox::MainDialog() const
 {
     CWnd* owner = m_owner ? m_owner : AfxGetMainWnd();
     if (owner && owner->m_hWnd) {
         HWND root = ::GetAncestor(owner->m_hWnd, GA_ROOT);
-        if (auto* main = dynamic_cast<CUpdaterDlg*>(CWnd::FromHandlePermanent(root)))
+        if (auto* main = dynamic_cast<CMainDialog*>(CWnd::FromHandlePermanent(root)))
             return main;
     }
-    return dynamic_cast<CUpdaterDlg*>(owner);
+    return dynamic_cast<CMainDialog*>(owner);
 }
 
 BOOL CDialogMessageBox::CreatePopup()
@@ -202,7 +202,7 @@ void CDialogMessageBox::OnOK()
 {
     if (!m_showButton1)
         return;
-    CUpdaterDlg* main = MainDialog();
+    CMainDialog* main = MainDialog();
     if (!main)
         return EndDialog(IDOK);
 
@@ -224,7 +224,7 @@ void CDialogMessageBox::OnOK()
     if (main->m_waitForUser == 1) {
         main->m_waitForUser = 0;
         if (!IsWorkerUpdateModel(main->m_modelCode))
-            main->m_pageFirmwareUpdate.StartUpdateSecondPhase();
+            main->StartUpdateSecondPhase();
     }
     EndDialog(IDOK);
 }
@@ -246,7 +246,7 @@ HBRUSH CDialogMessageBox::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
     HBRUSH base = CDialog::OnCtlColor(dc, wnd, ctlColor);
     dc->SetBkMode(TRANSPARENT);
     dc->SetBkColor(kTextBackground);
-    CUpdaterDlg* main = MainDialog();
+    CMainDialog* main = MainDialog();
     if (!main)
         return base;
     return main->m_brushes[m_iconKind ? kSkinBrushWarning : kSkinBrushWhite];
@@ -254,7 +254,7 @@ HBRUSH CDialogMessageBox::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 
 BOOL CDialogMessageBox::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
 {
-    CUpdaterDlg* main = MainDialog();
+    CMainDialog* main = MainDialog();
     if (main && main->m_busy) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;

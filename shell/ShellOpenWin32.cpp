@@ -1,4 +1,4 @@
-#include "app/ShellOpen.h"
+#include "shell/ShellOpen.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class CUpdaterDlg;
+class CMainDialog;
 
 // The program's only message box: a message, a picture (the product logo on
 // white, or a warning sign on orange), up to three caller-labelled buttons and
@@ -66,7 +66,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CUpdaterDlg* MainDialog() const;
+    CMainDialog* MainDialog() const;
     // Dispatches the thread's messages for the time given. False when a quit
     // message came meanwhile (it is posted again for the loop that owns it).
     static bool WaitPumpingMessages(DWORD ms);
