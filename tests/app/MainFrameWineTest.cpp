@@ -389,7 +389,10 @@ TEST_F(MainFrameTest, NoWayClosesWhileBusyOrWithTheListOpenAndEachClosesAndWrite
             dialog.m_hidSecondary = OpenHidInterface(0x2040);
             ASSERT_EQ(2, sim.OpenHandleCount());
             for (int blocker = 0; blocker < 2; ++blocker) {
-                (blocker == 0 ? dialog.m_busy : dialog.m_dropListOpen) = 1;
+                if (blocker == 0)
+                    dialog.m_busy = 1;
+                else
+                    dialog.m_dropListOpen = 1;
                 CloseBy(dialog, way);
                 stayed = stayed && ::IsWindowVisible(dialog.m_hWnd) && sim.OpenHandleCount() == 2;
                 EXPECT_FALSE(FileExists(ConfigPath())) << "way " << way;
