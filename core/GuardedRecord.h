@@ -15,24 +15,28 @@
 
 template <typename T> class GuardedRecord {
 public:
-    // The record under the lock; movable, so it can be returned.
-    class Access {
+    // The record under the lock; movable, so it can be returned. R is T, or
+    // const T for a reader that holds the record as const.
+    template <typename R> class BasicAccess {
     public:
-        T* operator->() const { return m_record; }
-        T& operator*() const { return *m_record; }
+        R* operator->() const { return m_record; }
+        R& operator*() const { return *m_record; }
 
     private:
         friend class GuardedRecord;
-        Access(std::mutex& mutex, T& record) : m_lock(mutex), m_record(&record) {}
+        BasicAccess(std::mutex& mutex, R& record) : m_lock(mutex), m_record(&record) {}
         std::unique_lock<std::mutex> m_lock;
-        T* m_record;
+        R* m_record;
     };
+    using Access = BasicAccess<T>;
+    using ConstAccess = BasicAccess<const T>;
 
     template <typename... Args> explicit GuardedRecord(Args&&... args) : m_record(std::forward<Args>(args)...) {}
     GuardedRecord(const GuardedRecord&) = delete;
     GuardedRecord& operator=(const GuardedRecord&) = delete;
 
     Access Lock() { return Access(m_mutex, m_record); }
+    ConstAccess Lock() const { return ConstAccess(m_mutex, m_record); }
 
     // A copy of the whole record taken under the lock (for copyable records).
     T Snapshot() const

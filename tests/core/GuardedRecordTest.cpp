@@ -76,6 +76,28 @@ TEST(GuardedRecord, WithRunsUnderTheLockAndReturnsTheResult)
     EXPECT_EQ(std::wstring(1000, L'x'), job.Snapshot().m_text);
 }
 
+TEST(GuardedRecord, AReaderHoldingItAsConstReadsUnderTheLock)
+{
+    GuardedRecord<Job> job;
+    const GuardedRecord<Job>& reader = job;
+    std::thread worker([&job] {
+        for (int i = 1; i <= 1000; ++i) {
+            auto record = job.Lock();
+            record->m_state = i;
+            record->m_progress = i * 2;
+        }
+    });
+    bool whole = true;
+    for (int seen = 0; seen < 1000 && whole;) {
+        auto record = reader.Lock();
+        whole = record->m_progress == record->m_state * 2;
+        seen = record->m_state;
+    }
+    worker.join();
+    EXPECT_TRUE(whole) << "a const reader saw state and progress of two steps";
+    EXPECT_EQ(2000, reader.Lock()->m_progress);
+}
+
 TEST(GuardedRecord, BuildsTheRecordFromItsArguments)
 {
     GuardedRecord<std::vector<int>> list(3, 7);
