@@ -40,7 +40,7 @@ bool DfuEngineLibrary::GetKey(std::uint16_t key, std::uint8_t* buffer, int bytes
     return static_cast<bool>(m_transport.BCCMDGetPS(key, buffer, static_cast<unsigned short>(bytes), &returned));
 }
 
-void DfuEngineLibrary::SetKey(std::uint16_t key, const std::uint8_t* buffer, int bytes)
+bool DfuEngineLibrary::SetKey(std::uint16_t key, const std::uint8_t* buffer, int bytes)
 {
-    m_transport.BCCMDSetPS(key, buffer, static_cast<unsigned short>(bytes));
+    return static_cast<bool>(m_transport.BCCMDSetPS(key, buffer, static_cast<unsigned short>(bytes)));
 }

@@ -17,7 +17,7 @@ public:
     std::wstring PathInternal(const std::wstring& name) override;
     bool ConnectDevice(const std::wstring& path) override;
     bool GetKey(std::uint16_t key, std::uint8_t* buffer, int bytes) override;
-    void SetKey(std::uint16_t key, const std::uint8_t* buffer, int bytes) override;
+    bool SetKey(std::uint16_t key, const std::uint8_t* buffer, int bytes) override;
 
 private:
     DFUTransportCOM m_transport;

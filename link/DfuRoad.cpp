@@ -228,8 +228,12 @@ void ReadOldSwitchKeys(PsKeyAccess& keys, DfuUnitValues* values)
     std::uint8_t word[2] = {};
     values->intercomVox = keys.GetKey(kPsKeyIntercomVox, word, 2) ? Word(word, 0) : 0;
     values->handsfreeVox = keys.GetKey(kPsKeyHandsfreeVox, word, 2) ? Word(word, 0) : 0;
+    // The record keeps EDR as every other switch of its kind: 0 on, 1 off. The
+    // writers store the on pattern for 0, so a value read here and written back
+    // leaves the key as it was.
     std::uint8_t features[8] = {};
-    values->edr = keys.GetKey(kPsKeyFeatureMask, features, 8) && std::equal(features, features + 8, kPsEdrOnPattern);
+    const bool on = keys.GetKey(kPsKeyFeatureMask, features, 8) && std::equal(features, features + 8, kPsEdrOnPattern);
+    values->edr = on ? 0 : 1;
 }
 
 // Units of some batches need the EDR pattern table written once.
@@ -348,17 +352,24 @@ void ZeroVersionKey(PsKeyAccess& keys)
 
 void ReadVersion(PsKeyAccess& keys, DfuUnitValues* values)
 {
-    DeviceVersion& version = values->version;
+    values->version = ReadDfuVersion(keys, values->modelWord, true);
+}
+
+} // namespace
+
+DeviceVersion ReadDfuVersion(PsKeyAccess& keys, int modelWord, bool repair)
+{
+    DeviceVersion version;
     std::uint8_t key676[4] = {};
     const bool read676 = keys.GetKey(kPsKeyFirmwareVersion, key676, 4);
-    if (values->modelWord == kCameraModelWord) {
+    if (modelWord == kCameraModelWord) {
         if (read676)
             version = DeviceVersion{key676[3], key676[2], key676[1], key676[0], 0};
         else
             version = DeviceVersion{1, 0, 1, 0, 0};
-        return;
+        return version;
     }
-    const int* withoutKeys = OldVersionKeyFallback(values->modelWord);
+    const int* withoutKeys = OldVersionKeyFallback(modelWord);
     std::uint8_t key659[4] = {};
     int v = 0;
     if (read676 && key676[0] != 0) {
@@ -372,25 +383,30 @@ void ReadVersion(PsKeyAccess& keys, DfuUnitValues* values)
             version.build = 0;
             if (v == 3 || old == 32)
                 v = old;
-            else if (v >= 4 && v <= 31)
-                ZeroVersionKey(keys);
-            else
+            else if (v >= 4 && v <= 31) {
+                if (repair)
+                    ZeroVersionKey(keys);
+            } else {
                 v = old;
+            }
         }
     } else if (withoutKeys != nullptr) {
         if (keys.GetKey(kPsKeyOldVersion, key659, 4)) {
             v = key659[0];
-            if (v >= 4 && v <= 31)
+            if (repair && v >= 4 && v <= 31)
                 ZeroVersionKey(keys);
         } else {
             v = *withoutKeys;
         }
     } else {
-        v = DefaultVersionValue(values->modelWord);
+        v = DefaultVersionValue(modelWord);
     }
     version.major = v / 10;
     version.minor = v % 10;
+    return version;
 }
+
+namespace {
 
 // Only a unit of the record's own model takes the record's settings: the
 // words of another model mean other things.

@@ -19,9 +19,10 @@ class PsKeyAccess {
 public:
     // True when buffer now holds the key.
     virtual bool GetKey(std::uint16_t key, std::uint8_t* buffer, int bytes) = 0;
-    // The result of a write is not looked at: a unit that refuses one is read
-    // back as it is.
-    virtual void SetKey(std::uint16_t key, const std::uint8_t* buffer, int bytes) = 0;
+    // True when the unit took the value. Recognition does not look at it (a
+    // unit that refuses a repair is read back as it is); the settings writers
+    // fail on a refusal.
+    virtual bool SetKey(std::uint16_t key, const std::uint8_t* buffer, int bytes) = 0;
 
 protected:
     ~PsKeyAccess() = default;
@@ -89,6 +90,12 @@ using CameraDriveProbe = std::function<bool()>;
 // its drive.
 int ReadDfuUnit(PsKeyAccess& keys, int targetModel, const DeviceConfig* record, const CameraDriveProbe& cameraDrive,
                 DfuUnitValues* values);
+
+// The firmware version of a connected unit of this model word from keys 676
+// and 659 (extra stays 0). With repair set, a key 659 left over from an older
+// firmware is cleared on the unit as recognition does; the settings writers
+// read the same version without writing anything.
+DeviceVersion ReadDfuVersion(PsKeyAccess& keys, int modelWord, bool repair);
 
 // Stores the gathered values into the live record and marks the unit
 // recognised (the settings words and hardware numbers stay as they were).

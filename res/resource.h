@@ -157,3 +157,65 @@
 #define IDC_AGC_HELP             1097
 #define IDC_AGC_ENABLE           1098
 #define IDC_AGC_DISABLE          1099
+
+// FM radio page (template 189). Per preset n a check box, a hidden buddy edit
+// holding the up-down position, the frequency edit and the up-down control.
+#define IDC_FM_DEFAULT       1082
+#define IDC_FM_CANCEL        1083
+#define IDC_FM_HELP          1084
+#define IDC_FM_RDS_OFF       1087
+#define IDC_FM_RDS_ON        1088
+#define IDC_FM_REGION        1142
+#define IDC_FM_PRESETS_LABEL 1139
+#define IDC_FM_REGION_LABEL  1140
+#define IDC_FM_RDS_LABEL     1141
+#define IDC_FM_CHECK1        1091
+#define IDC_FM_CHECK2        1095
+#define IDC_FM_CHECK3        1099
+#define IDC_FM_CHECK4        1103
+#define IDC_FM_CHECK5        1107
+#define IDC_FM_CHECK6        1111
+#define IDC_FM_CHECK7        1116
+#define IDC_FM_CHECK8        1120
+#define IDC_FM_CHECK9        1124
+#define IDC_FM_CHECK10       1128
+#define IDC_FM_BUDDY1        1086
+#define IDC_FM_BUDDY2        1092
+#define IDC_FM_BUDDY3        1096
+#define IDC_FM_BUDDY4        1100
+#define IDC_FM_BUDDY5        1104
+#define IDC_FM_BUDDY6        1108
+#define IDC_FM_BUDDY7        1113
+#define IDC_FM_BUDDY8        1117
+#define IDC_FM_BUDDY9        1121
+#define IDC_FM_BUDDY10       1125
+#define IDC_FM_EDIT1         1129
+#define IDC_FM_EDIT2         1130
+#define IDC_FM_EDIT3         1131
+#define IDC_FM_EDIT4         1132
+#define IDC_FM_EDIT5         1133
+#define IDC_FM_EDIT6         1134
+#define IDC_FM_EDIT7         1135
+#define IDC_FM_EDIT8         1136
+#define IDC_FM_EDIT9         1137
+#define IDC_FM_EDIT10        1138
+#define IDC_FM_SPIN1         1143
+#define IDC_FM_SPIN2         1144
+#define IDC_FM_SPIN3         1145
+#define IDC_FM_SPIN4         1146
+#define IDC_FM_SPIN5         1147
+#define IDC_FM_SPIN6         1148
+#define IDC_FM_SPIN7         1149
+#define IDC_FM_SPIN8         1150
+#define IDC_FM_SPIN9         1151
+#define IDC_FM_SPIN10        1152
+
+// Speed-dial page (template 193).
+#define IDC_SPEED_DIAL_DEFAULT 1172
+#define IDC_SPEED_DIAL_CANCEL  1173
+#define IDC_SPEED_DIAL_LABEL1  1174
+#define IDC_SPEED_DIAL_EDIT1   1175
+#define IDC_SPEED_DIAL_LABEL2  1176
+#define IDC_SPEED_DIAL_EDIT2   1177
+#define IDC_SPEED_DIAL_LABEL3  1178
+#define IDC_SPEED_DIAL_EDIT3   1179

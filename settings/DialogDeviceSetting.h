@@ -30,6 +30,8 @@ public:
     // working record; the last step of every fill of the page.
     void BuildSettingsGrid();
     int CompareSettings() override;
+    // Sends the working record to the unit (SAVE, or YES when the page is left).
+    void WriteSettingsToDevice() override;
 
     // Ends the grid's in-place editing (a press outside its open list); counted for the tests.
     void EndGridEdit();

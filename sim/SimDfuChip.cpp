@@ -157,8 +157,9 @@ int SimDfuChip::GetKey(int index, unsigned short key, unsigned char* buffer, int
     int code = DFUEngine::Result::keyUnreadable;
     if (index >= 0 && index < static_cast<int>(m_devices.size())) {
         SimDfuDevice& device = *m_devices[index];
+        const bool lost = device.lostAfterWrites >= 0 && device.setsTaken >= device.lostAfterWrites;
         auto it = device.keys.find(key);
-        if (device.connects && it != device.keys.end() && device.unreadable.count(key) == 0 && length >= 0) {
+        if (device.connects && !lost && it != device.keys.end() && device.unreadable.count(key) == 0 && length >= 0) {
             // The chip hands over at most what the caller asked for; the rest
             // of the caller's buffer is cleared.
             const int n = std::min<int>(length, static_cast<int>(it->second.size()));
@@ -181,10 +182,20 @@ int SimDfuChip::SetKey(int index, unsigned short key, const unsigned char* buffe
                            length, false, std::vector<unsigned char>(buffer, buffer + std::max(length, 0))};
     int code = DFUEngine::Result::notConnected;
     if (index >= 0 && index < static_cast<int>(m_devices.size()) && m_devices[index]->connects && length >= 0) {
-        m_devices[index]->keys[key] = access.bytes;
-        m_devices[index]->unreadable.erase(key);
-        access.ok = true;
-        code = DFUEngine::Result::success;
+        SimDfuDevice& device = *m_devices[index];
+        const int number = ++device.setsSeen;
+        const bool lost = device.lostAfterWrites >= 0 && device.setsTaken >= device.lostAfterWrites;
+        if (lost) {
+            code = DFUEngine::Result::deviceLost;
+        } else if (device.refused.count(key) != 0 || number == device.refuseSetNumber) {
+            code = DFUEngine::Result::keyUnreadable;
+        } else {
+            device.keys[key] = access.bytes;
+            device.unreadable.erase(key);
+            ++device.setsTaken;
+            access.ok = true;
+            code = DFUEngine::Result::success;
+        }
     }
     m_log.push_back(access);
     return code;

@@ -32,6 +32,12 @@ public:
     bool connects = true; // answers BCCMD (normal mode)
     std::map<int, std::vector<unsigned char>> keys;
     std::set<int> unreadable;
+    std::set<int> refused;   // key writes the chip refuses
+    int refuseSetNumber = 0; // the n-th key write (from 1) is refused; 0: none
+    // After n taken key writes the unit is gone: every later key access fails.
+    int lostAfterWrites = -1;
+    int setsSeen = 0;     // key writes asked of this unit
+    int setsTaken = 0;    // key writes it took
     DfuStepPlan plans[3]; // reconfigure, download, manifest
 
     // Little-endian words, as the chip stores them.

@@ -276,7 +276,13 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
     SimHidInterface* iface = Live(handle);
     SimLogEntry entry{SimLogKind::Write, iface ? iface->productId : 0, iface ? iface->path : std::wstring(), false,
                       std::vector<unsigned char>(data, data + size)};
-    bool fail = iface == nullptr || iface->knobs.failWrite || size != kHidRequestSize;
+    const SimHidAnswer* answer = nullptr;
+    if (iface != nullptr && size >= 3) {
+        const auto found = iface->knobs.byRequest.find({data[kHidRequestCommand], data[kHidRequestParameter]});
+        if (found != iface->knobs.byRequest.end())
+            answer = &found->second;
+    }
+    bool fail = iface == nullptr || iface->knobs.failWrite || size != kHidRequestSize || (answer && answer->failWrite);
     if (iface != nullptr && !fail && iface->knobs.failNextWrites > 0) {
         --iface->knobs.failNextWrites;
         fail = true;
@@ -291,15 +297,23 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
     // Like the driver, the unit's replies join whatever is still queued.
     iface->m_readsSinceWrite = 0;
     iface->m_late.clear();
-    if (iface->knobs.silent)
+    iface->m_busyForever = answer != nullptr && answer->staysBusy;
+    if (iface->knobs.silent || (answer && answer->silent))
         return true;
     std::vector<std::vector<unsigned char>> replies;
     std::vector<unsigned char> busy(kHidReplySize, 0);
     busy[0] = kHidReportId;
     busy[kHidReplyStatus] = kHidStatusBusy;
-    for (int i = 0; i < iface->knobs.busyReplies; ++i)
+    const int busyCount = answer ? answer->busyReplies : iface->knobs.busyReplies;
+    for (int i = 0; i < busyCount; ++i)
         replies.push_back(busy);
     replies.push_back(Answer(*iface, data));
+    if (answer && answer->status >= 0)
+        replies.back()[kHidReplyStatus] = static_cast<unsigned char>(answer->status);
+    const bool acknowledged = replies.back()[kHidReplyStatus] == kHidStatusDone && !iface->m_busyForever &&
+                              !iface->knobs.staysBusy && iface->knobs.lateReplies == 0;
+    if (acknowledged && ++iface->acknowledged == iface->knobs.leaveAfterAcknowledged && iface->m_leaveTo < 0)
+        iface->m_leaveTo = 0;
     if (iface->knobs.lateReplies > 0) {
         --iface->knobs.lateReplies;
         iface->m_late = std::move(replies);
@@ -329,7 +343,7 @@ bool SimHeadset::Read(HidHandle handle, unsigned char* data, std::size_t size, u
         // A reply slower than the read's time-out does not make it in time.
         const bool inTime = iface->knobs.replyDelayMs <= timeoutMs;
         if (failed || !inTime) {
-        } else if (iface->knobs.staysBusy && !iface->knobs.silent) {
+        } else if ((iface->knobs.staysBusy || iface->m_busyForever) && !iface->knobs.silent) {
             reply.assign(kHidReplySize, 0);
             reply[0] = kHidReportId;
             reply[kHidReplyStatus] = kHidStatusBusy;

@@ -14,6 +14,15 @@
 
 #include "link/HidDeviceSeam.h"
 
+// How the unit answers one kind of request, matched by (command, parameter).
+struct SimHidAnswer {
+    int status = -1; // status of the final reply; -1: the command's own
+    int busyReplies = 0;
+    bool silent = false;    // no reply
+    bool failWrite = false; // the request does not go out
+    bool staysBusy = false; // every reply to it says busy
+};
+
 struct SimHidKnobs {
     int busyReplies = 0;  // busy replies before the final one
     int finalStatus = -1; // status of the final reply; -1: the command's own
@@ -32,6 +41,12 @@ struct SimHidKnobs {
     bool openable = true;
     int claimedWordCount = -1;   // count byte of group replies; -1: the true count
     unsigned char readyFlag = 1; // byte 3 of the ready queries
+    // Answers for chosen requests, keyed by (command, parameter); the knobs
+    // above apply to the others.
+    std::map<std::pair<int, int>, SimHidAnswer> byRequest;
+    // The unit leaves the bus once the reply to its n-th acknowledged request
+    // has been read (0: never); it comes back with the same product id.
+    int leaveAfterAcknowledged = 0;
 };
 
 enum class SimLogKind { Write, Read, Flush };
@@ -66,6 +81,7 @@ public:
     int productIdAfterLeave = 0; // 0: the same
     int productIdAfterLoaderRestart = 0x3120;
     int absentEnumerations = 0; // enumerations that miss the unit after it left
+    int acknowledged = 0;       // requests answered with status 0
 
     // Command 0x03 answers from groups; 0x04 stores into them.
     void SetGroup(int group, std::vector<std::uint16_t> words) { groups[group] = std::move(words); }
@@ -87,7 +103,8 @@ private:
     // Replies of the current request that will only come after its read timed out.
     std::vector<std::vector<unsigned char>> m_late;
     int m_readsSinceWrite = 0;
-    int m_leaveTo = -1; // product id to come back with once the reply is read
+    int m_leaveTo = -1;         // product id to come back with once the reply is read
+    bool m_busyForever = false; // the current request is answered busy only
 };
 
 class SimHeadset final : public HidDeviceSeam {

@@ -98,11 +98,12 @@ public:
         std::copy(value.begin(), value.end(), buffer);
         return true;
     }
-    void SetKey(std::uint16_t key, const std::uint8_t* buffer, int bytes) override
+    bool SetKey(std::uint16_t key, const std::uint8_t* buffer, int bytes) override
     {
         log.push_back("W" + KeyName(key));
         written[key] = Bytes(buffer, buffer + bytes);
         devices.at(current).keys[key] = written[key];
+        return true;
     }
 
     std::vector<Device> devices;
@@ -208,7 +209,8 @@ TEST(DfuUnitGroups, EachModelReadsItsKeysInOrderWithTheirFallbacks)
         unsigned bits;         // fields key 654 sets when every bit is on
         unsigned fallbackBits; // fields set when key 654 is unreadable
     } cases[] = {
-        {0x4D10, 30, {"R659", "R664", "R665", "R239"}, 0x7, 0x7}, // key 654 is not read below 4.0
+        // Key 654 is not read below 4.0; the EDR key holds the on pattern, which the record keeps as 0.
+        {0x4D10, 30, {"R659", "R664", "R665", "R239"}, 0x3, 0x3},
         {0x4D10, 43, join({"R659", "R654"}, dials), 0x7F, 0x71},
         {0x4D30, 42, {"R659", "R654"}, 0x7F, 0x71},
         {0x5010, 50, join({"R654"}, dials), 0x17F, 0x71},
@@ -258,15 +260,28 @@ TEST(DfuUnitGroups, EachModelReadsItsKeysInOrderWithTheirFallbacks)
 
 TEST(DfuUnitGroups, OldSwitchKeysTakeWholeWordsAndTheEdrPattern)
 {
-    UnitFixture f;
-    f.unit.keys[kPsKeyModelWord] = Words({0x4D40});
-    f.unit.keys[kPsKeyFirmwareVersion] = {35, 0, 0, 0};
-    f.unit.keys[kPsKeyIntercomVox] = Words({7});
-    f.unit.keys[kPsKeyFeatureMask] = Bytes(kPsEdrOffPattern, kPsEdrOffPattern + 8);
-    f.Read(0x4D40);
-    EXPECT_EQ(f.values.intercomVox, 7);
-    EXPECT_EQ(f.values.handsfreeVox, 0);
-    EXPECT_EQ(f.values.edr, 0);
+    // The record holds EDR as 0 on, 1 off: only the on pattern reads as on.
+    struct Case {
+        const char* label;
+        const unsigned char* pattern; // null: key 239 unreadable
+        int edr;
+    } cases[] = {
+        {"on pattern", kPsEdrOnPattern, 0},
+        {"off pattern", kPsEdrOffPattern, 1},
+        {"unreadable", nullptr, 1},
+    };
+    for (const Case& c : cases) {
+        UnitFixture f;
+        f.unit.keys[kPsKeyModelWord] = Words({0x4D40});
+        f.unit.keys[kPsKeyFirmwareVersion] = {35, 0, 0, 0};
+        f.unit.keys[kPsKeyIntercomVox] = Words({7});
+        if (c.pattern != nullptr)
+            f.unit.keys[kPsKeyFeatureMask] = Bytes(c.pattern, c.pattern + 8);
+        f.Read(0x4D40);
+        EXPECT_EQ(f.values.intercomVox, 7) << c.label;
+        EXPECT_EQ(f.values.handsfreeVox, 0) << c.label;
+        EXPECT_EQ(f.values.edr, c.edr) << c.label;
+    }
 }
 
 TEST(DfuUnitGroups, RadioKeysAreBoundedToTheirSteps)

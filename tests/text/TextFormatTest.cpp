@@ -52,4 +52,14 @@ TEST(FillPlaceholders, MissingValuesLeaveEmptyAndSpareValuesAreIgnored)
     EXPECT_EQ(FillPlaceholders(L"<%s>", {none}), L"<>");
 }
 
+TEST(FillPlaceholders, OneDecimalTakesNumbersAndLeavesTextsAsTheyAre)
+{
+    EXPECT_EQ(FillPlaceholders(L"between %0.1f MHz and %0.1f MHz.", {87.5, 108.0}), L"between 87.5 MHz and 108.0 MHz.");
+    EXPECT_EQ(FillPlaceholders(L"%0.1f|%0.1f|%0.1f", {76, 94.95, -0.04}), L"76.0|95.0|-0.0");
+    EXPECT_EQ(FillPlaceholders(L"[%0.1f]", {L"%0.1f"}), L"[%0.1f]");
+    EXPECT_EQ(FillPlaceholders(L"%0.2f %0.1", {1.0}), L"%0.2f %0.1");
+    EXPECT_EQ(FillPlaceholders(L"%0.1f", {1e300}).size(), 303u);
+    EXPECT_EQ(FillPlaceholders(L"%0.1f", {}), L"");
+}
+
 } // namespace
