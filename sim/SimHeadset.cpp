@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <chrono>
 #include <limits>
+#include <thread>
 
 #include "link/HidChannel.h"
 #include "link/MakerUsb.h"
@@ -204,6 +206,40 @@ void SimHeadset::LeaveBus(int unit, int productIdAfter)
         iface->m_late.clear();
         iface->m_leaveTo = -1;
     }
+}
+
+namespace {
+
+std::int64_t SteadyMicroseconds()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+constexpr std::size_t kFullSpeedFrameBytes = 64;
+constexpr std::int64_t kFrameUs = 1000;
+constexpr std::int64_t kSpinUs = 3000;
+
+} // namespace
+
+void SimHeadset::PaceTransfer(std::size_t size, SimLogEntry& entry)
+{
+    if (!m_timing)
+        return;
+    const int frames = static_cast<int>((size + kFullSpeedFrameBytes - 1) / kFullSpeedFrameBytes);
+    const std::int64_t start = std::max(SteadyMicroseconds(), m_busFreeUs);
+    const std::int64_t end = start + frames * kFrameUs;
+    // Sleep through the coarse part, then spin without giving the processor
+    // away: a sleep, or a yield on a busy machine, overshoots by far more than
+    // the model's resolution.
+    const std::int64_t left = end - SteadyMicroseconds();
+    if (left > kSpinUs)
+        std::this_thread::sleep_for(std::chrono::microseconds(left - kSpinUs));
+    while (SteadyMicroseconds() < end) {}
+    m_busFreeUs = end;
+    m_frames += frames;
+    entry.endUs = end;
+    entry.frames = frames;
 }
 
 void SimHeadset::Unplug(int unit)
@@ -432,6 +468,7 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
         return false;
     }
     entry.ok = true;
+    PaceTransfer(size, entry);
     m_log.push_back(std::move(entry));
 
     // Like the driver, the unit's replies join whatever is still queued.
@@ -508,6 +545,7 @@ bool SimHeadset::Read(HidHandle handle, unsigned char* data, std::size_t size, u
         std::copy(reply.begin(), reply.begin() + std::min(size, reply.size()), data);
         entry.bytes = reply;
         entry.ok = true;
+        PaceTransfer(reply.size(), entry);
     }
     const bool ok = entry.ok;
     m_log.push_back(std::move(entry));

@@ -65,6 +65,10 @@ struct SimLogEntry {
     std::wstring path;
     bool ok; // false: the call failed (nothing delivered)
     std::vector<unsigned char> bytes;
+    // With the USB timing model on: when the transfer ended on the bus
+    // (microseconds on the steady clock) and how many frames it took.
+    std::int64_t endUs = 0;
+    int frames = 0;
 };
 
 class SimHidInterface {
@@ -171,6 +175,14 @@ public:
     unsigned LastWriteTimeoutMs() const { return m_lastWriteTimeout; }
     int EnumerationCount() const { return m_enumerations; }
 
+    // Full-speed USB timing (off by default): 64-byte frames, one per
+    // millisecond, so a report of n bytes takes ceil(n / 64) frames (a
+    // 1023-byte request 16 ms, a 67-byte reply 2 ms). Writes and reads are
+    // paced in real time on the steady clock; the frames are counted.
+    void SetUsbTimingModel(bool on) { m_timing = on; }
+    // Milliseconds the modelled bus has spent on transfers so far.
+    std::int64_t ModelledFrames() const { return m_frames; }
+
     // HidDeviceSeam
     std::vector<HidInterfaceInfo> EnumerateInterfaces() override;
     HidHandle Open(const std::wstring& path) override;
@@ -192,6 +204,12 @@ private:
     void LeaveBus(int unit, int productIdAfter);
     void FinishLeaving();
     void ShowLoader(SimHidInterface& iface);
+    // Paces one transfer of size bytes on the modelled bus; fills the log
+    // entry's timing.
+    void PaceTransfer(std::size_t size, SimLogEntry& entry);
+    bool m_timing = false;
+    std::int64_t m_frames = 0;
+    std::int64_t m_busFreeUs = 0;
     unsigned char AnswerFirmware(SimHidInterface& iface, const unsigned char* request,
                                  std::vector<unsigned char>& reply);
     int m_nextLoaderUnit = 1000;

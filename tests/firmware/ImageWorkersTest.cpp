@@ -111,6 +111,20 @@ TEST_F(WorkersTest, SectionFramingByLength)
     }
 }
 
+TEST_F(WorkersTest, TimingModelCountsFullSpeedFrames)
+{
+    AddUnit(0x6010);
+    sim.SetUsbTimingModel(true);
+    const BuiltSection section = SectionOf(0, 1, 1019, 1);
+    // Start and end: a request and a reply each; the data report: 16 frames
+    // out and 2 for its status.
+    EXPECT_EQ(SendImageSection(&host.primary, 1, section.data.data(), 1019), SectionFault::kNone);
+    EXPECT_EQ(sim.ModelledFrames(), 3 * (16 + 2));
+    sim.SetUsbTimingModel(false);
+    EXPECT_EQ(SendImageSection(&host.primary, 1, section.data.data(), 1019), SectionFault::kNone);
+    EXPECT_EQ(sim.ModelledFrames(), 3 * (16 + 2));
+}
+
 TEST_F(WorkersTest, SectionFaultsByStep)
 {
     struct Case {
