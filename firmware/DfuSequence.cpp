@@ -71,28 +71,28 @@ std::wstring DfuLibraryEngines::PathInternal(const std::wstring& name)
 
 void DfuLibraryEngines::Bind(int engine, const std::wstring& deviceName, DFUEngine::Callback* callback)
 {
-    m_engines[engine].CreateUSB(deviceName.c_str());
-    m_engines[engine].SetCallback(callback);
+    m_engines[engine]->CreateUSB(deviceName.c_str());
+    m_engines[engine]->SetCallback(callback);
 }
 
 bool DfuLibraryEngines::StartReconfigure(int engine, const std::wstring& imagePath)
 {
-    return static_cast<bool>(m_engines[engine].StartReconfigure(false, true, imagePath.c_str()));
+    return static_cast<bool>(m_engines[engine]->StartReconfigure(false, true, imagePath.c_str()));
 }
 
 bool DfuLibraryEngines::StartDownload(int engine, const std::wstring& imagePath)
 {
-    return static_cast<bool>(m_engines[engine].StartDownload(imagePath.c_str()));
+    return static_cast<bool>(m_engines[engine]->StartDownload(imagePath.c_str()));
 }
 
 bool DfuLibraryEngines::StartManifest(int engine)
 {
-    return static_cast<bool>(m_engines[engine].StartManifest());
+    return static_cast<bool>(m_engines[engine]->StartManifest());
 }
 
 void DfuLibraryEngines::Destroy(int engine)
 {
-    m_engines[engine].Destroy();
+    m_engines[engine]->Destroy();
 }
 
 // ---------------------------------------------------------------- sequence

@@ -55,9 +55,11 @@ public:
     virtual void Destroy(int engine) = 0;
 };
 
-// The driver over the library itself.
+// The driver over the library itself and the page's two engine objects,
+// which live as long as the page.
 class DfuLibraryEngines final : public DfuEngineDriver {
 public:
+    DfuLibraryEngines(DFUEngine& engineA, DFUEngine& engineB) : m_engines{&engineA, &engineB} {}
     int GetUsbDeviceNames(std::vector<std::wstring>& names) override;
     std::wstring PathInternal(const std::wstring& name) override;
     void Bind(int engine, const std::wstring& deviceName, DFUEngine::Callback* callback) override;
@@ -67,7 +69,7 @@ public:
     void Destroy(int engine) override;
 
 private:
-    DFUEngine m_engines[2];
+    DFUEngine* m_engines[2];
 };
 
 enum class DfuPopup {

@@ -7,7 +7,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "link/HidDeviceSeam.h"
 
@@ -78,3 +80,63 @@ void VersionedImageUpdateThread(ImageWorkerHost& host);
 // The progress timer's end of a two-chip job whose status never came:
 // "[26]" with the cannot-get-status text.
 void FailWithStatusError(FirmwareInfo& job, int page, int usbStatus, int* autoUpdate);
+
+// A host over plain fields, for the page's side to fill once per worker start:
+// the job and the main window's values the worker reads, and the page's and
+// main window's ints it writes (single aligned words, written whole).
+struct WorkerBindings {
+    FirmwareInfo* job = nullptr;
+    int page = 0;
+    int usbStatus = 0;
+    int modelCode = 0;
+    HidHandle* primary = nullptr;
+    HidHandle* secondary = nullptr;
+    volatile int* waitForUser = nullptr;
+    int* autoUpdate = nullptr;
+    int* progressEventCount = nullptr;
+    int* timedProgress = nullptr;
+    std::wstring firmwareLanguage;
+    // The settings archive of the main window's live record: 1 written.
+    std::function<int()> writeSettingsArchive;
+    // Posts the page's request for its wait timer.
+    std::function<void()> requestDeviceWait;
+};
+
+class BoundWorkerHost final : public ImageWorkerHost {
+public:
+    explicit BoundWorkerHost(WorkerBindings bindings) : m_b(std::move(bindings)) {}
+    FirmwareInfo& Job() override { return *m_b.job; }
+    int Page() override { return m_b.page; }
+    int UsbStatus() override { return m_b.usbStatus; }
+    int ModelCode() override { return m_b.modelCode; }
+    HidHandle* Primary() override { return m_b.primary; }
+    HidHandle* Secondary() override { return m_b.secondary; }
+    int WriteSettingsArchive() override { return m_b.writeSettingsArchive ? m_b.writeSettingsArchive() : 0; }
+    int WaitForUser() override { return m_b.waitForUser ? *m_b.waitForUser : 0; }
+    void SetWaitForUser(int value) override
+    {
+        if (m_b.waitForUser)
+            *m_b.waitForUser = value;
+    }
+    void StartTransferProgress() override
+    {
+        if (m_b.progressEventCount)
+            *m_b.progressEventCount = 0;
+        if (m_b.timedProgress)
+            *m_b.timedProgress = 1;
+    }
+    void ClearAutoUpdate() override
+    {
+        if (m_b.autoUpdate)
+            *m_b.autoUpdate = 0;
+    }
+    void ArmWaitTimer() override
+    {
+        if (m_b.requestDeviceWait)
+            m_b.requestDeviceWait();
+    }
+    std::wstring FirmwareLanguage() override { return m_b.firmwareLanguage; }
+
+private:
+    WorkerBindings m_b;
+};

@@ -80,7 +80,9 @@ protected:
 
     SimDfuChip chip;
     StandinHost host;
-    DfuLibraryEngines engines;
+    DFUEngine engineA;
+    DFUEngine engineB;
+    DfuLibraryEngines engines{engineA, engineB};
     DfuSequence sequence{host, engines};
 };
 

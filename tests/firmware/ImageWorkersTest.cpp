@@ -409,3 +409,42 @@ TEST(FailWithStatusError, FailsTheJobWithTag26)
 }
 
 } // namespace
+
+namespace {
+
+TEST(BoundWorkerHost, WritesThroughItsBindings)
+{
+    SimHeadset sim;
+    sim.Install();
+    SimHidInterface& unit = sim.AddInterface(0x6010);
+    TempFolder folder;
+    FirmwareInfo job;
+    job.m_imagePath = folder.Write(L"fw.img", BuildImage(0x6010, {SectionOf(0, 1, 50, 1)}));
+    HidHandle primary = OpenHidInterface(0x6010);
+    volatile int waitForUser = 0;
+    int autoUpdate = 1, progressEvents = 7, timedProgress = 0, archives = 0, requests = 0;
+    WorkerBindings bindings;
+    bindings.job = &job;
+    bindings.page = 3;
+    bindings.modelCode = 0x6010;
+    bindings.primary = &primary;
+    bindings.waitForUser = &waitForUser;
+    bindings.autoUpdate = &autoUpdate;
+    bindings.progressEventCount = &progressEvents;
+    bindings.timedProgress = &timedProgress;
+    bindings.writeSettingsArchive = [&] { return ++archives; };
+    bindings.requestDeviceWait = [&] { ++requests; };
+    SetFirmwareWaitPercentForTests(0);
+    BoundWorkerHost host(bindings);
+    ImageUpdateThread(host);
+    SetFirmwareWaitPercentForTests(100);
+    EXPECT_EQ(archives, 1);
+    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(progressEvents, 0);
+    EXPECT_EQ(timedProgress, 1);
+    EXPECT_EQ(autoUpdate, 1);
+    EXPECT_EQ(unit.sections[1].size(), 50u);
+    CloseHidHandle(&primary);
+}
+
+} // namespace
