@@ -97,7 +97,15 @@ void DfuLibraryEngines::Destroy(int engine)
 
 // ---------------------------------------------------------------- sequence
 
-DfuSequence::DfuSequence(DfuSequenceHost& host, DfuEngineDriver& engines) : m_host(host), m_engines(engines) {}
+DfuSequence::DfuSequence(DfuSequenceHost& host, DfuEngineDriver& engines, const DfuPageFields& fields)
+    : m_activeEngine(fields.activeEngine ? *fields.activeEngine : m_own[0]),
+      m_engineACreated(fields.engineACreated ? *fields.engineACreated : m_own[1]),
+      m_engineBCreated(fields.engineBCreated ? *fields.engineBCreated : m_own[2]),
+      m_progressEventCount(fields.progressEventCount ? *fields.progressEventCount : m_own[3]),
+      m_timedProgress(fields.timedProgress ? *fields.timedProgress : m_own[4]),
+      m_waitTicks(fields.waitTicks ? *fields.waitTicks : m_own[5]),
+      m_restartPending(fields.restartPending ? *fields.restartPending : m_own[6]), m_host(host), m_engines(engines)
+{}
 
 DfuSequence::~DfuSequence()
 {

@@ -100,9 +100,21 @@ public:
     virtual std::uint64_t NowMs() = 0;
 };
 
+// The page's ints that the sequence writes and the progress and wait timers
+// read; a sequence made without them keeps its own.
+struct DfuPageFields {
+    int* activeEngine = nullptr;
+    int* engineACreated = nullptr;
+    int* engineBCreated = nullptr;
+    int* progressEventCount = nullptr;
+    int* timedProgress = nullptr;
+    int* waitTicks = nullptr;
+    int* restartPending = nullptr;
+};
+
 class DfuSequence {
 public:
-    DfuSequence(DfuSequenceHost& host, DfuEngineDriver& engines);
+    DfuSequence(DfuSequenceHost& host, DfuEngineDriver& engines, const DfuPageFields& fields = DfuPageFields());
     ~DfuSequence();
     DfuSequence(const DfuSequence&) = delete;
     DfuSequence& operator=(const DfuSequence&) = delete;
@@ -140,13 +152,17 @@ public:
 
     std::size_t QueuedItems();
 
-    int m_activeEngine = 0; // 0 none, 1 engine A, 2 engine B
-    int m_engineACreated = 0;
-    int m_engineBCreated = 0;
-    int m_progressEventCount = 0;
-    int m_timedProgress = 0;
-    int m_waitTicks = 0;
-    int m_restartPending = 0;
+private:
+    int m_own[7] = {};
+
+public:
+    int& m_activeEngine; // 0 none, 1 engine A, 2 engine B
+    int& m_engineACreated;
+    int& m_engineBCreated;
+    int& m_progressEventCount;
+    int& m_timedProgress;
+    int& m_waitTicks;
+    int& m_restartPending;
 
 private:
     class Callback final : public DFUEngine::Callback {

@@ -582,3 +582,26 @@ TEST_F(DfuSequenceTest, LibraryThreadsQueueWhileTheUserInterfaceTakes)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DfuSequenceFields, ThePagesIntsAreTheOnesWritten)
+{
+    FakeHost host;
+    FakeEngines engines;
+    engines.devices = {{L"a", kMakerUsbVendorId, 0x2010}};
+    int active = 0, createdA = 0, createdB = 0, events = 5, timed = 0, waitTicks = 3, restart = 1;
+    DfuPageFields fields{&active, &createdA, &createdB, &events, &timed, &waitTicks, &restart};
+    DfuSequence sequence(host, engines, fields);
+    sequence.ResetForUpdate();
+    EXPECT_EQ(restart, 0);
+    EXPECT_EQ(timed, 1);
+    sequence.StartDfu();
+    EXPECT_EQ(active, 1);
+    EXPECT_EQ(createdA, 1);
+    sequence.EndJob();
+    EXPECT_EQ(active, 0);
+    EXPECT_EQ(createdA, 0);
+}
+
+} // namespace

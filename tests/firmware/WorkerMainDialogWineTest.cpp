@@ -1,0 +1,32 @@
+// An update worker finds the main window of the page it was handed, from its
+// own thread: the layer's window map is process-wide, not per thread.
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <thread>
+
+#include "app/MainDialog.h"
+#include "app/UpdaterDlg.h"
+#include "res/resource.h"
+
+namespace {
+
+TEST(WorkerThread, ReachesTheMainWindowThroughThePage)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
+    ::InitCommonControlsEx(&controls);
+    CUpdaterDlg dialog;
+    ASSERT_TRUE(dialog.Create(IDD_UPDATER_DIALOG));
+    for (int page : {3, 4}) {
+        CDialog* pageWindow = dialog.GetPageWindow(page);
+        CUpdaterDlg* seen = nullptr;
+        std::thread worker([&] { seen = GetMainDialog(pageWindow); });
+        worker.join();
+        EXPECT_EQ(&dialog, seen) << "page " << page;
+    }
+    dialog.DestroyWindow();
+}
+
+} // namespace
