@@ -1,9 +1,10 @@
 // An update worker finds the main window of the page it was handed, from its
 // own thread: the layer's window map is process-wide, not per thread.
 
-#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <thread>
 
