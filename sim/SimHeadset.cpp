@@ -218,7 +218,7 @@ std::int64_t SteadyMicroseconds()
 
 constexpr std::size_t kFullSpeedFrameBytes = 64;
 constexpr std::int64_t kFrameUs = 1000;
-constexpr std::int64_t kSpinUs = 3000;
+constexpr std::int64_t kSpinUs = 30000;
 
 } // namespace
 
@@ -229,9 +229,10 @@ void SimHeadset::PaceTransfer(std::size_t size, SimLogEntry& entry)
     const int frames = static_cast<int>((size + kFullSpeedFrameBytes - 1) / kFullSpeedFrameBytes);
     const std::int64_t start = std::max(SteadyMicroseconds(), m_busFreeUs);
     const std::int64_t end = start + frames * kFrameUs;
-    // Sleep through the coarse part, then spin without giving the processor
-    // away: a sleep, or a yield on a busy machine, overshoots by far more than
-    // the model's resolution.
+    // Spin without giving the processor away: on a busy machine a sleep's
+    // wake-up comes milliseconds late, far beyond the model's resolution, so
+    // only a wait longer than any one transfer sleeps through its first part.
+    // The model is off unless a benchmark or a test turns it on.
     const std::int64_t left = end - SteadyMicroseconds();
     if (left > kSpinUs)
         std::this_thread::sleep_for(std::chrono::microseconds(left - kSpinUs));
