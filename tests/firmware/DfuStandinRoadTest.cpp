@@ -12,7 +12,10 @@
 #include "device/FirmwareInfo.h"
 #include "firmware/DfuSequence.h"
 #include "firmware/FirmwareWaitForTests.h"
+#include "firmware/ImageHeaderCheck.h"
+#include "link/DfuEngineLibrary.h"
 #include "sim/SimDfuChip.h"
+#include "tests/firmware/TempFiles.h"
 
 namespace {
 
@@ -177,6 +180,51 @@ TEST_F(DfuStandinRoadTest, CallbacksAfterTheEndAreIgnored)
     EXPECT_EQ(host.job.m_state, 0);
     EXPECT_TRUE(host.popups.empty());
     DFUEngineSetDestroyWaitForTests(0);
+}
+
+} // namespace
+
+namespace {
+
+// The partner conversion through the library stand-in: the unit's identity
+// keys rewritten in order over BCCMD.
+TEST(PartnerConversionOnTheStandin, RewritesTheIdentityKeysOfAUnitInTheBatch)
+{
+    SimDfuChip chip;
+    SimDfuDevice& unit = chip.AddDevice(0x2020);
+    // Address text from bytes 0, 3 and 2: "333000", inside the batch range.
+    unit.keys[1] = {0x33, 0x00, 0x00, 0x30, 0x00, 0x00, 0x00, 0x00};
+    chip.Attach();
+    TempFolder folder;
+    std::vector<std::uint8_t> header(kImageHeaderCheckBytes, 0);
+    const std::string text = "IV_Orn8#5011";
+    std::copy(text.begin(), text.end(), header.begin() + kImageHeaderTextOffset);
+    const std::wstring image = folder.Write(L"iv.dfu", header);
+    {
+        DfuEngineLibrary library;
+        EXPECT_EQ(CheckImageHeaderFile(image, 0x5060, 0x5060, &library), 1);
+    }
+    std::vector<int> written;
+    for (const SimDfuKeyAccess& access : chip.Log()) {
+        if (access.set && access.ok)
+            written.push_back(access.key);
+    }
+    EXPECT_EQ(written, (std::vector<int>{675, 703, 715, 706}));
+    EXPECT_EQ(unit.KeyWords(675), std::vector<std::uint16_t>{0x5011});
+    EXPECT_EQ(unit.KeyWords(715), std::vector<std::uint16_t>{0xD011});
+    EXPECT_EQ(unit.KeyWords(706).size(), 16u);
+    EXPECT_EQ(unit.KeyWords(706)[0], 'T');
+
+    // Outside the batch nothing is written and the image is refused.
+    unit.keys[1] = {0x11, 0x00, 0x00, 0x30, 0x00, 0x00, 0x00, 0x00};
+    chip.ClearLog();
+    {
+        DfuEngineLibrary library;
+        EXPECT_EQ(CheckImageHeaderFile(image, 0x5060, 0x5060, &library), 0);
+    }
+    for (const SimDfuKeyAccess& access : chip.Log())
+        EXPECT_FALSE(access.set);
+    chip.Detach();
 }
 
 } // namespace
