@@ -2,10 +2,11 @@
 
 #include <memory>
 
-#include "app/DialogMessageBox.h"
-#include "app/UpdaterDlg.h"
+#include "shell/DialogMessageBox.h"
+#include "shell/MainDialog.h"
 #include "device/FirmwareInfo.h"
 #include "firmware/FirmwareWait.h"
+#include "text/MainWindowTexts.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr int kPopupIconKind = 1;
 
 } // namespace
 
-DfuPageHost::DfuPageHost(CUpdaterDlg* main, HWND window, std::function<FirmwareInfo&()> job,
+DfuPageHost::DfuPageHost(CMainDialog* main, HWND window, std::function<FirmwareInfo&()> job,
                          std::function<void()> armWaitTimer)
     : m_main(main), m_window(window), m_job(std::move(job)), m_armWaitTimer(std::move(armWaitTimer))
 {}
@@ -44,10 +45,11 @@ void DfuPageHost::OpenPopup(DfuPopup popup)
 {
     if (!m_main)
         return;
-    const CString text =
-        popup == DfuPopup::kHoldButton ? m_main->GetTextHoldButtonPrompt() : m_main->GetTextHoldTwoButtonsPrompt();
+    const std::wstring text = popup == DfuPopup::kHoldButton
+                                  ? GetTextHoldButtonPrompt(m_main->m_modelCode, m_main->m_uiLanguage)
+                                  : GetTextHoldTwoButtonsPrompt(m_main->m_modelCode, m_main->m_uiLanguage);
     auto box = std::make_unique<CDialogMessageBox>(m_main);
-    box->SetContent(text, kPopupIconKind, nullptr, nullptr, CSize(kPopupWidth, kPopupHeight));
+    box->SetContent(CString(text.c_str()), kPopupIconKind, nullptr, nullptr, CSize(kPopupWidth, kPopupHeight));
     if (!box->CreatePopup())
         return;
     Job().m_popup = std::move(box);

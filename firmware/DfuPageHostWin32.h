@@ -10,7 +10,7 @@
 
 #include "firmware/DfuSequence.h"
 
-class CUpdaterDlg;
+class CMainDialog;
 
 // The page's private message: one queued DFU notification to take.
 constexpr UINT kDfuCallbackMessage = WM_USER + 1;
@@ -19,7 +19,7 @@ class DfuPageHost final : public DfuSequenceHost {
 public:
     // window receives kDfuCallbackMessage; job picks the record driven now;
     // armWaitTimer starts the page's wait timer unless it runs.
-    DfuPageHost(CUpdaterDlg* main, HWND window, std::function<FirmwareInfo&()> job, std::function<void()> armWaitTimer);
+    DfuPageHost(CMainDialog* main, HWND window, std::function<FirmwareInfo&()> job, std::function<void()> armWaitTimer);
 
     FirmwareInfo& Job() override;
     int Page() override;
@@ -32,7 +32,7 @@ public:
     std::uint64_t NowMs() override;
 
 private:
-    CUpdaterDlg* m_main;
+    CMainDialog* m_main;
     HWND m_window;
     std::function<FirmwareInfo&()> m_job;
     std::function<void()> m_armWaitTimer;

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "app/DialogMessageBox.h"
+#include "shell/DialogMessageBox.h"
 #include "app/UpdaterDlg.h"
 #include "device/FirmwareInfo.h"
 #include "firmware/DfuPageHostWin32.h"

@@ -8,8 +8,8 @@
 
 #include <thread>
 
-#include "app/MainDialog.h"
 #include "app/UpdaterDlg.h"
+#include "shell/MainDialog.h"
 #include "res/resource.h"
 
 namespace {
@@ -22,7 +22,7 @@ TEST(WorkerThread, ReachesTheMainWindowThroughThePage)
     ASSERT_TRUE(dialog.Create(IDD_UPDATER_DIALOG));
     for (int page : {3, 4}) {
         CDialog* pageWindow = dialog.GetPageWindow(page);
-        CUpdaterDlg* seen = nullptr;
+        CMainDialog* seen = nullptr;
         std::thread worker([&] { seen = GetMainDialog(pageWindow); });
         worker.join();
         EXPECT_EQ(&dialog, seen) << "page " << page;
