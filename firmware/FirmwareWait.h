@@ -5,3 +5,7 @@
 
 // Blocks the calling thread for the given time.
 void FirmwareWait(int milliseconds);
+
+// The time a wait of the given length lasts in this program (shortened in
+// test programs), for waits that do more than block.
+int ScaledFirmwareWaitMs(int milliseconds);

@@ -83,21 +83,30 @@ SimDfuDevice& SimDfuChip::AddDevice(int productId)
     device->vendorId = kMakerUsbVendorId;
     device->productId = productId;
     device->connects = productId < kDfuModeProductIdOffset;
-    char text[160];
-    std::snprintf(text, sizeof text, "CSR DFU device %d", index + 1);
-    device->name = Widen(text);
-    // The library's path text carries the markers in upper case, each before
-    // four hexadecimal digits.
-    std::snprintf(text, sizeof text,
-                  "\\\\?\\USB#VID_%04X&PID_%04X#6&3a1f%04x&0&%d#{a5dcbf10-6530-11d2-901f-00c04fb951ed}",
-                  device->vendorId & 0xFFFF, productId & 0xFFFF, index & 0xFFFF, index + 1);
-    device->path = Widen(text);
+    NameDevice(*device, index);
     device->plans[0] = Plan(DFUEngine::stepReconfigure, {DFUEngine::activityTransfer});
     device->plans[1] = Plan(DFUEngine::stepDownload, {DFUEngine::activityTransfer, DFUEngine::activityTransfer,
                                                       DFUEngine::activityTransfer, DFUEngine::activityTransferEnd});
     device->plans[2] = Plan(DFUEngine::stepManifest, {DFUEngine::activityRestartHeld});
+    // Callbacks come spread over time, as the library's do, so a notification
+    // is taken before the step's Complete follows it.
+    for (DfuStepPlan& plan : device->plans)
+        plan.delayMs = 10;
     m_devices.push_back(std::move(device));
     return *m_devices.back();
+}
+
+void SimDfuChip::NameDevice(SimDfuDevice& device, int index)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, "CSR DFU device %d", index + 1);
+    device.name = Widen(text);
+    // The library's path text carries the markers in upper case, each before
+    // four hexadecimal digits.
+    std::snprintf(text, sizeof text,
+                  "\\\\?\\USB#VID_%04X&PID_%04X#6&3a1f%04x&0&%d#{a5dcbf10-6530-11d2-901f-00c04fb951ed}",
+                  device.vendorId & 0xFFFF, device.productId & 0xFFFF, index & 0xFFFF, index + 1);
+    device.path = Widen(text);
 }
 
 std::vector<SimDfuKeyAccess> SimDfuChip::Log() const
@@ -217,4 +226,28 @@ void SimDfuChip::PlanStep(int index, int request, DfuStepPlan* plan)
         return;
     }
     *plan = m_devices[index]->plans[request];
+}
+
+void SimDfuChip::StepEnded(int index, int request, int resultCode)
+{
+    std::function<void(const SimDfuDevice&, int)> notify;
+    SimDfuDevice* device = nullptr;
+    int oldProductId = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (index < 0 || index >= static_cast<int>(m_devices.size()) || request != 2 || resultCode != 0)
+            return;
+        device = m_devices[index].get();
+        if (device->productId < kDfuModeProductIdOffset)
+            return;
+        // The manifested chip restarts into its new firmware: normal mode,
+        // answering BCCMD, under the name and path of that id.
+        oldProductId = device->productId;
+        device->productId -= kDfuModeProductIdOffset;
+        device->connects = true;
+        NameDevice(*device, index);
+        notify = onBackInNormalMode;
+    }
+    if (notify)
+        notify(*device, oldProductId);
 }

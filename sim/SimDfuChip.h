@@ -5,6 +5,7 @@
 // engine step, and a log of every key read and write.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -70,6 +71,11 @@ public:
 
     std::set<std::wstring> validImages;
 
+    // Called (on the library's thread, outside the chip's lock) when a unit
+    // comes back under its normal-mode id after a successful manifest, with
+    // the id it had before; tests move the unit's USB entry with it.
+    std::function<void(const SimDfuDevice& device, int oldProductId)> onBackInNormalMode;
+
     // DfuSimulatedBus
     int DeviceCount() override;
     const wchar_t* DeviceName(int index) override;
@@ -79,9 +85,12 @@ public:
     int SetKey(int index, unsigned short key, const unsigned char* buffer, int length) override;
     bool IsFileValid(const wchar_t* imagePath) override;
     void PlanStep(int index, int request, DfuStepPlan* plan) override;
+    void StepEnded(int index, int request, int resultCode) override;
 
 private:
     mutable std::mutex m_mutex;
+    void NameDevice(SimDfuDevice& device, int index);
+
     std::vector<std::unique_ptr<SimDfuDevice>> m_devices;
     std::vector<SimDfuKeyAccess> m_log;
     std::vector<int> m_steps;

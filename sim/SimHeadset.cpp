@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <chrono>
+#include <limits>
+#include <thread>
 
 #include "link/HidChannel.h"
 #include "link/MakerUsb.h"
@@ -16,6 +19,19 @@ std::vector<std::uint16_t> CharWords(const std::string& text)
     for (unsigned char c : text)
         words.push_back(c);
     return words;
+}
+
+// The loader's CRC-16/XMODEM, worked out bit by bit as the unit does, apart
+// from the manager's table-driven one.
+std::uint16_t UnitCrc16(const unsigned char* data, std::size_t count)
+{
+    std::uint16_t crc = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        crc = static_cast<std::uint16_t>(crc ^ (data[i] << 8));
+        for (int bit = 0; bit < 8; ++bit)
+            crc = static_cast<std::uint16_t>((crc & 0x8000) ? (crc << 1) ^ 0x1021 : crc << 1);
+    }
+    return crc;
 }
 
 } // namespace
@@ -192,6 +208,179 @@ void SimHeadset::LeaveBus(int unit, int productIdAfter)
     }
 }
 
+namespace {
+
+std::int64_t SteadyMicroseconds()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+constexpr std::size_t kFullSpeedFrameBytes = 64;
+constexpr std::int64_t kFrameUs = 1000;
+constexpr std::int64_t kSpinUs = 30000;
+
+} // namespace
+
+void SimHeadset::PaceTransfer(std::size_t size, SimLogEntry& entry)
+{
+    if (!m_timing)
+        return;
+    const int frames = static_cast<int>((size + kFullSpeedFrameBytes - 1) / kFullSpeedFrameBytes);
+    const std::int64_t start = std::max(SteadyMicroseconds(), m_busFreeUs);
+    const std::int64_t end = start + frames * kFrameUs;
+    // Spin without giving the processor away: on a busy machine a sleep's
+    // wake-up comes milliseconds late, far beyond the model's resolution, so
+    // only a wait longer than any one transfer sleeps through its first part.
+    // The model is off unless a benchmark or a test turns it on.
+    const std::int64_t left = end - SteadyMicroseconds();
+    if (left > kSpinUs)
+        std::this_thread::sleep_for(std::chrono::microseconds(left - kSpinUs));
+    while (SteadyMicroseconds() < end) {}
+    m_busFreeUs = end;
+    m_frames += frames;
+    entry.endUs = end;
+    entry.frames = frames;
+}
+
+void SimHeadset::Unplug(int unit)
+{
+    for (const auto& iface : m_interfaces) {
+        if (iface->unit != unit)
+            continue;
+        ++iface->m_generation;
+        iface->unplugged = true;
+        iface->m_absentLeft = std::numeric_limits<int>::max();
+        iface->m_queue.clear();
+        iface->m_late.clear();
+        iface->m_leaveTo = -1;
+        iface->m_unplugAfterReply = false;
+    }
+}
+
+void SimHeadset::PlugIn(int unit)
+{
+    for (const auto& iface : m_interfaces) {
+        if (iface->unit != unit || !iface->unplugged)
+            continue;
+        iface->unplugged = false;
+        iface->path = MakePath(iface->vendorId, iface->productId, m_nextIndex++);
+        iface->m_absentLeft = 0;
+        iface->openSection = -1;
+    }
+}
+
+void SimHeadset::ShowLoader(SimHidInterface& iface)
+{
+    if (iface.loader == nullptr) {
+        SimHidInterface& loader = AddInterface(iface.productIdAfterLoaderRestart, m_nextLoaderUnit++);
+        loader.isLoader = true;
+        loader.firmware = iface.firmware;
+        loader.firmware.loaderBeside = false;
+        std::copy(iface.firmware.loaderVersion, iface.firmware.loaderVersion + 4, loader.version);
+        loader.version[4] = 0;
+        loader.unplugged = true;
+        iface.loader = &loader;
+    }
+    SimHidInterface& loader = *iface.loader;
+    if (loader.unplugged)
+        PlugIn(loader.unit);
+    loader.m_absentLeft = iface.firmware.loaderAbsentEnumerations;
+}
+
+unsigned char SimHeadset::AnswerFirmware(SimHidInterface& iface, const unsigned char* request,
+                                         std::vector<unsigned char>& reply)
+{
+    SimFirmwareKnobs& knobs = iface.firmware;
+    const int parameter = request[kHidRequestParameter];
+    switch (request[kHidRequestCommand]) {
+    case kHidCmdQueryReady: {
+        const int poll = ++iface.readyPolls;
+        const bool ready = knobs.notReadyPolls >= 0 && poll > knobs.notReadyPolls;
+        reply[kHidReplyFirstData] = ready ? iface.knobs.readyFlag : 0;
+        return kHidStatusDone;
+    }
+    case kHidCmdStartSection:
+        if (++iface.sectionStarts == knobs.failSectionStartAt)
+            return kStatusFailure;
+        iface.openSection = parameter;
+        iface.sections[parameter].clear();
+        iface.m_chunkStart = 0;
+        return kHidStatusDone;
+    case kHidCmdSectionData: {
+        const int report = ++iface.dataReports;
+        if (knobs.unplugAfterDataReports > 0 && report >= knobs.unplugAfterDataReports)
+            iface.m_unplugAfterReply = true;
+        const std::size_t length = (static_cast<std::size_t>(request[2]) << 8) | request[3];
+        if (iface.openSection < 0 || length > kHidMaxDataPerReport || report == knobs.failDataStatusAt)
+            return kStatusFailure;
+        std::vector<unsigned char>& data = iface.sections[iface.openSection];
+        data.insert(data.end(), request + kHidRequestWords, request + kHidRequestWords + length);
+        return kHidStatusDone;
+    }
+    case kHidCmdEndSection: {
+        const bool open = iface.openSection >= 0;
+        iface.openSection = -1;
+        if (++iface.sectionEnds == knobs.failSectionEndAt || !open)
+            return kStatusFailure;
+        return kHidStatusDone;
+    }
+    case kHidCmdFinish:
+        if (knobs.failFinish)
+            return kStatusFailure;
+        ++iface.finishCount;
+        if (iface.isLoader) {
+            iface.m_unplugAfterReply = true; // the loader finishes and leaves
+        } else if (knobs.leaveAfterFinish) {
+            iface.m_leaveTo = 0;
+        }
+        return kHidStatusDone;
+    case kHidCmdLoaderChunkCrc:
+    case kHidCmdLoaderTotalCrc: {
+        if (iface.openSection < 0)
+            return kStatusFailure;
+        std::vector<unsigned char>& data = iface.sections[iface.openSection];
+        const bool chunk = request[kHidRequestCommand] == kHidCmdLoaderChunkCrc;
+        const std::size_t from = chunk ? iface.m_chunkStart : 0;
+        const std::uint16_t crc =
+            UnitCrc16(data.data() + std::min(from, data.size()), data.size() - std::min(from, data.size()));
+        const std::uint16_t sent = static_cast<std::uint16_t>(request[4] | (request[5] << 8));
+        const bool framed = request[2] == 0 && request[3] == 2;
+        if (chunk) {
+            ++iface.chunkChecks;
+            bool ok = framed && sent == crc;
+            if (ok && knobs.failChunkChecks > 0) {
+                --knobs.failChunkChecks;
+                ok = false;
+            }
+            if (!ok) {
+                // The chunk is not kept: the host sends it again.
+                ++iface.chunkCheckFailures;
+                data.resize(std::min(iface.m_chunkStart, data.size()));
+                return kStatusFailure;
+            }
+            iface.m_chunkStart = data.size();
+            return kHidStatusDone;
+        }
+        ++iface.sectionChecks;
+        bool ok = framed && sent == crc;
+        if (ok && knobs.failSectionChecks > 0) {
+            --knobs.failSectionChecks;
+            ok = false;
+        }
+        if (!ok) {
+            // The host starts the pass again from the section's first byte.
+            ++iface.sectionCheckFailures;
+            data.clear();
+            iface.m_chunkStart = 0;
+            return kStatusFailure;
+        }
+        return kHidStatusDone;
+    }
+    default: return kStatusFailure;
+    }
+}
+
 std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsigned char* request)
 {
     std::vector<unsigned char> reply(kHidReplySize, 0);
@@ -199,7 +388,13 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
     unsigned char status = kHidStatusDone;
     const int group = request[kHidRequestParameter];
     switch (request[kHidRequestCommand]) {
-    case kHidCmdReadVersion: std::copy(iface.version, iface.version + 5, reply.begin() + 3); break;
+    case kHidCmdReadVersion:
+        if (iface.isLoader && iface.firmware.loaderVersionFails) {
+            status = kStatusFailure;
+            break;
+        }
+        std::copy(iface.version, iface.version + 5, reply.begin() + 3);
+        break;
     case kHidCmdReadAddress: std::copy(iface.address, iface.address + 6, reply.begin() + 3); break;
     case kHidCmdReadGroup: {
         auto it = iface.groups.find(group);
@@ -228,29 +423,15 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
         break;
     }
     case kHidCmdStoreGroup: ++iface.storeCount[group]; break;
-    case kHidCmdQueryReady:
     case kHidCmdCameraReady:
     case kHidCmdTwoChipReady: reply[kHidReplyFirstData] = iface.knobs.readyFlag; break;
+    case kHidCmdQueryReady:
     case kHidCmdStartSection:
-        iface.openSection = group;
-        iface.sections[group].clear();
-        break;
-    case kHidCmdSectionData: {
-        const std::size_t length = (static_cast<std::size_t>(request[2]) << 8) | request[3];
-        if (iface.openSection < 0 || length > kHidMaxDataPerReport) {
-            status = kStatusFailure;
-            break;
-        }
-        std::vector<unsigned char>& data = iface.sections[iface.openSection];
-        data.insert(data.end(), request + kHidRequestWords, request + kHidRequestWords + length);
-        break;
-    }
+    case kHidCmdSectionData:
     case kHidCmdEndSection:
-        if (iface.openSection < 0)
-            status = kStatusFailure;
-        iface.openSection = -1;
-        break;
-    case kHidCmdFinish: ++iface.finishCount; break;
+    case kHidCmdFinish:
+    case kHidCmdLoaderChunkCrc:
+    case kHidCmdLoaderTotalCrc: status = AnswerFirmware(iface, request, reply); break;
     case kHidCmdCameraStep1:
     case kHidCmdCameraStep2:
     case kHidCmdTwoChipAfterVersion:
@@ -258,8 +439,6 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
     case kHidCmdTwoChipStep4:
     case kHidCmdLoaderStart:
     case kHidCmdLoaderLanguage:
-    case kHidCmdLoaderChunkCrc:
-    case kHidCmdLoaderTotalCrc:
     case kHidCmdLeaveAndReturn:
     case kHidCmdRestartIntoLoader: break;
     default: status = kStatusFailure; break;
@@ -287,11 +466,16 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
         --iface->knobs.failNextWrites;
         fail = true;
     }
+    if (iface != nullptr && !fail && size == kHidRequestSize && data[kHidRequestCommand] == kHidCmdSectionData &&
+        ++iface->m_dataWrites == iface->firmware.failDataWriteAt) {
+        fail = true;
+    }
     if (fail) {
         m_log.push_back(std::move(entry));
         return false;
     }
     entry.ok = true;
+    PaceTransfer(size, entry);
     m_log.push_back(std::move(entry));
 
     // Like the driver, the unit's replies join whatever is still queued.
@@ -304,8 +488,10 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
     std::vector<unsigned char> busy(kHidReplySize, 0);
     busy[0] = kHidReportId;
     busy[kHidReplyStatus] = kHidStatusBusy;
-    const int busyCount = answer ? answer->busyReplies : iface->knobs.busyReplies;
-    for (int i = 0; i < busyCount; ++i)
+    int busyReplies = answer ? answer->busyReplies : iface->knobs.busyReplies;
+    if (data[kHidRequestCommand] == kHidCmdSectionData)
+        busyReplies += iface->firmware.dataBusyReplies;
+    for (int i = 0; i < busyReplies; ++i)
         replies.push_back(busy);
     replies.push_back(Answer(*iface, data));
     if (answer && answer->status >= 0)
@@ -322,7 +508,9 @@ bool SimHeadset::Write(HidHandle handle, const unsigned char* data, std::size_t 
     }
 
     const unsigned char command = data[kHidRequestCommand];
-    if (command == kHidCmdLeaveAndReturn || command == kHidCmdRestartIntoLoader) {
+    if (command == kHidCmdRestartIntoLoader && iface->firmware.loaderBeside) {
+        ShowLoader(*iface);
+    } else if (command == kHidCmdLeaveAndReturn || command == kHidCmdRestartIntoLoader) {
         // The reply still reaches the host; the unit is gone right after.
         iface->m_leaveTo =
             command == kHidCmdRestartIntoLoader ? iface->productIdAfterLoaderRestart : iface->productIdAfterLeave;
@@ -351,7 +539,9 @@ bool SimHeadset::Read(HidHandle handle, unsigned char* data, std::size_t size, u
             reply = std::move(iface->m_queue.front());
             iface->m_queue.pop_front();
         }
-        if (iface->m_leaveTo >= 0 && iface->m_queue.empty() && iface->m_late.empty()) {
+        if (iface->m_unplugAfterReply && iface->m_queue.empty() && iface->m_late.empty()) {
+            Unplug(iface->unit);
+        } else if (iface->m_leaveTo >= 0 && iface->m_queue.empty() && iface->m_late.empty()) {
             const int after = iface->m_leaveTo;
             LeaveBus(iface->unit, after);
         }
@@ -369,6 +559,7 @@ bool SimHeadset::Read(HidHandle handle, unsigned char* data, std::size_t size, u
         std::copy(reply.begin(), reply.begin() + std::min(size, reply.size()), data);
         entry.bytes = reply;
         entry.ok = true;
+        PaceTransfer(reply.size(), entry);
     }
     const bool ok = entry.ok;
     m_log.push_back(std::move(entry));

@@ -49,6 +49,29 @@ struct SimHidKnobs {
     int leaveAfterAcknowledged = 0;
 };
 
+// How the unit takes a firmware image. Counts are 1-based; 0 turns a knob off.
+struct SimFirmwareKnobs {
+    int failDataWriteAt = 0;        // the n-th data report (0x06) cannot be written
+    int failDataStatusAt = 0;       // the n-th data report is answered with a failure status
+    int failSectionStartAt = 0;     // the n-th section start (0x05) fails
+    int failSectionEndAt = 0;       // the n-th section end (0x07) fails
+    bool failFinish = false;        // every finish (0x08) fails
+    int dataBusyReplies = 0;        // busy replies before each data status, while the unit writes flash
+    int notReadyPolls = 0;          // the status poll (0x0D) answers 0 this often; -1 for ever
+    bool leaveAfterFinish = false;  // after the finish's reply the unit restarts: it leaves the bus
+                                    // and is back after absentEnumerations enumerations
+    int unplugAfterDataReports = 0; // the unit is pulled out after k data reports
+
+    // Loader models: 0x50 brings up the loader interface beside this one, which
+    // stays present with its handles valid.
+    bool loaderBeside = false;
+    int loaderAbsentEnumerations = 0;              // enumerations that miss the loader after 0x50
+    unsigned char loaderVersion[4] = {1, 0, 2, 1}; // reply bytes 3 to 6 of its version query
+    bool loaderVersionFails = false;
+    int failChunkChecks = 0;   // the next k chunk checks (0x5A) fail
+    int failSectionChecks = 0; // the next k section checks (0x5B) fail
+};
+
 enum class SimLogKind { Write, Read, Flush };
 
 struct SimLogEntry {
@@ -57,6 +80,10 @@ struct SimLogEntry {
     std::wstring path;
     bool ok; // false: the call failed (nothing delivered)
     std::vector<unsigned char> bytes;
+    // With the USB timing model on: when the transfer ended on the bus
+    // (microseconds on the steady clock) and how many frames it took.
+    std::int64_t endUs = 0;
+    int frames = 0;
 };
 
 class SimHidInterface {
@@ -82,6 +109,19 @@ public:
     int productIdAfterLoaderRestart = 0x3120;
     int absentEnumerations = 0; // enumerations that miss the unit after it left
     int acknowledged = 0;       // requests answered with status 0
+    SimFirmwareKnobs firmware;
+    // What the unit saw of an image.
+    int dataReports = 0;
+    int sectionStarts = 0;
+    int sectionEnds = 0;
+    int readyPolls = 0;
+    int chunkChecks = 0;
+    int chunkCheckFailures = 0;
+    int sectionChecks = 0;
+    int sectionCheckFailures = 0;
+    bool unplugged = false;
+    bool isLoader = false;
+    SimHidInterface* loader = nullptr; // the loader interface it brought up
 
     // Command 0x03 answers from groups; 0x04 stores into them.
     void SetGroup(int group, std::vector<std::uint16_t> words) { groups[group] = std::move(words); }
@@ -105,6 +145,10 @@ private:
     int m_readsSinceWrite = 0;
     int m_leaveTo = -1;         // product id to come back with once the reply is read
     bool m_busyForever = false; // the current request is answered busy only
+    bool m_unplugAfterReply = false;
+    int m_dataWrites = 0;
+    // The loader's data since the last confirmed chunk.
+    std::size_t m_chunkStart = 0;
 };
 
 class SimHeadset final : public HidDeviceSeam {
@@ -128,6 +172,13 @@ public:
     Pair AddHidPairUnit(int unit = 0);
     static std::wstring MakePath(int vendorId, int productId, int index);
 
+    // Pulls the unit out: its handles fail and its interfaces vanish until it
+    // is plugged in again (with a new path, as after any return to the bus).
+    void Unplug(int unit);
+    void PlugIn(int unit);
+    // The loader interface that 0x50 brought up beside iface, or null.
+    SimHidInterface* LoaderOf(const SimHidInterface& iface) const { return iface.loader; }
+
     const std::vector<SimLogEntry>& Log() const { return m_log; }
     void ClearLog() { m_log.clear(); }
     int CountLog(SimLogKind kind) const;
@@ -140,6 +191,14 @@ public:
     unsigned LastReadTimeoutMs() const { return m_lastTimeout; }
     unsigned LastWriteTimeoutMs() const { return m_lastWriteTimeout; }
     int EnumerationCount() const { return m_enumerations; }
+
+    // Full-speed USB timing (off by default): 64-byte frames, one per
+    // millisecond, so a report of n bytes takes ceil(n / 64) frames (a
+    // 1023-byte request 16 ms, a 67-byte reply 2 ms). Writes and reads are
+    // paced in real time on the steady clock; the frames are counted.
+    void SetUsbTimingModel(bool on) { m_timing = on; }
+    // Milliseconds the modelled bus has spent on transfers so far.
+    std::int64_t ModelledFrames() const { return m_frames; }
 
     // HidDeviceSeam
     std::vector<HidInterfaceInfo> EnumerateInterfaces() override;
@@ -161,6 +220,16 @@ private:
     std::vector<unsigned char> Answer(SimHidInterface& iface, const unsigned char* request);
     void LeaveBus(int unit, int productIdAfter);
     void FinishLeaving();
+    void ShowLoader(SimHidInterface& iface);
+    // Paces one transfer of size bytes on the modelled bus; fills the log
+    // entry's timing.
+    void PaceTransfer(std::size_t size, SimLogEntry& entry);
+    bool m_timing = false;
+    std::int64_t m_frames = 0;
+    std::int64_t m_busFreeUs = 0;
+    unsigned char AnswerFirmware(SimHidInterface& iface, const unsigned char* request,
+                                 std::vector<unsigned char>& reply);
+    int m_nextLoaderUnit = 1000;
 
     std::vector<std::unique_ptr<SimHidInterface>> m_interfaces;
     std::set<Handle*> m_handles;

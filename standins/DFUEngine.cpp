@@ -303,22 +303,33 @@ void RunDfuWorker(std::shared_ptr<DfuWorkerState> state)
             plan.finishedStep = DFUEngine::stepReconfigure + request;
             plan.resultCode = DFUEngine::Result::deviceLost;
         }
-        const int activities = std::min<int>(std::max(plan.activityCount, 0), 64);
+        const int activities = plan.silent ? 0 : std::min<int>(std::max(plan.activityCount, 0), 64);
+        const int repeat = std::min(std::max(plan.transferRepeat, 1), 100000);
+        const auto pause = std::chrono::milliseconds(std::min(std::max(plan.delayMs, 0), 10000));
         for (int i = 0; i < activities; ++i) {
-            DFUEngine::Callback* callback = CurrentCallback(*state);
-            if (callback == nullptr)
-                continue;
-            DFUEngine::Status status;
-            status.step = plan.finishedStep;
-            status.activity = plan.activities[i];
-            status.progress = activities > 0 ? (i + 1) * 100 / activities : 100;
-            if (status.activity == DFUEngine::activityTransfer) {
-                callback->Progress(0, status);
-            } else {
-                callback->Notify(0, status);
+            const bool transfer = plan.activities[i] == DFUEngine::activityTransfer;
+            for (int r = 0; r < (transfer ? repeat : 1); ++r) {
+                if (pause.count() > 0)
+                    std::this_thread::sleep_for(pause);
+                DFUEngine::Callback* callback = CurrentCallback(*state);
+                if (callback == nullptr)
+                    continue;
+                DFUEngine::Status status;
+                status.step = plan.finishedStep;
+                status.activity = plan.activities[i];
+                status.progress = activities > 0 ? (i + 1) * 100 / activities : 100;
+                if (transfer) {
+                    callback->Progress(0, status);
+                } else {
+                    callback->Notify(0, status);
+                }
             }
         }
-        if (DFUEngine::Callback* callback = CurrentCallback(*state)) {
+        if (pause.count() > 0 && !plan.silent)
+            std::this_thread::sleep_for(pause);
+        if (bus != nullptr && index >= 0 && !plan.silent)
+            bus->StepEnded(index, request, plan.resultCode);
+        if (DFUEngine::Callback* callback = plan.silent ? nullptr : CurrentCallback(*state)) {
             DFUEngine::Status status;
             status.step = plan.finishedStep;
             status.result = DFUEngine::Result(plan.resultCode,

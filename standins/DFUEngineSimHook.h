@@ -11,6 +11,14 @@ struct DfuStepPlan {
     int resultCode = 0;    // 0 success
     int activityCount = 0; // activities reported before Complete, in order
     int activities[64] = {};
+    // Each transfer activity (16) is reported this many times, as the
+    // library's progress comes.
+    int transferRepeat = 1;
+    // Pause before each callback, in milliseconds, so the callbacks come
+    // spread over time on the library's thread.
+    int delayMs = 0;
+    // The step never reports anything: no activity and no Complete.
+    bool silent = false;
 };
 
 class DfuSimulatedBus {
@@ -25,6 +33,8 @@ public:
     virtual bool IsFileValid(const wchar_t* imagePath) = 0;
     // request: 0 reconfigure, 1 download, 2 manifest.
     virtual void PlanStep(int index, int request, DfuStepPlan* plan) = 0;
+    // After a step's last callback but before its Complete; resultCode 0 for success.
+    virtual void StepEnded(int index, int request, int resultCode) = 0;
 
 protected:
     ~DfuSimulatedBus() = default;

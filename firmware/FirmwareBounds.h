@@ -1,0 +1,40 @@
+#pragma once
+// Every wait and retry bound of the update roads, in one place, so that a
+// reader can see how long any road can keep the unit or the user waiting.
+
+#include <cstdint>
+
+// DFU road. The start always waits for the unit to settle; three models need
+// the user to switch the unit into DFU mode by hand, which is given ten
+// minutes. A running engine step that sends nothing for ten minutes is
+// taken for a library that hung.
+constexpr int kDfuStartWaitMs = 3000;
+constexpr int kDfuDeviceWaitTries = 600;
+constexpr int kDfuDeviceWaitPauseMs = 1000;
+constexpr std::uint64_t kDfuSilentEngineMs = 10u * 60u * 1000u;
+// A unit recognised in DFU mode reports no button hold; the popup is shown
+// again after this many transfer notifications.
+constexpr int kDfuPopupEveryActivities = 20;
+
+// HID image workers. The unit installs the image after the section end and
+// reports ready on the status poll; five minutes is far more than any unit
+// takes, and a failed exchange is retried after a pause rather than at once.
+constexpr int kReadyPollLimitMs = 5 * 60 * 1000;
+constexpr int kReadyPollPauseMs = 500;
+constexpr int kImageRestartWaitMs = 65000;
+constexpr int kPairRestartWaitMs = 5000;
+// After a failed settings backup the worker waits for the user's OK, however
+// long that takes, looking once a second.
+constexpr int kBackupPopupFirstWaitMs = 5000;
+constexpr int kBackupPopupPollMs = 1000;
+
+// Loader road. The handle polls wait for the unit to enumerate again; a
+// chunk whose check keeps failing is sent again at most ten times, and a
+// section whose check fails goes again from its start five times.
+constexpr int kLoaderHandleTries = 100;
+constexpr int kLoaderHandlePauseMs = 1000;
+constexpr int kLoaderRebootWaitMs = 6000;
+constexpr int kLoaderSecondRebootWaitMs = 8000;
+constexpr int kLoaderRestartPauseMs = 1000;
+constexpr int kLoaderChunkResends = 10;
+constexpr int kLoaderSectionRetries = 5;

@@ -1,0 +1,306 @@
+#include "firmware/ImageWorkers.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <vector>
+
+#include "device/FirmwareInfo.h"
+#include "device/VersionCompare.h"
+#include "firmware/FirmwareBounds.h"
+#include "firmware/FirmwareWait.h"
+#include "firmware/ImageContainer.h"
+#include "firmware/JobTexts.h"
+#include "firmware/UpdateRoads.h"
+#include "link/HidChannel.h"
+#include "text/FirmwareTexts.h"
+#include "text/StatusTexts.h"
+
+namespace {
+
+constexpr int kStatusCounter = 0; // the job's stall ticks
+constexpr int kPhaseCounter = 1;  // the job's phase ticks
+constexpr int kUnitStateByte = 5;
+constexpr int kReadyPolls = kReadyPollLimitMs / kReadyPollPauseMs;
+
+// Which of the unit's two channels takes a section type.
+bool GoesToPrimary(std::uint32_t type)
+{
+    return type == 0 || type == 2;
+}
+
+// How one worker of the family differs from the others.
+struct WorkerTraits {
+    bool tagged;          // transfer failures carry error-site tags
+    bool pollsReady;      // waits for the unit's status poll before the finish
+    bool finishSecondary; // a type-1 section is finished on the secondary channel
+    bool stateFirst;      // finished: the state is set before the last wait
+    int finalWaitMs;
+};
+
+constexpr WorkerTraits kImageTraits = {true, true, false, false, kImageRestartWaitMs};
+constexpr WorkerTraits kPairTraits = {false, false, true, true, kPairRestartWaitMs};
+
+class Worker {
+public:
+    explicit Worker(ImageWorkerHost& host) : m_host(host), m_job(host.Job()) {}
+
+    // Texts ("%s. %s<tag>", cannot get status), then the failure end.
+    void FailStatus(const wchar_t* tag)
+    {
+        End(FailureTexts(m_host.Page(), m_host.UsbStatus(), GetTextCannotGetStatus, tag));
+    }
+    void End(const LanguageTexts& texts)
+    {
+        m_image = LoadedImage();
+        int autoUpdate = 1;
+        EndJobWithFailure(m_job, texts, &autoUpdate);
+        m_host.ClearAutoUpdate();
+    }
+
+    bool LoadAndCheck()
+    {
+        const ImageCheckOptions options = ImageCheckOptionsForModel(m_host.ModelCode());
+        m_image = LoadImageContainer(m_job.m_imagePath, options, [this] { m_job.m_state = kJobImageRead; });
+        if (!m_image.check.Passed()) {
+            End(FirmwareCorruptedTexts(m_host.Page(), m_host.UsbStatus()));
+            return false;
+        }
+        m_job.m_state = kJobImageVerified;
+        return true;
+    }
+
+    void BackUpSettings()
+    {
+        if (m_host.Page() != 3)
+            return;
+        WriteJobStatusTexts(m_job, ActivityTexts(m_host.Page(), m_host.UsbStatus(), GetTextAboutToMakeBackup));
+        if (m_host.WriteSettingsArchive() != 0)
+            return;
+        // A failed backup never stops the update: the user is told and
+        // confirms, however long that takes.
+        m_job.m_state = kJobWaitingAfterBackupFailure;
+        m_host.SetWaitForUser(1);
+        FirmwareWait(kBackupPopupFirstWaitMs);
+        while (m_host.WaitForUser() == 1)
+            FirmwareWait(kBackupPopupPollMs);
+    }
+
+    void StartTransfer()
+    {
+        const int page = m_host.Page();
+        const int usb = m_host.UsbStatus();
+        WriteJobStatusTexts(m_job, FillLanguageTexts(L"%s", {[page, usb](int language) {
+                                                         return GetTextInProgress(page, usb, language);
+                                                     }}));
+        m_job.m_failed = 0;
+        m_host.StartTransferProgress();
+        m_job.m_counters[kStatusCounter] = 0;
+        m_job.m_counters[kPhaseCounter] = 0;
+        m_job.m_state = kJobTransferring;
+    }
+
+    // Every section in table order; false after a failure end.
+    bool SendSections(const WorkerTraits& traits)
+    {
+        for (const ImageSection& section : m_image.check.sections) {
+            HidHandle* channel = GoesToPrimary(section.type) ? m_host.Primary() : m_host.Secondary();
+            if (section.type == 0)
+                m_sentType0 = true;
+            if (section.type == 1)
+                m_sentType1 = true;
+            const SectionFault fault = SendImageSection(channel, static_cast<int>(section.id & 0xFF),
+                                                        m_image.Bytes() + section.offset, section.length);
+            if (fault == SectionFault::kNone)
+                continue;
+            static const wchar_t* const kTags[] = {L"", L"", L"[9][0]", L"[9][1]", L"[9][2]"};
+            FailStatus(traits.tagged ? kTags[static_cast<int>(fault)] : L"");
+            return false;
+        }
+        return true;
+    }
+
+    // The status poll after the transfer, bounded; false after a failure end.
+    bool WaitUntilReady()
+    {
+        m_job.m_waitFlag = 1;
+        for (int poll = 0; poll < kReadyPolls; ++poll) {
+            HidCommandFrame frame;
+            frame.Begin(kHidCmdQueryReady);
+            if (frame.Send(m_host.Primary()) && frame.reply[kHidReplyFirstData] != 0)
+                return true;
+            FirmwareWait(kReadyPollPauseMs);
+        }
+        FailStatus(L"[9][3]");
+        return false;
+    }
+
+    bool Finish(HidHandle* channel)
+    {
+        HidCommandFrame frame;
+        frame.Begin(kHidCmdFinish, 0);
+        return frame.Send(channel);
+    }
+
+    void Run(const WorkerTraits& traits)
+    {
+        if (!LoadAndCheck())
+            return;
+        BackUpSettings();
+        StartTransfer();
+        if (!SendSections(traits))
+            return;
+        if (traits.pollsReady) {
+            if (!WaitUntilReady())
+                return;
+            if (m_sentType0) {
+                if (!Finish(m_host.Primary())) {
+                    FailStatus(L"[9][3]");
+                    return;
+                }
+                m_job.m_waitFlag = 0;
+            }
+        } else {
+            if ((m_sentType0 && !Finish(m_host.Primary())) ||
+                (traits.finishSecondary && m_sentType1 && !Finish(m_host.Secondary()))) {
+                FailStatus(L"");
+                return;
+            }
+        }
+        m_image = LoadedImage();
+        if (traits.stateFirst) {
+            m_job.m_state = kJobFinished;
+            FirmwareWait(traits.finalWaitMs);
+        } else {
+            FirmwareWait(traits.finalWaitMs);
+            m_job.m_state = kJobFinished;
+            m_job.m_waitFlag = 1;
+        }
+        m_host.ArmWaitTimer();
+    }
+
+private:
+    ImageWorkerHost& m_host;
+    FirmwareInfo& m_job;
+    LoadedImage m_image;
+    bool m_sentType0 = false;
+    bool m_sentType1 = false;
+};
+
+bool IsStemTail(wchar_t c)
+{
+    return c == L'.' || c == L'i' || c == L'm' || c == L'g';
+}
+
+// The leading digits of a field as a number; 0 when it has none.
+int LeadingNumber(const std::wstring& field)
+{
+    int value = 0;
+    for (wchar_t c : field) {
+        if (c < L'0' || c > L'9')
+            break;
+        value = std::min(value * 10 + (c - L'0'), 99999);
+    }
+    return value;
+}
+
+} // namespace
+
+SectionFault SendImageSection(HidHandle* channel, int sectionId, const std::uint8_t* data, std::size_t length,
+                              std::size_t maxChunk)
+{
+    HidCommandFrame frame;
+    frame.Begin(kHidCmdStartSection, sectionId & 0xFF);
+    if (!frame.Send(channel))
+        return SectionFault::kStart;
+    maxChunk = std::min(std::max<std::size_t>(maxChunk, 1), kSectionDataMax);
+    for (std::size_t sent = 0; sent < length;) {
+        const std::size_t n = std::min(maxChunk, length - sent);
+        frame.Begin(kHidCmdSectionData, static_cast<int>(n >> 8));
+        frame.request[3] = static_cast<unsigned char>(n & 0xFF);
+        std::copy(data + sent, data + sent + n, frame.request + kHidRequestWords);
+        if (!WriteHidReport(channel, frame.request))
+            return SectionFault::kDataWrite;
+        if (!ReadHidStatus(channel))
+            return SectionFault::kDataStatus;
+        sent += n;
+    }
+    frame.Begin(kHidCmdEndSection);
+    return frame.Send(channel) ? SectionFault::kNone : SectionFault::kEnd;
+}
+
+std::wstring ImageNameStem(const std::wstring& imagePath)
+{
+    const std::size_t slash = imagePath.find_last_of(L'\\');
+    std::wstring name = slash == std::wstring::npos ? imagePath : imagePath.substr(slash + 1);
+    while (!name.empty() && IsStemTail(name.back()))
+        name.pop_back();
+    return name;
+}
+
+bool ImageNameVersionPasses(const std::wstring& imagePath)
+{
+    std::wstring name = ImageNameStem(imagePath);
+    // The last three characters, or the whole of a shorter name.
+    const std::wstring tail = name.substr(name.size() > 3 ? name.size() - 3 : 0);
+    if (tail.find(L'-') != std::wstring::npos) {
+        name.erase(name.rfind(L'-'));
+    } else if (tail.find(L'_') != std::wstring::npos) {
+        name.erase(name.rfind(L'_'));
+    }
+    const std::size_t v = name.rfind(L'v');
+    const std::wstring version = v == std::wstring::npos ? name : name.substr(v + 1);
+    if (version.find(L'.') == std::wstring::npos)
+        return true;
+    int fields[3] = {};
+    std::size_t at = 0;
+    for (int i = 0; i < 3 && at != std::wstring::npos; ++i) {
+        const std::size_t dot = version.find(L'.', at);
+        fields[i] = LeadingNumber(version.substr(at, dot == std::wstring::npos ? std::wstring::npos : dot - at));
+        at = dot == std::wstring::npos ? dot : dot + 1;
+    }
+    return CompareVersion3(fields[0], fields[1], fields[2], 1, 7, 5) >= 0;
+}
+
+int ReadUnitState(HidHandle* channel)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        HidCommandFrame frame;
+        frame.Begin(kHidCmdReadGroup, kHidGroupState);
+        if (frame.Send(channel)) {
+            SwapHidReplyWords(frame.reply);
+            return frame.reply[kUnitStateByte];
+        }
+    }
+    return 0;
+}
+
+bool UnitStateNeedsVersionGate(int state)
+{
+    return state == 16 || state == 27;
+}
+
+void ImageUpdateThread(ImageWorkerHost& host)
+{
+    Worker(host).Run(kImageTraits);
+}
+
+void DualChannelImageUpdateThread(ImageWorkerHost& host)
+{
+    Worker(host).Run(kPairTraits);
+}
+
+void VersionedImageUpdateThread(ImageWorkerHost& host)
+{
+    if (UnitStateNeedsVersionGate(ReadUnitState(host.Primary())) && !ImageNameVersionPasses(host.Job().m_imagePath)) {
+        int autoUpdate = 1;
+        EndJobWithFailure(host.Job(), FillLanguageTexts(L"%s.[0]", {GetTextUnsupportedFirmware}), &autoUpdate);
+        host.ClearAutoUpdate();
+        return;
+    }
+    Worker(host).Run(kPairTraits);
+}
+
+void FailWithStatusError(FirmwareInfo& job, int page, int usbStatus, int* autoUpdate)
+{
+    EndJobWithFailure(job, FailureTexts(page, usbStatus, GetTextCannotGetStatus, L"[26]"), autoUpdate);
+}
