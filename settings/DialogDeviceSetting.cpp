@@ -151,17 +151,6 @@ void CDialogDeviceSetting::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_NAV_APP_ENABLE, m_radioNavAppEnable);
 }
 
-CMainDialog* CDialogDeviceSetting::Main() const
-{
-    return GetMainDialog(this);
-}
-
-int CDialogDeviceSetting::Language() const
-{
-    CMainDialog* main = Main();
-    return main ? UiLanguageRow(main->m_uiLanguage) : 0;
-}
-
 BOOL CDialogDeviceSetting::OnInitDialog()
 {
     CSettingsPageDialog::OnInitDialog();
@@ -473,12 +462,6 @@ std::wstring CDialogDeviceSetting::GetTimeoutRangeLabel()
 
 // ---------------------------------------------------------------- commands
 
-bool CDialogDeviceSetting::Guarded() const
-{
-    CMainDialog* main = Main();
-    return main->m_busy || main->m_dropListOpen;
-}
-
 void CDialogDeviceSetting::OnDefault()
 {
     if (Guarded())
@@ -487,20 +470,7 @@ void CDialogDeviceSetting::OnDefault()
     // These units keep their voice-prompt language and channel through DEFAULT.
     if (main->m_modelCode == 0x3110 || main->m_modelCode == 0x3116 || main->m_modelCode == 0x3118)
         m_defaults.m_settings[3] = main->m_device.m_settings[3];
-    m_config.CopyFrom(m_defaults, 0);
-    main->RefreshView();
-    FillPage();
-    RefreshPage();
-}
-
-// No busy guard: a failed save sends this while still busy, and its edits must go.
-void CDialogDeviceSetting::OnCancelEdits()
-{
-    CMainDialog* main = Main();
-    m_config.CopyFrom(main->m_device, 0);
-    main->RefreshView();
-    FillPage();
-    RefreshPage();
+    ReloadFrom(m_defaults);
 }
 
 void CDialogDeviceSetting::OnPair(ClassicRow rowName, int enable)

@@ -125,13 +125,10 @@ protected:
     BOOL OnInitDialog() override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
-    CMainDialog* Main() const;
-    int Language() const;
     // The page's commands; each returns at once while the main window is busy or its list is open.
     void OnCommand(int id, int code);
-    bool Guarded() const;
+    // DEFAULT, keeping the unit's own word 3 on the models that carry it.
     void OnDefault();
-    void OnCancelEdits();
     void OnPair(ClassicRow row, int enable);
     void OnGain(int place);
     void OnTimeoutChanged();

@@ -85,23 +85,6 @@ void CDialogDeviceSettingSecond::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_FM_HELP, m_buttonHelp);
 }
 
-CMainDialog* CDialogDeviceSettingSecond::Main() const
-{
-    return GetMainDialog(this);
-}
-
-int CDialogDeviceSettingSecond::Language() const
-{
-    CMainDialog* main = Main();
-    return main ? UiLanguageRow(main->m_uiLanguage) : 0;
-}
-
-bool CDialogDeviceSettingSecond::Guarded() const
-{
-    CMainDialog* main = Main();
-    return !main || main->m_busy || main->m_dropListOpen;
-}
-
 std::wstring CDialogDeviceSettingSecond::GetHelpRdsAf()
 {
     return ::GetHelpRdsAf(Language());
@@ -255,28 +238,6 @@ int CDialogDeviceSettingSecond::CompareSettings()
 void CDialogDeviceSettingSecond::WriteSettingsToDevice()
 {
     RunSettingsPageWrite(*this, SettingsWriterPage::FmRadio, IDC_FM_CANCEL);
-}
-
-void CDialogDeviceSettingSecond::OnDefault()
-{
-    if (Guarded())
-        return;
-    m_config.CopyFrom(m_defaults, 0);
-    Main()->RefreshView();
-    FillPage();
-    RefreshPage();
-}
-
-// No busy guard: a failed save sends this while still busy, and its edits must go.
-void CDialogDeviceSettingSecond::OnCancelEdits()
-{
-    CMainDialog* main = Main();
-    if (!main)
-        return;
-    m_config.CopyFrom(main->m_device, 0);
-    main->RefreshView();
-    FillPage();
-    RefreshPage();
 }
 
 void CDialogDeviceSettingSecond::OnRegionChange()

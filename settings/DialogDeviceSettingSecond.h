@@ -52,11 +52,6 @@ protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
-    CMainDialog* Main() const;
-    int Language() const;
-    bool Guarded() const;
-    void OnDefault();
-    void OnCancelEdits();
     void OnRegionChange();
     void OnRds(int on);
     void OnHelp();

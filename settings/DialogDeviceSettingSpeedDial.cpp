@@ -47,17 +47,6 @@ void CDialogDeviceSettingSpeedDial::DoDataExchange(CDataExchange* dx)
     }
 }
 
-CMainDialog* CDialogDeviceSettingSpeedDial::Main() const
-{
-    return GetMainDialog(this);
-}
-
-bool CDialogDeviceSettingSpeedDial::Guarded() const
-{
-    CMainDialog* main = Main();
-    return !main || main->m_busy || main->m_dropListOpen;
-}
-
 BOOL CDialogDeviceSettingSpeedDial::OnInitDialog()
 {
     CSettingsPageDialog::OnInitDialog();
@@ -134,28 +123,6 @@ int CDialogDeviceSettingSpeedDial::CompareSettings()
 void CDialogDeviceSettingSpeedDial::WriteSettingsToDevice()
 {
     RunSettingsPageWrite(*this, SettingsWriterPage::SpeedDial, IDC_SPEED_DIAL_CANCEL);
-}
-
-void CDialogDeviceSettingSpeedDial::OnDefault()
-{
-    if (Guarded())
-        return;
-    m_config.CopyFrom(m_defaults, 0);
-    Main()->RefreshView();
-    FillPage();
-    RefreshPage();
-}
-
-// No busy guard: a failed save sends this while still busy, and its edits must go.
-void CDialogDeviceSettingSpeedDial::OnCancelEdits()
-{
-    CMainDialog* main = Main();
-    if (!main)
-        return;
-    m_config.CopyFrom(main->m_device, 0);
-    main->RefreshView();
-    FillPage();
-    RefreshPage();
 }
 
 void CDialogDeviceSettingSpeedDial::OnNumberChanged(int index)

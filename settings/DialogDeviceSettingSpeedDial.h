@@ -30,10 +30,6 @@ protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
-    CMainDialog* Main() const;
-    bool Guarded() const;
-    void OnDefault();
-    void OnCancelEdits();
     void OnNumberChanged(int index);
 
     HFONT m_boldFont = nullptr;

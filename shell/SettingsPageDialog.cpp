@@ -1,5 +1,6 @@
 #include "shell/SettingsPageDialog.h"
 
+#include "core/UiLanguageRow.h"
 #include "shell/MainDialog.h"
 
 void CSettingsPageDialog::EnterPage()
@@ -39,4 +40,42 @@ void CSettingsPageDialog::FillPage()
 void CSettingsPageDialog::RefreshPage()
 {
     ++m_refreshCalls;
+}
+
+CMainDialog* CSettingsPageDialog::Main() const
+{
+    return GetMainDialog(this);
+}
+
+int CSettingsPageDialog::Language() const
+{
+    CMainDialog* main = Main();
+    return main ? UiLanguageRow(main->m_uiLanguage) : 0;
+}
+
+bool CSettingsPageDialog::Guarded() const
+{
+    CMainDialog* main = Main();
+    return !main || main->m_busy || main->m_dropListOpen;
+}
+
+void CSettingsPageDialog::ReloadFrom(const DeviceConfig& source)
+{
+    m_config.CopyFrom(source, 0);
+    if (CMainDialog* main = Main())
+        main->RefreshView();
+    FillPage();
+    RefreshPage();
+}
+
+void CSettingsPageDialog::OnDefault()
+{
+    if (!Guarded())
+        ReloadFrom(m_defaults);
+}
+
+void CSettingsPageDialog::OnCancelEdits()
+{
+    if (CMainDialog* main = Main())
+        ReloadFrom(main->m_device);
 }

@@ -2,6 +2,8 @@
 #include "shell/PageDialog.h"
 #include "device/DeviceConfig.h"
 
+class CMainDialog;
+
 // What the three settings pages share: the working and defaults records, the
 // page asked for on leaving, which the page's save and discard continue to,
 // and the services the main window calls.
@@ -38,6 +40,19 @@ public:
     int m_writeNextPage = 0; // m_nextPage when the last write was asked for
     int m_fillCalls = 0;
     int m_refreshCalls = 0;
+
+protected:
+    CMainDialog* Main() const;
+    // The UI language, held to the 13 rows of the text tables.
+    int Language() const;
+    // A click while the unit is busy or the grid's list is open changes nothing.
+    bool Guarded() const;
+    // Working record := source, then SAVE and the page follow it.
+    void ReloadFrom(const DeviceConfig& source);
+    // DEFAULT: the factory record, unless guarded.
+    void OnDefault();
+    // No busy guard: a failed save sends CANCEL while still busy, and its edits must go.
+    void OnCancelEdits();
 
 private:
     int m_pageNumber;
