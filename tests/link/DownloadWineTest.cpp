@@ -16,6 +16,7 @@
 #include "link/DownloadForTests.h"
 #include "link/FirmwareServer.h"
 #include "link/FirmwareServerForTests.h"
+#include "tests/support/LocalHttpServer.h"
 #include "tests/support/WineHost.h"
 
 #ifndef QUOR_SERVE_FIXTURE_SCRIPT
@@ -23,37 +24,6 @@
 #endif
 
 namespace {
-
-std::wstring Widen(const std::string& text)
-{
-    return std::wstring(text.begin(), text.end());
-}
-
-int FreeLoopbackPort()
-{
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    int length = sizeof address;
-    getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-    closesocket(s);
-    return ntohs(address.sin_port);
-}
-
-bool CanConnect(int port)
-{
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<u_short>(port));
-    const bool ok = connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    closesocket(s);
-    return ok;
-}
 
 void WriteFileBytes(const std::wstring& path, const std::string& bytes)
 {
@@ -111,30 +81,8 @@ protected:
         WriteFileBytes(m_served + L"\\image3000.img", Pattern(3000));
         WriteFileBytes(m_served + L"\\large.img", Pattern(300 * 1024 + 17));
 
-        const std::string unixRoot = UnixPathOf(m_served);
-        if (unixRoot.empty())
-            return;
-        // A port found free can be taken by another test program before the
-        // server binds it; a few tries settle that.
-        for (int attempt = 0; attempt < 3 && !m_serving; ++attempt) {
-            m_port = FreeLoopbackPort();
-            std::wstring command = L"Z:\\usr\\bin\\python3 " + Widen(QUOR_SERVE_FIXTURE_SCRIPT) + L" " +
-                                   std::to_wstring(m_port) + L" \"" + Widen(unixRoot) + L"\" 300";
-            STARTUPINFOW si = {};
-            si.cb = sizeof si;
-            PROCESS_INFORMATION pi = {};
-            if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-                continue;
-            if (pi.hThread)
-                CloseHandle(pi.hThread);
-            if (pi.hProcess)
-                CloseHandle(pi.hProcess);
-            for (int i = 0; i < 100 && !m_serving; ++i) {
-                m_serving = CanConnect(m_port);
-                if (!m_serving)
-                    Sleep(100);
-            }
-        }
+        m_port = localhttp::StartFixtureServer(QUOR_SERVE_FIXTURE_SCRIPT, m_served);
+        m_serving = m_port != 0;
     }
 
     static void TearDownTestSuite()
@@ -254,7 +202,7 @@ TEST_F(DownloadWine, FileModeReportsProgressAndWritesTheWholeBody)
 
 TEST_F(DownloadWine, AnUnreachableHostFailsWithoutAFile)
 {
-    const int closedPort = FreeLoopbackPort();
+    const int closedPort = localhttp::FreeLoopbackPort();
     const CString url(L"http://127.0.0.1:" + std::to_wstring(closedPort) + L"/Firmware");
     char* memory = nullptr;
     EXPECT_EQ(DownloadUrl(url, &memory, CString(), nullptr), kDownloadFailed);
@@ -390,7 +338,7 @@ TEST_F(DownloadWine, MemoryModeStopsAtItsCap)
 TEST_F(DownloadWine, APartialFileLeftByAKilledRunIsRemoved)
 {
     WriteFileBytes(m_target + L".download", "half an image");
-    const CString closed(L"http://127.0.0.1:" + std::to_wstring(FreeLoopbackPort()) + L"/Firmware");
+    const CString closed(L"http://127.0.0.1:" + std::to_wstring(localhttp::FreeLoopbackPort()) + L"/Firmware");
     EXPECT_EQ(DownloadUrl(closed, nullptr, m_target.c_str(), nullptr), kDownloadFailed);
     EXPECT_FALSE(Exists(m_target + L".download"));
     WriteFileBytes(m_target + L".download", "half an image");

@@ -11,6 +11,7 @@
 #include "link/Download.h"
 #include "link/FirmwareServerForTests.h"
 #include "link/ManagerUpdate.h"
+#include "tests/support/LocalHttpServer.h"
 #include "tests/support/WineHost.h"
 
 #ifndef QUOR_SERVE_FIXTURE_SCRIPT
@@ -18,36 +19,6 @@
 #endif
 
 namespace {
-
-std::wstring Widen(const std::string& text)
-{
-    return std::wstring(text.begin(), text.end());
-}
-
-int FreeLoopbackPort()
-{
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    int length = sizeof address;
-    getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-    closesocket(s);
-    return ntohs(address.sin_port);
-}
-
-bool CanConnect(int port)
-{
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<u_short>(port));
-    const bool ok = connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    closesocket(s);
-    return ok;
-}
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)
 {
@@ -105,26 +76,8 @@ protected:
         WriteBytes(served_ + L"\\empty\\x64\\Software", "");
         WriteBytes(served_ + L"\\Setup.exe", std::string(70000, 'Q'));
 
-        const std::string unixRoot = UnixPathOf(served_);
-        if (unixRoot.empty())
-            return;
-        for (int attempt = 0; attempt < 3 && !serving_; ++attempt) {
-            port_ = FreeLoopbackPort();
-            std::wstring command = L"Z:\\usr\\bin\\python3 " + Widen(QUOR_SERVE_FIXTURE_SCRIPT) + L" " +
-                                   std::to_wstring(port_) + L" \"" + Widen(unixRoot) + L"\" 300";
-            STARTUPINFOW si = {};
-            si.cb = sizeof si;
-            PROCESS_INFORMATION pi = {};
-            if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-                continue;
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-            for (int i = 0; i < 100 && !serving_; ++i) {
-                serving_ = CanConnect(port_);
-                if (!serving_)
-                    Sleep(100);
-            }
-        }
+        port_ = localhttp::StartFixtureServer(QUOR_SERVE_FIXTURE_SCRIPT, served_);
+        serving_ = port_ != 0;
     }
 
     static void TearDownTestSuite()
@@ -180,7 +133,7 @@ TEST_F(ManagerUpdateWine, EmptyOrUnreachableListIsNotDownloaded)
 {
     SetFirmwareServerBaseUrlForTests(Base() + L"empty/");
     EXPECT_FALSE(CheckManagerUpdateList().listDownloaded);
-    SetFirmwareServerBaseUrlForTests(L"http://127.0.0.1:" + std::to_wstring(FreeLoopbackPort()) + L"/");
+    SetFirmwareServerBaseUrlForTests(L"http://127.0.0.1:" + std::to_wstring(localhttp::FreeLoopbackPort()) + L"/");
     const ManagerUpdateCheck check = CheckManagerUpdateList();
     EXPECT_FALSE(check.listDownloaded);
     EXPECT_FALSE(OffersManagerUpdate(check.entry));

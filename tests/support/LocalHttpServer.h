@@ -1,0 +1,70 @@
+#pragma once
+// A local HTTP server for the Wine test programs: the fixture script under the host's python3,
+// serving a folder on a loopback port that was free a moment before.
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/WineHost.h"
+
+namespace localhttp {
+
+inline int FreeLoopbackPort()
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    int length = sizeof address;
+    getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+    closesocket(s);
+    return ntohs(address.sin_port);
+}
+
+inline bool CanConnect(int port)
+{
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(port));
+    const bool ok = connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    closesocket(s);
+    return ok;
+}
+
+// Starts the script on a free port serving the Windows folder given; the port it answers on, or 0
+// when no server came up within about ten seconds. The caller has started Winsock.
+inline int StartFixtureServer(const std::string& script, const std::wstring& servedFolder)
+{
+    const std::string unixRoot = UnixPathOf(servedFolder);
+    if (unixRoot.empty())
+        return 0;
+    // A port found free can be taken by another test program before the server binds it; a few
+    // tries settle that.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int port = FreeLoopbackPort();
+        std::wstring command = L"Z:\\usr\\bin\\python3 " + std::wstring(script.begin(), script.end()) + L" " +
+                               std::to_wstring(port) + L" \"" + std::wstring(unixRoot.begin(), unixRoot.end()) +
+                               L"\" 300";
+        STARTUPINFOW si = {};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi = {};
+        if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            continue;
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        for (int i = 0; i < 100; ++i) {
+            if (CanConnect(port))
+                return port;
+            Sleep(100);
+        }
+    }
+    return 0;
+}
+
+} // namespace localhttp
