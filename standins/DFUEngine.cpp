@@ -23,6 +23,10 @@ namespace {
 
 std::atomic<DfuSimulatedBus*> g_bus{nullptr};
 std::atomic<int> g_transportUsers{0};
+// Held by an engine worker for each call into the bus and by attaching or
+// detaching one, so that a bus taken away (a test's simulated chip going out of
+// scope) is never called by a worker that outlived its engine's release.
+std::recursive_mutex g_busUse;
 
 DfuSimulatedBus* Bus()
 {
@@ -296,10 +300,15 @@ void RunDfuWorker(std::shared_ptr<DfuWorkerState> state)
             state->running = true;
         }
         DfuStepPlan plan;
-        DfuSimulatedBus* bus = Bus();
-        if (bus != nullptr && index >= 0) {
-            bus->PlanStep(index, request, &plan);
-        } else {
+        bool planned = false;
+        if (index >= 0) {
+            std::lock_guard<std::recursive_mutex> use(g_busUse);
+            if (DfuSimulatedBus* bus = Bus()) {
+                bus->PlanStep(index, request, &plan);
+                planned = true;
+            }
+        }
+        if (!planned) {
             plan.finishedStep = DFUEngine::stepReconfigure + request;
             plan.resultCode = DFUEngine::Result::deviceLost;
         }
@@ -327,8 +336,11 @@ void RunDfuWorker(std::shared_ptr<DfuWorkerState> state)
         }
         if (pause.count() > 0 && !plan.silent)
             std::this_thread::sleep_for(pause);
-        if (bus != nullptr && index >= 0 && !plan.silent)
-            bus->StepEnded(index, request, plan.resultCode);
+        if (planned && !plan.silent) {
+            std::lock_guard<std::recursive_mutex> use(g_busUse);
+            if (DfuSimulatedBus* bus = Bus())
+                bus->StepEnded(index, request, plan.resultCode);
+        }
         if (DFUEngine::Callback* callback = plan.silent ? nullptr : CurrentCallback(*state)) {
             DFUEngine::Status status;
             status.step = plan.finishedStep;
@@ -641,6 +653,7 @@ CStringX Device::Canonicalise(const wchar_t* path, bool upperCase)
 
 extern "C" void DFUEngineAttachSimulatedBus(DfuSimulatedBus* bus)
 {
+    std::lock_guard<std::recursive_mutex> use(g_busUse);
     g_bus.store(bus);
 }
 

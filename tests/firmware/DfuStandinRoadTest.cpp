@@ -5,7 +5,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -30,6 +32,13 @@ public:
     int model = 0x4D10;
     int usbStatus = 0xA010;
     std::atomic<int> posts{0};
+    // When set, an engine thread that posts waits (within a bound) until the
+    // test has taken the item, as a quick page would: no progress is dropped
+    // however loaded the machine is.
+    bool paced = false;
+    std::mutex takenLock;
+    std::condition_variable takenWake;
+    int taken = 0;
     int timerArms = 0;
     std::vector<DfuPopup> popups;
     std::uint64_t now = 1000;
@@ -44,7 +53,22 @@ public:
         job.m_popup = std::make_unique<Popup>();
     }
     void ArmWaitTimer() override { ++timerArms; }
-    void PostCallbackMessage() override { ++posts; }
+    void PostCallbackMessage() override
+    {
+        const int posted = ++posts;
+        if (!paced)
+            return;
+        std::unique_lock<std::mutex> lock(takenLock);
+        takenWake.wait_for(lock, std::chrono::seconds(2), [&] { return taken >= posted; });
+    }
+    void Took()
+    {
+        {
+            std::lock_guard<std::mutex> lock(takenLock);
+            ++taken;
+        }
+        takenWake.notify_all();
+    }
     void Wait(int) override {}
     std::uint64_t NowMs() override { return now; }
 };
@@ -72,6 +96,7 @@ protected:
             if (taken < host.posts.load()) {
                 ++taken;
                 sequence.HandleNextCallback();
+                host.Took();
                 quietSince = std::chrono::steady_clock::now();
                 continue;
             }
@@ -93,6 +118,7 @@ TEST_F(DfuStandinRoadTest, ThreeStepsToTheRestartAndTheChipComesBack)
 {
     SimDfuDevice& unit = chip.AddDevice(0xA010);
     unit.plans[1].transferRepeat = 200; // many progress events
+    host.paced = true;
     unit.plans[1].delayMs = 1;
     std::vector<int> returned;
     chip.onBackInNormalMode = [&](const SimDfuDevice& device, int oldId) { returned = {oldId, device.productId}; };
