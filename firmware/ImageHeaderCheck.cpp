@@ -61,26 +61,30 @@ constexpr int kAddressBytes = 8;
 constexpr wchar_t kPartnerProductName[] = L"Thump Sound Orn8";
 constexpr int kProductNameChars = 16;
 
-void WriteWordKey(DfuLibraryAccess& library, std::uint16_t key, std::uint16_t value)
+bool WriteWordKey(DfuLibraryAccess& library, std::uint16_t key, std::uint16_t value)
 {
     std::vector<std::uint8_t> buffer(kIdentityBufferBytes, 0);
     buffer[0] = static_cast<std::uint8_t>(value & 0xFF);
     buffer[1] = static_cast<std::uint8_t>(value >> 8);
-    library.SetKey(key, buffer.data(), 2);
+    return library.SetKey(key, buffer.data(), 2);
 }
 
-void WritePartnerIdentity(DfuLibraryAccess& library)
+// True only when all four keys were written. A refused write stops the rest:
+// the image is then not taken, so a unit whose identity was only partly
+// rewritten is never flashed with the partner's firmware.
+bool WritePartnerIdentity(DfuLibraryAccess& library)
 {
-    WriteWordKey(library, kKeyModelCode, 0x5011);
-    WriteWordKey(library, kKeyProductCode, 0x5011);
-    WriteWordKey(library, kKeyDfuProductCode, 0xD011);
+    if (!WriteWordKey(library, kKeyModelCode, 0x5011) || !WriteWordKey(library, kKeyProductCode, 0x5011) ||
+        !WriteWordKey(library, kKeyDfuProductCode, 0xD011)) {
+        return false;
+    }
     std::vector<std::uint8_t> buffer(kIdentityBufferBytes, 0);
     for (int i = 0; i < kProductNameChars; ++i) {
         const auto c = static_cast<std::uint16_t>(kPartnerProductName[i]);
         buffer[2 * i] = static_cast<std::uint8_t>(c & 0xFF);
         buffer[2 * i + 1] = static_cast<std::uint8_t>(c >> 8);
     }
-    library.SetKey(kKeyProductName, buffer.data(), 2 * kProductNameChars);
+    return library.SetKey(kKeyProductName, buffer.data(), 2 * kProductNameChars);
 }
 
 } // namespace
@@ -158,8 +162,7 @@ bool ConvertToPartnerIfCarried(DfuLibraryAccess& library, const std::uint8_t* he
         if (IsAddressInRange(kPartnerConversionTarget, text) != 1)
             continue;
         if (HeaderCarries(header, size, GetModelName(kPartnerConversionModel, kFileForm), kPartnerConversionModel)) {
-            accepted = true;
-            WritePartnerIdentity(library);
+            accepted = WritePartnerIdentity(library);
         }
     }
     return accepted;

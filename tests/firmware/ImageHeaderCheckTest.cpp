@@ -94,6 +94,7 @@ public:
     std::vector<std::wstring> connected;
     std::vector<std::pair<int, std::vector<std::uint8_t>>> writes;
     int current = -1;
+    int refusedKey = -1; // a key whose write the unit refuses
 
     std::vector<std::wstring> EnumerateDevices() override
     {
@@ -133,6 +134,8 @@ public:
     }
     bool SetKey(std::uint16_t key, const std::uint8_t* buffer, int bytes) override
     {
+        if (key == refusedKey)
+            return false;
         writes.emplace_back(key, std::vector<std::uint8_t>(buffer, buffer + bytes));
         return true;
     }
@@ -174,6 +177,25 @@ TEST(ImageHeaderCheck, PartnerConversionWritesTheIdentityInOrder)
     for (std::size_t i = 0; i < name.size(); ++i) {
         EXPECT_EQ(library.writes[3].second[2 * i], static_cast<std::uint8_t>(name[i]));
         EXPECT_EQ(library.writes[3].second[2 * i + 1], 0);
+    }
+}
+
+// A refused key write leaves the unit's identity partly rewritten: the image
+// is then refused and no later key is written.
+TEST(ImageHeaderCheck, ARefusedIdentityWriteRefusesTheImageAndStopsTheWrites)
+{
+    TempFolder folder;
+    const std::wstring image = folder.Write(L"iv.dfu", HeaderWith("IV_Orn8#5011"));
+    const struct {
+        int refusedKey;
+        std::size_t writesBefore;
+    } cases[] = {{675, 0}, {703, 1}, {715, 2}, {706, 3}};
+    for (const auto& c : cases) {
+        FakeLibrary library;
+        library.refusedKey = c.refusedKey;
+        library.units.push_back(UnitAt(L"first", kMakerUsbVendorId, 0x2020, 0x33));
+        EXPECT_EQ(CheckImageHeaderFile(image, 0x5060, 0x5060, &library), 0) << c.refusedKey;
+        EXPECT_EQ(library.writes.size(), c.writesBefore) << c.refusedKey;
     }
 }
 
