@@ -17,6 +17,7 @@ public:
     GridCellAccess* GetCell(int row, int column) override;
     void SetItem(int row, int column, const std::wstring& text) override;
     void SetCellDisabled(int row, int column, int disabled) override;
+    void Hide() override;
 
 private:
     class Button : public GridPushButtonAccess {

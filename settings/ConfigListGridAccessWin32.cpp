@@ -54,6 +54,11 @@ void ConfigListGridAccess::SetCellDisabled(int row, int column, int disabled)
     m_grid.SetCellDisabled(row, column, disabled);
 }
 
+void ConfigListGridAccess::Hide()
+{
+    m_grid.ShowWindow(SW_HIDE);
+}
+
 void ConfigListGridAccess::Button::SetBitmapId(int bitmapId)
 {
     m_cell->SetBitmapId(static_cast<UINT>(bitmapId));

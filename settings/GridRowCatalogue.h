@@ -122,6 +122,24 @@ enum GridMasterRole {
     kMasterDisablesWhileSet, // dependants greyed while the master's field is set
 };
 
+// How the restore page's list of archived settings words a row's stored value. The list and
+// the grid differ on purpose ("Enabled" where the grid offers "Enable", exactly 1 as off where
+// the grid takes any non-zero, ten levels where the grid offers five), so this rule stands
+// beside the grid's and is never derived from it.
+enum GridRestoreRule {
+    kRestoreOnWhenSet,   // non-zero "Enabled", 0 "Disabled"
+    kRestoreOffWhenOne,  // exactly 1 "Disabled", any other value "Enabled"
+    kRestoreElevenMinus, // the decimal of 11 minus the value
+    kRestoreLevel,       // 1 to 10 "Level 1" to "Level 10", any other value its decimal
+    kRestoreMotion,      // 1 "Disable", 2 "Low", any other value "High"
+    kRestoreSmartVolume, // 0 "Disabled", 1 "Low", 2 "Medium", any other value "High"
+    kRestoreSource,      // 0 "Intercom", any other value "Music"
+    kRestoreTwoWords,    // 0 the first item, any other value the second
+    kRestoreThreeWords,  // 0 and 1 the first two items, any other value the third
+    kRestoreEmptyValue,  // the name with an empty value: no wording is settled for the kind yet
+    kRestoreGridOnly,    // the grid shows the row, the list leaves it out
+};
+
 struct GridRowKind {
     GridRowKindId id;
     const char* englishLabel; // for readers and test messages; the grid shows label()
@@ -132,6 +150,7 @@ struct GridRowKind {
     std::wstring (*items)(int language); // drop-downs: the items joined by line feeds
     GridIndexRule indexRule;             // drop-downs
     GridMasterRole master;
+    GridRestoreRule restoreRule; // the restore page's list
 };
 
 extern const GridRowKind kGridRowKinds[kGridRowKindCount];

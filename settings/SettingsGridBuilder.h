@@ -57,6 +57,8 @@ public:
     virtual GridCellAccess* GetCell(int row, int column) = 0;
     virtual void SetItem(int row, int column, const std::wstring& text) = 0;
     virtual void SetCellDisabled(int row, int column, int disabled) = 0;
+    // Hides the grid's window; the restore page's list of archived settings hides itself so.
+    virtual void Hide() = 0;
 };
 
 constexpr int kGridHelpColumn = 0;

@@ -91,6 +91,13 @@ public:
             found->second.disabled = disabled;
     }
 
+    void Hide() override
+    {
+        m_calls.push_back("Hide");
+        m_hidden = true;
+    }
+    bool m_hidden = false;
+
     const RecordedCell* Cell(int row, int column) const
     {
         auto found = m_cells.find({row, column});
