@@ -268,6 +268,108 @@ bool OnlyTheTitle(HWND page)
            !Visible(page, IDC_RESTORE_SETTINGS_LIST) && !Visible(page, IDC_RESTORE_VERSION_LIST);
 }
 
+TEST_F(RestorePageWine, TheTemplateAsLaidOutWithItsBoldFontAndListColumns)
+{
+    const HWND window = pageWindow();
+    // A child dialog with control parenting, transparent.
+    EXPECT_EQ(static_cast<LONG>(WS_CHILD), ::GetWindowLongW(window, GWL_STYLE) & WS_CHILD);
+    const LONG extended = ::GetWindowLongW(window, GWL_EXSTYLE);
+    EXPECT_EQ(static_cast<LONG>(WS_EX_CONTROLPARENT | WS_EX_TRANSPARENT),
+              extended & (WS_EX_CONTROLPARENT | WS_EX_TRANSPARENT));
+    struct Control {
+        int id;
+        const wchar_t* className;
+        DWORD style; // the bits that must be set (alignment, list view kinds)
+        bool visible;
+        RECT units; // left, top, right, bottom in dialog units
+    } controls[] = {
+        {IDC_RESTORE_TITLE, L"Static", SS_CENTER, true, {1, 1, 300, 9}},
+        {IDC_RESTORE_VERSION_CAPTION, L"Static", SS_RIGHT, false, {48, 12, 187, 20}},
+        {IDC_RESTORE_VERSION, L"Static", SS_LEFT, false, {190, 12, 292, 20}},
+        {IDC_RESTORE_VERSION_LIST, L"ComboBox", CBS_DROPDOWNLIST | WS_TABSTOP, false, {245, 9, 304, 0}},
+        {IDC_RESTORE_DATE_CAPTION, L"Static", SS_RIGHT, false, {1, 22, 186, 30}},
+        {IDC_RESTORE_DATE, L"Static", SS_LEFT, false, {190, 22, 292, 30}},
+        {IDC_RESTORE_CAPTION1, L"Static", SS_RIGHT, false, {1, 32, 186, 40}},
+        {IDC_RESTORE_VALUE1, L"Static", SS_LEFT, false, {190, 32, 292, 40}},
+        {IDC_RESTORE_CAPTION6, L"Static", SS_RIGHT, false, {1, 82, 186, 90}},
+        {IDC_RESTORE_VALUE6, L"Static", SS_LEFT, false, {190, 82, 292, 90}},
+        {IDC_RESTORE_VOICE_PROMPT_CAPTION, L"Static", SS_RIGHT, true, {161, 12, 239, 20}},
+        {IDC_RESTORE_SETTINGS_LIST,
+         L"SysListView32",
+         LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_NOCOLUMNHEADER | WS_TABSTOP,
+         true,
+         {0, 31, 306, 121}},
+    };
+    LOGFONTW bold{};
+    for (const Control& c : controls) {
+        SCOPED_TRACE(c.id);
+        const HWND control = ::GetDlgItem(window, c.id);
+        ASSERT_NE(nullptr, control);
+        wchar_t className[64] = {};
+        ::GetClassNameW(control, className, 64);
+        EXPECT_EQ(0, ::lstrcmpiW(c.className, className));
+        const DWORD style = static_cast<DWORD>(::GetWindowLongW(control, GWL_STYLE));
+        if (::lstrcmpW(c.className, L"Static") == 0) { // alignment is a value, not a set of bits
+            EXPECT_EQ(c.style, style & SS_TYPEMASK);
+        } else {
+            EXPECT_EQ(c.style, style & c.style);
+        }
+        EXPECT_EQ(c.visible, (style & WS_VISIBLE) != 0);
+        RECT expected = c.units;
+        ::MapDialogRect(window, &expected);
+        RECT actual;
+        ::GetWindowRect(control, &actual);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&actual), 2);
+        EXPECT_EQ(expected.left, actual.left);
+        EXPECT_EQ(expected.top, actual.top);
+        EXPECT_EQ(expected.right, actual.right);
+        if (c.units.bottom != 0) { // a combo box is as tall as its edit part
+            EXPECT_EQ(expected.bottom, actual.bottom);
+        }
+        const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+        ASSERT_TRUE(font && ::GetObjectW(font, sizeof bold, &bold));
+        EXPECT_EQ(FW_BOLD, bold.lfWeight);
+    }
+    EXPECT_EQ(L"Backup Firmware Information", Text(window, IDC_RESTORE_TITLE));
+    EXPECT_EQ(L"Microphone Boost :", Text(window, IDC_RESTORE_CAPTION6));
+    EXPECT_EQ(L"Voice Prompt :", Text(window, IDC_RESTORE_VOICE_PROMPT_CAPTION));
+    const int widths[3] = {322, 11, 177};
+    for (int column = 0; column < 3; ++column)
+        EXPECT_EQ(widths[column], page().m_settingsList.GetColumnWidth(column));
+}
+
+TEST_F(RestorePageWine, TheTitleKeepsItsColourAndTheOpenCategoryListKeepsTheKeys)
+{
+    const HWND window = pageWindow();
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    for (int language : {0, 4, 8}) {
+        SCOPED_TRACE(language);
+        dialog.m_uiLanguage = language;
+        ::SetTextColor(dc, RGB(1, 2, 3));
+        const LRESULT brush = ::SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                             reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_RESTORE_TITLE)));
+        EXPECT_EQ(static_cast<COLORREF>(0xD77538), ::GetTextColor(dc));
+        EXPECT_EQ(TRANSPARENT, ::GetBkMode(dc));
+        EXPECT_EQ(reinterpret_cast<LRESULT>(static_cast<HBRUSH>(dialog.m_brushes[kSkinBrushWhite])), brush);
+    }
+    ::SetTextColor(dc, RGB(1, 2, 3));
+    ::SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_RESTORE_DATE)));
+    EXPECT_NE(static_cast<COLORREF>(0xD77538), ::GetTextColor(dc));
+    // The main window's category list, open over the page.
+    dialog.SetForegroundWindow();
+    dialog.m_settingsPageList.ShowWindow(SW_SHOW);
+    dialog.m_settingsPageList.EnableWindow(TRUE);
+    ::SetFocus(dialog.m_hWnd);
+    dialog.m_dropListOpen = 1;
+    ::SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, IDC_RESTORE_DATE)));
+    EXPECT_EQ(dialog.m_settingsPageList.m_hWnd, ::GetFocus());
+    dialog.m_dropListOpen = 0;
+    dialog.m_settingsPageList.ShowWindow(SW_HIDE);
+    ::DeleteDC(dc);
+}
+
 TEST_F(RestorePageWine, BlankUntilTheTickThenVersionDateAndTheBasicPairs)
 {
     PlantArchive(kFmModel, 4, 3);
