@@ -578,8 +578,11 @@ TEST_F(RestorePageWine, RestoreDownloadsTheChosenVariantIntoTheImgFolder)
     Enter(kFmModel);
     WaitForDetails();
     page().m_versionList.SetCurSel(1);
+    EXPECT_TRUE(page().m_versionList.IsWindowEnabled());
     PressRestore();
     EXPECT_TRUE(dialog.m_busy);
+    EXPECT_FALSE(page().m_versionList.IsWindowEnabled());
+    EXPECT_FALSE(RestoreEnabled());
     EXPECT_EQ(L"French", dialog.m_firmwareLanguage.str());
     ASSERT_TRUE(PumpMessagesUntil([&] { return ReadBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
     PumpMessagesFor(200);
@@ -617,6 +620,66 @@ TEST_F(RestorePageWine, AFailedDownloadLeavesAnEarlierImageAndFlashesNothing)
         EXPECT_EQ(kJobDownloadingImage, page().m_firmwareInfo.Lock()->m_state);
         EXPECT_EQ(0, page().m_firmwareInfo.Lock()->m_finished);
         EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_firmwareInfo.Lock()->m_finished);
+    }
+}
+
+TEST_F(RestorePageWine, AComboWithoutASelectionKeepsThePreselectedFile)
+{
+    PlantArchive(kFmModel, 4, 3);
+    ServeRevisions(Variants(kFmModel, "v4.3"));
+    dialog.m_firmwareLanguage = L"french";
+    dialog.m_applyToFirmwareLanguage = 0;
+    Enter(kFmModel);
+    WaitForDetails();
+    // The stored voice-prompt language, in other letter case, outranks the first variant.
+    EXPECT_EQ(1, page().m_versionList.GetCurSel());
+    page().m_versionList.SetCurSel(-1);
+    PressRestore();
+    ASSERT_TRUE(PumpMessagesUntil([&] { return ReadBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
+    PumpMessagesFor(200);
+}
+
+TEST_F(RestorePageWine, ALanguageChangeTheFirmwareFollowsReadsTheListAgain)
+{
+    PlantArchive(kFmModel, 4, 3);
+    ServeRevisions(Variants(kFmModel, "v4.3"));
+    dialog.m_applyToFirmwareLanguage = 1;
+    Enter(kFmModel, 0);
+    WaitForDetails();
+    EXPECT_EQ(0, page().m_versionList.GetCurSel());
+    dialog.ApplyLanguage(1, 1);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return page().m_archiveTimerTicks == 2 && !dialog.m_busy; }, 15000));
+    EXPECT_EQ(1, page().m_versionList.GetCurSel());
+    EXPECT_EQ(L"b.img", page().m_firmwareInfo.Lock()->m_selectedFile);
+    EXPECT_EQ(GetTextAfterVoicePromptLanguage(1), Status());
+}
+
+TEST_F(RestorePageWine, BackAfterARestoreTheCompletionsTextStaysUnlessTheReadFails)
+{
+    struct Case {
+        const char* name;
+        bool archive;
+        std::wstring expected;
+    } cases[] = {
+        {"the backup is offered again", true, L"Firmware restored successfully"},
+        {"the archive is gone", false, GetTextFailure(4, kFmModel, 0) + L". " + GetTextNoBackupFirmware(0)},
+    };
+    ServeRevisions(Narrow(GetModelName(kFmModel, 1)) + ":v4.3:a.img\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ::DeleteFileW(ArchivePath(kFmModel).c_str());
+        if (c.archive)
+            PlantArchive(kFmModel, 4, 3);
+        page().m_archiveTimerTicks = 0;
+        Enter(kFmModel);
+        WaitForDetails();
+        for (int language = 0; language < kUiLanguageCount; ++language)
+            dialog.SetStatusTextForLanguage(L"Firmware restored successfully", language);
+        page().m_archiveTimerTicks = 0;
+        dialog.ShowFirmwareRestorePage(0);
+        WaitForDetails();
+        EXPECT_EQ(c.expected, Status());
+        EXPECT_EQ(c.archive, RestoreEnabled());
     }
 }
 
