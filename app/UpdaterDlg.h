@@ -77,6 +77,7 @@ public:
     CString GetTextOnlineHelp() const;
     CString GetTextDiagnosticLog() const override;
     void StartUpdateSecondPhase() override { m_pageFirmwareUpdate.StartUpdateSecondPhase(); }
+    CDialogFirmwareUpdate* FirmwareUpdatePage() override { return &m_pageFirmwareUpdate; }
     CString GetTextClose() const;
     CString GetTextHoldButtonPrompt() const;
     CString GetTextHoldTwoButtonsPrompt() const;

@@ -1,6 +1,8 @@
 #include "firmware/DialogFirmwareUpdate.h"
 
+#include "firmware/JobTexts.h"
 #include "shell/MainDialog.h"
+#include "text/FirmwareTexts.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CPageDialog)
@@ -43,6 +45,17 @@ void CDialogFirmwareUpdate::StartUpdate()
 void CDialogFirmwareUpdate::StartUpdateSecondPhase()
 {
     ++m_secondPhaseStarts;
+}
+
+// Until the roads come with the firmware update, a prepared update ends at
+// once as one that cannot be done.
+void CDialogFirmwareUpdate::PrepareUpdate()
+{
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
+        return;
+    EndJobWithFailure(*m_firmwareInfo.Lock(),
+                      FailureTexts(main->m_page, main->m_usbStatus, GetTextCannotUpdateFirmware));
 }
 
 void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)

@@ -21,6 +21,8 @@ public:
     void StartUpdate();
     // Continues an update that waited for the user's OK in the backup-failed popup.
     void StartUpdateSecondPhase();
+    // Checks the unit and the image and starts the road of the target model.
+    void PrepareUpdate();
     int m_refreshCalls = 0;
     int m_startCalls = 0;
     int m_secondPhaseStarts = 0;

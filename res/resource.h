@@ -27,7 +27,29 @@
 #define IDC_UPDATE_IMAGE_PATH        1028 // page 3: the image file (APPLY needs one)
 #define IDC_UPDATE_FIRMWARE_LANGUAGE 1032 // page 3: voice-prompt languages of the image
 #define IDC_UPDATE_INSTRUCTION       1207 // page 3: hidden while the frame shows progress
-#define IDC_RESTORE_VERSION_LIST     1034 // page 4: backup firmware versions
+#define IDC_RESTORE_VERSION_LIST     1034 // page 4: voice-prompt languages of the backup firmware
+
+// Controls of the firmware restore page (template 186). Caption k and value k form pair k; the
+// value id is the caption id plus 1.
+#define IDC_RESTORE_TITLE                1012
+#define IDC_RESTORE_VERSION_CAPTION      1013
+#define IDC_RESTORE_VERSION              1014
+#define IDC_RESTORE_DATE_CAPTION         1015
+#define IDC_RESTORE_DATE                 1016
+#define IDC_RESTORE_CAPTION1             1017
+#define IDC_RESTORE_VALUE1               1018
+#define IDC_RESTORE_CAPTION2             1019
+#define IDC_RESTORE_VALUE2               1020
+#define IDC_RESTORE_CAPTION3             1021
+#define IDC_RESTORE_VALUE3               1022
+#define IDC_RESTORE_CAPTION4             1023
+#define IDC_RESTORE_VALUE4               1024
+#define IDC_RESTORE_CAPTION5             1025
+#define IDC_RESTORE_VALUE5               1026
+#define IDC_RESTORE_CAPTION6             1027
+#define IDC_RESTORE_VALUE6               1028
+#define IDC_RESTORE_VOICE_PROMPT_CAPTION 1167
+#define IDC_RESTORE_SETTINGS_LIST        1202
 
 // Bitmaps
 #define IDB_NO_DEVICE         176 // 34 x 34: no unit, or a unit in firmware management mode

@@ -7,6 +7,8 @@
 #include "afx/afxwin.h"
 #include "shell/ManagerState.h"
 
+class CDialogFirmwareUpdate;
+
 constexpr int kSkinBrushCount = 5;
 // The two brushes the pages and the message box borrow: white, and the orange
 // of warnings.
@@ -37,6 +39,9 @@ public:
     // The firmware update page's second phase, which the message box's OK
     // starts for a model whose update does not go on by itself.
     virtual void StartUpdateSecondPhase() = 0;
+    // The firmware update page, to which a restore hands its downloaded image;
+    // null in a window without one.
+    virtual CDialogFirmwareUpdate* FirmwareUpdatePage() { return nullptr; }
 
     // The skin's brushes, made with the window.
     CBrush m_brushes[kSkinBrushCount];
