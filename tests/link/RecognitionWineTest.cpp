@@ -223,9 +223,10 @@ TEST_F(RecognitionTest, ARestoreWritesTheArchivedSettingsAndLandsOnTheRestorePag
         record.m_speedDial[0] = L"112";
         dialog.m_modelCode = 0x4D10;
         dialog.ShowDeviceRecognitionPage(0, &record, 4);
-        PumpFor(dialog.m_hWnd, 100);
+        // The restore page stays busy until its first tick has read the archive.
+        EXPECT_TRUE(PumpUntil(
+            dialog.m_hWnd, [&] { return dialog.m_busy == 0; }, 10000));
         EXPECT_EQ(4, dialog.m_page);
-        EXPECT_EQ(0, dialog.m_busy);
         EXPECT_EQ(109, static_cast<int>(unit.secondary->groups[4][9]));
         EXPECT_EQ(0x66E9, static_cast<int>(unit.secondary->groups[21][0]));
         EXPECT_EQ(3u, unit.primary->groups[90].size());
@@ -237,7 +238,8 @@ TEST_F(RecognitionTest, ARestoreWritesTheArchivedSettingsAndLandsOnTheRestorePag
         other.m_settings[9] = 7;
         hid.ClearLog();
         dialog.ShowDeviceRecognitionPage(0, &other, 4);
-        PumpFor(dialog.m_hWnd, 100);
+        EXPECT_TRUE(PumpUntil(
+            dialog.m_hWnd, [&] { return dialog.m_busy == 0; }, 10000));
         for (const SimLogEntry& entry : hid.Log())
             EXPECT_NE(kHidCmdWriteGroup, entry.bytes.size() > 1 ? entry.bytes[1] : 0);
         EXPECT_EQ(109, dialog.m_device.m_settings[9]);
