@@ -33,7 +33,6 @@ struct Page {
     CConfigListCtrl& grid;
 
     void Pump(DWORD ms) { PumpFor(main.m_hWnd, ms); }
-    // Sets the connected unit and enters page 5 the way the page switch does.
     // A unit with the record's defaults at the firmware; SAVE follows the page.
     void Enter(int productId, int major, int minor, int language = kEnglish)
     {
@@ -42,29 +41,10 @@ struct Page {
         main.RefreshView();
         Pump(50);
     }
-    POINT CellPoint(int row, int column)
-    {
-        ::SendMessageW(grid.m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-        Pump(20);
-        CRect rect;
-        grid.GetSubItemRect(row, column, LVIR_LABEL, rect);
-        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    }
+    POINT CellPoint(int row, int column) { return GridCellCentre(main, grid, row, column); }
     void ClickCell(int row, int column) { ClickAt(main.m_hWnd, grid.m_hWnd, CellPoint(row, column)); }
-    // A click on the option a check box does not show: Enable is its left half, Disable its
-    // right half. A greyed cell takes the click without changing.
-    void ToggleCell(int row)
-    {
-        POINT point = CellPoint(row, kValue);
-        CRect rect;
-        grid.GetSubItemRect(row, kValue, LVIR_LABEL, rect);
-        auto* box = dynamic_cast<CCellCheckBox*>(grid.GetCell(row, kValue));
-        ASSERT_NE(box, nullptr) << "row " << row;
-        point.x = box->GetCheck() ? rect.left + rect.Width() / 4 : rect.left + rect.Width() * 3 / 4;
-        ClickAt(main.m_hWnd, grid.m_hWnd, point);
-    }
-    // A click below the last row. A grid full of rows first grows upwards to leave room below
-    // them: its bottom edge stays where it was, so the click meets no control under the grid.
+    void ToggleCell(int row) { ToggleGridCheckBox(main, grid, row); }
+    // A click below the last row; a grid full of rows grows to leave room below them.
     void ClickBelowRows(int column)
     {
         POINT point = CellPoint(0, column);
@@ -72,15 +52,8 @@ struct Page {
         grid.GetSubItemRect(grid.GetItemCount() - 1, column, LVIR_LABEL, last);
         CRect client;
         grid.GetClientRect(client);
-        const int room = last.bottom + 30 - client.bottom;
-        if (room > 0) {
-            CRect window;
-            grid.GetWindowRect(window);
-            POINT topLeft{window.left, window.top};
-            ::ScreenToClient(::GetParent(grid.m_hWnd), &topLeft);
-            ::SetWindowPos(grid.m_hWnd, HWND_TOP, topLeft.x, topLeft.y - room, window.Width(), window.Height() + room,
-                           SWP_NOACTIVATE);
-            Pump(50);
+        if (last.bottom + 30 > client.bottom) {
+            GrowGridUpwards(main, grid, last.bottom + 30 - client.bottom);
             grid.GetSubItemRect(grid.GetItemCount() - 1, column, LVIR_LABEL, last);
         }
         point.y = last.bottom + 10;
@@ -176,14 +149,7 @@ TEST(GridRulesWine, ADropDownPickedWithTheMouseStoresItsLevel)
         p.Enter(0x4210, 1, 5);
         auto* combo = dynamic_cast<CCellComboBox*>(p.grid.GetCell(4, kValue));
         ASSERT_NE(combo, nullptr);
-        p.ClickCell(4, kValue);
-        PumpUntil(
-            p.main.m_hWnd, [&] { return combo->m_open != 0; }, 2000);
-        p.Pump(50);
-        CPopUpScrollList* list = combo->GetPopUpList();
-        ASSERT_TRUE(list != nullptr && list->IsWindowVisible());
-        ClickAt(p.main.m_hWnd, list->m_hWnd, ListRowCentre(list, 2));
-        p.Pump(50);
+        PickGridItem(p.main, p.grid, 4, 2);
         EXPECT_EQ(combo->GetCurSel(), 2);
         EXPECT_EQ(p.Working().GetSmartVolumeControlBits(), 2);
         EXPECT_TRUE(p.SaveLit());
