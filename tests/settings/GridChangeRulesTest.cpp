@@ -615,3 +615,31 @@ TEST(GridChangeRules, BuilderAnswersTheListItShows)
     EXPECT_EQ(list, FindGridRowList(0x4410, RecordAtFirmware(1, 0)));
     EXPECT_EQ(list->count, 12);
 }
+
+TEST(GridChangeRules, ChannelSelectIsNeverStored)
+{
+    // 0x3110 from 2.2 shows Channel Select in row 17; the unit's own controls set the channel.
+    Page page(0x3110, RecordAtFirmware(2, 2), RecordAtFirmware(2, 2));
+    ASSERT_EQ(page.grid.m_rowCount, 18);
+    for (int index : {0, 3}) {
+        EXPECT_EQ(page.Choose(17, index).action, kRuleRefreshesAtEnd);
+        EXPECT_EQ(Snapshot(page.working), Snapshot(RecordAtFirmware(2, 2))) << index;
+    }
+}
+
+TEST(GridChangeRules, EveryHelpBoxHasAHeightOfTheGridsTexts)
+{
+    const int heights[] = {130, 150, 160, 170, 180, 190, 200, 220, 230, 240, 250, 260, 280};
+    for (const GridRowKind& kind : kGridRowKinds) {
+        if (kind.help.text == nullptr) {
+            EXPECT_EQ(kind.help.height, 0) << kind.englishLabel;
+            continue;
+        }
+        EXPECT_NE(std::find(std::begin(heights), std::end(heights), kind.help.height), std::end(heights))
+            << kind.englishLabel;
+        // Every language fills every placeholder of its text.
+        for (int language = 0; language < 13; ++language)
+            EXPECT_EQ(GridHelpBox(kind, 0x4210, language).helpText.find(L"%s"), std::wstring::npos)
+                << kind.englishLabel << " in " << language;
+    }
+}
