@@ -248,3 +248,40 @@ TEST(GridRulesWine, OffPageFiveTheGridOnlyDoesItsCellWork)
         p.main.m_page = 5;
     });
 }
+
+TEST(GridRulesWine, FourClosingAListStoresOnlyAShownItem)
+{
+    WithPage([](Page& p) {
+        // Word 0 holds 12, which no item of the ten levels shows: F4 stores nothing, and SAVE
+        // stays off. Dualstream is on, so the list's row is usable.
+        p.main.m_device = DeviceConfig();
+        p.main.m_device.m_settings[0] = 12;
+        p.main.m_device.m_settings[2] = 1 << 11;
+        EnterBasicPage(p.main, 0x4310, 1, 0, kEnglish);
+        p.main.RefreshView();
+        p.Pump(50);
+        auto* combo = dynamic_cast<CCellComboBox*>(p.grid.GetCell(1, kValue));
+        ASSERT_NE(combo, nullptr);
+        EXPECT_EQ(combo->GetCurSel(), -1);
+        ASSERT_FALSE(p.Greyed(1));
+        ASSERT_FALSE(p.SaveLit());
+        p.ClickCell(1, kValue);
+        PumpUntil(
+            p.main.m_hWnd, [&] { return combo->m_open != 0; }, 2000);
+        PressKey(p.main.m_hWnd, VK_F4);
+        p.Pump(50);
+        EXPECT_EQ(p.Working().m_settings[0], 12);
+        EXPECT_FALSE(p.SaveLit());
+
+        // A shown item is written again: level 7 stays 7 (item 3).
+        p.Working().m_settings[0] = 7;
+        combo->SetCurSel(3);
+        p.ClickCell(1, kValue);
+        PumpUntil(
+            p.main.m_hWnd, [&] { return combo->m_open != 0; }, 2000);
+        p.Working().m_settings[0] = 0;
+        PressKey(p.main.m_hWnd, VK_F4);
+        p.Pump(50);
+        EXPECT_EQ(p.Working().m_settings[0], 7);
+    });
+}
