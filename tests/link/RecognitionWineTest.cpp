@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,12 +14,15 @@
 #include "shell/ShellOpen.h"
 #include "app/UpdaterDlg.h"
 #include "link/HidChannel.h"
+#include "link/HidDeviceSeam.h"
+#include "link/LinkBounds.h"
 #include "link/MakerUsb.h"
 #include "res/resource.h"
 #include "sim/SimDfuChip.h"
 #include "sim/SimHeadset.h"
-#include "tests/support/UsbPlanting.h"
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/UiWatchdog.h"
+#include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowCapture.h"
 #include "text/SharedWords.h"
 
@@ -42,6 +46,66 @@ void ClickStartPicture(CUpdaterDlg& dialog)
 std::wstring Status(CUpdaterDlg& dialog)
 {
     return ItemText(dialog, IDC_STATUS_TEXT).str();
+}
+
+// Stands between the channel and the simulator to see the main window as the
+// unit sees it: busy at every request, repainted while the unit is waited on,
+// and a key pressed meanwhile left in the queue.
+class WindowWatchingSeam final : public HidDeviceSeam {
+public:
+    WindowWatchingSeam(SimHeadset& sim, CUpdaterDlg& dialog) : m_sim(sim), m_dialog(dialog) {}
+    ~WindowWatchingSeam() override { m_sim.Install(); }
+    void Install() { SetHidDeviceSeam(this); }
+
+    std::vector<HidInterfaceInfo> EnumerateInterfaces() override { return m_sim.EnumerateInterfaces(); }
+    HidHandle Open(const std::wstring& path) override { return m_sim.Open(path); }
+    void Close(HidHandle handle) override { m_sim.Close(handle); }
+    bool Write(HidHandle handle, const unsigned char* data, std::size_t size, unsigned timeoutMs) override
+    {
+        ++writes;
+        if (m_dialog.m_busy != 1)
+            ++writesWhileIdle;
+        return m_sim.Write(handle, data, size, timeoutMs);
+    }
+    bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) override
+    {
+        if (reads++ == 0) {
+            ::InvalidateRect(m_dialog.m_hWnd, nullptr, TRUE);
+            ::PostMessageW(m_dialog.m_hWnd, WM_KEYDOWN, VK_F5, 1);
+        } else if (!::GetUpdateRect(m_dialog.m_hWnd, nullptr, FALSE)) {
+            repainted = true;
+        }
+        return m_sim.Read(handle, data, size, timeoutMs);
+    }
+    void Flush(HidHandle handle) override { m_sim.Flush(handle); }
+    std::uint64_t NowMs() override { return m_sim.NowMs(); }
+
+    int writes = 0;
+    int writesWhileIdle = 0;
+    int reads = 0;
+    bool repainted = false;
+
+private:
+    SimHeadset& m_sim;
+    CUpdaterDlg& m_dialog;
+};
+
+// Takes the key the seam pressed during the recognition off the queue; false
+// when the window had taken it.
+bool TakeQueuedKey(HWND dialog)
+{
+    MSG msg;
+    return ::PeekMessageW(&msg, dialog, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE) && msg.wParam == VK_F5;
+}
+
+// An archived record of the HID pair whose basic settings count up from first.
+DeviceConfig ArchivedHidPairRecord(int first)
+{
+    DeviceConfig record;
+    record.m_modelCode = 0x2030;
+    for (int i = 0; i < 10; ++i)
+        record.m_settings[i] = first + i;
+    return record;
 }
 
 class RecognitionTest : public ::testing::Test {
@@ -216,10 +280,7 @@ TEST_F(RecognitionTest, ARestoreWritesTheArchivedSettingsAndLandsOnTheRestorePag
     SimHeadset::Pair unit = hid.AddHidPairUnit();
     CUpdaterDlg dialog;
     RunModal(dialog, [&] {
-        DeviceConfig record;
-        record.m_modelCode = 0x2030;
-        for (int i = 0; i < 10; ++i)
-            record.m_settings[i] = 100 + i;
+        DeviceConfig record = ArchivedHidPairRecord(100);
         record.m_speedDial[0] = L"112";
         dialog.m_modelCode = 0x4D10;
         dialog.ShowDeviceRecognitionPage(0, &record, 4);
@@ -241,6 +302,95 @@ TEST_F(RecognitionTest, ARestoreWritesTheArchivedSettingsAndLandsOnTheRestorePag
         for (const SimLogEntry& entry : hid.Log())
             EXPECT_NE(kHidCmdWriteGroup, entry.bytes.size() > 1 ? entry.bytes[1] : 0);
         EXPECT_EQ(109, dialog.m_device.m_settings[9]);
+        Click(dialog, IDC_BUTTON_CLOSE);
+    });
+}
+
+TEST_F(RecognitionTest, ASilentOrEndlesslyBusyUnitEndsWithTheFallbacksAndTheWindowKeepsPainting)
+{
+    struct Case {
+        const char* what;
+        void (*misbehave)(SimHidKnobs&);
+    } cases[] = {
+        {"silent", [](SimHidKnobs& k) { k.silent = true; }},
+        {"busy", [](SimHidKnobs& k) { k.staysBusy = true, k.replyDelayMs = 1; }},
+    };
+    SimHeadset::Pair unit = hid.AddHidPairUnit();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        unit.primary->knobs = SimHidKnobs();
+        unit.secondary->knobs = SimHidKnobs();
+        c.misbehave(unit.primary->knobs);
+        c.misbehave(unit.secondary->knobs);
+        CUpdaterDlg dialog;
+        RunModal(dialog, [&] {
+            WindowWatchingSeam seam(hid, dialog);
+            seam.Install();
+            ClickStartPicture(dialog);
+            const std::uint64_t start = hid.NowMs();
+            Click(dialog, IDC_BUTTON_NEXT);
+            EXPECT_LE(hid.NowMs() - start, 30000u);
+            EXPECT_TRUE(seam.repainted);
+            EXPECT_TRUE(TakeQueuedKey(dialog.m_hWnd));
+            EXPECT_GT(seam.writes, 0);
+            EXPECT_EQ(0, seam.writesWhileIdle);
+            PumpFor(dialog.m_hWnd, 100);
+            EXPECT_EQ(0, dialog.m_busy);
+            EXPECT_EQ(3, dialog.m_page);
+            EXPECT_EQ(L"Zenta2", dialog.m_device.m_deviceName);
+            EXPECT_EQ(0xED21, dialog.m_device.m_settings[2]);
+            EXPECT_EQ(0u, Status(dialog).find(L"Device recognized successfully."));
+            Click(dialog, IDC_BUTTON_CLOSE);
+        });
+    }
+}
+
+TEST_F(RecognitionTest, ANormalRecognitionLeavesTheWindowAnswering)
+{
+    hid.AddHidPairUnit();
+    hid.SetUsbTimingModel(true); // the reports take their time on the bus
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        ClickStartPicture(dialog);
+        PumpFor(dialog.m_hWnd, 50);
+        UiWatchdog watchdog;
+        PumpFor(dialog.m_hWnd, 50);
+        watchdog.TakeLongestStallMs();
+        Click(dialog, IDC_BUTTON_NEXT);
+        PumpFor(dialog.m_hWnd, 50);
+        const DWORD longest = watchdog.TakeLongestStallMs();
+        watchdog.Stop();
+        std::printf("longest stall of the UI thread during a recognition: %lu ms (%lld ms on the bus)\n",
+                    static_cast<unsigned long>(longest), static_cast<long long>(hid.ModelledFrames()));
+        EXPECT_GT(watchdog.AnsweredProbes(), 0);
+        EXPECT_EQ(3, dialog.m_page);
+        Click(dialog, IDC_BUTTON_CLOSE);
+    });
+}
+
+TEST_F(RecognitionTest, ARestoresRecordReachesAUnitThatShowsUpOnlyAfterTheFirstTry)
+{
+    SimHeadset::Pair unit = hid.AddHidPairUnit();
+    hid.KeepOffTheBus(0, 1);
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        DeviceConfig record = ArchivedHidPairRecord(200);
+        record.m_speedDial[2] = L"5551234";
+        dialog.m_modelCode = 0x4D10;
+        dialog.ShowDeviceRecognitionPage(0, &record, 4);
+        // The first try found nothing and kept the record for the NEXT it posted.
+        EXPECT_EQ(2, dialog.m_page);
+        EXPECT_NE(nullptr, dialog.m_pageDeviceRecognition.PendingRecord());
+        EXPECT_NE(209, static_cast<int>(unit.secondary->groups[4][9]));
+        PumpUntil(
+            dialog.m_hWnd, [&] { return dialog.m_page == 4; }, 3000);
+        EXPECT_EQ(4, dialog.m_page);
+        EXPECT_EQ(0, dialog.m_busy);
+        EXPECT_EQ(nullptr, dialog.m_pageDeviceRecognition.PendingRecord());
+        EXPECT_EQ(209, static_cast<int>(unit.secondary->groups[4][9]));
+        EXPECT_EQ(0x66E9, static_cast<int>(unit.secondary->groups[21][0]));
+        EXPECT_EQ(7u, unit.primary->groups[92].size());
+        EXPECT_EQ(209, dialog.m_device.m_settings[9]);
         Click(dialog, IDC_BUTTON_CLOSE);
     });
 }
