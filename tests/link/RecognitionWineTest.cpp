@@ -21,9 +21,11 @@
 #include "sim/SimDfuChip.h"
 #include "sim/SimHeadset.h"
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/RemovableTestDrive.h"
 #include "tests/support/UiWatchdog.h"
 #include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowCapture.h"
+#include "text/RecognitionTexts.h"
 #include "text/SharedWords.h"
 
 namespace {
@@ -133,7 +135,9 @@ protected:
         Plant(productId);
         return unit;
     }
-    void Plant(int productId)
+    void Plant(int productId) { Plant(usb, productId); }
+    // A USB entry of the maker with this product id, as the scan finds it.
+    void Plant(PlantedUsbDevices& devices, int productId)
     {
         wchar_t device[32];
         swprintf(device, 32, L"VID_%04X&PID_%04X", kMakerUsbVendorId, productId);
@@ -141,7 +145,15 @@ protected:
         swprintf(instance, 16, L"%d", ++planted);
         wchar_t id[64];
         swprintf(id, 64, L"USB\\VID_%04X&PID_%04X&REV_0100", kMakerUsbVendorId, productId);
-        ASSERT_TRUE(usb.Plant(device, instance, {id}));
+        ASSERT_TRUE(devices.Plant(device, instance, {id}));
+    }
+    // Keys the library asked the chips for, in order; writes negative.
+    std::vector<int> KeysAsked() const
+    {
+        std::vector<int> keys;
+        for (const SimDfuKeyAccess& access : chip.Log())
+            keys.push_back(access.set ? -access.key : access.key);
+        return keys;
     }
     // Page 2 as the user reaches it, then NEXT.
     void PressNextOnPage2(CUpdaterDlg& dialog)
@@ -391,6 +403,182 @@ TEST_F(RecognitionTest, ARestoresRecordReachesAUnitThatShowsUpOnlyAfterTheFirstT
         EXPECT_EQ(0x66E9, static_cast<int>(unit.secondary->groups[21][0]));
         EXPECT_EQ(7u, unit.primary->groups[92].size());
         EXPECT_EQ(209, dialog.m_device.m_settings[9]);
+        Click(dialog, IDC_BUTTON_CLOSE);
+    });
+}
+
+TEST_F(RecognitionTest, A2020UnitIsReadOverTheLibraryInTheKeysOrder)
+{
+    SimDfuDevice& unit = AddUnit(0x2020, 0x2020);
+    unit.SetKeyWords(676, {0x000B, 0x0200});
+    unit.SetKeyWords(654, {0x0301, 0});
+    unit.keys[264] = {'Z', 'e', 'n', 't', 'a', '1', 0};
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        PressNextOnPage2(dialog);
+        EXPECT_EQ((std::vector<int>{675, 1, 264, 676, 654, 0x2280, 0x2281, 0x2282}), KeysAsked());
+        EXPECT_EQ(0, dialog.m_busy);
+        EXPECT_EQ(3, dialog.m_page);
+        EXPECT_EQ(0x2020, dialog.m_modelCode);
+        EXPECT_EQ(0x2020, dialog.m_device.m_modelCode);
+        EXPECT_EQ(L"Zenta1", dialog.m_device.m_deviceName);
+        EXPECT_EQ(1, dialog.m_device.m_hushguard);
+        EXPECT_GT(dialog.m_settingsPageCount, 0);
+        EXPECT_NE(0, dialog.m_settingsPages[0]);
+        EXPECT_EQ(0u, Status(dialog).find(L"Device recognized successfully."));
+        Click(dialog, IDC_BUTTON_CLOSE);
+    });
+}
+
+TEST_F(RecognitionTest, TheCameraIsReadOnlyWithItsDrive)
+{
+    RemovableTestDrive drive(L"quor_recognition_camera");
+    const std::string skip = drive.Define();
+    if (!skip.empty())
+        GTEST_SKIP() << skip;
+    AddUnit(0x2020, 0x3020);
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        // Without the drive holding the marker the unit is asked its model only.
+        PressNextOnPage2(dialog);
+        EXPECT_EQ(std::vector<int>{675}, KeysAsked());
+        EXPECT_EQ(2, dialog.m_page);
+        EXPECT_EQ(0, dialog.m_busy);
+        EXPECT_NE(std::wstring::npos, Status(dialog).find(GetTextCheckSdCard(0)));
+
+        // With it the road reads on, and the camera is not the target model.
+        ASSERT_TRUE(drive.PutFile(L"lensa.bin"));
+        chip.ClearLog();
+        OnEveryBox(dialog.m_hWnd, [&](HWND box) { PressBoxButton(box, IDOK); });
+        Click(dialog, IDC_BUTTON_NEXT);
+        PumpFor(dialog.m_hWnd, 100);
+        const std::vector<int> keys = KeysAsked();
+        ASSERT_GE(keys.size(), 4u);
+        EXPECT_EQ((std::vector<int>{675, 1, 264, 676}), std::vector<int>(keys.begin(), keys.begin() + 4));
+        EXPECT_EQ(1, BoxesSeen());
+        EXPECT_EQ(1, dialog.m_page);
+        EXPECT_EQ(0, dialog.m_busy);
+        Click(dialog, IDC_BUTTON_CLOSE);
+    });
+}
+
+TEST_F(RecognitionTest, EachCountProblemIsToldInItsBoxAndLeadsToTheStartPage)
+{
+    struct Case {
+        const char* what;
+        std::vector<int> chips;   // product ids in the library
+        std::vector<int> planted; // product ids on the USB scan
+        int result;
+        int pressed; // OK, or "SEND Email" (Esc ends the box the same way)
+    } cases[] = {
+        {"two scanned", {0x2020}, {0x2020, 0x2020}, 6, IDOK},
+        {"two library entries", {0x2020, 0x2020}, {0x2020, 0x2020}, 8, IDCANCEL},
+        {"scan and library disagree on the mode", {0x2020}, {0xA020}, 9, IDCANCEL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimDfuChip bus;
+        chip.Detach();
+        bus.Attach();
+        PlantedUsbDevices scan;
+        for (int id : c.chips)
+            bus.AddDevice(id).SetKeyWords(675, {0x2020});
+        for (int id : c.planted)
+            Plant(scan, id);
+        g_opened.clear();
+        CUpdaterDlg dialog;
+        std::wstring told;
+        std::wstring support;
+        RunModal(dialog, [&] {
+            support = dialog.m_pageDeviceRecognition.GetTextContactSupport().str();
+            OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+                told = BoxText(box).str();
+                PressBoxButton(box, c.pressed);
+            });
+            PressNextOnPage2(dialog);
+            EXPECT_EQ(1, BoxesSeen());
+            EXPECT_EQ(1, dialog.m_page);
+            EXPECT_EQ(0, dialog.m_busy);
+            Click(dialog, IDC_BUTTON_CLOSE);
+        });
+        StopWatching();
+        const std::wstring expected = c.result == 9
+                                          ? GetTextUsbInterfaceProblem(support, 0)
+                                          : GetTextUnexpectedInterfaceCount(c.result == 6, c.result, support, 0);
+        EXPECT_EQ(expected, told);
+        EXPECT_EQ(c.pressed == IDCANCEL ? 1u : 0u, g_opened.size());
+        bus.Detach();
+        chip.Attach();
+    }
+}
+
+TEST_F(RecognitionTest, WithoutMessagesTwoScannedOrTwoEntriesShowNoBoxAndStay)
+{
+    struct Case {
+        const char* what;
+        int chips;
+        int expected;
+    } cases[] = {
+        {"two scanned", 1, 6},
+        {"two library entries", 2, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimDfuChip bus;
+        chip.Detach();
+        bus.Attach();
+        for (int i = 0; i < c.chips; ++i)
+            bus.AddDevice(0x2020).SetKeyWords(675, {0x2020});
+        PlantedUsbDevices scan;
+        Plant(scan, 0x2020);
+        Plant(scan, 0x2020);
+        CUpdaterDlg dialog;
+        RunModal(dialog, [&] {
+            OnEveryBox(dialog.m_hWnd, [](HWND box) { PressBoxButton(box, IDOK); });
+            ClickStartPicture(dialog);
+            EXPECT_EQ(c.expected, dialog.m_pageDeviceRecognition.RecognizeDevice(nullptr, 0));
+            PumpFor(dialog.m_hWnd, 200);
+            EXPECT_EQ(0, BoxesSeen());
+            // Only the start's in-progress text: the result sets none.
+            EXPECT_EQ(L"On recognizing device.", dialog.m_statusText[0].str());
+            EXPECT_EQ(L"On recognizing device.", Status(dialog));
+            EXPECT_EQ(2, dialog.m_page);
+            EXPECT_EQ(0, dialog.m_busy);
+            Click(dialog, IDC_BUTTON_CLOSE);
+        });
+        StopWatching();
+        bus.Detach();
+        chip.Attach();
+    }
+}
+
+TEST_F(RecognitionTest, ARestoreWritesTheDfuUnitOnlyARecordOfItsModel)
+{
+    struct Case {
+        int recordModel;
+        std::vector<int> keys;
+    } cases[] = {
+        {0x2010, {675, 1, 264, 676, 654, 0x2280, 0x2281, 0x2282}},
+        {0x2020, {675, 1, 264, 676, -654, -0x2280, -0x2281, -0x2282, 654, 0x2280, 0x2281, 0x2282}},
+    };
+    AddUnit(0x2020, 0x2020);
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.recordModel);
+            DeviceConfig record;
+            record.m_modelCode = c.recordModel;
+            record.m_voicePrompt = 1;
+            record.m_speedDial[0] = L"112";
+            chip.ClearLog();
+            dialog.m_modelCode = 0x4D10;
+            dialog.ShowDeviceRecognitionPage(0, &record, 4);
+            PumpFor(dialog.m_hWnd, 100);
+            EXPECT_EQ(c.keys, KeysAsked());
+            EXPECT_EQ(4, dialog.m_page);
+            EXPECT_EQ(0, dialog.m_busy);
+            EXPECT_EQ(c.recordModel == 0x2020 ? L"112" : L"", dialog.m_device.m_speedDial[0]);
+        }
         Click(dialog, IDC_BUTTON_CLOSE);
     });
 }
