@@ -192,11 +192,19 @@ TEST_F(RecognitionTest, TheHidPairFromThePictureToTheUpdatePage)
         EXPECT_EQ(FW_BOLD, bold.lfWeight);
         EXPECT_EQ(page.lfHeight + 1, bold.lfHeight);
         EXPECT_TRUE(SaveScreenshot(dialog.m_hWnd, L"recognition-page-2-english"));
+        auto instructions = [&] {
+            wchar_t shown[600] = {};
+            ::GetWindowTextW(text, shown, 600);
+            return std::wstring(shown);
+        };
+        EXPECT_EQ(::GetTextConnectInstructions(0), instructions());
         dialog.ApplyLanguage(8, 0);
         PumpFor(dialog.m_hWnd, 100);
+        EXPECT_EQ(::GetTextConnectInstructions(8), instructions());
         EXPECT_TRUE(SaveScreenshot(dialog.m_hWnd, L"recognition-page-2-russian"));
         dialog.ApplyLanguage(9, 0);
         PumpFor(dialog.m_hWnd, 100);
+        EXPECT_EQ(::GetTextConnectInstructions(9), instructions());
         EXPECT_TRUE(SaveScreenshot(dialog.m_hWnd, L"recognition-page-2-chinese"));
         dialog.ApplyLanguage(0, 0);
         PumpFor(dialog.m_hWnd, 100);
@@ -237,6 +245,11 @@ TEST_F(RecognitionTest, AUnitInDfuModeIsOfferedTheUpdate)
         EXPECT_EQ(CString(L"Firmware"), ItemText(dialog, IDC_DEVICE_NAME));
         EXPECT_EQ(CString(L"Management"), ItemText(dialog, IDC_DEVICE_VERSION));
         EXPECT_TRUE(SaveScreenshot(dialog.m_hWnd, L"recognition-page-3-dfu-mode"));
+        // The result follows a change of language.
+        dialog.ApplyLanguage(8, 0);
+        PumpFor(dialog.m_hWnd, 100);
+        EXPECT_EQ(0u, Status(dialog).find(GetTextFirmwareManagementMode(8) + L". "));
+        dialog.ApplyLanguage(0, 0);
         Click(dialog, IDC_BUTTON_CLOSE);
     });
 }
