@@ -3,17 +3,17 @@
 #include "shell/MainDialog.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CPageDialog)
+BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CWaitCursorPage)
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDialogFirmwareRestore::CDialogFirmwareRestore(CWnd* parent) : CPageDialog(IDD_FIRMWARE_RESTORE, parent) {}
+CDialogFirmwareRestore::CDialogFirmwareRestore(CWnd* parent) : CWaitCursorPage(IDD_FIRMWARE_RESTORE, parent) {}
 
 CDialogFirmwareRestore::~CDialogFirmwareRestore() = default;
 
 void CDialogFirmwareRestore::DoDataExchange(CDataExchange* dx)
 {
-    CPageDialog::DoDataExchange(dx);
+    CWaitCursorPage::DoDataExchange(dx);
     DDX_Control(dx, IDC_RESTORE_VERSION_LIST, m_versionList);
 }
 
@@ -48,5 +48,5 @@ void CDialogFirmwareRestore::OnTimer(UINT_PTR id)
         KillTimer(kArchiveTimer);
         ++m_archiveTimerTicks;
     }
-    CPageDialog::OnTimer(id);
+    CWaitCursorPage::OnTimer(id);
 }

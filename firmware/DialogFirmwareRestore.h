@@ -5,7 +5,7 @@
 
 // Page 4, firmware restore. Whether a restore can start is the job record's
 // m_clearedMark.
-class CDialogFirmwareRestore : public CPageDialog {
+class CDialogFirmwareRestore : public CWaitCursorPage {
 public:
     explicit CDialogFirmwareRestore(CWnd* parent = nullptr);
     ~CDialogFirmwareRestore() override;

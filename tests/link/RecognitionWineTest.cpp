@@ -596,4 +596,40 @@ TEST_F(RecognitionTest, ARestoreWritesTheDfuUnitOnlyARecordOfItsModel)
     });
 }
 
+TEST_F(RecognitionTest, PagesOneToFiveShowTheWaitCursorWhileTheWindowIsBusy)
+{
+    hid.AddHidPairUnit();
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        PressNextOnPage2(dialog);
+        ASSERT_EQ(3, dialog.m_page);
+        CWnd* pages[] = {&dialog.m_pageDeviceSelection, &dialog.m_pageDeviceRecognition, &dialog.m_pageFirmwareUpdate,
+                         &dialog.m_pageFirmwareRestore, &dialog.m_pageDeviceSetting};
+        const HCURSOR wait = ::LoadCursorW(nullptr, IDC_WAIT);
+        const HCURSOR arrow = ::LoadCursorW(nullptr, IDC_ARROW);
+        for (int page : {3, 4, 5, 1, 2}) {
+            SCOPED_TRACE(page);
+            switch (page) {
+            case 1: dialog.ShowDeviceSelectionPage(); break;
+            case 2: ClickStartPicture(dialog); break;
+            case 3: break; // where the recognition landed
+            case 4: dialog.ShowFirmwareRestorePage(0); break;
+            case 5: dialog.ShowDeviceSettingPage(0); break;
+            }
+            ASSERT_EQ(page, dialog.m_page);
+            HWND shown = pages[page - 1]->m_hWnd;
+            const LPARAM over = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+            ::SetCursor(arrow);
+            dialog.m_busy = 1;
+            EXPECT_EQ(TRUE, ::SendMessageW(shown, WM_SETCURSOR, reinterpret_cast<WPARAM>(shown), over));
+            EXPECT_EQ(wait, ::GetCursor());
+            dialog.m_busy = 0;
+            ::SetCursor(arrow);
+            ::SendMessageW(shown, WM_SETCURSOR, reinterpret_cast<WPARAM>(shown), over);
+            EXPECT_NE(wait, ::GetCursor());
+        }
+        Click(dialog, IDC_BUTTON_CLOSE);
+    });
+}
+
 } // namespace
