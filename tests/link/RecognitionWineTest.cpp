@@ -427,9 +427,15 @@ TEST_F(RecognitionTest, A2020UnitIsReadOverTheLibraryInTheKeysOrder)
     unit.SetKeyWords(654, {0x0301, 0});
     unit.keys[264] = {'Z', 'e', 'n', 't', 'a', '1', 0};
     CUpdaterDlg dialog;
+    int accessesWhileIdle = 0;
+    chip.onKeyAccess = [&](const SimDfuKeyAccess&) {
+        if (dialog.m_busy != 1)
+            ++accessesWhileIdle;
+    };
     RunModal(dialog, [&] {
         PressNextOnPage2(dialog);
         EXPECT_EQ((std::vector<int>{675, 1, 264, 676, 654, 0x2280, 0x2281, 0x2282}), KeysAsked());
+        EXPECT_EQ(0, accessesWhileIdle); // busy during every exchange
         EXPECT_EQ(0, dialog.m_busy);
         EXPECT_EQ(3, dialog.m_page);
         EXPECT_EQ(0x2020, dialog.m_modelCode);
@@ -441,6 +447,7 @@ TEST_F(RecognitionTest, A2020UnitIsReadOverTheLibraryInTheKeysOrder)
         EXPECT_EQ(0u, Status(dialog).find(L"Device recognized successfully."));
         Click(dialog, IDC_BUTTON_CLOSE);
     });
+    chip.onKeyAccess = nullptr;
 }
 
 TEST_F(RecognitionTest, TheCameraIsReadOnlyWithItsDrive)
