@@ -639,4 +639,48 @@ TEST_F(RecognitionTest, PagesOneToFiveShowTheWaitCursorWhileTheWindowIsBusy)
     });
 }
 
+TEST_F(RecognitionTest, TheHidPairsEdgeCasesOnTheMainWindow)
+{
+    struct Case {
+        const char* what;
+        void (*setUp)(SimHeadset& bus);
+        int page;            // where the window lands
+        const wchar_t* name; // null: no name to check
+    } cases[] = {
+        // One interface only: it is closed and the library road finds nothing.
+        {"one interface", [](SimHeadset& bus) { bus.AddInterface(kHidPairPrimaryProductId); }, 2, nullptr},
+        {"name count 1", [](SimHeadset& bus) { bus.AddHidPairUnit().secondary->knobs.claimedWordCount = 1; }, 3, L""},
+        {"every command failing",
+         [](SimHeadset& bus) {
+             SimHeadset::Pair unit = bus.AddHidPairUnit();
+             unit.primary->knobs.failWrite = true;
+             unit.secondary->knobs.failWrite = true;
+         },
+         3, L"Zenta2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimHeadset bus;
+        bus.Install();
+        c.setUp(bus);
+        CUpdaterDlg dialog;
+        RunModal(dialog, [&] {
+            PressNextOnPage2(dialog);
+            EXPECT_EQ(c.page, dialog.m_page);
+            EXPECT_EQ(0, dialog.m_busy);
+            if (c.name != nullptr) {
+                EXPECT_EQ(c.name, dialog.m_device.m_deviceName);
+                EXPECT_EQ(2, bus.OpenHandleCount()); // the main window keeps both channels
+                EXPECT_EQ(0x2030, dialog.m_usbStatus);
+                EXPECT_EQ(0u, Status(dialog).find(L"Device recognized successfully."));
+            } else {
+                EXPECT_EQ(0, bus.OpenHandleCount());
+                EXPECT_NE(std::wstring::npos, Status(dialog).find(GetTextCannotOpenUsb(0)));
+            }
+            Click(dialog, IDC_BUTTON_CLOSE);
+        });
+    }
+    hid.Install();
+}
+
 } // namespace
