@@ -733,15 +733,23 @@ TEST_F(RestorePageWine, TheArchivedSettingsListShowsTheArchivesBasicSettings)
     }
     Picture(L"restore-page-archived-list");
 
-    // Another category hides the list; Basic again shows it with the same rows.
-    if (page().m_settingsPageCount == 2) {
+    // Three categories: Speed Dial from the category list hides the list; Basic again shows it.
+    const auto choose = [&](int index) {
         Click(IDC_BUTTON_SETTINGS_PAGE_LIST);
-        EXPECT_FALSE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
-        EXPECT_EQ(0, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-        Click(IDC_BUTTON_FIRST_SETTINGS_PAGE);
-        EXPECT_TRUE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
-        EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    }
+        dialog.m_settingsPageList.SetCurSel(index);
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_PAGE_LIST, LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(dialog.m_settingsPageList.m_hWnd));
+    };
+    ASSERT_EQ(3, page().m_settingsPageCount);
+    choose(1);
+    EXPECT_EQ(1, page().m_settingsPageIndex);
+    EXPECT_FALSE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
+    EXPECT_EQ(0, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    choose(0);
+    EXPECT_EQ(0, page().m_settingsPageIndex);
+    EXPECT_TRUE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
+    EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(L"Hushguard\u2122", ListText(list, 11, 0));
 
     // A new UI language relabels names and values on the next refresh.
     dialog.m_uiLanguage = 1;
@@ -749,4 +757,10 @@ TEST_F(RestorePageWine, TheArchivedSettingsListShowsTheArchivesBasicSettings)
     EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     EXPECT_EQ(L"Amplification audio", ListText(list, 0, 0));
     EXPECT_EQ(L"Activé", ListText(list, 0, 2));
+
+    // Japanese, drawn.
+    dialog.m_uiLanguage = 4;
+    page().RefreshPage();
+    EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    Picture(L"restore-page-archived-list-japanese");
 }
