@@ -40,6 +40,7 @@ namespace {
 constexpr int kFmModel = 0x5040;          // Basic, Speed Dial and FM Radio from firmware 4.3
 constexpr int kTwoCategoryModel = 0x2020; // Basic and Speed Dial
 constexpr int kListModel = 0x5520;        // the archived settings list of its option ints and words
+constexpr int kCameraModel = 0x5510;      // the longest archived settings list
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)
 {
@@ -176,7 +177,7 @@ protected:
     {
         dialog.m_busy = 0;
         dialog.DestroyWindow();
-        for (int model : {kFmModel, kTwoCategoryModel, kListModel}) {
+        for (int model : {kFmModel, kTwoCategoryModel, kListModel, kCameraModel}) {
             ::DeleteFileW(ArchivePath(model).c_str());
             ::DeleteFileW(ImagePath(model).c_str());
         }
@@ -763,4 +764,21 @@ TEST_F(RestorePageWine, TheArchivedSettingsListShowsTheArchivesBasicSettings)
     page().RefreshPage();
     EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     Picture(L"restore-page-archived-list-japanese");
+}
+
+TEST_F(RestorePageWine, TheCameraHeadsetsListScrollsToItsLastRow)
+{
+    PlantArchive(kCameraModel, 3, 0);
+    ServeRevisions(Narrow(GetModelName(kCameraModel, 1)) + ":v3.0:a.img\n");
+    Enter(kCameraModel);
+    WaitForDetails();
+    HWND list = ::GetDlgItem(pageWindow(), IDC_RESTORE_SETTINGS_LIST);
+    ASSERT_TRUE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
+    ASSERT_EQ(25, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(L"\u25B6 Music", ListText(list, 20, 0));
+    EXPECT_EQ(L"Disabled", ListText(list, 20, 2));
+    EXPECT_EQ(L"Auto Camera Sleep", ListText(list, 24, 0));
+    EXPECT_NE(0, ::GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
+    ::SendMessageW(list, LVM_ENSUREVISIBLE, 24, FALSE);
+    Picture(L"restore-page-archived-list-camera-scrolled");
 }
