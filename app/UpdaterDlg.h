@@ -101,6 +101,12 @@ public:
     CBitmap m_bitmapProductLogo;
     CBitmap m_bitmapWarning;
     CBitmap m_flags[kUiLanguageCount];
+    // The header's picture, model and version controls show the skin under
+    // them: a pattern brush each, made at their first painting.
+    CBrush m_headerBrushes[3];
+    HBRUSH HeaderBrush(CWnd& control, int slot);
+    // The window background as it lies under the control, in the control's size.
+    HBITMAP SkinUnder(CWnd& control);
 
     // The frame's controls.
     CStatic m_background;
@@ -197,6 +203,16 @@ protected:
     afx_msg void OnButtonFirstSettingsPage();
     afx_msg void OnButtonSettingsPageList();
     afx_msg void OnSelChangeSettingsPageList();
+
+    // Secondary commands (app/UpdaterDlgCommands.cpp).
+    afx_msg void OnContextMenu(CWnd* wnd, CPoint point);
+    afx_msg void OnSysCommand(UINT id, LPARAM lParam);
+    afx_msg void OnMenuAbout();
+    afx_msg void OnButtonAbout();
+    afx_msg void OnMenuOnlineHelp();
+    afx_msg void OnLanguageManager();
+    afx_msg void OnButtonInformation();
+    afx_msg void OnMenuDiagnosticLog();
 
     DECLARE_MESSAGE_MAP()
 };
