@@ -76,6 +76,8 @@ public:
     CString GetTextAbout() const;
     CString GetTextOnlineHelp() const;
     CString GetTextDiagnosticLog() const override;
+    std::wstring SaveDialogFolder() const override;
+    void RememberSaveFolder(const std::wstring& chosenPath) override;
     void StartUpdateSecondPhase() override { m_pageFirmwareUpdate.StartUpdateSecondPhase(); }
     CString GetTextClose() const;
     CString GetTextHoldButtonPrompt() const;

@@ -26,6 +26,16 @@ const DWORD kSaveDialogFlags = OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATH
 
 } // namespace
 
+std::wstring CUpdaterDlg::SaveDialogFolder() const
+{
+    return InitialSaveFolder(m_currentPath.str(), ProgramModulePath());
+}
+
+void CUpdaterDlg::RememberSaveFolder(const std::wstring& chosenPath)
+{
+    m_currentPath = FolderOfPath(chosenPath).c_str();
+}
+
 void CUpdaterDlg::OnContextMenu(CWnd*, CPoint point)
 {
     if (m_busy || m_dropListOpen)
@@ -119,7 +129,7 @@ void CUpdaterDlg::OnMenuDiagnosticLog()
     const std::wstring proposed = DiagnosticLogFileName(local);
     const std::wstring filter = GetTextDiagnosticLogFilter();
     CFileDialog dialog(FALSE, nullptr, proposed.c_str(), kSaveDialogFlags, filter.c_str(), this);
-    const std::wstring folder = InitialSaveFolder(m_currentPath.str(), ProgramModulePath());
+    const std::wstring folder = SaveDialogFolder();
     dialog.m_ofn.lpstrInitialDir = folder.c_str();
     if (dialog.DoModal() != IDOK)
         return;
@@ -137,7 +147,7 @@ void CUpdaterDlg::OnMenuDiagnosticLog()
     SystemDiagnosticLogProviders providers;
     const bool written = WriteDiagnosticLogFile(path, ComposeDiagnosticLog(subject, providers));
     // The folder is remembered whether or not the file could be written.
-    m_currentPath = FolderOfPath(path).c_str();
+    RememberSaveFolder(path);
     if (written)
         return;
     const CString ok = GetTextOk(m_uiLanguage).c_str();
