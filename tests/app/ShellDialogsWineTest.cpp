@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/AboutDlg.h"
+#include "app/DiagnosticLogWin32.h"
 #include "app/DialogLanguageManager.h"
 #include "app/DialogNewUpdateFound.h"
 #include "app/UpdaterDlg.h"
@@ -17,7 +18,9 @@
 #include "shell/DialogMessageBox.h"
 #include "shell/ShellOpen.h"
 #include "tests/support/MessageBoxWatch.h"
+#include "tests/support/SaveDialogWatch.h"
 #include "tests/support/WindowCapture.h"
+#include "text/FirmwareTexts.h"
 #include "text/MainWindowTexts.h"
 #include "text/NameTables.h"
 #include "text/NewFirmwarePromptTexts.h"
@@ -182,6 +185,7 @@ protected:
     void TearDown() override
     {
         boxwatch::StopWatching();
+        savewatch::Stop();
         SetShellOpenForTests(m_previousOpen);
     }
     ShellOpenFunction m_previousOpen = nullptr;
@@ -667,6 +671,116 @@ TEST_F(ShellDialogsTest, TheNewFirmwareQuestionCopiesThePagesLanguagesAndYesWrit
             }
         }
     });
+}
+
+// ---------------------------------------------------------------- diagnostic log
+
+std::string ReadFileBytes(const std::wstring& path)
+{
+    std::string bytes;
+    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    char buffer[4096];
+    DWORD n = 0;
+    while (::ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        bytes.append(buffer, n);
+    ::CloseHandle(f);
+    return bytes;
+}
+
+std::wstring TemporaryFolder(const std::wstring& name)
+{
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + name + std::to_wstring(::GetCurrentProcessId());
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    return folder + L"\\";
+}
+
+TEST_F(ShellDialogsTest, TheDiagnosticLogIsSavedWhereTheUserChoosesAndTheFolderIsKept)
+{
+    const std::wstring folder = TemporaryFolder(L"quor_log_");
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        dialog.m_recognized = 1;
+        dialog.m_modelCode = 0x4D10;
+        dialog.m_usbStatus = 0x4D10;
+        dialog.m_device.m_modelCode = 0x4D10;
+        dialog.m_device.m_deviceName = L"QUOR 20S";
+        dialog.m_currentPath = folder.c_str();
+
+        // Cancel: nothing written, nothing remembered.
+        savewatch::SaveAs(L"");
+        dialog.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
+        EXPECT_EQ(1, savewatch::g_plan.seen);
+        EXPECT_EQ(CString(folder.c_str()), dialog.m_currentPath);
+        const std::wstring proposed = savewatch::g_plan.proposedName;
+        ASSERT_EQ(std::wstring(L"20240308140509_DiagnosticLog.hvlxlog").size(), proposed.size()) << proposed;
+        EXPECT_EQ(L"_DiagnosticLog.hvlxlog", proposed.substr(14));
+
+        // A name alone lands in the folder the dialog opened in.
+        savewatch::SaveAs(L"support.hvlxlog");
+        dialog.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
+        EXPECT_EQ(1, savewatch::g_plan.seen);
+        CString status;
+        dialog.m_statusLine.GetWindowText(status);
+        DiagnosticLogSubject subject;
+        subject.statusLine = status.str();
+        subject.recognized = 1;
+        subject.targetModelCode = 0x4D10;
+        subject.usbStatus = 0x4D10;
+        subject.device = &dialog.m_device;
+        SystemDiagnosticLogProviders providers;
+        EXPECT_EQ(ToTextModeLineEnds(ComposeDiagnosticLog(subject, providers)),
+                  ReadFileBytes(folder + L"support.hvlxlog"));
+        EXPECT_EQ(CString(folder.c_str()), dialog.m_currentPath);
+
+        // Busy or with the list open: no dialog.
+        dialog.m_busy = 1;
+        savewatch::SaveAs(L"");
+        dialog.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
+        PumpFor(200);
+        dialog.m_busy = 0;
+        EXPECT_EQ(0, savewatch::g_plan.seen);
+        savewatch::Stop();
+    });
+    ::DeleteFileW((folder + L"support.hvlxlog").c_str());
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+TEST_F(ShellDialogsTest, ALogThatCannotBeWrittenIsToldAndTheFolderIsStillKept)
+{
+    const std::wstring folder = TemporaryFolder(L"quor_log_held_");
+    const std::wstring path = folder + L"held.hvlxlog";
+    // Another program holds the file open without letting it be replaced.
+    HANDLE held = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        dialog.m_currentPath = L"";
+        std::wstring told;
+        int warnings = 0;
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            if (!::GetDlgItem(box, IDC_MESSAGE_TEXT) || savewatch::NameBox(box))
+                return;
+            ++warnings;
+            told = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            boxwatch::PressBoxButton(box, IDOK);
+        });
+        savewatch::SaveAs(path);
+        dialog.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
+        EXPECT_EQ(1, warnings);
+        EXPECT_EQ(GetTextCannotOpenFile(0) + L":\n" + path, told);
+        EXPECT_EQ(CString(folder.c_str()), dialog.m_currentPath);
+        EXPECT_EQ(CString(folder.c_str()).str(), dialog.SaveDialogFolder());
+        savewatch::Stop();
+    });
+    ::CloseHandle(held);
+    EXPECT_EQ(std::string(), ReadFileBytes(path));
+    ::DeleteFileW(path.c_str());
+    ::DeleteFileW((path + L".part").c_str());
+    ::RemoveDirectoryW(folder.c_str());
 }
 
 } // namespace

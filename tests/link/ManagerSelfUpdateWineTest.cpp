@@ -20,6 +20,7 @@
 #include "shell/ShellOpen.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/MessageBoxWatch.h"
+#include "tests/support/SaveDialogWatch.h"
 #include "tests/support/WindowCapture.h"
 #include "text/FirmwareTexts.h"
 #include "text/ManagerUpdateTexts.h"
@@ -76,49 +77,6 @@ void RecordOpen(const std::wstring& url)
     g_opened.push_back(url);
 }
 
-// ---------------------------------------------------------------- the save dialog
-
-// What the test does with the save dialog when it shows: the name to save
-// under (empty: cancel), and what it saw there.
-struct SaveDialogPlan {
-    std::wstring path;
-    std::wstring proposedName;
-    int seen = 0;
-};
-SaveDialogPlan g_save;
-UINT_PTR g_saveTimer = 0;
-
-BOOL CALLBACK FindSaveDialog(HWND hwnd, LPARAM out)
-{
-    wchar_t name[16] = {};
-    ::GetClassNameW(hwnd, name, 16);
-    if (std::wstring(name) == L"#32770" && ::IsWindowVisible(hwnd) &&
-        (::GetDlgItem(hwnd, 0x47C) || ::GetDlgItem(hwnd, 0x480))) {
-        *reinterpret_cast<HWND*>(out) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK WatchForSaveDialog(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND dialog = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindSaveDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog || g_save.seen > 0)
-        return;
-    ++g_save.seen;
-    const int nameBox = ::GetDlgItem(dialog, 0x47C) ? 0x47C : 0x480;
-    wchar_t text[MAX_PATH] = {};
-    ::GetDlgItemTextW(dialog, nameBox, text, MAX_PATH);
-    g_save.proposedName = text;
-    if (g_save.path.empty()) {
-        ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        return;
-    }
-    ::SetDlgItemTextW(dialog, nameBox, g_save.path.c_str());
-    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
-
 // ---------------------------------------------------------------- the fixture
 
 class ManagerSelfUpdate : public ::testing::Test {
@@ -164,9 +122,7 @@ protected:
     void TearDown() override
     {
         boxwatch::StopWatching();
-        if (g_saveTimer)
-            ::KillTimer(nullptr, g_saveTimer);
-        g_saveTimer = 0;
+        savewatch::Stop();
         SetShellOpenForTests(m_previousOpen);
     }
 
@@ -179,9 +135,7 @@ protected:
     }
     void SaveAs(const std::wstring& name)
     {
-        g_save = SaveDialogPlan{};
-        g_save.path = name.empty() ? std::wstring() : m_downloads + L"\\" + name;
-        g_saveTimer = ::SetTimer(nullptr, 0, 80, WatchForSaveDialog);
+        savewatch::SaveAs(name.empty() ? std::wstring() : m_downloads + L"\\" + name);
     }
 
     static std::wstring s_root, s_served;
@@ -270,8 +224,8 @@ TEST_F(ManagerSelfUpdate, YesSavesDownloadsStartsTheInstallerAndCloses)
     EXPECT_EQ(230, size.cy);
     ASSERT_EQ(1u, g_opened.size());
     EXPECT_NE(std::wstring::npos, g_opened[0].find(L"release_notes.html"));
-    EXPECT_EQ(1, g_save.seen);
-    EXPECT_EQ(L"Setup.bat", g_save.proposedName);
+    EXPECT_EQ(1, savewatch::g_plan.seen);
+    EXPECT_EQ(L"Setup.bat", savewatch::g_plan.proposedName);
     EXPECT_EQ(1, dialog.m_pageDeviceSelection.m_updateChecked);
     EXPECT_EQ(CString((m_downloads + L"\\").c_str()), dialog.m_currentPath);
     EXPECT_TRUE(Exists(m_downloads + L"\\Setup.bat"));
@@ -318,12 +272,10 @@ TEST_F(ManagerSelfUpdate, NoCancelAndNothingNewerDownloadNothingAndClearBusy)
             EXPECT_TRUE(StartPictureShown(dialog));
         });
         EXPECT_EQ(c.answer ? 1 : 0, boxes) << c.list;
-        EXPECT_EQ(c.answer == IDOK ? 1 : 0, g_save.seen) << c.list;
+        EXPECT_EQ(c.answer == IDOK ? 1 : 0, savewatch::g_plan.seen) << c.list;
         EXPECT_FALSE(Exists(m_downloads + L"\\Setup.bat"));
-        if (g_saveTimer)
-            ::KillTimer(nullptr, g_saveTimer);
-        g_saveTimer = 0;
-        g_save = SaveDialogPlan{};
+        savewatch::Stop();
+        savewatch::g_plan = savewatch::Plan{};
     }
 }
 
