@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <functional>
@@ -22,6 +23,7 @@
 #include "firmware/ImageWorkers.h"
 #include "firmware/JobTexts.h"
 #include "link/Download.h"
+#include "link/HidChannel.h"
 #include "link/FirmwareServerForTests.h"
 #include "res/resource.h"
 #include "sim/SimHeadset.h"
@@ -168,6 +170,16 @@ void TypeFileName(HWND box, const std::wstring& path)
 {
     if (!::SetDlgItemTextW(box, 0x47C, path.c_str()))
         ::SetDlgItemTextW(box, 0x480, path.c_str());
+}
+
+// Both channels answer 1.0.0.0 to the version request, as the records here hold.
+void SameVersions(const SimHeadset::Pair& pair)
+{
+    for (SimHidInterface* channel : {pair.primary, pair.secondary}) {
+        for (unsigned char& part : channel->version)
+            part = 0;
+        channel->version[0] = 1;
+    }
 }
 
 class UpdatePageWine : public ::testing::Test {
@@ -466,6 +478,243 @@ TEST_F(UpdatePageWine, BrowseTakesTheChosenImageAndItsFolder)
         EXPECT_TRUE(page.IsWindowVisible());
     });
     DeleteFileW(image.c_str());
+}
+
+// ---------------------------------------------------------------- the preparation
+
+TEST_F(UpdatePageWine, APreparationThatFailsEndsTheJobWithItsReasonAndTag)
+{
+    SimHeadset sim;
+    sim.Install();
+    struct Case {
+        int model;
+        bool pair;          // the 0x2030/0x2040 pair on the bus
+        bool otherVersions; // the record holds other channel versions
+        int page;
+        std::wstring reason;
+        std::wstring tag;
+        int failed;
+    };
+    const std::wstring notRecognised = GetTextNotRecognizedDevice(0);
+    const std::wstring cannotUpdate = GetTextCannotUpdateFirmware(0);
+    const Case cases[] = {
+        {0x4210, false, false, 3, notRecognised, L"", 1},
+        {0x2030, true, true, 3, notRecognised, L"", 1},
+        {0x3110, true, true, 3, notRecognised, L"", 1},
+        {0x5345, false, false, 3, notRecognised, L"[0]", 1},
+        // The camera road's worker is not in this program: the job ends at once.
+        {0x5610, true, false, 3, cannotUpdate, L"", 1},
+        // No DFU-family unit on USB: not the recognised unit.
+        {0x4D15, false, false, 3, notRecognised, L"[9][2]", 2},
+        {0x4D15, false, false, 4, notRecognised, L"[9][2]", 2},
+        {0x4210, false, false, 4, notRecognised, L"", 1},
+    };
+    SameVersions(sim.AddHidPairUnit());
+    sim.Unplug(0);
+    bool plugged = false;
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        SetFirmwareServerBaseUrlForTests(Base(L"none/"));
+        Recognise(dialog, kModel);
+        EnterUpdatePage(dialog);
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        for (const Case& c : cases) {
+            if (c.pair != plugged) {
+                if (c.pair)
+                    sim.PlugIn(0);
+                else
+                    sim.Unplug(0);
+                plugged = c.pair;
+            }
+            Recognise(dialog, c.model);
+            dialog.m_hidPrimary = OpenHidInterface(0x2030);
+            dialog.m_hidSecondary = OpenHidInterface(0x2040);
+            dialog.m_device.m_chipVersion1 = DeviceVersion{c.otherVersions ? 2 : 1, 0, 0, 0, 0};
+            dialog.m_device.m_chipVersion2 = DeviceVersion{1, 0, 0, 0, 0};
+            dialog.m_device.m_firmwareVersion = DeviceVersion{1, 0, 0, 0, 0};
+            dialog.m_page = c.page;
+            page.m_autoUpdate = 1;
+            page.PrepareUpdate();
+            FirmwareInfo& job =
+                c.page == 3 ? *page.m_firmwareInfo.Lock() : *dialog.m_pageFirmwareRestore.m_firmwareInfo.Lock();
+            EXPECT_EQ(1, job.m_finished) << std::hex << c.model;
+            EXPECT_EQ(c.failed, job.m_failed) << std::hex << c.model;
+            EXPECT_EQ(0, page.m_autoUpdate) << std::hex << c.model;
+            EXPECT_EQ(GetTextFailure(c.page, c.model, 0) + L". " + c.reason + c.tag, job.StatusText(0))
+                << std::hex << c.model;
+            job.Reset(3);
+            CloseHidHandle(&dialog.m_hidPrimary);
+            CloseHidHandle(&dialog.m_hidSecondary);
+        }
+        dialog.m_page = 3;
+    });
+}
+
+// ---------------------------------------------------------------- a job to its end
+
+std::atomic<int> g_workerRuns{0};
+std::atomic<bool> g_sawPointers{false};
+std::atomic<bool> g_released{false};
+
+// Writes the record as a transfer does, then asks for the wait for the unit.
+void TransferringTestWorker(ImageWorkerHost& host)
+{
+    FirmwareInfo& job = host.Job();
+    g_sawPointers = CDialogFirmwareUpdate::WorkerJob() == &job &&
+                    CDialogFirmwareUpdate::WorkerMainWindow() != nullptr &&
+                    CDialogFirmwareUpdate::WorkerMainWindow()->m_modelCode == host.ModelCode();
+    LanguageTexts texts;
+    texts.fill(L"Sending the image");
+    WriteJobStatusTexts(job, texts);
+    job.m_failed = 0;
+    job.m_state = kJobTransferring;
+    ::Sleep(1500);
+    job.m_state = kJobFinished;
+    host.ArmWaitTimer();
+    ++g_workerRuns;
+}
+
+// A failed backup: waits for the user's OK, then ends as failed.
+void BackupFailedTestWorker(ImageWorkerHost& host)
+{
+    FirmwareInfo& job = host.Job();
+    job.m_state = kJobWaitingAfterBackupFailure;
+    host.SetWaitForUser(1);
+    for (int i = 0; i < 1000 && host.WaitForUser() == 1; ++i)
+        ::Sleep(20);
+    g_released = host.WaitForUser() == 0;
+    EndJobWithFailure(job, FailureTexts(host.Page(), host.UsbStatus(), GetTextCannotUpdateFirmware));
+    ++g_workerRuns;
+}
+
+// Keeps the distinct status lines the main window showed.
+struct StatusLines {
+    std::vector<std::wstring> seen;
+    void Look(CUpdaterDlg& dialog)
+    {
+        const std::wstring now = dialog.GetStatusText().str();
+        if (seen.empty() || seen.back() != now)
+            seen.push_back(now);
+    }
+    std::string Joined() const
+    {
+        std::string all;
+        for (const std::wstring& line : seen)
+            all += Narrow(line) + " | ";
+        return all;
+    }
+    bool Saw(const std::wstring& text) const
+    {
+        for (const std::wstring& line : seen) {
+            if (line == text)
+                return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(UpdatePageWine, AHidJobRunsToSuccessAndTheUnitIsRecognisedAgain)
+{
+    SimHeadset sim;
+    sim.Install();
+    SameVersions(sim.AddHidPairUnit());
+    const auto previous =
+        CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChannelImage, TransferringTestWorker);
+    g_workerRuns = 0;
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, 0x2030);
+        dialog.m_device.m_chipVersion1 = DeviceVersion{1, 0, 0, 0, 0};
+        dialog.m_device.m_chipVersion2 = DeviceVersion{1, 0, 0, 0, 0};
+        EnterUpdatePage(dialog);
+        dialog.m_hidPrimary = OpenHidInterface(0x2030);
+        dialog.m_hidSecondary = OpenHidInterface(0x2040);
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        StatusLines lines;
+        std::vector<int> progress;
+        const int checks = page.m_indexTimerTicks;
+        page.StartUpdate();
+        EXPECT_EQ(1, dialog.m_busy);
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                lines.Look(dialog);
+                if (progress.empty() || progress.back() != dialog.m_progress)
+                    progress.push_back(dialog.m_progress);
+                // Recognised again, the unit comes back to this page, which asks the server anew.
+                return g_workerRuns == 1 && page.m_indexTimerTicks > checks && !dialog.m_busy;
+            },
+            20000))
+            << lines.Joined() << " page " << dialog.m_page << " runs " << g_workerRuns << " timer "
+            << page.m_waitTimerId;
+        EXPECT_TRUE(g_sawPointers);
+        EXPECT_TRUE(lines.Saw(L"Sending the image"));
+        EXPECT_TRUE(lines.Saw(GetTextSuccess(3, 0x2030, 0)));
+        EXPECT_NE(progress.end(), std::find(progress.begin(), progress.end(), 100));
+        EXPECT_EQ(3, dialog.m_page);
+        EXPECT_EQ(1, dialog.m_recognized);
+        EXPECT_EQ(0, page.m_waitTimerId);
+    });
+    CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChannelImage, previous);
+}
+
+TEST_F(UpdatePageWine, AFailedBackupHoldsTheWorkerUntilOkAndTheJobEndsAsFailed)
+{
+    SimHeadset sim;
+    sim.Install();
+    SameVersions(sim.AddHidPairUnit());
+    const auto previous = CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kCamera, BackupFailedTestWorker);
+    g_workerRuns = 0;
+    g_released = false;
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, 0x5610);
+        dialog.m_device.m_firmwareVersion = DeviceVersion{1, 0, 0, 0, 0};
+        EnterUpdatePage(dialog);
+        dialog.m_hidPrimary = OpenHidInterface(0x2030);
+        dialog.m_hidSecondary = OpenHidInterface(0x2040);
+        std::wstring popup;
+        SIZE size{};
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            popup = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            size = boxwatch::BoxSize(box);
+            boxwatch::PressBoxButton(box, IDOK);
+        });
+        StatusLines lines;
+        dialog.m_pageFirmwareUpdate.StartUpdate();
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                lines.Look(dialog);
+                return g_workerRuns == 1 && !dialog.m_busy;
+            },
+            20000));
+        EXPECT_TRUE(g_released);
+        EXPECT_EQ(1, boxwatch::BoxesSeen());
+        EXPECT_EQ(GetTextBackupFailed(0), popup);
+        EXPECT_EQ(0, dialog.m_waitForUser);
+        EXPECT_EQ(GetTextFailure(3, 0x5610, 0) + L". " + GetTextCannotUpdateFirmware(0), dialog.GetStatusText().str());
+        EXPECT_EQ(3, dialog.m_page);
+        EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_firmwareInfo.Lock()->m_state);
+    });
+    CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kCamera, previous);
+}
+
+TEST_F(UpdatePageWine, AUnitThatIsNotTheRecognisedOneEndsInTheNotConnectedBoxAndPageOne)
+{
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, kModel);
+        EnterUpdatePage(dialog);
+        std::wstring text;
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            boxwatch::PressBoxButton(box, IDOK);
+        });
+        dialog.m_pageFirmwareUpdate.StartUpdate();
+        // The timer ends the job on its first tick, also after a failure at once.
+        ASSERT_TRUE(PumpUntil([&] { return dialog.m_page == 1; }, 10000));
+        EXPECT_EQ(1, boxwatch::BoxesSeen());
+        EXPECT_EQ(GetTextDeviceNotConnected(0), text);
+    });
 }
 
 } // namespace
