@@ -27,6 +27,7 @@
 #include "link/FirmwareServerForTests.h"
 #include "res/resource.h"
 #include "sim/SimHeadset.h"
+#include "tests/firmware/ImageBuilder.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/WindowPicture.h"
@@ -655,6 +656,53 @@ TEST_F(UpdatePageWine, AHidJobRunsToSuccessAndTheUnitIsRecognisedAgain)
         EXPECT_EQ(0, page.m_waitTimerId);
     });
     CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChannelImage, previous);
+}
+
+TEST_F(UpdatePageWine, The2030PairTakesItsImageAndEndsUpdatedAndRecognised)
+{
+    SimHeadset sim;
+    sim.Install();
+    const SimHeadset::Pair pair = sim.AddHidPairUnit();
+    SameVersions(pair);
+    BuiltSection first, second;
+    first.type = 0;
+    first.id = 0;
+    first.data.assign(2500, 0x5A);
+    second.type = 1;
+    second.id = 1;
+    second.data.assign(700, 0xA5);
+    const std::vector<std::uint8_t> image = BuildImage(0x2030, {first, second});
+    const std::wstring path = root_ + L"\\pair.img";
+    WriteBytes(path, std::string(image.begin(), image.end()));
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, 0x2030);
+        dialog.m_device.m_chipVersion1 = DeviceVersion{1, 0, 0, 0, 0};
+        dialog.m_device.m_chipVersion2 = DeviceVersion{1, 0, 0, 0, 0};
+        EnterUpdatePage(dialog);
+        dialog.m_hidPrimary = OpenHidInterface(0x2030);
+        dialog.m_hidSecondary = OpenHidInterface(0x2040);
+        // Should the settings archive not be written here, the backup popup is confirmed.
+        boxwatch::OnEveryBox(dialog.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        page.m_imagePath.SetWindowText(path.c_str());
+        const int checks = page.m_indexTimerTicks;
+        StatusLines lines;
+        page.StartUpdate();
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                lines.Look(dialog);
+                return page.m_indexTimerTicks > checks && !dialog.m_busy;
+            },
+            30000))
+            << lines.Joined();
+        EXPECT_TRUE(lines.Saw(L"Firmware updated successfully")) << lines.Joined();
+        EXPECT_EQ(first.data, pair.primary->sections[0]);
+        EXPECT_EQ(second.data, pair.secondary->sections[1]);
+        EXPECT_EQ(3, dialog.m_page);
+        EXPECT_EQ(1, dialog.m_recognized);
+    });
+    DeleteFileW(path.c_str());
 }
 
 TEST_F(UpdatePageWine, AFailedBackupHoldsTheWorkerUntilOkAndTheJobEndsAsFailed)
