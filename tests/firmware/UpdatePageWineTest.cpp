@@ -26,10 +26,12 @@
 #include "link/HidChannel.h"
 #include "link/FirmwareServerForTests.h"
 #include "res/resource.h"
+#include "sim/SimDfuChip.h"
 #include "sim/SimHeadset.h"
 #include "tests/firmware/ImageBuilder.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/MessageBoxWatch.h"
+#include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowPicture.h"
 #include "text/FirmwareTexts.h"
 #include "text/MainWindowTexts.h"
@@ -702,6 +704,69 @@ TEST_F(UpdatePageWine, The2030PairTakesItsImageAndEndsUpdatedAndRecognised)
         EXPECT_EQ(3, dialog.m_page);
         EXPECT_EQ(1, dialog.m_recognized);
     });
+    DeleteFileW(path.c_str());
+}
+
+std::wstring JoinedTexts(const std::vector<std::wstring>& texts)
+{
+    std::wstring all;
+    for (const std::wstring& text : texts)
+        all += text + L" | ";
+    return all;
+}
+
+std::wstring UsbKey(int productId)
+{
+    wchar_t key[32];
+    swprintf(key, 32, L"VID_2B4E&PID_%04X", productId);
+    return key;
+}
+
+TEST_F(UpdatePageWine, ADfuUnitIsFlashedOnTheStandInAndGetsThePairingAdvice)
+{
+    // A 0x4D10 recognised in DFU mode: no unit check and no archive.
+    PlantedUsbDevices usb;
+    SimDfuChip chip;
+    SimDfuDevice& unit = chip.AddDevice(0xA010);
+    ASSERT_TRUE(usb.Plant(UsbKey(0xA010), L"unit", {unit.UsbHardwareId()}));
+    chip.onBackInNormalMode = [&](const SimDfuDevice& device, int oldId) {
+        usb.Unplug(UsbKey(oldId));
+        usb.Plant(UsbKey(device.productId), L"unit", {device.UsbHardwareId()});
+    };
+    chip.Attach();
+    const std::wstring path = root_ + L"\\vel8.dfu";
+    std::string header(1700, ' ');
+    const std::string text = Narrow(GetModelName(0x4D10, 1)) + "#4D10";
+    header.replace(16, text.size(), text);
+    WriteBytes(path, header);
+    chip.validImages.insert(path);
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, 0x4D10);
+        dialog.m_usbStatus = 0xA010;
+        EnterUpdatePage(dialog);
+        std::vector<std::wstring> boxes;
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            // The hold popups have no button and stay until the job takes them down.
+            const std::wstring text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            if (boxes.empty() || boxes.back() != text)
+                boxes.push_back(text);
+            boxwatch::PressBoxButton(box, IDOK);
+        });
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        page.m_imagePath.SetWindowText(path.c_str());
+        page.StartUpdate();
+        // Success shows the model's closing advice, then the unit is recognised again.
+        const auto advised = [&] {
+            return std::find(boxes.begin(), boxes.end(), GetTextPairingAdvice(0)) != boxes.end();
+        };
+        ASSERT_TRUE(PumpUntil([&] { return advised() && !dialog.m_busy; }, 30000)) << Narrow(JoinedTexts(boxes));
+        // The job's end released the engines.
+        EXPECT_EQ(0, page.m_activeEngine);
+        EXPECT_EQ(0, page.m_engineACreated);
+        PumpUntil([&] { return !dialog.m_busy; }, 15000);
+    });
+    chip.Detach();
     DeleteFileW(path.c_str());
 }
 
