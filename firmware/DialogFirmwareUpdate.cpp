@@ -1,68 +1,663 @@
 #include "firmware/DialogFirmwareUpdate.h"
 
-#include "firmware/JobTexts.h"
+#include <cstdlib>
+#include <ctime>
+
+#include "afx/afxdlgs.h"
+#include "shell/DialogMessageBox.h"
 #include "shell/MainDialog.h"
-#include "text/FirmwareTexts.h"
+#include "firmware/DfuPageHostWin32.h"
+#include "firmware/DfuRoadRules.h"
+#include "firmware/DfuSequence.h"
+#include "firmware/DialogFirmwareRestore.h"
+#include "firmware/FirmwareFiles.h"
+#include "firmware/FirmwareIndex.h"
+#include "firmware/FirmwarePrompt.h"
+#include "firmware/ImageContainer.h"
+#include "firmware/ImageHeaderCheck.h"
+#include "firmware/ImageWorkers.h"
+#include "firmware/JobTexts.h"
+#include "firmware/LoaderUpdate.h"
+#include "firmware/SettingsArchive.h"
+#include "firmware/UpdatePreparation.h"
+#include "firmware/UpdateProgress.h"
+#include "link/DeviceFinders.h"
+#include "link/DfuEngineLibrary.h"
+#include "link/Download.h"
+#include "link/FirmwareServer.h"
+#include "link/HidChannel.h"
+#include "link/UsbScan.h"
 #include "res/resource.h"
+#include "text/FirmwareTexts.h"
+#include "text/MainWindowTexts.h"
+#include "text/NameTables.h"
+#include "text/NewFirmwarePromptTexts.h"
+#include "text/SharedWords.h"
+#include "text/StatusTexts.h"
+#include "text/TextFormat.h"
+#include "text/UiLanguages.h"
+#include "text/UpdatePageTexts.h"
+
+namespace {
+
+constexpr UINT kIndexDelayMs = 500;
+constexpr UINT kDeviceWaitPeriodMs = 500;
+constexpr UINT kDownloadDelayMs = 500;
+
+// The latest-version label while no server version is known.
+constexpr COLORREF kNoServerColour = 0x0070FF;
+constexpr COLORREF kTextColour = 0x000000;
+
+constexpr int kCameraPackageModel = 0x3020;
+
+const CSize kPromptSize(420, 170);
+
+bool HasServerVersion(const ImageVersion& version)
+{
+    return version.major != 0 || version.minor != 0 || version.kind != 0 || version.build != 0;
+}
+
+// The two process-wide pointers a worker finds its main window and its job
+// in; written just before each worker starts, read by it afterwards.
+CMainDialog* g_workerMainWindow = nullptr;
+FirmwareInfo* g_workerJob = nullptr;
+
+// The worker of each road (index: the road's number); null where this
+// program has none yet.
+CDialogFirmwareUpdate::WorkerRoutine g_workerSlots[8] = {
+    nullptr,
+    VersionedImageUpdateThread,   // 1
+    DualChannelImageUpdateThread, // 2
+    nullptr,                      // 3, the two-chip unit
+    LoaderUpdateThread,           // 4
+    nullptr,                      // 5, the camera models
+    ImageUpdateThread,            // 6
+    nullptr,                      // 7 runs on the DFU library
+};
+
+std::wstring ProgramPath()
+{
+    wchar_t path[MAX_PATH + 1] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
+    return length == 0 || length > MAX_PATH ? std::wstring() : std::wstring(path, length);
+}
+
+int WriteArchiveOfMainWindow(CMainDialog* main)
+{
+    std::wstring path;
+    if (!SettingsArchivePath(ProgramPath(), main->m_modelCode, path))
+        return 0;
+    return WriteSettingsArchive(HostFileSystem(), path, main->m_device, static_cast<std::int64_t>(std::time(nullptr)));
+}
+
+// What a worker reads and writes outside its own locals, over the main
+// window and the page it was started for.
+class PageWorkerHost final : public ImageWorkerHost {
+public:
+    PageWorkerHost(CDialogFirmwareUpdate* page, CMainDialog* main, FirmwareInfo* job)
+        : m_page(page), m_main(main), m_job(job), m_window(page->m_hWnd),
+          m_firmwareLanguage(main->m_firmwareLanguage.str())
+    {}
+    FirmwareInfo& Job() override { return *m_job; }
+    int Page() override { return m_main->m_page; }
+    int UsbStatus() override { return m_main->m_usbStatus; }
+    int ModelCode() override { return m_main->m_modelCode; }
+    HidHandle* Primary() override { return &m_main->m_hidPrimary; }
+    HidHandle* Secondary() override { return &m_main->m_hidSecondary; }
+    int WriteSettingsArchive() override { return WriteArchiveOfMainWindow(m_main); }
+    int WaitForUser() override { return m_main->m_waitForUser.load(); }
+    void SetWaitForUser(int value) override { m_main->m_waitForUser = value; }
+    void StartTransferProgress() override
+    {
+        m_page->m_progressEventCount = 0;
+        m_page->m_timedProgress = 1;
+    }
+    void ClearAutoUpdate() override { m_page->m_autoUpdate = 0; }
+    void ArmWaitTimer() override { ::PostMessageW(m_window, CDialogFirmwareUpdate::kArmWaitTimerMessage, 0, 0); }
+    std::wstring FirmwareLanguage() override { return m_firmwareLanguage; }
+
+private:
+    CDialogFirmwareUpdate* m_page;
+    CMainDialog* m_main;
+    FirmwareInfo* m_job;
+    HWND m_window;
+    std::wstring m_firmwareLanguage;
+};
+
+DWORD WINAPI UpdateWorkerThread(LPVOID parameter)
+{
+    auto* page = static_cast<CDialogFirmwareUpdate*>(parameter);
+    CMainDialog* main = g_workerMainWindow;
+    FirmwareInfo* job = g_workerJob;
+    const CDialogFirmwareUpdate::WorkerRoutine routine =
+        CDialogFirmwareUpdate::WorkerOfRoad(FindUpdateRoad(main->m_modelCode).road);
+    if (routine) {
+        PageWorkerHost host(page, main, job);
+        routine(host);
+    }
+    return 0;
+}
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWaitCursorPage)
+ON_WM_CTLCOLOR()
+ON_BN_CLICKED(IDC_UPDATE_BROWSE, OnBrowse)
+ON_BN_CLICKED(IDC_UPDATE_DOWNLOAD, OnDownload)
 ON_WM_TIMER()
+ON_MESSAGE(kDfuCallbackMessage, OnDfuCallback)
+ON_MESSAGE(CDialogFirmwareUpdate::kArmWaitTimerMessage, OnArmWaitTimer)
 END_MESSAGE_MAP()
 
 CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CWaitCursorPage(IDD_FIRMWARE_UPDATE, parent) {}
 
-CDialogFirmwareUpdate::~CDialogFirmwareUpdate() = default;
+CDialogFirmwareUpdate::~CDialogFirmwareUpdate()
+{
+    if (m_dfu)
+        m_dfu->EndJob();
+}
+
+CDialogFirmwareUpdate::WorkerRoutine CDialogFirmwareUpdate::WorkerOfRoad(UpdateRoad road)
+{
+    const int index = static_cast<int>(road);
+    return index > 0 && index < 8 ? g_workerSlots[index] : nullptr;
+}
+
+CDialogFirmwareUpdate::WorkerRoutine CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad road,
+                                                                                    WorkerRoutine routine)
+{
+    static const WorkerRoutine kProgramSlots[8] = {
+        g_workerSlots[0], g_workerSlots[1], g_workerSlots[2], g_workerSlots[3],
+        g_workerSlots[4], g_workerSlots[5], g_workerSlots[6], g_workerSlots[7],
+    };
+    const int index = static_cast<int>(road);
+    if (index <= 0 || index >= 8)
+        return nullptr;
+    const WorkerRoutine previous = g_workerSlots[index];
+    g_workerSlots[index] = routine ? routine : kProgramSlots[index];
+    return previous;
+}
+
+CMainDialog* CDialogFirmwareUpdate::WorkerMainWindow()
+{
+    return g_workerMainWindow;
+}
+
+FirmwareInfo* CDialogFirmwareUpdate::WorkerJob()
+{
+    return g_workerJob;
+}
+
+CDialogFirmwareRestore* CDialogFirmwareUpdate::RestorePage() const
+{
+    // The restore page is this page's sibling in the main window's page area.
+    const CWnd* area = GetParent();
+    if (!area)
+        return nullptr;
+    for (HWND child = ::GetWindow(area->m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (auto* restore = dynamic_cast<CDialogFirmwareRestore*>(CWnd::FromHandlePermanent(child)))
+            return restore;
+    }
+    return nullptr;
+}
+
+GuardedFirmwareInfo& CDialogFirmwareUpdate::DrivenRecord()
+{
+    const CMainDialog* main = GetMainDialog(this);
+    if (main && main->m_page != 3) {
+        if (CDialogFirmwareRestore* restore = RestorePage())
+            return restore->m_firmwareInfo;
+    }
+    return m_firmwareInfo;
+}
+
+FirmwareInfo& CDialogFirmwareUpdate::DrivenJob()
+{
+    // The workers and the DFU side hold the record itself; its int fields are
+    // single words written whole, and its texts change in one call.
+    return *DrivenRecord().Lock();
+}
 
 void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* dx)
 {
     CWaitCursorPage::DoDataExchange(dx);
+    DDX_Control(dx, IDC_UPDATE_CAPTION, m_caption);
     DDX_Control(dx, IDC_UPDATE_IMAGE_PATH, m_imagePath);
+    DDX_Control(dx, IDC_UPDATE_BROWSE, m_browse);
+    DDX_Control(dx, IDC_UPDATE_LATEST_VERSION, m_latestVersion);
+    DDX_Control(dx, IDC_UPDATE_DOWNLOAD, m_download);
     DDX_Control(dx, IDC_UPDATE_FIRMWARE_LANGUAGE, m_firmwareLanguageList);
+    DDX_Control(dx, IDC_UPDATE_VOICE_CAPTION, m_voicePromptCaption);
     DDX_Control(dx, IDC_UPDATE_INSTRUCTION, m_instruction);
 }
 
+BOOL CDialogFirmwareUpdate::OnInitDialog()
+{
+    CWaitCursorPage::OnInitDialog();
+    m_waitTimerId = 0;
+    m_restartPending = 0;
+    LOGFONTW font{};
+    HFONT dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (dialogFont != nullptr && ::GetObjectW(dialogFont, sizeof font, &font) != 0) {
+        font.lfWeight = FW_BOLD;
+        if (m_boldFont.CreateFontIndirect(&font)) {
+            CWnd* controls[] = {&m_caption,
+                                &m_imagePath,
+                                &m_browse,
+                                &m_latestVersion,
+                                &m_download,
+                                &m_firmwareLanguageList,
+                                &m_voicePromptCaption,
+                                &m_instruction};
+            for (CWnd* control : controls)
+                control->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_boldFont.m_hObject), TRUE);
+        }
+    }
+    m_engines = std::make_unique<DfuLibraryEngines>(m_engineA, m_engineB);
+    m_dfuHost = std::make_unique<DfuPageHost>(
+        GetMainDialog(this), m_hWnd, [this]() -> FirmwareInfo& { return DrivenJob(); }, [this] { ArmWaitTimer(); });
+    DfuPageFields fields;
+    fields.activeEngine = &m_activeEngine;
+    fields.engineACreated = &m_engineACreated;
+    fields.engineBCreated = &m_engineBCreated;
+    fields.progressEventCount = &m_progressEventCount;
+    fields.timedProgress = &m_timedProgress;
+    fields.waitTicks = &m_waitTicks;
+    fields.restartPending = &m_restartPending;
+    m_dfu = std::make_unique<DfuSequence>(*m_dfuHost, *m_engines, fields);
+    return TRUE;
+}
+
+int CDialogFirmwareUpdate::UiLanguage() const
+{
+    const CMainDialog* main = GetMainDialog(this);
+    return main ? main->m_uiLanguage : 0;
+}
+
+// ---------------------------------------------------------------- the page
+
 void CDialogFirmwareUpdate::EnterPage()
 {
-    if (CMainDialog* main = GetMainDialog(this))
+    CMainDialog* main = GetMainDialog(this);
+    if (main)
         main->m_progress = -1;
+    m_activeEngine = 0;
+    m_engineACreated = 0;
+    m_engineBCreated = 0;
+    m_autoUpdate = 0;
     m_firmwareInfo.Lock()->Reset(3);
-    if (m_imagePath.m_hWnd)
-        m_imagePath.SetWindowText(L"");
-    if (m_firmwareLanguageList.m_hWnd)
-        m_firmwareLanguageList.ResetContent();
+    if (!m_hWnd)
+        return;
+    m_imagePath.SetWindowText(L"");
+    m_firmwareLanguageList.ResetContent();
+    if (main) {
+        main->m_busy = 1;
+        main->RefreshView();
+    }
+    RefreshPage();
+    SetTimer(kIndexTimer, kIndexDelayMs);
 }
 
 void CDialogFirmwareUpdate::RefreshPage()
 {
     ++m_refreshCalls;
+    const CMainDialog* main = GetMainDialog(this);
+    if (!m_hWnd || !main)
+        return;
+    const int language = main->m_uiLanguage;
+    SetRedraw(FALSE);
+    m_caption.SetWindowText(GetTextFirmwareToUpdate(language).c_str());
+    m_browse.SetWindowText(GetTextBrowse(language).c_str());
+    m_download.SetWindowText(GetTextDownload(language).c_str());
+    m_instruction.SetWindowText(GetTextVoicePromptSteps(language).c_str());
+    const BOOL idle = main->m_busy == 0;
+    m_browse.EnableWindow(idle);
+    m_download.EnableWindow(idle);
+    m_firmwareLanguageList.EnableWindow(idle);
+
+    // Download stays level with the combo box, at the Browse button's height.
+    CRect combo, browse, download;
+    m_firmwareLanguageList.GetWindowRect(&combo);
+    m_browse.GetWindowRect(&browse);
+    m_download.GetWindowRect(&download);
+    ScreenToClient(&combo);
+    ScreenToClient(&browse);
+    ScreenToClient(&download);
+    const int top = combo.top + (combo.Height() - download.Height()) / 2;
+    download = CRect(download.left, top, download.right, top + browse.Height());
+
+    struct Job {
+        ImageVersion version;
+        std::wstring serverFile;
+        std::vector<std::wstring> languages;
+    } job;
+    {
+        const auto record = m_firmwareInfo.Lock();
+        job.version = record->m_version;
+        job.serverFile = record->m_selectedFile;
+        for (int i = 0; i < record->m_count; ++i)
+            job.languages.push_back(record->FileLanguage(i));
+    }
+
+    std::wstring label;
+    bool showList = false;
+    if (!HasServerVersion(job.version)) {
+        m_download.EnableWindow(FALSE);
+        label = GetTextCannotConnectServer(language);
+    } else {
+        const int model = main->m_modelCode;
+        const std::wstring latest = GetTextLatestVersion(language);
+        std::wstring version;
+        if (model == kCameraPackageModel) {
+            version = FillPlaceholders(L"v%d.%d.%d.%d",
+                                       {job.version.major, job.version.minor, job.version.kind, job.version.build});
+        } else {
+            version = FillPlaceholders(L"v%d.%d", {job.version.major, job.version.minor});
+            if (job.version.build != 0 || model == 0x5345 || model == 0x5346)
+                version += FillPlaceholders(L".%d", {job.version.build});
+        }
+        if (m_firmwareLanguageList.GetCount() > 1) {
+            showList = true;
+            const int selected = m_firmwareLanguageList.GetCurSel();
+            m_firmwareLanguageList.ResetContent();
+            for (const std::wstring& name : job.languages)
+                m_firmwareLanguageList.AddString(TranslateLanguageName(name, language).c_str());
+            m_firmwareLanguageList.SetCurSel(selected);
+            label = latest + L": " + version;
+            m_voicePromptCaption.SetWindowText(TextVoicePrompt(language).c_str());
+        } else {
+            label = latest + L": " + version + L" (" + job.serverFile + L")";
+        }
+    }
+    const int show = showList ? SW_SHOW : SW_HIDE;
+    m_firmwareLanguageList.ShowWindow(show);
+    m_voicePromptCaption.ShowWindow(show);
+    m_instruction.ShowWindow(show);
+
+    m_download.MoveWindow(&download, TRUE);
+    m_latestVersion.SetWindowText(label.c_str());
+    SetRedraw(TRUE);
+    Invalidate();
 }
 
-void CDialogFirmwareUpdate::StartUpdate()
+HBRUSH CDialogFirmwareUpdate::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 {
-    ++m_startCalls;
+    CWaitCursorPage::OnCtlColor(dc, wnd, ctlColor);
+    dc->SetBkMode(TRANSPARENT);
+    if (wnd && wnd->m_hWnd == m_latestVersion.m_hWnd) {
+        const bool known = HasServerVersion(m_firmwareInfo.Lock()->m_version);
+        dc->SetTextColor(known ? kTextColour : kNoServerColour);
+    }
+    CMainDialog* main = GetMainDialog(this);
+    return main ? static_cast<HBRUSH>(main->m_brushes[kSkinBrushWhite].m_hObject) : nullptr;
 }
 
-void CDialogFirmwareUpdate::StartUpdateSecondPhase()
+std::wstring CDialogFirmwareUpdate::StartFolder() const
 {
-    ++m_secondPhaseStarts;
+    const CMainDialog* main = GetMainDialog(this);
+    if (main && !main->m_currentPath.IsEmpty())
+        return main->m_currentPath.str();
+    std::wstring folder;
+    return ProgramImageFolder(ProgramPath(), folder) ? folder : std::wstring(L"\\");
 }
 
-// Until the roads come with the firmware update, a prepared update ends at
-// once as one that cannot be done.
-void CDialogFirmwareUpdate::PrepareUpdate()
+void CDialogFirmwareUpdate::TakeChosenPath(const CString& path)
+{
+    CMainDialog* main = GetMainDialog(this);
+    const std::wstring chosen = path.str();
+    const std::size_t slash = chosen.rfind(L'\\');
+    if (main && slash != std::wstring::npos)
+        main->m_currentPath = CString(chosen.substr(0, slash + 1).c_str());
+}
+
+void CDialogFirmwareUpdate::SetStatusTexts(const LanguageTextSet& texts, int failure)
 {
     CMainDialog* main = GetMainDialog(this);
     if (!main)
         return;
-    EndJobWithFailure(*m_firmwareInfo.Lock(),
-                      FailureTexts(main->m_page, main->m_usbStatus, GetTextCannotUpdateFirmware));
+    for (int i = 0; i < kUiLanguageCount; ++i)
+        main->SetStatusTextForLanguage(CString(texts[i].c_str()), i);
+    main->ShowStatusText(main->GetStatusText(), failure);
 }
+
+void CDialogFirmwareUpdate::OnBrowse()
+{
+    CMainDialog* main = GetMainDialog(this);
+    if (!main || main->m_busy)
+        return;
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, L"*.img|*.IMG|", this);
+    const std::wstring folder = StartFolder();
+    dialog.m_ofn.lpstrInitialDir = folder.c_str();
+    if (dialog.DoModal() != IDOK)
+        return;
+    const CString path = dialog.GetPathName();
+    TakeChosenPath(path);
+    m_imagePath.SetWindowText(path);
+    const int end = m_imagePath.GetWindowTextLength();
+    m_imagePath.SetSel(end, end);
+    SetStatusTexts(FillLanguageTexts(L"%s", {GetTextPressUpdateButton}), 0);
+    {
+        auto job = m_firmwareInfo.Lock();
+        job->m_progress = -1;
+        job->m_finished = 0;
+    }
+    main->RefreshView();
+    RefreshPage();
+}
+
+void CDialogFirmwareUpdate::OnDownload()
+{
+    CMainDialog* main = GetMainDialog(this);
+    if (!main || main->m_busy)
+        return;
+    std::wstring serverFile;
+    {
+        auto job = m_firmwareInfo.Lock();
+        // A list without a selection keeps the file the server check chose.
+        const int selected = m_firmwareLanguageList.GetCount() > 0 ? m_firmwareLanguageList.GetCurSel() : -1;
+        if (selected >= 0)
+            job->m_selectedFile = job->FileName(selected);
+        job->m_state = kJobDownloadingImage;
+        serverFile = job->m_selectedFile;
+    }
+    main->m_busy = 1;
+    main->RefreshView();
+    RefreshPage();
+
+    const std::wstring filter = GetTextFirmwareFileFilter(main->m_uiLanguage);
+    CFileDialog dialog(FALSE, nullptr, serverFile.c_str(),
+                       OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES, filter.c_str(),
+                       this);
+    const std::wstring folder = StartFolder();
+    dialog.m_ofn.lpstrInitialDir = folder.c_str();
+    if (dialog.DoModal() != IDOK) {
+        m_autoUpdate = 0;
+        main->m_busy = 0;
+        main->RefreshView();
+        RefreshPage();
+        return;
+    }
+    const CString path = dialog.GetPathName();
+    TakeChosenPath(path);
+    const int page = main->m_page;
+    const int usb = main->m_usbStatus;
+    const LanguageTexts texts = ActivityTexts(page, usb, GetTextAboutToDownloadLatest);
+    {
+        auto job = m_firmwareInfo.Lock();
+        job->m_imagePath = path.str();
+        WriteJobStatusTexts(*job, texts);
+    }
+    SetStatusTexts(texts, 0);
+    SetTimer(kDownloadTimer, kDownloadDelayMs);
+}
+
+// ---------------------------------------------------------------- timers
 
 void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
 {
-    if (id == kIndexTimer) {
-        KillTimer(kIndexTimer);
-        ++m_indexTimerTicks;
+    switch (id) {
+    case kIndexTimer: OnIndexTimer(); return;
+    case kProgressTimer: OnProgressTimer(); return;
+    case kDeviceWaitTimer: OnDeviceWaitTimer(); return;
+    case kDownloadTimer: OnDownloadTimer(); return;
+    default: CWaitCursorPage::OnTimer(id); return;
     }
-    CWaitCursorPage::OnTimer(id);
+}
+
+void CDialogFirmwareUpdate::OnIndexTimer()
+{
+    KillTimer(kIndexTimer);
+    ++m_indexTimerTicks;
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
+        return;
+    const int model = main->m_modelCode;
+    char* buffer = nullptr;
+    const int received =
+        DownloadUrl(CString((FirmwareServerBaseUrl() + L"Firmware").c_str()), &buffer, CString(), nullptr);
+    UnitAddressCheck address = UnitAddressCheck::kNotRead;
+    FirmwareIndexEntry entry;
+    if (received > 0 && buffer) {
+        const int wide = ::MultiByteToWideChar(CP_ACP, 0, buffer, received, nullptr, 0);
+        std::wstring text(static_cast<std::size_t>(wide > 0 ? wide : 0), L'\0');
+        if (wide > 0)
+            ::MultiByteToWideChar(CP_ACP, 0, buffer, received, &text[0], wide);
+        if (model == kPartnerConversionTarget) {
+            DfuEngineLibrary library;
+            std::uint8_t key[kUnitAddressKeyBytes] = {};
+            address = CheckUnitAddress(model, ReadFirstFamilyUnitAddress(library, key) ? &key : nullptr);
+        }
+        FirmwareIndexQuery query;
+        query.unitKey = FirmwareIndexModelKey(model, address);
+        query.modelCode = model;
+        query.uiLanguage = main->m_uiLanguage;
+        query.firmwareLanguage = main->m_firmwareLanguage.str();
+        query.applyToFirmwareLanguage = main->m_applyToFirmwareLanguage;
+        entry = ParseFirmwareIndex(text, query);
+    }
+    std::free(buffer);
+    {
+        auto job = m_firmwareInfo.Lock();
+        StoreFirmwareIndexEntry(entry, *job);
+    }
+    for (const std::wstring& name : entry.languages)
+        m_firmwareLanguageList.AddString(TranslateLanguageName(name, main->m_uiLanguage).c_str());
+    if (entry.selectedItem >= 0)
+        m_firmwareLanguageList.SetCurSel(entry.selectedItem);
+
+    if (g_firmwarePromptArmed) {
+        m_autoUpdate = IsServerVersionNewer(model, main->m_device, entry.version, entry.serverFile, address);
+        if (m_autoUpdate == 1) {
+            const int language = main->m_uiLanguage;
+            const int server[4] = {entry.version.major, entry.version.minor, entry.version.kind, entry.version.build};
+            const std::wstring text = NewUpdateFoundTexts::GetTextQuestion(language) + L"\n\n" +
+                                      NewUpdateFoundTexts::GetTextCurrentVersion(language) +
+                                      FormatCurrentFirmwareVersion(model, main->m_device.m_firmwareVersion) + L"\n" +
+                                      NewUpdateFoundTexts::GetTextNewVersion(language) +
+                                      FormatNewFirmwareVersion(model, server);
+            const CString yes(GetTextYes(language).c_str());
+            const CString no(GetTextNo(language).c_str());
+            CDialogMessageBox prompt(main);
+            prompt.SetContent(CString(text.c_str()), 0, &no, &yes, kPromptSize);
+            if (prompt.DoModal() == IDOK)
+                PostMessage(WM_COMMAND, MAKEWPARAM(IDC_UPDATE_DOWNLOAD, 0),
+                            reinterpret_cast<LPARAM>(m_download.m_hWnd));
+            else
+                m_autoUpdate = 0;
+        }
+    } else {
+        g_firmwarePromptArmed = 1;
+    }
+    m_firmwareInfo.Lock()->m_state = kJobIdle;
+    main->m_busy = 0;
+    main->RefreshView();
+    RefreshPage();
+}
+
+void CDialogFirmwareUpdate::OnDownloadTimer()
+{
+    KillTimer(kDownloadTimer);
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
+        return;
+    std::wstring serverFile, imagePath;
+    {
+        const auto job = m_firmwareInfo.Lock();
+        serverFile = job->m_selectedFile;
+        imagePath = job->m_imagePath;
+    }
+    const int received = DownloadUrl(CString((FirmwareServerBaseUrl() + serverFile).c_str()), nullptr,
+                                     CString(imagePath.c_str()), nullptr);
+    int failure = 0;
+    if (received > 0) {
+        if (!m_autoUpdate) {
+            const LanguageTexts texts = FillLanguageTexts(L"%s", {GetTextPressUpdateButton});
+            for (int i = 0; i < kUiLanguageCount; ++i)
+                main->SetStatusTextForLanguage(CString(texts[i].c_str()), i);
+        } else {
+            main->BuildInProgressStatus();
+        }
+        m_imagePath.SetWindowText(imagePath.c_str());
+        const int end = m_imagePath.GetWindowTextLength();
+        m_imagePath.SetSel(end, end);
+    } else {
+        failure = 1;
+        const LanguageTexts texts = FillLanguageTexts(
+            L"%s. %s", {GetTextDownloadLatestFailed,
+                        received == kDownloadFileError ? GetTextCannotOpenFile : GetTextCannotConnectServer});
+        for (int i = 0; i < kUiLanguageCount; ++i)
+            main->SetStatusTextForLanguage(CString(texts[i].c_str()), i);
+        // Nothing starts after a failed download: the image it would flash is
+        // not the one the user accepted.
+        m_autoUpdate = 0;
+    }
+    m_firmwareInfo.Lock()->m_state = kJobIdle;
+    main->m_busy = 0;
+    main->RefreshView();
+    RefreshPage();
+    main->ShowStatusText(main->GetStatusText(), failure);
+    if (m_autoUpdate) {
+        CWnd* apply = main->GetDlgItem(IDC_BUTTON_APPLY);
+        main->PostMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_APPLY, 0),
+                          reinterpret_cast<LPARAM>(apply ? apply->m_hWnd : nullptr));
+    }
+}
+
+void CDialogFirmwareUpdate::ArmWaitTimer()
+{
+    if (m_waitTimerId != 0 || !m_hWnd)
+        return;
+    m_deviceWaitTicks = 0;
+    m_waitTimerId = static_cast<int>(SetTimer(kDeviceWaitTimer, kDeviceWaitPeriodMs));
+}
+
+LRESULT CDialogFirmwareUpdate::OnArmWaitTimer(WPARAM, LPARAM)
+{
+    ArmWaitTimer();
+    return 0;
+}
+
+LRESULT CDialogFirmwareUpdate::OnDfuCallback(WPARAM, LPARAM)
+{
+    if (m_dfu)
+        m_dfu->HandleNextCallback();
+    return 0;
+}
+
+void CDialogFirmwareUpdate::StartWorker(UpdateRoad road)
+{
+    CMainDialog* main = GetMainDialog(this);
+    FirmwareInfo& job = DrivenJob();
+    if (!WorkerOfRoad(road)) {
+        Fail(job, L"", GetTextCannotUpdateFirmware);
+        return;
+    }
+    g_workerMainWindow = main;
+    g_workerJob = &job;
+    // Neither waited for nor kept: the worker ends the job through its record.
+    const HANDLE thread = ::CreateThread(nullptr, 0, UpdateWorkerThread, this, 0, nullptr);
+    if (thread)
+        ::CloseHandle(thread);
+    else
+        Fail(job, L"", GetTextCannotUpdateFirmware);
 }

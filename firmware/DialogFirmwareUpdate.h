@@ -1,41 +1,145 @@
 #pragma once
+#include <memory>
+#include <string>
+
 #include "shell/PageDialog.h"
 #include "device/FirmwareInfo.h"
+#include "firmware/JobTexts.h"
+#include "firmware/UpdateRoads.h"
+#include "standins/DFUEngine.h"
 
-// Page 3, firmware update.
+class CDialogFirmwareRestore;
+class CMainDialog;
+class DfuLibraryEngines;
+class DfuPageHost;
+class DfuSequence;
+class ImageWorkerHost;
+
+// Page 3, firmware update: the newest firmware the server offers for the
+// recognised unit and its voice-prompt variants, the image to flash (downloaded
+// or chosen), and the update itself with its progress, popups and end.
 class CDialogFirmwareUpdate : public CWaitCursorPage {
 public:
     explicit CDialogFirmwareUpdate(CWnd* parent = nullptr);
     ~CDialogFirmwareUpdate() override;
+
+    // Checks the unit and the image, has the settings archived and starts the
+    // road of the main window's product id: a worker thread, or the DFU
+    // library. On page 3 it drives this page's record, otherwise the restore
+    // page's. Its whole result is in the record (a failure: finished with its
+    // texts); the caller arms the progress timer.
+    void PrepareUpdate();
+    // 1 when the unit of the current product id is back in normal operation
+    // (for the HID models: its channels open again in the main window).
+    int IsDeviceReady();
+
+    // The two DFU engine objects, bound to devices only while a job runs.
+    DFUEngine m_engineA;
+    DFUEngine m_engineB;
+    int m_activeEngine = 0; // 0 none, 1 engine A, 2 engine B
+    int m_engineACreated = 0;
+    int m_engineBCreated = 0;
     // Written by the update workers, read by the progress timer: through Lock() only.
     GuardedFirmwareInfo m_firmwareInfo;
+    int m_autoUpdate = 0; // the update was accepted from the new-firmware prompt
+    int m_progressEventCount = 0;
+    int m_timedProgress = 0;
+    CStatic m_caption;
+    CEdit m_imagePath;
+    CButton m_browse;
+    CStatic m_latestVersion;
+    CButton m_download;
+    CComboBox m_firmwareLanguageList;
+    CStatic m_voicePromptCaption;
+    int m_waitTimerId = 0; // timer 205 while it runs
+    int m_waitTicks = 0;
+    int m_restartPending = 0;
+    std::wstring m_flashLoaderLog;
+    CStatic m_instruction; // the voice-prompt steps
 
-    // The frame hides its progress; the job record is readied for an update
-    // and the image path and the voice-prompt language list are emptied.
+    // The frame hides its progress, the job record is readied for the server
+    // check, the image path and the voice-prompt list are emptied, and timer
+    // 201 asks the server.
     void EnterPage();
-
-    // The update itself comes with the firmware update; until then these
-    // count their calls, and timer 201 (the server's firmware index) only
-    // stops itself.
+    // Relabels and re-lays the page for the main window's language and state.
     void RefreshPage();
+    // The apply button on page 3.
     void StartUpdate();
-    // Continues an update that waited for the user's OK in the backup-failed popup.
+    // Continues an update that waited for the user's OK in the backup-failed
+    // popup: the DFU road from its USB check on.
     void StartUpdateSecondPhase();
-    // Checks the unit and the image and starts the road of the target model.
-    void PrepareUpdate();
+
+    // Counters a test reads.
     int m_refreshCalls = 0;
     int m_startCalls = 0;
     int m_secondPhaseStarts = 0;
     int m_indexTimerTicks = 0;
 
     static const UINT kIndexTimer = 201;
+    static const UINT kProgressTimer = 203;
+    static const UINT kDeviceWaitTimer = 205;
+    static const UINT kDownloadTimer = 206;
 
-    CEdit m_imagePath;
-    CComboBox m_firmwareLanguageList;
-    CStatic m_instruction;
+    // A worker asks for timer 205 through this message: only the page's own
+    // thread arms its timers.
+    static const UINT kArmWaitTimerMessage = WM_USER + 2;
+
+    // The routine a road's worker thread runs; null for a road whose worker
+    // this program does not have (the job then ends as failed).
+    using WorkerRoutine = void (*)(ImageWorkerHost& host);
+    static WorkerRoutine WorkerOfRoad(UpdateRoad road);
+    // Tests put a routine of their own into a road's slot (null restores the
+    // program's); returns the slot's previous routine.
+    static WorkerRoutine SetWorkerOfRoadForTests(UpdateRoad road, WorkerRoutine routine);
+
+    // The two process-wide pointers a worker finds its main window and its
+    // job in, set just before each worker starts.
+    static CMainDialog* WorkerMainWindow();
+    static FirmwareInfo* WorkerJob();
+
+    // The job driven now: this page's on page 3, the restore page's otherwise.
+    FirmwareInfo& DrivenJob();
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
+    afx_msg void OnBrowse();
+    afx_msg void OnDownload();
     afx_msg void OnTimer(UINT_PTR id);
+    afx_msg LRESULT OnDfuCallback(WPARAM, LPARAM);
+    afx_msg LRESULT OnArmWaitTimer(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
+
+private:
+    int UiLanguage() const;
+    void OnIndexTimer();
+    void OnDownloadTimer();
+    void OnProgressTimer();
+    void OnDeviceWaitTimer();
+    void EndJob(FirmwareInfo& job);
+    void ShowClosingAdvice(FirmwareInfo& job);
+    void ArmWaitTimer();
+    void StartJob(bool secondPhase);
+    // The preparation; the second phase takes the DFU road from its USB check
+    // on, without the reboot step, the archive and error-site tags.
+    void Prepare(bool secondPhase);
+    void StartWorker(UpdateRoad road);
+    void PrepareHidRoad(UpdateRoad road, FirmwareInfo& job);
+    void PrepareDfuRoad(FirmwareInfo& job, bool secondPhase);
+    void Fail(FirmwareInfo& job, const std::wstring& tag, const TextInLanguage& reason);
+    void TakeStatusTexts(CMainDialog* main, const FirmwareInfo& job);
+    GuardedFirmwareInfo& DrivenRecord();
+    CDialogFirmwareRestore* RestorePage() const;
+    void ShowPopup(FirmwareInfo& job, const std::wstring& text, bool withOk, CSize size);
+    void SetStatusTexts(const LanguageTextSet& texts, int failure);
+    std::wstring StartFolder() const;
+    void TakeChosenPath(const CString& path);
+
+    CFont m_boldFont;
+    std::unique_ptr<DfuLibraryEngines> m_engines;
+    std::unique_ptr<DfuPageHost> m_dfuHost;
+    std::unique_ptr<DfuSequence> m_dfu;
+    int m_deviceWaitTicks = 0;
+    int m_cameraDelay = 0;
 };

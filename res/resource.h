@@ -24,8 +24,13 @@
 #define IDC_MESSAGE_BUTTON3 3
 
 // Controls of the firmware pages that the main view reads and empties
+#define IDC_UPDATE_CAPTION           1027 // page 3: caption of the image path
 #define IDC_UPDATE_IMAGE_PATH        1028 // page 3: the image file (APPLY needs one)
+#define IDC_UPDATE_BROWSE            1029 // page 3: choose a local image
+#define IDC_UPDATE_LATEST_VERSION    1030 // page 3: the server's latest version, or why there is none
+#define IDC_UPDATE_DOWNLOAD          1031 // page 3: download the server's image
 #define IDC_UPDATE_FIRMWARE_LANGUAGE 1032 // page 3: voice-prompt languages of the image
+#define IDC_UPDATE_VOICE_CAPTION     1035 // page 3: caption of the voice-prompt languages
 #define IDC_UPDATE_INSTRUCTION       1207 // page 3: hidden while the frame shows progress
 #define IDC_RESTORE_VERSION_LIST     1034 // page 4: voice-prompt languages of the backup firmware
 

@@ -121,6 +121,16 @@ void Recognise(CUpdaterDlg& dialog, int product = 0x4D15, int categories = 3)
     dialog.m_settingsPageIndex = 0;
 }
 
+// Page 3 asks the firmware server on entry and holds the window busy until
+// the answer (here: none) is in.
+void ShowUpdatePage(CUpdaterDlg& dialog)
+{
+    dialog.GoToPage(3);
+    PumpUntil(
+        dialog.m_hWnd, [&] { return dialog.m_pageFirmwareUpdate.m_indexTimerTicks > 0 && !dialog.m_busy; }, 5000);
+    dialog.m_pageFirmwareUpdate.m_indexTimerTicks = 0;
+}
+
 // ---------------------------------------------------------------- configuration and closing
 
 TEST_F(MainFrameTest, WithoutImgStartsInEnglishAndClosingCreatesNoFile)
@@ -359,7 +369,7 @@ TEST_F(MainFrameTest, DeviceSettingDoesNothingWithoutSettingsAndOpensSpeedDialFo
     CUpdaterDlg dialog;
     RunModal(dialog, [&] {
         Recognise(dialog, 0x5345, 0);
-        dialog.GoToPage(3);
+        ShowUpdatePage(dialog);
         EXPECT_FALSE(Enabled(dialog, IDC_BUTTON_DEVICE_SETTING));
         dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_DEVICE_SETTING, BN_CLICKED));
         EXPECT_EQ(3, dialog.m_page);
@@ -371,7 +381,7 @@ TEST_F(MainFrameTest, DeviceSettingDoesNothingWithoutSettingsAndOpensSpeedDialFo
         // With more than one category the keyboard goes to the tabs, and on the basic page to its grid
         // (a model the page shows with the grid: a hidden grid takes no focus).
         Recognise(dialog, 0x4610, 3);
-        dialog.GoToPage(3);
+        ShowUpdatePage(dialog);
         Click(dialog, IDC_BUTTON_DEVICE_SETTING);
         EXPECT_EQ(5, dialog.m_page);
         EXPECT_EQ(dialog.m_pageDeviceSetting.m_grid.m_hWnd, ::GetFocus());
@@ -386,7 +396,7 @@ TEST_F(MainFrameTest, NextOnTheUpdatePageInFirmwareManagementModeIsNewDeviceAndG
     RunModal(dialog, [&] {
         Recognise(dialog, 0x2010, 0);
         dialog.m_usbStatus = 0xA010;
-        dialog.GoToPage(3);
+        ShowUpdatePage(dialog);
         EXPECT_EQ(CString(L"NEW DEVICE  >  "), ItemText(dialog, IDC_BUTTON_NEXT));
         EXPECT_EQ(CString(L"Firmware"), ItemText(dialog, IDC_DEVICE_NAME));
         EXPECT_EQ(CString(L"Management"), ItemText(dialog, IDC_DEVICE_VERSION));
@@ -606,7 +616,9 @@ TEST_F(MainFrameTest, ProgressShowsFromZeroAndHidesAtMinusOne)
     CUpdaterDlg dialog;
     RunModal(dialog, [&] {
         Recognise(dialog);
-        dialog.GoToPage(3);
+        ShowUpdatePage(dialog);
+        // Idle, the frame shows the page's instructions.
+        dialog.RefreshView();
         EXPECT_TRUE(::IsWindowVisible(dialog.m_pageFirmwareUpdate.m_instruction.m_hWnd));
         dialog.m_progress = 0;
         dialog.RefreshView();

@@ -211,6 +211,9 @@ TEST_F(RecognitionTest, TheHidPairFromThePictureToTheUpdatePage)
 
         Click(dialog, IDC_BUTTON_NEXT);
         PumpFor(dialog.m_hWnd, 100);
+        // Page 3 asks the firmware server first and lets the window go with its answer.
+        PumpUntil(
+            dialog.m_hWnd, [&] { return !dialog.m_busy; }, 10000);
         EXPECT_EQ(0, dialog.m_busy);
         EXPECT_EQ(3, dialog.m_page);
         EXPECT_EQ(0x2030, dialog.m_usbStatus);
@@ -237,6 +240,9 @@ TEST_F(RecognitionTest, AUnitInDfuModeIsOfferedTheUpdate)
     CUpdaterDlg dialog;
     RunModal(dialog, [&] {
         PressNextOnPage2(dialog);
+        // Page 3 asks the firmware server first and lets the window go with its answer.
+        PumpUntil(
+            dialog.m_hWnd, [&] { return !dialog.m_busy; }, 10000);
         EXPECT_EQ(0, dialog.m_busy);
         EXPECT_EQ(3, dialog.m_page);
         EXPECT_EQ(0xA010, dialog.m_usbStatus);

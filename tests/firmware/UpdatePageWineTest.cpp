@@ -1,0 +1,833 @@
+// The firmware update page on the real main window under Wine: the server's
+// firmware index from a local HTTP server (no, one and three voice-prompt
+// languages, the server down, the prompt), the download and its automatic
+// start, Browse, the preparation's failures, and the progress and wait timers
+// carrying a job to its end.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/UpdaterDlg.h"
+#include "device/ModelCatalogue.h"
+#include "firmware/DialogFirmwareUpdate.h"
+#include "firmware/FirmwarePrompt.h"
+#include "firmware/FirmwareWaitForTests.h"
+#include "firmware/ImageWorkers.h"
+#include "firmware/JobTexts.h"
+#include "link/Download.h"
+#include "link/HidChannel.h"
+#include "link/FirmwareServerForTests.h"
+#include "res/resource.h"
+#include "sim/SimDfuChip.h"
+#include "sim/SimHeadset.h"
+#include "tests/firmware/ImageBuilder.h"
+#include "tests/support/LocalHttpServer.h"
+#include "tests/support/MessageBoxWatch.h"
+#include "tests/support/UsbPlanting.h"
+#include "tests/support/WindowPicture.h"
+#include "text/FirmwareTexts.h"
+#include "text/MainWindowTexts.h"
+#include "text/SharedWords.h"
+#include "text/StatusTexts.h"
+#include "text/UpdatePageTexts.h"
+
+#ifndef QUOR_SERVE_FIXTURE_SCRIPT
+#error "the build passes the server script's path"
+#endif
+
+namespace {
+
+constexpr int kModel = 0x4D15;
+
+// ---------------------------------------------------------------- running the window
+
+void PumpFor(DWORD ms)
+{
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < ms) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!CWnd::WalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        }
+        ::Sleep(5);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    while (!done()) {
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+        PumpFor(10);
+    }
+    return true;
+}
+
+std::function<void()> g_script;
+UINT_PTR g_scriptTimer = 0;
+
+void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
+{
+    ::KillTimer(nullptr, g_scriptTimer);
+    auto script = std::move(g_script);
+    g_script = nullptr;
+    if (script)
+        script();
+}
+
+// Runs the main window modally; the script runs inside its modal loop once the
+// first page shows and the window is no longer busy; the window closes after it.
+void RunModal(CUpdaterDlg& dialog, std::function<void()> script)
+{
+    g_script = [&dialog, script] {
+        PumpUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 5000);
+        script();
+        boxwatch::StopWatching();
+        PumpUntil([&] { return !dialog.m_busy; }, 5000);
+        dialog.m_busy = 0;
+        ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
+    };
+    g_scriptTimer = ::SetTimer(nullptr, 0, 10, RunScript);
+    dialog.DoModal();
+}
+
+void Recognise(CUpdaterDlg& dialog, int product)
+{
+    dialog.m_modelCode = product;
+    dialog.m_usbStatus = product;
+    dialog.m_recognized = 1;
+    dialog.m_device.m_modelCode = product;
+    dialog.m_device.m_deviceName = L"QUOR";
+    dialog.m_device.m_firmwareVersion = DeviceVersion{2, 1, 2, 3, 0};
+    dialog.m_settingsPageCount = 0;
+}
+
+// Page 3 for the unit, with the server's answer in.
+void EnterUpdatePage(CUpdaterDlg& dialog)
+{
+    CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+    const int ticks = page.m_indexTimerTicks;
+    dialog.GoToPage(3);
+    ASSERT_TRUE(PumpUntil([&] { return page.m_indexTimerTicks > ticks && !dialog.m_busy; }, 15000));
+}
+
+std::wstring Text(const CWnd& wnd)
+{
+    return wnd.GetWindowText().str();
+}
+
+RECT ClientRectOf(const CWnd& page, const CWnd& control)
+{
+    RECT r{};
+    ::GetWindowRect(control.m_hWnd, &r);
+    ::MapWindowPoints(nullptr, page.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::wstring Key()
+{
+    return GetModelName(kModel, 1);
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(f);
+}
+
+std::string ReadBytes(const std::wstring& path)
+{
+    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    std::string bytes;
+    char buffer[4096];
+    DWORD n = 0;
+    while (::ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        bytes.append(buffer, n);
+    ::CloseHandle(f);
+    return bytes;
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+// The file name box of an open or save dialog: a combo box's edit or a plain edit.
+void TypeFileName(HWND box, const std::wstring& path)
+{
+    if (!::SetDlgItemTextW(box, 0x47C, path.c_str()))
+        ::SetDlgItemTextW(box, 0x480, path.c_str());
+}
+
+// Both channels answer 1.0.0.0 to the version request, as the records here hold.
+void SameVersions(const SimHeadset::Pair& pair)
+{
+    for (SimHidInterface* channel : {pair.primary, pair.secondary}) {
+        for (unsigned char& part : channel->version)
+            part = 0;
+        channel->version[0] = 1;
+    }
+}
+
+class UpdatePageWine : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        WSADATA wsa;
+        WSAStartup(MAKEWORD(2, 2), &wsa);
+        INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
+        ::InitCommonControlsEx(&controls);
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        root_ = std::wstring(temp) + L"quor_update_page_" + std::to_wstring(GetCurrentProcessId());
+        served_ = root_ + L"\\served";
+        CreateDirectoryW(root_.c_str(), nullptr);
+        CreateDirectoryW(served_.c_str(), nullptr);
+        const std::string key = Narrow(Key());
+        const struct {
+            const wchar_t* folder;
+            std::string index;
+        } indexes[] = {
+            {L"none", "Other:V1.0:other.img\n" + key + ":V9.9:quor_none.img\n" + key + ":7\n"},
+            {L"one", key + ":V3.1:English:q_en.img\r\n"},
+            {L"three", key + ":V3.1:English:q_en.img\n" + key + ":V3.1:French:q_fr.img\n" + key +
+                           ":V3.1:German:q_de.img\n" + key + ":5\n"},
+            {L"missing", key + ":V3.1:q_gone.img\n"},
+        };
+        for (const auto& i : indexes) {
+            const std::wstring folder = served_ + L"\\" + i.folder;
+            CreateDirectoryW(folder.c_str(), nullptr);
+            WriteBytes(folder + L"\\Firmware", i.index);
+            folders_.push_back(folder);
+        }
+        for (const wchar_t* name : {L"q_en.img", L"q_fr.img", L"q_de.img", L"quor_none.img"})
+            WriteBytes(served_ + L"\\three\\" + name, std::string("image ") + Narrow(name));
+        port_ = localhttp::StartFixtureServer(QUOR_SERVE_FIXTURE_SCRIPT, served_);
+        SetFirmwareWaitPercentForTests(0);
+    }
+
+    static void TearDownTestSuite()
+    {
+        if (port_) {
+            char* bye = nullptr;
+            DownloadUrl(CString((Base(L"") + L"quit").c_str()), &bye, CString(), nullptr);
+            std::free(bye);
+        }
+        SetFirmwareServerBaseUrlForTests(L"");
+        SetFirmwareWaitPercentForTests(100);
+        WSACleanup();
+        for (const std::wstring& folder : folders_) {
+            for (const wchar_t* name : {L"\\Firmware", L"\\q_en.img", L"\\q_fr.img", L"\\q_de.img", L"\\quor_none.img"})
+                DeleteFileW((folder + name).c_str());
+            RemoveDirectoryW(folder.c_str());
+        }
+        RemoveDirectoryW(served_.c_str());
+        RemoveDirectoryW(root_.c_str());
+    }
+
+    void SetUp() override
+    {
+        ASSERT_NE(0, port_) << "the local HTTP server (python3) did not start";
+        g_firmwarePromptArmed = 0;
+        SetFirmwareServerBaseUrlForTests(Base(L"none/"));
+    }
+    void TearDown() override
+    {
+        boxwatch::StopWatching();
+        g_firmwarePromptArmed = 1;
+    }
+
+    static std::wstring Base(const std::wstring& folder)
+    {
+        return L"http://127.0.0.1:" + std::to_wstring(port_) + L"/" + folder;
+    }
+
+    static std::wstring root_;
+    static std::wstring served_;
+    static std::vector<std::wstring> folders_;
+    static int port_;
+};
+
+std::wstring UpdatePageWine::root_;
+std::wstring UpdatePageWine::served_;
+std::vector<std::wstring> UpdatePageWine::folders_;
+int UpdatePageWine::port_ = 0;
+
+// ---------------------------------------------------------------- the server's index
+
+TEST_F(UpdatePageWine, TheIndexFillsTheLabelTheListAndLevelsDownload)
+{
+    struct Case {
+        const wchar_t* folder;
+        int items;
+        bool listShown;
+        std::wstring label;
+    };
+    const Case cases[] = {
+        {L"none/", 0, false, L"Latest Version: v9.9.7 (quor_none.img)"},
+        {L"one/", 1, false, L"Latest Version: v3.1 (q_en.img)"},
+        {L"three/", 3, true, L"Latest Version: v3.1.5"},
+    };
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        for (const Case& c : cases) {
+            SetFirmwareServerBaseUrlForTests(Base(c.folder));
+            Recognise(dialog, kModel);
+            g_firmwarePromptArmed = 0;
+            EnterUpdatePage(dialog);
+            EXPECT_EQ(c.items, page.m_firmwareLanguageList.GetCount()) << c.folder;
+            EXPECT_EQ(c.listShown, page.m_firmwareLanguageList.IsWindowVisible() != 0) << c.folder;
+            EXPECT_EQ(c.listShown, page.m_voicePromptCaption.IsWindowVisible() != 0) << c.folder;
+            EXPECT_EQ(c.label, Text(page.m_latestVersion)) << c.folder;
+            EXPECT_TRUE(page.m_download.IsWindowEnabled()) << c.folder;
+            EXPECT_TRUE(page.m_browse.IsWindowEnabled()) << c.folder;
+            EXPECT_EQ(L"Firmware To Update", Text(page.m_caption));
+            EXPECT_EQ(L"Browse...", Text(page.m_browse));
+            EXPECT_EQ(L"Download...", Text(page.m_download));
+            // Download sits level with the list, as tall as Browse.
+            const RECT list = ClientRectOf(page, page.m_firmwareLanguageList);
+            const RECT download = ClientRectOf(page, page.m_download);
+            const RECT browse = ClientRectOf(page, page.m_browse);
+            EXPECT_EQ(browse.bottom - browse.top, download.bottom - download.top) << c.folder;
+            EXPECT_LE(std::abs((list.top + list.bottom) - (download.top + download.bottom)), 2) << c.folder;
+        }
+        // The three languages in the list, and their order, follow the index.
+        EXPECT_EQ(L"Voice Prompt", Text(page.m_voicePromptCaption));
+        EXPECT_EQ(0, page.m_firmwareLanguageList.GetCurSel());
+        EXPECT_EQ(L"q_en.img", page.m_firmwareInfo.Lock()->m_selectedFile);
+        EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\update-page-three-languages.png"));
+        // In Japanese the list shows the language names in Japanese and the labels are Japanese.
+        dialog.ApplyLanguage(4, 0);
+        PumpFor(100);
+        EXPECT_EQ(L"参照...", Text(page.m_browse));
+        EXPECT_EQ(L"最新のバージョン: v3.1.5", Text(page.m_latestVersion));
+        EXPECT_EQ(3, page.m_firmwareLanguageList.GetCount());
+        EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\update-page-japanese.png"));
+        dialog.ApplyLanguage(0, 0);
+    });
+}
+
+TEST_F(UpdatePageWine, WithTheServerDownTheLabelSaysSoInOrangeAndDownloadWaits)
+{
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        SetFirmwareServerBaseUrlForTests(L"http://127.0.0.1:" + std::to_wstring(localhttp::FreeLoopbackPort()) + L"/");
+        Recognise(dialog, kModel);
+        g_firmwarePromptArmed = 1; // no server version: nothing to offer
+        EnterUpdatePage(dialog);
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        EXPECT_EQ(GetTextCannotConnectServer(0), Text(page.m_latestVersion));
+        EXPECT_FALSE(page.m_download.IsWindowEnabled());
+        EXPECT_TRUE(page.m_browse.IsWindowEnabled());
+        EXPECT_FALSE(page.m_firmwareLanguageList.IsWindowVisible());
+        // The label's colour as the page hands it out.
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        ::SendMessageW(page.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(page.m_latestVersion.m_hWnd));
+        EXPECT_EQ(COLORREF(0x0070FF), ::GetTextColor(dc));
+        ::SendMessageW(page.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(page.m_caption.m_hWnd));
+        ::DeleteDC(dc);
+        EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\update-page-server-down.png"));
+    });
+}
+
+TEST_F(UpdatePageWine, ANewerServerVersionIsOfferedAndDecliningStartsNothing)
+{
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        g_firmwarePromptArmed = 1;
+        std::wstring question;
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            question = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            boxwatch::PressBoxButton(box, IDCANCEL);
+        });
+        Recognise(dialog, kModel);
+        EnterUpdatePage(dialog);
+        EXPECT_EQ(1, boxwatch::BoxesSeen());
+        EXPECT_NE(std::wstring::npos, question.find(L"New firmware is now available")) << Narrow(question);
+        EXPECT_NE(std::wstring::npos, question.find(L"v2.1")) << Narrow(question);
+        EXPECT_NE(std::wstring::npos, question.find(L"v9.9")) << Narrow(question);
+        EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_autoUpdate);
+        PumpFor(300);
+        EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_startCalls);
+        // A second check after a change of language asks nothing.
+        g_firmwarePromptArmed = 0;
+        EnterUpdatePage(dialog);
+        EXPECT_EQ(1, boxwatch::BoxesSeen());
+        EXPECT_EQ(1, g_firmwarePromptArmed);
+    });
+}
+
+TEST_F(UpdatePageWine, AcceptingThePromptDownloadsTheImageAndStartsTheUpdate)
+{
+    const std::wstring target = root_ + L"\\q_fr.img";
+    DeleteFileW(target.c_str());
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        SetFirmwareServerBaseUrlForTests(Base(L"three/"));
+        g_firmwarePromptArmed = 1;
+        dialog.m_firmwareLanguage = L"french";
+        dialog.m_applyToFirmwareLanguage = 0;
+        std::vector<std::wstring> boxes;
+        std::wstring proposed;
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            wchar_t name[300] = {};
+            if (!::GetDlgItemTextW(box, 0x47C, name, 300))
+                ::GetDlgItemTextW(box, 0x480, name, 300);
+            if (::GetDlgItem(box, IDC_MESSAGE_TEXT)) {
+                boxes.push_back(boxwatch::BoxText(box, IDC_MESSAGE_TEXT));
+                boxwatch::PressBoxButton(box, IDOK);
+            } else {
+                boxes.push_back(L"<file>");
+                proposed = name;
+                TypeFileName(box, target);
+                ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            }
+        });
+        Recognise(dialog, kModel);
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        EnterUpdatePage(dialog);
+        ASSERT_TRUE(PumpUntil([&] { return page.m_startCalls == 1; }, 20000));
+        ASSERT_GE(boxes.size(), 2u);
+        EXPECT_NE(std::wstring::npos, boxes[0].find(L"New firmware is now available"));
+        EXPECT_EQ(L"<file>", boxes[1]);
+        // The stored voice-prompt language chose the French variant.
+        EXPECT_EQ(L"q_fr.img", proposed);
+        EXPECT_EQ("image q_fr.img", ReadBytes(target));
+        EXPECT_EQ(target, Text(page.m_imagePath));
+        EXPECT_EQ(root_ + L"\\", dialog.m_currentPath.str());
+        EXPECT_EQ(CString(L"French"), dialog.m_firmwareLanguage);
+        PumpUntil([&] { return !dialog.m_busy; }, 15000);
+    });
+    DeleteFileW(target.c_str());
+}
+
+TEST_F(UpdatePageWine, AFailedDownloadSaysSoAndStartsNothing)
+{
+    const std::wstring target = root_ + L"\\q_gone.img";
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        SetFirmwareServerBaseUrlForTests(Base(L"missing/"));
+        g_firmwarePromptArmed = 1;
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            if (::GetDlgItem(box, IDC_MESSAGE_TEXT)) {
+                boxwatch::PressBoxButton(box, IDOK);
+            } else {
+                TypeFileName(box, target);
+                ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            }
+        });
+        Recognise(dialog, kModel);
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        page.m_imagePath.SetWindowText(L"");
+        EnterUpdatePage(dialog);
+        ASSERT_TRUE(PumpUntil([&] { return boxwatch::BoxesSeen() >= 2 && !dialog.m_busy; }, 15000));
+        PumpFor(300);
+        EXPECT_EQ(0, page.m_startCalls);
+        EXPECT_EQ(0, page.m_autoUpdate);
+        EXPECT_EQ(GetTextDownloadLatestFailed(0) + L". " + GetTextCannotConnectServer(0), dialog.GetStatusText().str());
+        EXPECT_EQ(L"", Text(page.m_imagePath));
+    });
+    DeleteFileW(target.c_str());
+}
+
+TEST_F(UpdatePageWine, BrowseTakesTheChosenImageAndItsFolder)
+{
+    const std::wstring image = root_ + L"\\chosen.img";
+    WriteBytes(image, "chosen");
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, kModel);
+        EnterUpdatePage(dialog);
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        // Busy, Browse does nothing.
+        dialog.m_busy = 1;
+        page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_UPDATE_BROWSE, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(page.m_browse.m_hWnd));
+        dialog.m_busy = 0;
+        EXPECT_EQ(L"", Text(page.m_imagePath));
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            TypeFileName(box, image);
+            ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_UPDATE_BROWSE, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(page.m_browse.m_hWnd));
+        EXPECT_EQ(1, boxwatch::BoxesSeen());
+        EXPECT_EQ(image, Text(page.m_imagePath));
+        EXPECT_EQ(root_ + L"\\", dialog.m_currentPath.str());
+        EXPECT_EQ(GetTextPressUpdateButton(0), dialog.GetStatusText().str());
+        EXPECT_EQ(-1, page.m_firmwareInfo.Lock()->m_progress);
+        // Enter and Esc on the page leave it alone.
+        page.SendMessage(WM_COMMAND, IDOK);
+        page.SendMessage(WM_COMMAND, IDCANCEL);
+        EXPECT_TRUE(page.IsWindowVisible());
+    });
+    DeleteFileW(image.c_str());
+}
+
+// ---------------------------------------------------------------- the preparation
+
+TEST_F(UpdatePageWine, APreparationThatFailsEndsTheJobWithItsReasonAndTag)
+{
+    SimHeadset sim;
+    sim.Install();
+    struct Case {
+        int model;
+        bool pair;          // the 0x2030/0x2040 pair on the bus
+        bool otherVersions; // the record holds other channel versions
+        int page;
+        std::wstring reason;
+        std::wstring tag;
+        int failed;
+    };
+    const std::wstring notRecognised = GetTextNotRecognizedDevice(0);
+    const std::wstring cannotUpdate = GetTextCannotUpdateFirmware(0);
+    const Case cases[] = {
+        {0x4210, false, false, 3, notRecognised, L"", 1},
+        {0x2030, true, true, 3, notRecognised, L"", 1},
+        {0x3110, true, true, 3, notRecognised, L"", 1},
+        {0x5345, false, false, 3, notRecognised, L"[0]", 1},
+        // The camera road's worker is not in this program: the job ends at once.
+        {0x5610, true, false, 3, cannotUpdate, L"", 1},
+        // No DFU-family unit on USB: not the recognised unit.
+        {0x4D15, false, false, 3, notRecognised, L"[9][2]", 2},
+        {0x4D15, false, false, 4, notRecognised, L"[9][2]", 2},
+        {0x4210, false, false, 4, notRecognised, L"", 1},
+    };
+    SameVersions(sim.AddHidPairUnit());
+    sim.Unplug(0);
+    bool plugged = false;
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        SetFirmwareServerBaseUrlForTests(Base(L"none/"));
+        Recognise(dialog, kModel);
+        EnterUpdatePage(dialog);
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        for (const Case& c : cases) {
+            if (c.pair != plugged) {
+                if (c.pair)
+                    sim.PlugIn(0);
+                else
+                    sim.Unplug(0);
+                plugged = c.pair;
+            }
+            Recognise(dialog, c.model);
+            dialog.m_hidPrimary = OpenHidInterface(0x2030);
+            dialog.m_hidSecondary = OpenHidInterface(0x2040);
+            dialog.m_device.m_chipVersion1 = DeviceVersion{c.otherVersions ? 2 : 1, 0, 0, 0, 0};
+            dialog.m_device.m_chipVersion2 = DeviceVersion{1, 0, 0, 0, 0};
+            dialog.m_device.m_firmwareVersion = DeviceVersion{1, 0, 0, 0, 0};
+            dialog.m_page = c.page;
+            page.m_autoUpdate = 1;
+            page.PrepareUpdate();
+            FirmwareInfo& job =
+                c.page == 3 ? *page.m_firmwareInfo.Lock() : *dialog.m_pageFirmwareRestore.m_firmwareInfo.Lock();
+            EXPECT_EQ(1, job.m_finished) << std::hex << c.model;
+            EXPECT_EQ(c.failed, job.m_failed) << std::hex << c.model;
+            EXPECT_EQ(0, page.m_autoUpdate) << std::hex << c.model;
+            EXPECT_EQ(GetTextFailure(c.page, c.model, 0) + L". " + c.reason + c.tag, job.StatusText(0))
+                << std::hex << c.model;
+            job.Reset(3);
+            CloseHidHandle(&dialog.m_hidPrimary);
+            CloseHidHandle(&dialog.m_hidSecondary);
+        }
+        dialog.m_page = 3;
+    });
+}
+
+// ---------------------------------------------------------------- a job to its end
+
+std::atomic<int> g_workerRuns{0};
+std::atomic<bool> g_sawPointers{false};
+std::atomic<bool> g_released{false};
+
+// Writes the record as a transfer does, then asks for the wait for the unit.
+void TransferringTestWorker(ImageWorkerHost& host)
+{
+    FirmwareInfo& job = host.Job();
+    g_sawPointers = CDialogFirmwareUpdate::WorkerJob() == &job &&
+                    CDialogFirmwareUpdate::WorkerMainWindow() != nullptr &&
+                    CDialogFirmwareUpdate::WorkerMainWindow()->m_modelCode == host.ModelCode();
+    LanguageTexts texts;
+    texts.fill(L"Sending the image");
+    WriteJobStatusTexts(job, texts);
+    job.m_failed = 0;
+    job.m_state = kJobTransferring;
+    ::Sleep(1500);
+    job.m_state = kJobFinished;
+    host.ArmWaitTimer();
+    ++g_workerRuns;
+}
+
+// A failed backup: waits for the user's OK, then ends as failed.
+void BackupFailedTestWorker(ImageWorkerHost& host)
+{
+    FirmwareInfo& job = host.Job();
+    job.m_state = kJobWaitingAfterBackupFailure;
+    host.SetWaitForUser(1);
+    for (int i = 0; i < 1000 && host.WaitForUser() == 1; ++i)
+        ::Sleep(20);
+    g_released = host.WaitForUser() == 0;
+    EndJobWithFailure(job, FailureTexts(host.Page(), host.UsbStatus(), GetTextCannotUpdateFirmware));
+    ++g_workerRuns;
+}
+
+// Keeps the distinct status lines the main window showed.
+struct StatusLines {
+    std::vector<std::wstring> seen;
+    void Look(CUpdaterDlg& dialog)
+    {
+        const std::wstring now = dialog.GetStatusText().str();
+        if (seen.empty() || seen.back() != now)
+            seen.push_back(now);
+    }
+    std::string Joined() const
+    {
+        std::string all;
+        for (const std::wstring& line : seen)
+            all += Narrow(line) + " | ";
+        return all;
+    }
+    bool Saw(const std::wstring& text) const
+    {
+        for (const std::wstring& line : seen) {
+            if (line == text)
+                return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(UpdatePageWine, AHidJobRunsToSuccessAndTheUnitIsRecognisedAgain)
+{
+    SimHeadset sim;
+    sim.Install();
+    SameVersions(sim.AddHidPairUnit());
+    const auto previous =
+        CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChannelImage, TransferringTestWorker);
+    g_workerRuns = 0;
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, 0x2030);
+        dialog.m_device.m_chipVersion1 = DeviceVersion{1, 0, 0, 0, 0};
+        dialog.m_device.m_chipVersion2 = DeviceVersion{1, 0, 0, 0, 0};
+        EnterUpdatePage(dialog);
+        dialog.m_hidPrimary = OpenHidInterface(0x2030);
+        dialog.m_hidSecondary = OpenHidInterface(0x2040);
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        StatusLines lines;
+        std::vector<int> progress;
+        const int checks = page.m_indexTimerTicks;
+        page.StartUpdate();
+        EXPECT_EQ(1, dialog.m_busy);
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                lines.Look(dialog);
+                if (progress.empty() || progress.back() != dialog.m_progress)
+                    progress.push_back(dialog.m_progress);
+                // Recognised again, the unit comes back to this page, which asks the server anew.
+                return g_workerRuns == 1 && page.m_indexTimerTicks > checks && !dialog.m_busy;
+            },
+            20000))
+            << lines.Joined() << " page " << dialog.m_page << " runs " << g_workerRuns << " timer "
+            << page.m_waitTimerId;
+        EXPECT_TRUE(g_sawPointers);
+        EXPECT_TRUE(lines.Saw(L"Sending the image"));
+        EXPECT_TRUE(lines.Saw(GetTextSuccess(3, 0x2030, 0)));
+        EXPECT_NE(progress.end(), std::find(progress.begin(), progress.end(), 100));
+        EXPECT_EQ(3, dialog.m_page);
+        EXPECT_EQ(1, dialog.m_recognized);
+        EXPECT_EQ(0, page.m_waitTimerId);
+    });
+    CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChannelImage, previous);
+}
+
+TEST_F(UpdatePageWine, The2030PairTakesItsImageAndEndsUpdatedAndRecognised)
+{
+    SimHeadset sim;
+    sim.Install();
+    const SimHeadset::Pair pair = sim.AddHidPairUnit();
+    SameVersions(pair);
+    BuiltSection first, second;
+    first.type = 0;
+    first.id = 0;
+    first.data.assign(2500, 0x5A);
+    second.type = 1;
+    second.id = 1;
+    second.data.assign(700, 0xA5);
+    const std::vector<std::uint8_t> image = BuildImage(0x2030, {first, second});
+    const std::wstring path = root_ + L"\\pair.img";
+    WriteBytes(path, std::string(image.begin(), image.end()));
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, 0x2030);
+        dialog.m_device.m_chipVersion1 = DeviceVersion{1, 0, 0, 0, 0};
+        dialog.m_device.m_chipVersion2 = DeviceVersion{1, 0, 0, 0, 0};
+        EnterUpdatePage(dialog);
+        dialog.m_hidPrimary = OpenHidInterface(0x2030);
+        dialog.m_hidSecondary = OpenHidInterface(0x2040);
+        // Should the settings archive not be written here, the backup popup is confirmed.
+        boxwatch::OnEveryBox(dialog.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        page.m_imagePath.SetWindowText(path.c_str());
+        const int checks = page.m_indexTimerTicks;
+        StatusLines lines;
+        page.StartUpdate();
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                lines.Look(dialog);
+                return page.m_indexTimerTicks > checks && !dialog.m_busy;
+            },
+            30000))
+            << lines.Joined();
+        EXPECT_TRUE(lines.Saw(L"Firmware updated successfully")) << lines.Joined();
+        EXPECT_EQ(first.data, pair.primary->sections[0]);
+        EXPECT_EQ(second.data, pair.secondary->sections[1]);
+        EXPECT_EQ(3, dialog.m_page);
+        EXPECT_EQ(1, dialog.m_recognized);
+    });
+    DeleteFileW(path.c_str());
+}
+
+std::wstring JoinedTexts(const std::vector<std::wstring>& texts)
+{
+    std::wstring all;
+    for (const std::wstring& text : texts)
+        all += text + L" | ";
+    return all;
+}
+
+std::wstring UsbKey(int productId)
+{
+    wchar_t key[32];
+    swprintf(key, 32, L"VID_2B4E&PID_%04X", productId);
+    return key;
+}
+
+TEST_F(UpdatePageWine, ADfuUnitIsFlashedOnTheStandInAndGetsThePairingAdvice)
+{
+    // A 0x4D10 recognised in DFU mode: no unit check and no archive.
+    PlantedUsbDevices usb;
+    SimDfuChip chip;
+    SimDfuDevice& unit = chip.AddDevice(0xA010);
+    ASSERT_TRUE(usb.Plant(UsbKey(0xA010), L"unit", {unit.UsbHardwareId()}));
+    chip.onBackInNormalMode = [&](const SimDfuDevice& device, int oldId) {
+        usb.Unplug(UsbKey(oldId));
+        usb.Plant(UsbKey(device.productId), L"unit", {device.UsbHardwareId()});
+    };
+    chip.Attach();
+    const std::wstring path = root_ + L"\\vel8.dfu";
+    std::string header(1700, ' ');
+    const std::string text = Narrow(GetModelName(0x4D10, 1)) + "#4D10";
+    header.replace(16, text.size(), text);
+    WriteBytes(path, header);
+    chip.validImages.insert(path);
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, 0x4D10);
+        dialog.m_usbStatus = 0xA010;
+        EnterUpdatePage(dialog);
+        std::vector<std::wstring> boxes;
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            // The hold popups have no button and stay until the job takes them down.
+            const std::wstring text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            if (boxes.empty() || boxes.back() != text)
+                boxes.push_back(text);
+            boxwatch::PressBoxButton(box, IDOK);
+        });
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        page.m_imagePath.SetWindowText(path.c_str());
+        page.StartUpdate();
+        // Success shows the model's closing advice, then the unit is recognised again.
+        const auto advised = [&] {
+            return std::find(boxes.begin(), boxes.end(), GetTextPairingAdvice(0)) != boxes.end();
+        };
+        ASSERT_TRUE(PumpUntil([&] { return advised() && !dialog.m_busy; }, 30000)) << Narrow(JoinedTexts(boxes));
+        // The job's end released the engines.
+        EXPECT_EQ(0, page.m_activeEngine);
+        EXPECT_EQ(0, page.m_engineACreated);
+        PumpUntil([&] { return !dialog.m_busy; }, 15000);
+    });
+    chip.Detach();
+    DeleteFileW(path.c_str());
+}
+
+TEST_F(UpdatePageWine, AFailedBackupHoldsTheWorkerUntilOkAndTheJobEndsAsFailed)
+{
+    SimHeadset sim;
+    sim.Install();
+    SameVersions(sim.AddHidPairUnit());
+    const auto previous = CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kCamera, BackupFailedTestWorker);
+    g_workerRuns = 0;
+    g_released = false;
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, 0x5610);
+        dialog.m_device.m_firmwareVersion = DeviceVersion{1, 0, 0, 0, 0};
+        EnterUpdatePage(dialog);
+        dialog.m_hidPrimary = OpenHidInterface(0x2030);
+        dialog.m_hidSecondary = OpenHidInterface(0x2040);
+        std::wstring popup;
+        SIZE size{};
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            popup = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            size = boxwatch::BoxSize(box);
+            boxwatch::PressBoxButton(box, IDOK);
+        });
+        StatusLines lines;
+        dialog.m_pageFirmwareUpdate.StartUpdate();
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                lines.Look(dialog);
+                return g_workerRuns == 1 && !dialog.m_busy;
+            },
+            20000));
+        EXPECT_TRUE(g_released);
+        EXPECT_EQ(1, boxwatch::BoxesSeen());
+        EXPECT_EQ(GetTextBackupFailed(0), popup);
+        EXPECT_EQ(0, dialog.m_waitForUser);
+        EXPECT_EQ(GetTextFailure(3, 0x5610, 0) + L". " + GetTextCannotUpdateFirmware(0), dialog.GetStatusText().str());
+        EXPECT_EQ(3, dialog.m_page);
+        EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_firmwareInfo.Lock()->m_state);
+    });
+    CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kCamera, previous);
+}
+
+TEST_F(UpdatePageWine, AUnitThatIsNotTheRecognisedOneEndsInTheNotConnectedBoxAndPageOne)
+{
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        Recognise(dialog, kModel);
+        EnterUpdatePage(dialog);
+        std::wstring text;
+        boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            boxwatch::PressBoxButton(box, IDOK);
+        });
+        dialog.m_pageFirmwareUpdate.StartUpdate();
+        // The timer ends the job on its first tick, also after a failure at once.
+        ASSERT_TRUE(PumpUntil([&] { return dialog.m_page == 1; }, 10000));
+        EXPECT_EQ(1, boxwatch::BoxesSeen());
+        EXPECT_EQ(GetTextDeviceNotConnected(0), text);
+    });
+}
+
+} // namespace
