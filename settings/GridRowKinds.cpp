@@ -88,7 +88,12 @@ constexpr GridRestoreRule kSmart = kRestoreSmartVolume;
 constexpr GridRestoreRule kSource = kRestoreSource;
 constexpr GridRestoreRule kTwo = kRestoreTwoWords;
 constexpr GridRestoreRule kThree = kRestoreThreeWords;
-constexpr GridRestoreRule kEmpty = kRestoreEmptyValue;
+constexpr GridRestoreRule kOffSet = kRestoreOffWhenSet;
+constexpr GridRestoreRule kNumber = kRestoreNumber;
+constexpr GridRestoreRule kSteps = kRestoreThreeSteps;
+constexpr GridRestoreRule kUnitLang = kRestoreUnitLanguage;
+constexpr GridRestoreRule kEss = kRestoreEssStatus;
+constexpr GridRestoreRule kEssSens = kRestoreEssSensitivity;
 constexpr GridRestoreRule kGridOnly = kRestoreGridOnly;
 
 } // namespace
@@ -98,42 +103,42 @@ const GridRowKind kGridRowKinds[kGridRowKindCount] = {
     // Check boxes: label, binding, Enable when, master role, restore list rule.
     CheckBox(kVoxPhoneFlag,                 "VOX Phone",           TextVoxPhone,             Flag(&DC::GetVoxPhoneBit, &DC::SetVoxPhoneBit),                     kSet,   kNone, kOnSet),
     CheckBox(kVoxPhoneOption,               "VOX Phone",           TextVoxPhone,             Option(&DC::m_handsfreeVox),                                        kSet,   kNone, kOnSet),
-    CheckBox(kVoxPhoneWord0Bit0,            "VOX Phone",           TextVoxPhone,             WordBit(0, 0),                                                      kSet,   kNone, kEmpty),
+    CheckBox(kVoxPhoneWord0Bit0,            "VOX Phone",           TextVoxPhone,             WordBit(0, 0),                                                      kSet,   kNone, kOnSet),
     CheckBox(kVoxIntercomOption,            "VOX Intercom",        TextVoxIntercom,          Option(&DC::m_intercomVox),                                         kSet,   kNone, kOnSet),
-    CheckBox(kVoxIntercomWord0Bit1,         "VOX Intercom",        TextVoxIntercom,          WordBit(0, 1),                                                      kSet,   kNone, kEmpty),
+    CheckBox(kVoxIntercomWord0Bit1,         "VOX Intercom",        TextVoxIntercom,          WordBit(0, 1),                                                      kSet,   kNone, kOnSet),
     CheckBox(kSidetoneFlag,                 "Sidetone",            TextSidetone,             Flag(&DC::GetSidetoneBit, &DC::SetSidetoneBit),                     kSet,   kNone, kOnSet),
     CheckBox(kSidetoneOption,               "Sidetone",            TextSidetone,             Option(&DC::m_sidetone),                                            kSet,   kNone, kOnSet),
-    CheckBox(kSidetoneWord0Bit8,            "Sidetone",            TextSidetone,             WordBit(0, 8),                                                      kSet,   kNone, kEmpty),
+    CheckBox(kSidetoneWord0Bit8,            "Sidetone",            TextSidetone,             WordBit(0, 8),                                                      kSet,   kNone, kOnSet),
     CheckBox(kHighQualityA2dpOption,        "High Quality A2DP",   TextHighQualityA2dp,      Option(&DC::m_bitpoolRate),                                         kSet,   kNone, kOnSet),
-    CheckBox(kHighQualityA2dpWord0Bit5,     "High Quality A2DP",   TextHighQualityA2dp,      WordBit(0, 5),                                                      kSet,   kNone, kEmpty),
+    CheckBox(kHighQualityA2dpWord0Bit5,     "High Quality A2DP",   TextHighQualityA2dp,      WordBit(0, 5),                                                      kSet,   kNone, kOnSet),
     CheckBox(kVoicePromptFlag,              "Voice Prompt",        TextVoicePrompt,          Flag(&DC::GetVoicePromptBit, &DC::SetVoicePromptBit),               kSet,   kNone, kOnSet),
     CheckBox(kVoicePromptOption,            "Voice Prompt",        TextVoicePrompt,          Option(&DC::m_voicePrompt),                                         kClear, kNone, kOff1),
-    CheckBox(kVoicePromptWord0Bit3,         "Voice Prompt",        TextVoicePrompt,          WordBit(0, 3),                                                      kClear, kNone, kEmpty),
+    CheckBox(kVoicePromptWord0Bit3,         "Voice Prompt",        TextVoicePrompt,          WordBit(0, 3),                                                      kClear, kNone, kOffSet),
     CheckBox(kHushguardFlag,                "Hushguard™",          TextHushguard,            Flag(&DC::GetHushguardBit, &DC::SetHushguardBit),                   kSet,   kNone, kOnSet),
     CheckBox(kHushguardOption,              "Hushguard™",          TextHushguard,            Option(&DC::m_hushguard),                                           kClear, kNone, kOff1),
-    CheckBox(kHushguardWord0Bit9,           "Hushguard™",          TextHushguard,            WordBit(0, 9),                                                      kClear, kNone, kEmpty),
+    CheckBox(kHushguardWord0Bit9,           "Hushguard™",          TextHushguard,            WordBit(0, 9),                                                      kClear, kNone, kOffSet),
     CheckBox(kAudioBoostFlag,               "Audio Boost",         TextAudioBoost,           Flag(&DC::GetAudioBoostBit, &DC::SetAudioBoostBit),                 kSet,   kNone, kOnSet),
     CheckBox(kAudioBoostWord18,             "Audio Boost",         TextAudioBoost,           Word(18),                                                           kClear, kNone, kOff1),
-    CheckBox(kAudioBoostWord0Bit10,         "Audio Boost",         TextAudioBoost,           WordBit(0, 10),                                                     kClear, kNone, kEmpty),
+    CheckBox(kAudioBoostWord0Bit10,         "Audio Boost",         TextAudioBoost,           WordBit(0, 10),                                                     kClear, kNone, kOffSet),
     CheckBox(kHdIntercomFlag,               "HD Intercom",         TextHdIntercom,           Flag(&DC::GetHdIntercomBit, &DC::SetHdIntercomBit),                 kSet,   kNone, kOnSet),
     CheckBox(kHdIntercomWord19,             "HD Intercom",         TextHdIntercom,           Word(19),                                                           kSet,   kNone, kOnSet),
-    CheckBox(kHdIntercomWord0Bit11,         "HD Intercom",         TextHdIntercom,           WordBit(0, 11),                                                     kSet,   kNone, kEmpty),
+    CheckBox(kHdIntercomWord0Bit11,         "HD Intercom",         TextHdIntercom,           WordBit(0, 11),                                                     kSet,   kNone, kOnSet),
     CheckBox(kFmStationGuideFlag,           "FM Station Guide",    TextFmStationGuide,       Flag(&DC::GetFmStationGuideBit, &DC::SetFmStationGuideBit),         kSet,   kNone, kOnSet),
     CheckBox(kFmStationGuideWord20,         "FM Station Guide",    TextFmStationGuide,       Word(20),                                                           kSet,   kNone, kOnSet),
-    CheckBox(kFmStationGuideWord0Bit12,     "FM Station Guide",    TextFmStationGuide,       WordBit(0, 12),                                                     kSet,   kNone, kEmpty),
+    CheckBox(kFmStationGuideWord0Bit12,     "FM Station Guide",    TextFmStationGuide,       WordBit(0, 12),                                                     kSet,   kNone, kOnSet),
     CheckBox(kHdVoiceWord21,                "HD Voice",            TextHdVoice,              Word(21),                                                           kSet,   kNone, kOnSet),
     CheckBox(kDualstreamFlag,               "Dualstream™",         TextDualstream,           Flag(&DC::GetDualstreamBit, &DC::SetDualstreamBit),                 kSet,   kMasterEnablesWhileSet, kOnSet),
     CheckBox(kDualstreamWord23,             "Dualstream™",         TextDualstream,           Word(23),                                                           kSet,   kMasterDisablesWhileSet, kOnSet),
-    CheckBox(kLayertoneWord23,              "Layertone™",          TextLayertone,            Word(23),                                                           kSet,   kMasterDisablesWhileSet, kEmpty),
-    CheckBox(kBluetoothIntercomDualstreamWord1Bit11, "Bluetooth Intercom Dualstream™", TextBluetoothIntercomDualstream, WordBit(1, 11),                      kSet,   kMasterDisablesWhileSet, kEmpty),
+    CheckBox(kLayertoneWord23,              "Layertone™",          TextLayertone,            Word(23),                                                           kSet,   kMasterDisablesWhileSet, kOnSet),
+    CheckBox(kBluetoothIntercomDualstreamWord1Bit11, "Bluetooth Intercom Dualstream™", TextBluetoothIntercomDualstream, WordBit(1, 11),                      kSet,   kMasterDisablesWhileSet, kOnSet),
     CheckBox(kNavigationAppSupportFlag,     "Navigation App Support", TextNavigationAppSupport, Flag(&DC::GetLayertoneVolumeManagementBit, &DC::SetLayertoneVolumeManagementBit), kSet, kNone, kOnSet),
     CheckBox(kLayertoneVolumeManagementFlag, "Layertone Volume Management", TextLayertoneVolumeManagement, Flag(&DC::GetLayertoneVolumeManagementBit, &DC::SetLayertoneVolumeManagementBit), kSet, kNone, kOnSet),
-    CheckBox(kLayertoneVolumeManagementWord1Bit6, "Layertone Volume Management", TextLayertoneVolumeManagement, WordBit(1, 6),                              kSet,   kNone, kEmpty),
+    CheckBox(kLayertoneVolumeManagementWord1Bit6, "Layertone Volume Management", TextLayertoneVolumeManagement, WordBit(1, 6),                              kSet,   kNone, kOnSet),
     CheckBox(kEightWayIntercomFlag,         "Eight-way Intercom",  TextEightWayIntercom,     Flag(&DC::GetEightWayIntercomBit, &DC::SetEightWayIntercomBit),     kSet,   kNone, kOnSet),
     CheckBox(kVoiceCommandFlag,             "Voice Command",       TextVoiceCommand,         Flag(&DC::GetVoiceCommandBit, &DC::SetVoiceCommandBit),             kSet,   kNone, kOnSet),
-    CheckBox(kVoiceCommandWord1Bit10,       "Voice Command",       TextVoiceCommand,         WordBit(1, 10),                                                     kSet,   kNone, kEmpty),
-    CheckBox(kGuestModeWord0Bit15,          "Guest Mode",          TextGuestMode,            WordBit(0, 15),                                                     kSet,   kNone, kEmpty),
-    CheckBox(kRoutecueWord24,               "Routecue",            TextRoutecue,             Word(24),                                                           kSet,   kNone, kEmpty),
+    CheckBox(kVoiceCommandWord1Bit10,       "Voice Command",       TextVoiceCommand,         WordBit(1, 10),                                                     kSet,   kNone, kOnSet),
+    CheckBox(kGuestModeWord0Bit15,          "Guest Mode",          TextGuestMode,            WordBit(0, 15),                                                     kSet,   kNone, kOnSet),
+    CheckBox(kRoutecueWord24,               "Routecue",            TextRoutecue,             Word(24),                                                           kSet,   kNone, kOnSet),
     CheckBox(kDateCaption,                  "Date Caption",        TextDateCaption,          Getter(&DC::GetDateCaption, &DC::SetDateCaption),                   kSet,   kNone, kOnSet),
     CheckBox(kSpeakerSoundRecording,        "Speaker Sound Recording", TextSpeakerSoundRecording, Getter(&DC::GetSpeakerSoundRecording, &DC::SetSpeakerSoundRecording), kSet, kMasterEnablesWhileSet, kOnSet),
     CheckBox(kRecordMusic,                  "▶ Music",             TextRecordSourceMusic,    Getter(&DC::GetRecordMusic, &DC::SetRecordMusic),                   kSet,   kNone, kOnSet),
@@ -144,16 +149,16 @@ const GridRowKind kGridRowKinds[kGridRowKindCount] = {
 
     // Drop-downs: label, binding, items, index from value, restore list rule.
     DropDown(kOverlaySensitivityTenLevels,  "Intercom-Layertone Sensitivity", TextOverlaySensitivity, Getter(&DC::GetOverlaySensitivity, &DC::SetOverlaySensitivity),             ItemsLevels10,                    kIndexIsTenMinusValue, k11Minus),
-    DropDown(kOverlaySensitivityPacked,     "Intercom-Layertone Sensitivity", TextOverlaySensitivity, Getter(&DC::GetPackedOverlaySensitivity, &DC::SetPackedOverlaySensitivity), ItemsLevels5,                     kIndexIsValueMinusOne, kEmpty),
+    DropDown(kOverlaySensitivityPacked,     "Intercom-Layertone Sensitivity", TextOverlaySensitivity, Getter(&DC::GetPackedOverlaySensitivity, &DC::SetPackedOverlaySensitivity), ItemsLevels5,                     kIndexIsValueMinusOne, kNumber),
     DropDown(kVoxSensitivityLevels,         "VOX Sensitivity",     TextVoxSensitivity,       Getter(&DC::GetVoxSensitivity, &DC::SetVoxSensitivity),             ItemsLevels5,                     kIndexIsValueMinusOne, kLevel),
-    DropDown(kVoxSensitivityLowMediumHigh,  "VOX Sensitivity",     TextVoxSensitivity,       Getter(&DC::GetVoxSensitivity, &DC::SetVoxSensitivity),             ValueListLowMediumHigh,           kIndexIsValueMinusOne, kEmpty),
-    DropDown(kVoxSensitivityPacked,         "VOX Sensitivity",     TextVoxSensitivity,       Getter(&DC::GetPackedVoxSensitivity, &DC::SetPackedVoxSensitivity), ItemsLevels5,                   kIndexIsValueMinusOne, kEmpty),
+    DropDown(kVoxSensitivityLowMediumHigh,  "VOX Sensitivity",     TextVoxSensitivity,       Getter(&DC::GetVoxSensitivity, &DC::SetVoxSensitivity),             ValueListLowMediumHigh,           kIndexIsValueMinusOne, kSteps),
+    DropDown(kVoxSensitivityPacked,         "VOX Sensitivity",     TextVoxSensitivity,       Getter(&DC::GetPackedVoxSensitivity, &DC::SetPackedVoxSensitivity), ItemsLevels5,                   kIndexIsValueMinusOne, kLevel),
     DropDown(kMotionSensorSensitivity,      "Motion Sensor Sensitivity", TextMotionSensorSensitivity, Getter(&DC::GetMotionSensorSensitivity, &DC::SetMotionSensorSensitivity), ValueListMotionSensorSensitivity, kIndexIsValueMinusOne, kMotion),
-    DropDown(kSmartVolumeControlWord16,     "Smart Volume Control", TextSmartVolumeControl,  Getter(&DC::GetSmartVolumeControl, &DC::SetSmartVolumeControl),     ValueListSmartVolumeControl,      kIndexIsValue, kEmpty),
+    DropDown(kSmartVolumeControlWord16,     "Smart Volume Control", TextSmartVolumeControl,  Getter(&DC::GetSmartVolumeControl, &DC::SetSmartVolumeControl),     ValueListSmartVolumeControl,      kIndexIsValue, kSmart),
     DropDown(kSmartVolumeControlFlagBits,   "Smart Volume Control", TextSmartVolumeControl,  Getter(&DC::GetSmartVolumeControlBits, &DC::SetSmartVolumeControlBits), ValueListSmartVolumeControl,  kIndexIsValue, kSmart),
-    DropDown(kSmartVolumeControlPacked,     "Smart Volume Control", TextSmartVolumeControl,  Getter(&DC::GetPackedSmartVolumeControl, &DC::SetPackedSmartVolumeControl), ValueListSmartVolumeControl, kIndexIsValue, kEmpty),
+    DropDown(kSmartVolumeControlPacked,     "Smart Volume Control", TextSmartVolumeControl,  Getter(&DC::GetPackedSmartVolumeControl, &DC::SetPackedSmartVolumeControl), ValueListSmartVolumeControl, kIndexIsValue, kSmart),
     DropDown(kAudioSourcePriorityWord22,    "Audio Source Priority", TextAudioSourcePriority, Word(22),                                                          ValueListAudioSourcePriority,     kIndexIsValue, kSource),
-    DropDown(kUnitLanguage,                 "Unit Language",       TextUnitLanguage,         Getter(&DC::GetUnitLanguage, &DC::SetUnitLanguage),                 ValueListUnitLanguage,            kIndexIsValue, kEmpty),
+    DropDown(kUnitLanguage,                 "Unit Language",       TextUnitLanguage,         Getter(&DC::GetUnitLanguage, &DC::SetUnitLanguage),                 ValueListUnitLanguage,            kIndexIsValue, kUnitLang),
     DropDown(kChannelSelect,                "Channel Select",      TextChannelSelect,        Getter(&DC::GetChannelSelect, nullptr),                             ValueListChannelSelect,           kIndexIsValue, kGridOnly),
     DropDown(kPhotoMode,                    "Photo Mode",          TextPhotoMode,            Getter(&DC::GetPhotoMode, &DC::SetPhotoMode),                       ValueListPhotoMode,               kIndexIsValue, kTwo),
     DropDown(kVideoModeTwoItems,            "Video Mode",          TextVideoMode,            Getter(&DC::GetVideoMode, &DC::SetVideoMode),                       ItemsVideoModeTwo,                kIndexIsValue, kTwo),
@@ -163,7 +168,7 @@ const GridRowKind kGridRowKinds[kGridRowKindCount] = {
     DropDown(kVideoTaggingInterval,         "Video Tagging Interval", TextVideoTaggingInterval, Getter(&DC::GetVideoTaggingInterval, &DC::SetVideoTaggingInterval), ValueListMinutesInterval,     kIndexIsValue, kThree),
     DropDown(kLoopRecordingInterval,        "Loop Recording Interval", TextLoopRecordingInterval, Getter(&DC::GetLoopRecordingInterval, &DC::SetLoopRecordingInterval), ValueListMinutesInterval, kIndexIsValue, kThree),
     DropDown(kVideoMicrophoneGain,          "Video Microphone Gain", TextVideoMicrophoneGain, Getter(&DC::GetVideoMicrophoneGain, &DC::SetVideoMicrophoneGain),  ValueListLowMediumHigh,           kIndexIsValue, kThree),
-    DropDown(kEssStatus,                    "ESS STATUS",          TextEssStatus,            Getter(&DC::GetEssStatus, &DC::SetEssStatus),                       ValueListEssStatus,               kIndexIsValue, kEmpty),
-    DropDown(kEssSensitivity,               "ESS Sensitivity",     TextEssSensitivity,       Getter(&DC::GetEssSensitivity, &DC::SetEssSensitivity),             ValueListLowMediumHigh,           kIndexIsValueMinusOne, kEmpty),
+    DropDown(kEssStatus,                    "ESS STATUS",          TextEssStatus,            Getter(&DC::GetEssStatus, &DC::SetEssStatus),                       ValueListEssStatus,               kIndexIsValue, kEss),
+    DropDown(kEssSensitivity,               "ESS Sensitivity",     TextEssSensitivity,       Getter(&DC::GetEssSensitivity, &DC::SetEssSensitivity),             ValueListLowMediumHigh,           kIndexIsValueMinusOne, kEssSens),
 };
 // clang-format on
