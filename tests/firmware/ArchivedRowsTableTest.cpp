@@ -435,4 +435,70 @@ TEST(ArchivedRowsTable, AnIdBetweenTheGroupsLeavesTheListAlone)
     }
 }
 
+// An archive written before the writer stored words 12 and 22 to 24: 57 lines, typed out here.
+// %ID% and %VERSION% stand for the product id and the firmware.
+const wchar_t* const kOlderArchive =
+    L"keyManagerVersion=1.0\r\nkeyDeviceRecognized=%ID%\r\nkeyDeviceName=Unit\r\nkeyDeviceVersion=%VERSION%\r\n"
+    L"keyDeviceSecondaryVersionType=0\r\nkeyDeviceSecondaryVersion=0\r\nkeyDateArchived=01/02/2026 10:20:30\r\n"
+    L"keyIntercomVOX=1\r\nkeyHandsfreeVOX=1\r\nkeyEDR=0\r\nkeyVoicePrompt=0\r\nkeyPLC=0\r\nkeyBitpoolRate=1\r\n"
+    L"keyMicrophoneBoost=0\r\nkeySidetone=1\r\nkeyHushguard=1\r\nkeyAutoGainControl=0\r\n"
+    L"keyBasicSettingOrvan01=0\r\nkeyBasicSettingOrvan02=0\r\nkeyBasicSettingOrvan03=14\r\n"
+    L"keyBasicSettingOrvan04=0\r\nkeyBasicSettingOrvan05=0\r\nkeyBasicSettingOrvan06=0\r\n"
+    L"keyBasicSettingOrvan07=0\r\nkeyBasicSettingOrvan08=0\r\nkeyBasicSettingOrvan09=0\r\n"
+    L"keyBasicSettingOrvan10=0\r\nkeyBasicSettingJarretVOXSensitivity01=4\r\n"
+    L"keyBasicSettingJarretVOXSensitivity02=0\r\nkeyBasicSettingWZ1SmartVolumeControl01=2\r\n"
+    L"keyBasicSettingWZ1SmartVolumeControl02=0\r\nkeyBasicSettingZimboCamera01=0\r\n"
+    L"keyBasicSettingZimboCamera02=0\r\nkeyRadioTransmitGain=0\r\nkeyAudioChannelTimeout=0\r\n"
+    L"keyAudioBoost=1\r\nkeyHDIntercom=1\r\nkeyFMStationGuide=1\r\nkeyHDVoice=1\r\nkeyFMRadioRegion=0\r\n"
+    L"keyFMRadioMagicCode=0\r\nkeyFMRadioCurrentFrequency=0\r\nkeyFMRadioCurrentPreset=0\r\n"
+    L"keyFMRadioPreset01=0\r\nkeyFMRadioPreset02=0\r\nkeyFMRadioPreset03=0\r\nkeyFMRadioPreset04=0\r\n"
+    L"keyFMRadioPreset05=0\r\nkeyFMRadioPreset06=0\r\nkeyFMRadioPreset07=0\r\nkeyFMRadioPreset08=0\r\n"
+    L"keyFMRadioPreset09=0\r\nkeyFMRadioPreset10=0\r\nkeyFMRadioRDS=0\r\n"
+    L"keySpeedDial01=\r\nkeySpeedDial02=\r\nkeySpeedDial03=\r\n";
+
+std::wstring OlderArchive(const std::wstring& id, const std::wstring& version)
+{
+    std::wstring text = kOlderArchive;
+    text.replace(text.find(L"%ID%"), 4, id);
+    text.replace(text.find(L"%VERSION%"), 9, version);
+    return text;
+}
+
+TEST(ArchivedRowsTable, AnOlderArchiveShowsTheZeroReadingsOfTheWordsItLacks)
+{
+    struct Case {
+        const wchar_t* id;
+        const wchar_t* version;
+        std::vector<std::wstring> lines;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {L"24592", L"1.2", {L"Routecue : Disabled", L"Audio Boost : Disabled", L"VOX Phone : Enabled",
+                            L"VOX Intercom : Enabled", L"HD Intercom : Enabled", L"VOX Sensitivity : Level 4",
+                            L"Voice Prompt : Enabled", L"High Quality A2DP : Enabled", L"Sidetone : Enabled",
+                            L"Hushguard™ : Disabled", L"ESS STATUS : Fog Light + ESS ON",
+                            L"ESS Sensitivity : High"}},
+        {L"22050", L"2.0", {L"Audio Boost : Disabled", L"Smart Volume Control : Medium", L"VOX Phone : Enabled",
+                            L"VOX Intercom : Enabled", L"Dualstream™ : Disabled", L"Audio Source Priority : Intercom",
+                            L"HD Voice : Enabled", L"HD Intercom : Enabled", L"VOX Sensitivity : 4",
+                            L"Voice Prompt : Enabled", L"FM Station Guide : Enabled", L"Hushguard™ : Disabled"}},
+        {L"21520", L"1.1", {L"Audio Boost : Disabled", L"Smart Volume Control : Medium", L"VOX Phone : Enabled",
+                            L"Layertone™ : Disabled", L"HD Voice : Enabled", L"VOX Sensitivity : Level 4",
+                            L"Voice Prompt : Enabled", L"Sidetone : Enabled"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const std::wstring text = OlderArchive(c.id, c.version);
+        ASSERT_EQ(std::count(text.begin(), text.end(), L'\n'), 57);
+        const DeviceConfig archive = ParseSettingsArchive(text);
+        RecordingGrid list;
+        FillArchivedSettings(list, archive.m_modelCode, archive, 0, Basic());
+        std::vector<std::wstring> lines;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            lines.push_back(list.Item(row, kArchivedListNameColumn) + L" " + list.Item(row, kArchivedListColonColumn) +
+                            L" " + list.Item(row, kArchivedListValueColumn));
+        EXPECT_EQ(lines, c.lines) << AfxWideToUtf8(c.id) << " at " << AfxWideToUtf8(c.version);
+    }
+}
+
 } // namespace
