@@ -5,6 +5,7 @@
 #include <string>
 
 #include "device/ModelCatalogue.h"
+#include "firmware/ArchivedSettingsList.h"
 #include "firmware/DialogFirmwareUpdate.h"
 #include "firmware/FirmwareFiles.h"
 #include "firmware/JobTexts.h"
@@ -13,6 +14,7 @@
 #include "link/Download.h"
 #include "link/FirmwareServer.h"
 #include "res/resource.h"
+#include "settings/ConfigListGridAccess.h"
 #include "shell/MainDialog.h"
 #include "text/FirmwareTexts.h"
 #include "text/NameTables.h"
@@ -284,7 +286,16 @@ void CDialogFirmwareRestore::BuildBackupInfoText()
 
 void CDialogFirmwareRestore::FillArchivedSettingsList()
 {
-    m_settingsList.DeleteAllItems();
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
+        return;
+    ArchivedListCategories categories;
+    categories.count = m_settingsPageCount;
+    for (int slot = 0; slot < kSettingsPageSlots; ++slot)
+        categories.pages[slot] = m_settingsPages[slot];
+    categories.index = m_settingsPageIndex;
+    ConfigListGridAccess list(m_settingsList);
+    FillArchivedSettings(list, main->m_modelCode, m_archive, main->m_uiLanguage, categories);
 }
 
 void CDialogFirmwareRestore::RefreshPage()

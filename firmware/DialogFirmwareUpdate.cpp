@@ -5,17 +5,17 @@
 #include "text/FirmwareTexts.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CPageDialog)
+BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWaitCursorPage)
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CPageDialog(IDD_FIRMWARE_UPDATE, parent) {}
+CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CWaitCursorPage(IDD_FIRMWARE_UPDATE, parent) {}
 
 CDialogFirmwareUpdate::~CDialogFirmwareUpdate() = default;
 
 void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* dx)
 {
-    CPageDialog::DoDataExchange(dx);
+    CWaitCursorPage::DoDataExchange(dx);
     DDX_Control(dx, IDC_UPDATE_IMAGE_PATH, m_imagePath);
     DDX_Control(dx, IDC_UPDATE_FIRMWARE_LANGUAGE, m_firmwareLanguageList);
     DDX_Control(dx, IDC_UPDATE_INSTRUCTION, m_instruction);
@@ -64,5 +64,5 @@ void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
         KillTimer(kIndexTimer);
         ++m_indexTimerTicks;
     }
-    CPageDialog::OnTimer(id);
+    CWaitCursorPage::OnTimer(id);
 }

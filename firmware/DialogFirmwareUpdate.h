@@ -3,7 +3,7 @@
 #include "device/FirmwareInfo.h"
 
 // Page 3, firmware update.
-class CDialogFirmwareUpdate : public CPageDialog {
+class CDialogFirmwareUpdate : public CWaitCursorPage {
 public:
     explicit CDialogFirmwareUpdate(CWnd* parent = nullptr);
     ~CDialogFirmwareUpdate() override;

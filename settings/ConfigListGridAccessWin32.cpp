@@ -59,6 +59,11 @@ void ConfigListGridAccess::Hide()
     m_grid.ShowWindow(SW_HIDE);
 }
 
+void ConfigListGridAccess::InvalidateAll()
+{
+    m_grid.InvalidateRect(nullptr, TRUE);
+}
+
 void ConfigListGridAccess::Button::SetBitmapId(int bitmapId)
 {
     m_cell->SetBitmapId(static_cast<UINT>(bitmapId));
@@ -72,6 +77,16 @@ void ConfigListGridAccess::Box::SetCheckedText(const std::wstring& text)
 void ConfigListGridAccess::Box::SetUncheckedText(const std::wstring& text)
 {
     m_cell->SetUncheckedText(CString(text.c_str()));
+}
+
+bool ConfigListGridAccess::Box::GetCheck()
+{
+    return m_cell->GetCheck() != FALSE;
+}
+
+void ConfigListGridAccess::Box::SetCheck(bool check)
+{
+    m_cell->SetCheck(check ? TRUE : FALSE);
 }
 
 void ConfigListGridAccess::Combo::SetCurSel(int index)

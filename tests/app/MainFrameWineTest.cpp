@@ -328,8 +328,9 @@ TEST_F(MainFrameTest, LeavingChangedSettingsAsksOnceYesWritesNoRevertsAndLands)
         // YES also sees the failed write's box, and nothing more.
         ASSERT_EQ(answer == IDOK ? 2u : 1u, questions.size()) << answer;
         EXPECT_EQ(CString(L"Would you like to save DEVICE SETTING changes?"), questions[0]);
-        if (answer == IDOK)
+        if (answer == IDOK) {
             EXPECT_EQ(CString(GetTextDeviceNotConnected(0).c_str()), questions[1]);
+        }
     }
 }
 

@@ -39,6 +39,8 @@ namespace {
 
 constexpr int kFmModel = 0x5040;          // Basic, Speed Dial and FM Radio from firmware 4.3
 constexpr int kTwoCategoryModel = 0x2020; // Basic and Speed Dial
+constexpr int kListModel = 0x5520;        // the archived settings list of its option ints and words
+constexpr int kCameraModel = 0x5510;      // the longest archived settings list
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)
 {
@@ -175,7 +177,7 @@ protected:
     {
         dialog.m_busy = 0;
         dialog.DestroyWindow();
-        for (int model : {kFmModel, kTwoCategoryModel}) {
+        for (int model : {kFmModel, kTwoCategoryModel, kListModel, kCameraModel}) {
             ::DeleteFileW(ArchivePath(model).c_str());
             ::DeleteFileW(ImagePath(model).c_str());
         }
@@ -684,3 +686,99 @@ TEST_F(RestorePageWine, BackAfterARestoreTheCompletionsTextStaysUnlessTheReadFai
 }
 
 } // namespace
+
+namespace {
+
+std::wstring ListText(HWND list, int row, int column)
+{
+    wchar_t text[256] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+} // namespace
+
+TEST_F(RestorePageWine, TheArchivedSettingsListShowsTheArchivesBasicSettings)
+{
+    PlantArchive(kListModel, 2, 0);
+    ServeRevisions(Narrow(GetModelName(kListModel, 1)) + ":v2.0:a.img\n");
+    Enter(kListModel);
+    WaitForDetails();
+    HWND list = ::GetDlgItem(pageWindow(), IDC_RESTORE_SETTINGS_LIST);
+    ASSERT_TRUE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
+    ASSERT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    // The planted unit: VOX Phone 1, VOX Intercom 0, Sidetone 1, Hushguard 2, every word 0.
+    const wchar_t* const rows[12][2] = {
+        {L"Audio Boost", L"Enabled"},
+        {L"VOX Phone", L"Enabled"},
+        {L"VOX Intercom", L"Disabled"},
+        {L"Dualstream\u2122", L"Disabled"},
+        {L"Audio Source Priority", L"Intercom"},
+        {L"HD Voice", L"Disabled"},
+        {L"HD Intercom", L"Disabled"},
+        {L"VOX Sensitivity", L"0"},
+        {L"Voice Prompt", L"Enabled"},
+        {L"FM Station Guide", L"Disabled"},
+        {L"Sidetone", L"Enabled"},
+        {L"Hushguard\u2122", L"Enabled"},
+    };
+    for (int row = 0; row < 12; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(rows[row][0], ListText(list, row, 0));
+        EXPECT_EQ(L":", ListText(list, row, 1));
+        EXPECT_EQ(rows[row][1], ListText(list, row, 2));
+    }
+    Picture(L"restore-page-archived-list");
+
+    // Three categories: Speed Dial from the category list hides the list; Basic again shows it.
+    const auto choose = [&](int index) {
+        Click(IDC_BUTTON_SETTINGS_PAGE_LIST);
+        dialog.m_settingsPageList.SetCurSel(index);
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_PAGE_LIST, LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(dialog.m_settingsPageList.m_hWnd));
+    };
+    ASSERT_EQ(3, page().m_settingsPageCount);
+    choose(1);
+    EXPECT_EQ(1, page().m_settingsPageIndex);
+    EXPECT_FALSE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
+    EXPECT_EQ(0, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    choose(0);
+    EXPECT_EQ(0, page().m_settingsPageIndex);
+    EXPECT_TRUE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
+    EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(L"Hushguard\u2122", ListText(list, 11, 0));
+
+    // A new UI language relabels names and values on the next refresh.
+    dialog.m_uiLanguage = 1;
+    page().RefreshPage();
+    EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(L"Amplification audio", ListText(list, 0, 0));
+    EXPECT_EQ(L"Activé", ListText(list, 0, 2));
+
+    // Japanese, drawn.
+    dialog.m_uiLanguage = 4;
+    page().RefreshPage();
+    EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    Picture(L"restore-page-archived-list-japanese");
+}
+
+TEST_F(RestorePageWine, TheCameraHeadsetsListScrollsToItsLastRow)
+{
+    PlantArchive(kCameraModel, 3, 0);
+    ServeRevisions(Narrow(GetModelName(kCameraModel, 1)) + ":v3.0:a.img\n");
+    Enter(kCameraModel);
+    WaitForDetails();
+    HWND list = ::GetDlgItem(pageWindow(), IDC_RESTORE_SETTINGS_LIST);
+    ASSERT_TRUE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
+    ASSERT_EQ(25, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(L"\u25B6 Music", ListText(list, 20, 0));
+    EXPECT_EQ(L"Disabled", ListText(list, 20, 2));
+    EXPECT_EQ(L"Auto Camera Sleep", ListText(list, 24, 0));
+    EXPECT_NE(0, ::GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
+    ::SendMessageW(list, LVM_ENSUREVISIBLE, 24, FALSE);
+    Picture(L"restore-page-archived-list-camera-scrolled");
+}
