@@ -30,17 +30,22 @@ std::wstring OnOff(bool on, int language)
 std::wstring GridRestoreValueText(const GridRowKind& kind, const DeviceConfig& archive, const GridListWords& words,
                                   int language)
 {
-    if (kind.restoreRule == kRestoreEmptyValue || kind.restoreRule == kRestoreGridOnly)
+    if (kind.restoreRule == kRestoreGridOnly)
         return std::wstring();
     const int value = ReadGridValue(kind, archive, words);
     switch (kind.restoreRule) {
     case kRestoreOnWhenSet: return OnOff(value != 0, language);
     case kRestoreOffWhenOne: return OnOff(value != 1, language);
+    case kRestoreOffWhenSet: return OnOff(value == 0, language);
     // A damaged word shows its true difference: the subtraction cannot overflow in long long.
     case kRestoreElevenMinus: return std::to_wstring(11LL - static_cast<long long>(value));
+    case kRestoreNumber: return std::to_wstring(value);
     // Nothing outside the ten level names is read: any other stored number shows as it is.
     case kRestoreLevel:
         return value >= 1 && value <= kLevelNameCount ? TextLevelNames(language, value - 1) : std::to_wstring(value);
+    case kRestoreThreeSteps:
+        return value >= 1 && value <= kLowMediumHighCount ? TextLowMediumHigh(language, value - 1)
+                                                          : std::to_wstring(value);
     // The items are "Disable", "Low", "High".
     case kRestoreMotion: return ItemOf(kind, language, value == 1 ? 0 : value == 2 ? 1 : 2);
     // The items are "Disable", "Low", "Medium", "High"; the list words the off state "Disabled".
@@ -49,7 +54,13 @@ std::wstring GridRestoreValueText(const GridRowKind& kind, const DeviceConfig& a
     case kRestoreSource:
     case kRestoreTwoWords: return ItemOf(kind, language, value == 0 ? 0 : 1);
     case kRestoreThreeWords: return ItemOf(kind, language, value == 0 || value == 1 ? value : 2);
-    case kRestoreEmptyValue:
+    // Names in the UI language, whatever language the unit itself speaks.
+    case kRestoreUnitLanguage:
+        return TextUnitLanguageNames(language, value >= 0 && value < kUnitLanguageNameCount ? value : 0);
+    // The items are "ESS ON", "Position Light + ESS ON", "Fog Light + ESS ON", "ESS OFF".
+    case kRestoreEssStatus: return ItemOf(kind, language, value >= 0 && value <= 3 ? value : 0);
+    case kRestoreEssSensitivity:
+        return TextLowMediumHigh(language, value >= 1 && value <= kLowMediumHighCount ? value - 1 : 1);
     case kRestoreGridOnly: break;
     }
     return std::wstring();

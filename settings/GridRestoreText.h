@@ -7,7 +7,6 @@
 #include "device/DeviceConfig.h"
 #include "settings/GridRowCatalogue.h"
 
-// Empty for a kind whose rule settles no wording and for a grid-only kind (which the list
-// leaves out). A language outside 0 to 12 words the value in English.
+// Empty for a grid-only kind (which the list leaves out). A language outside 0 to 12 words the value in English.
 std::wstring GridRestoreValueText(const GridRowKind& kind, const DeviceConfig& archive, const GridListWords& words,
                                   int language);

@@ -127,17 +127,22 @@ enum GridMasterRole {
 // the grid takes any non-zero, ten levels where the grid offers five), so this rule stands
 // beside the grid's and is never derived from it.
 enum GridRestoreRule {
-    kRestoreOnWhenSet,   // non-zero "Enabled", 0 "Disabled"
-    kRestoreOffWhenOne,  // exactly 1 "Disabled", any other value "Enabled"
-    kRestoreElevenMinus, // the decimal of 11 minus the value
-    kRestoreLevel,       // 1 to 10 "Level 1" to "Level 10", any other value its decimal
-    kRestoreMotion,      // 1 "Disable", 2 "Low", any other value "High"
-    kRestoreSmartVolume, // 0 "Disabled", 1 "Low", 2 "Medium", any other value "High"
-    kRestoreSource,      // 0 "Intercom", any other value "Music"
-    kRestoreTwoWords,    // 0 the first item, any other value the second
-    kRestoreThreeWords,  // 0 and 1 the first two items, any other value the third
-    kRestoreEmptyValue,  // the name with an empty value: no wording is settled for the kind yet
-    kRestoreGridOnly,    // the grid shows the row, the list leaves it out
+    kRestoreOnWhenSet,      // non-zero "Enabled", 0 "Disabled"
+    kRestoreOffWhenOne,     // exactly 1 "Disabled", any other value "Enabled"
+    kRestoreOffWhenSet,     // non-zero "Disabled", 0 "Enabled"
+    kRestoreElevenMinus,    // the decimal of 11 minus the value
+    kRestoreNumber,         // the decimal of the value as it is read
+    kRestoreLevel,          // 1 to 10 "Level 1" to "Level 10", any other value its decimal
+    kRestoreThreeSteps,     // 1 "Low", 2 "Medium", 3 "High", any other value its decimal
+    kRestoreMotion,         // 1 "Disable", 2 "Low", any other value "High"
+    kRestoreSmartVolume,    // 0 "Disabled", 1 "Low", 2 "Medium", any other value "High"
+    kRestoreSource,         // 0 "Intercom", any other value "Music"
+    kRestoreTwoWords,       // 0 the first item, any other value the second
+    kRestoreThreeWords,     // 0 and 1 the first two items, any other value the third
+    kRestoreUnitLanguage,   // 0 to 10 the unit language's name, any other value "English"
+    kRestoreEssStatus,      // 0 to 3 the kind's four items, any other value "ESS ON"
+    kRestoreEssSensitivity, // 1 "Low", 2 "Medium", 3 "High", any other value "Medium"
+    kRestoreGridOnly,       // the grid shows the row, the list leaves it out
 };
 
 // What a row's "?" shows: one of the grid help texts in the UI language, its "%s" placeholders

@@ -16,51 +16,9 @@
 #include "firmware/SettingsArchive.h"
 #include "settings/GridRowCatalogue.h"
 #include "tests/settings/RecordingGrid.h"
+#include "ArchivedListProbe.h"
 
 namespace {
-
-using Names = std::vector<std::wstring>;
-
-// "1.4", "2.0 rc3" (a release candidate) or "2.0 b12" (a numbered build).
-DeviceConfig ArchiveOf(int modelCode, const std::string& version)
-{
-    static const std::regex form(R"((\d+)\.(\d+)(?: (rc|b)(\d+))?)");
-    std::smatch m;
-    DeviceConfig archive;
-    archive.m_modelCode = modelCode;
-    if (!std::regex_match(version, m, form)) {
-        ADD_FAILURE() << "unreadable version " << version;
-        return archive;
-    }
-    archive.m_firmwareVersion.major = std::stoi(m[1]);
-    archive.m_firmwareVersion.minor = std::stoi(m[2]);
-    if (m[3].matched) {
-        archive.m_firmwareVersion.kind = m[3] == "rc" ? 1 : 2;
-        archive.m_firmwareVersion.build = std::stoi(m[4]);
-    }
-    return archive;
-}
-
-ArchivedListCategories Basic()
-{
-    ArchivedListCategories categories;
-    categories.count = 1;
-    categories.pages[0] = kSettingsCategoryBasic;
-    return categories;
-}
-
-ArchivedSettingsRows RowsOf(const DeviceConfig& archive, int language = 0)
-{
-    return ChooseArchivedSettingsRows(archive.m_modelCode, archive, language, Basic());
-}
-
-Names NamesOf(const ArchivedSettingsRows& rows)
-{
-    Names names;
-    for (const ArchivedSettingsRow& row : rows.rows)
-        names.push_back(row.name);
-    return names;
-}
 
 // --- The dispatch table of product groups ----------------------------------------------------
 

@@ -7,36 +7,14 @@
 
 #include <cstdint>
 #include <limits>
-#include <sstream>
 #include <string>
 
 #include "RecordProbe.h"
+#include "RestoreTextCases.h"
 #include "settings/GridRestoreText.h"
 #include "settings/GridRowCatalogue.h"
 
 namespace {
-
-struct RestoreTextCase {
-    GridRowKindId kind;
-    const char* probes; // "; " between probes, empty for a record left as built
-    int language;
-    const wchar_t* shown;
-    int major = 3; // the archived firmware, which decides where the record keeps the video mode
-    int minor = 0;
-};
-
-std::wstring ShownFor(const RestoreTextCase& c)
-{
-    DeviceConfig archive = RecordAtFirmware(c.major, c.minor);
-    std::stringstream probes(c.probes);
-    std::string probe;
-    while (std::getline(probes, probe, ';')) {
-        const std::size_t first = probe.find_first_not_of(' ');
-        if (first != std::string::npos)
-            ApplyProbe(archive, probe.substr(first));
-    }
-    return GridRestoreValueText(GetGridRowKind(c.kind), archive, GridListWords::From(archive), c.language);
-}
 
 // clang-format off
 const RestoreTextCase kRestoreTextCases[] = {
@@ -174,11 +152,7 @@ const RestoreTextCase kRestoreTextCases[] = {
 
 TEST(GridRestoreText, EachRuleWordsTheStoredValue)
 {
-    for (const RestoreTextCase& c : kRestoreTextCases) {
-        SCOPED_TRACE(std::string(GetGridRowKind(c.kind).englishLabel) + " with " + c.probes + ", language " +
-                     std::to_string(c.language));
-        EXPECT_EQ(ShownFor(c), c.shown);
-    }
+    ExpectRestoreTexts(kRestoreTextCases);
 }
 
 TEST(GridRestoreText, ElevenMinusTheExtremesOfAnIntDoesNotOverflow)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <sstream>
 #include <string>
 
 #include "device/DeviceConfig.h"
@@ -55,5 +56,17 @@ inline void ApplyProbe(DeviceConfig& record, const std::string& probe)
             *field = m[2].matched ? std::stoi(m[2]) : 1;
     } else {
         ADD_FAILURE() << "unreadable probe " << probe;
+    }
+}
+
+// Several probes, "; " between them; an empty text leaves the record as it is.
+inline void ApplyProbes(DeviceConfig& record, const std::string& probes)
+{
+    std::stringstream list(probes);
+    std::string probe;
+    while (std::getline(list, probe, ';')) {
+        const std::size_t first = probe.find_first_not_of(' ');
+        if (first != std::string::npos)
+            ApplyProbe(record, probe.substr(first));
     }
 }
