@@ -831,10 +831,11 @@ TEST(GridChangeRules, CameraVideoModeStoresByTheWorkingRecordsFirmware)
         const int row = major == 1 ? 8 : 9;
         page.Choose(row, 1);
         EXPECT_EQ(page.working.GetVideoMode(), 1) << major;
-        if (major == 1)
+        if (major == 1) {
             EXPECT_EQ(page.working.m_settings[10], 0x2);
-        else
+        } else {
             EXPECT_EQ(page.working.m_settings[12], 0x40);
+        }
     }
 }
 
@@ -1001,8 +1002,9 @@ TEST(GridChangeRules, The5623NeverWritesFmStationGuideWordNorFromTwoTheBitpool)
                 page.Choose(row, 1);
             }
             EXPECT_EQ(page.working.m_settings[20], 7) << major << "." << minor;
-            if (major == 2)
+            if (major == 2) {
                 EXPECT_EQ(page.working.m_bitpoolRate, 3) << major << "." << minor;
+            }
         }
     }
 }
