@@ -1008,3 +1008,27 @@ TEST(GridChangeRules, The5623NeverWritesFmStationGuideWordNorFromTwoTheBitpool)
         }
     }
 }
+
+TEST(GridChangeRules, BitWordDropDownsHaveTheirHelp)
+{
+    // 0x3110 from 2.2: Unit Language, VOX Sensitivity, Smart Volume Control and
+    // Intercom-Layertone Sensitivity.
+    const struct {
+        int row;
+        std::wstring (*text)(int);
+        int height;
+    } rows[] = {{0, GetHelpUnitLanguage, 180},
+                {12, GetHelpVoxSensitivityDefault3, 180},
+                {13, GetHelpSmartVolumeControl, 170},
+                {15, GetHelpOverlaySensitivityAllSources, 240}};
+    for (const auto& r : rows) {
+        for (int language : {kEnglish, kItalian}) {
+            Page page(0x3110, RecordAtFirmware(2, 2), RecordAtFirmware(2, 2));
+            page.language = language;
+            const GridRuleOutcome help = page.Click(r.row, kGridHelpColumn);
+            EXPECT_EQ(help.action, kRuleShowsHelp) << r.row;
+            EXPECT_EQ(help.helpHeight, r.height) << r.row;
+            EXPECT_TRUE(help.helpText == r.text(language)) << r.row << " in " << language;
+        }
+    }
+}
