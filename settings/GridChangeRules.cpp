@@ -41,6 +41,54 @@ void SetDependants(SettingsGridAccess& grid, const GridRowList& list, const Grid
     }
 }
 
+GridCheckBoxAccess* CheckBoxAt(SettingsGridAccess& grid, int row)
+{
+    GridCellAccess* cell = grid.GetCell(row, kGridValueColumn);
+    return cell != nullptr ? cell->AsCheckBox() : nullptr;
+}
+
+// Shows a check box's state on the row of the list that holds the kind; a row the list lacks,
+// or a cell of another class, is left alone.
+void ShowCheckOfKind(SettingsGridAccess& grid, const GridRowList& list, GridRowKindId kind, bool enable)
+{
+    for (int row = 0; row < list.count; ++row) {
+        if (list.rows[row].kind != kind)
+            continue;
+        if (GridCheckBoxAccess* box = CheckBoxAt(grid, row))
+            box->SetCheck(!enable);
+        return;
+    }
+}
+
+// Switching recording on with every source off would record nothing, so the usual three
+// sources come on with it; Phone stays as it was. The sources keep their bits while recording
+// is off and are only greyed.
+void RecordingMasterFollows(SettingsGridAccess& grid, const GridRowList& list, const GridRowKind& master,
+                            DeviceConfig& working)
+{
+    SetDependants(grid, list, master, working);
+    if (working.GetSpeakerSoundRecording() == 0 || working.AreAllRecordSourcesOff() == 0)
+        return;
+    static const GridRowKindId kSourcesTurnedOn[] = {kRecordMusic, kRecordFmRadio, kRecordIntercom};
+    for (GridRowKindId source : kSourcesTurnedOn)
+        WriteGridCheckBox(GetGridRowKind(source), working, true);
+    for (GridRowKindId source : kSourcesTurnedOn)
+        ShowCheckOfKind(grid, list, source, true);
+}
+
+// The last source switched off switches recording off: the master shows Disable, the grid is
+// painted afresh and the sources are greyed.
+void RecordingSourceFollows(SettingsGridAccess& grid, const GridRowList& list, DeviceConfig& working)
+{
+    if (working.AreAllRecordSourcesOff() == 0)
+        return;
+    const GridRowKind& master = GetGridRowKind(kSpeakerSoundRecording);
+    WriteGridCheckBox(master, working, false);
+    ShowCheckOfKind(grid, list, kSpeakerSoundRecording, false);
+    grid.InvalidateAll();
+    SetDependants(grid, list, master, working);
+}
+
 GridRuleOutcome ValueClick(SettingsGridAccess& grid, const GridRuleContext& context, const GridRangeChoice& range,
                            int row)
 {
@@ -50,12 +98,16 @@ GridRuleOutcome ValueClick(SettingsGridAccess& grid, const GridRuleContext& cont
     // A drop-down's value arrives with its choice.
     if (kind->cell != kCheckBoxCell)
         return Outcome(kRuleDoesNothing);
-    GridCellAccess* cell = grid.GetCell(row, kGridValueColumn);
-    GridCheckBoxAccess* box = cell != nullptr ? cell->AsCheckBox() : nullptr;
-    if (box != nullptr && kind->store == kStorePlain) {
+    GridCheckBoxAccess* box = CheckBoxAt(grid, row);
+    if (box != nullptr && kind->store != kStoreNone) {
         // The cell has toggled already; a disabled cell kept its state and stores it again.
         WriteGridCheckBox(*kind, context.working, !box->GetCheck());
-        SetDependants(grid, *range.list, *kind, context.working);
+        if (kind->store == kStoreRecordingMaster)
+            RecordingMasterFollows(grid, *range.list, *kind, context.working);
+        else if (kind->store == kStoreRecordingSource)
+            RecordingSourceFollows(grid, *range.list, context.working);
+        else
+            SetDependants(grid, *range.list, *kind, context.working);
     }
     return Outcome(kRuleRefreshesAtEnd);
 }
@@ -117,11 +169,16 @@ GridRuleOutcome RunGridChoiceRules(SettingsGridAccess& grid, const GridRuleConte
     if (range.group == nullptr || shown != context.builtFrom)
         return Outcome(kRuleDoesNothing);
     const GridRowKind* kind = column == kGridValueColumn ? KindAt(shown, row) : nullptr;
-    if (kind != nullptr && kind->cell == kDropDownCell && kind->store == kStorePlain) {
+    if (kind != nullptr && kind->cell == kDropDownCell) {
         GridCellAccess* cell = grid.GetCell(row, kGridValueColumn);
-        const bool isCombo = cell != nullptr && cell->AsComboBox() != nullptr;
-        if (isCombo && index >= 0 && index < GridItemCount(*kind, UiLanguageRow(context.language)))
+        GridComboBoxAccess* combo = cell != nullptr ? cell->AsComboBox() : nullptr;
+        if (combo != nullptr && kind->store == kStoreNone) {
+            // The record cannot keep the choice: the cell goes back to the stored value, so
+            // the user sees that the pick did not take.
+            combo->SetCurSel(GridDropDownIndex(*kind, context.working, GridListWords::From(context.working)));
+        } else if (combo != nullptr && index >= 0 && index < GridItemCount(*kind, UiLanguageRow(context.language))) {
             WriteGridDropDownIndex(*kind, context.working, index);
+        }
     }
     return Outcome(kRuleRefreshesAtEnd);
 }

@@ -158,8 +158,9 @@ struct GridRowHelp {
 };
 
 // How a click or a choice stores into the working record: through the binding's write half,
-// or not at all (a setting the unit's own controls change).
-enum GridStore { kStorePlain, kStoreNone };
+// or not at all (a setting the unit's own controls change); the camera's recording master and
+// its sources store through the binding and then keep each other consistent.
+enum GridStore { kStorePlain, kStoreNone, kStoreRecordingMaster, kStoreRecordingSource };
 
 struct GridRowKind {
     GridRowKindId id;

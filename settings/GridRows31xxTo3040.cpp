@@ -116,11 +116,13 @@ const int k3118Ids[] = {0x3118};
 } // namespace
 
 const GridRowGroup kGrid3110 = {"0x3110", GridProducts(k3110Ids), 3, {{1, 1}, {2, 1}, {2, 2}},
-                                {{&kListA}, {&kListB}, {&kListC}, {&kListD}}};
-const GridRowGroup kGrid3112 = {"0x3112, 0x3114", GridProducts(k3112Ids), 1, {{1, 1}}, {{&kListA}, {&kListB}}};
-const GridRowGroup kGrid3124 = {"0x3124, 0x3126", GridProducts(k3124Ids), 0, {}, {{&kListB}}};
-const GridRowGroup kGrid3116 = {"0x3116", GridProducts(k3116Ids), 0, {}, {{&kListC}}};
-const GridRowGroup kGrid3118 = {"0x3118", GridProducts(k3118Ids), 0, {}, {{&kListE}}};
+                                {{&kListA, 0, nullptr, kRefreshOutsideList}, {&kListB, 0, nullptr, kRefreshOutsideList},
+                                 {&kListC, 0, nullptr, kRefreshOutsideList}, {&kListD, 0, nullptr, kRefreshOutsideList}}};
+const GridRowGroup kGrid3112 = {"0x3112, 0x3114", GridProducts(k3112Ids), 1, {{1, 1}},
+                                {{&kListA, 0, nullptr, kRefreshOutsideList}, {&kListB, 0, nullptr, kRefreshOutsideList}}};
+const GridRowGroup kGrid3124 = {"0x3124, 0x3126", GridProducts(k3124Ids), 0, {}, {{&kListB, 0, nullptr, kRefreshOutsideList}}};
+const GridRowGroup kGrid3116 = {"0x3116", GridProducts(k3116Ids), 0, {}, {{&kListC, 0, nullptr, kRefreshOutsideList}}};
+const GridRowGroup kGrid3118 = {"0x3118", GridProducts(k3118Ids), 0, {}, {{&kListE, 0, nullptr, kRefreshOutsideList}}};
 
 // --- 0x5710; 0x5623 keeps the list of 0x5710 below 1.2 for its oldest firmware ----------------
 
@@ -184,7 +186,7 @@ const GridRowList kList5623From2_0 = MakeGridRowList("0x5623 2.0 and later", k56
 
 const GridRowGroup kGrid5710 = {"0x5710", GridProducts(k5710Ids), 1, {{1, 2}}, {{&kList5710Below1_2}, {&kList5710From1_2}}};
 const GridRowGroup kGrid5623 = {"0x5623", GridProducts(k5623Ids), 2, {{1, 1}, {2, 0}},
-                                {{&kList5710Below1_2}, {&kList5623From1_1}, {&kList5623From2_0}}};
+                                {{&kList5710Below1_2}, {&kList5623From1_1, 0, nullptr, kRefreshOutsideList}, {&kList5623From2_0}}};
 
 // --- 0x5622, 0x5624: two shared lists, then one list each -------------------------------------
 

@@ -164,7 +164,11 @@ const GridRowList kList5510From3_0 = MakeGridRowList("0x5510 3.0 and later", k55
 } // namespace
 
 const GridRowGroup kGrid5510 = {"0x5510", GridProducts(k5510Ids), 3, {{2, 0}, {2, 2}, {3, 0}},
-                                {{&kList5510Below2_0}, {&kList5510From2_0}, {&kList5510From2_2}, {&kList5510From3_0}}};
+                                {{&kList5510Below2_0, 0, nullptr, kRefreshOutsideList},
+                                 {&kList5510From2_0, 0, nullptr, kRefreshOutsideList},
+                                 {&kList5510From2_2, 0, nullptr, kRefreshOutsideList},
+                                 {&kList5510From3_0, 0, nullptr, kRefreshOutsideList}},
+                                kRefreshOnHelpWithoutText};
 
 // --- 0x5580: below 2.0 its own 9 rows, then the 11-row list of 0x5610 for 2.0 and later ------
 
@@ -194,7 +198,7 @@ namespace {
 const int k5570Ids[] = {0x5570};
 } // namespace
 
-const GridRowGroup kGrid5570 = {"0x5570", GridProducts(k5570Ids), 0, {}, {{&kList5610From2_0}}};
+const GridRowGroup kGrid5570 = {"0x5570", GridProducts(k5570Ids), 0, {}, {{&kList5610From2_0}}, kRefreshOnHelpWithoutText};
 
 // --- 0x5530; 0x5532 keeps the list of 0x5530 for 1.4 to below 2.0 -----------------------------
 

@@ -200,7 +200,16 @@ std::wstring GetHelpPhotoMode(int language)
 }
 std::wstring GetHelpVideoMode(int language, const DeviceConfig& device)
 {
-    return PickHelp(device.CompareFirmwareVersion(2, 0) >= 0 ? g_videoModeThree : g_videoModeTwo, language);
+    return device.CompareFirmwareVersion(2, 0) >= 0 ? GetHelpVideoModeThreeItems(language)
+                                                    : GetHelpVideoModeTwoItems(language);
+}
+std::wstring GetHelpVideoModeTwoItems(int language)
+{
+    return PickHelp(g_videoModeTwo, language);
+}
+std::wstring GetHelpVideoModeThreeItems(int language)
+{
+    return PickHelp(g_videoModeThree, language);
 }
 std::wstring GetHelpVideoResolution(int language)
 {

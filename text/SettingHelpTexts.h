@@ -40,6 +40,9 @@ std::wstring GetHelpVoxIntercom(int language); // %s, %s: "VOX Intercom"
 std::wstring GetHelpPhotoMode(int language);
 // The firmware of the live record decides: before 2.0 the two-mode text, else the three-mode one.
 std::wstring GetHelpVideoMode(int language, const DeviceConfig& device);
+// The same two texts by the Video Mode drop-down they describe: two modes or three.
+std::wstring GetHelpVideoModeTwoItems(int language);
+std::wstring GetHelpVideoModeThreeItems(int language);
 std::wstring GetHelpVideoResolution(int language);
 std::wstring GetHelpTimelapseInterval(int language);
 std::wstring GetHelpVideoTaggingInterval(int language);

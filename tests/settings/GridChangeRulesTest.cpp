@@ -128,6 +128,45 @@ const FamilyLine kFamilies[] = {
      "m_highQualityA2dp+ | HighQualityA2dp 160; m_sidetone+ | Sidetone 160; m_hushguard- | Hushguard(Hushguard) 160",
      false, true},
     {"0x5580", "2.0", k5610From2_0Rows, false, true},
+    {"0x5530", "1.0 1.3",
+     "w18- | AudioBoost(Audio Boost) 150;m_voxPhone+ | VoxPhone 150;m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;w19+ | HdIntercom(HD Intercom) 160;m_voicePrompt- | VoicePrompt 130;m_highQualityA2dp+ | HighQualityA2dp 160;m_sidetone+ | Sidetone 160;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5530 0x5532", "1.4 1.10",
+     "w18- | AudioBoost(Audio Boost) 150;m_voxPhone+ | VoxPhone 150;m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;w21+ | HdVoice 160;w19+ | HdIntercom(HD Intercom) 160;m_voicePrompt- | VoicePrompt 130;w20+ | FmStationGuide 190;m_highQualityA2dp+ | HighQualityA2dp 160;m_sidetone+ | Sidetone 160;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5532", "0.1 3.0",
+     "w18- | AudioBoost(Audio Boost) 150;m_voxPhone+ | VoxPhone 150;m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;w21+ | HdVoice 160;w19+ | HdIntercom(HD Intercom) 160;m_voicePrompt- | VoicePrompt 130;w20+ | FmStationGuide 190;m_highQualityA2dp+ | HighQualityA2dp 160;m_sidetone+ | Sidetone 160;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5530", "2.0",
+     k5610From2_0Rows,
+     false, false},
+    {"0x5570", "0.1 2.0 3.0",
+     k5610From2_0Rows,
+     false, true},
+    {"0x5550", "1.0 1.1",
+     "w18- | AudioBoost(Audio Boost) 150;w19+ | HdIntercom(HD Intercom) 160;m_voicePrompt- | VoicePrompt 130;w20+ | FmStationGuide 190;m_highQualityA2dp+ | HighQualityA2dp 160;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5550", "1.2 1.10",
+     "w18- | AudioBoost(Audio Boost) 150;m_voicePrompt- | VoicePrompt 130;w20+ | FmStationGuide 190;m_highQualityA2dp+ | HighQualityA2dp 160;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5550", "2.0",
+     "w18- | AudioBoost(Audio Boost) 150;w23+ ^2,3 | DualstreamFull 280; dd w22 i | AudioSourcePriority 230;w21+ | HdVoice 160;m_voicePrompt- | VoicePrompt 130;w20+ | FmStationGuide 190;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5710", "1.0 1.1",
+     "w18- | AudioBoost(Audio Boost) 150;m_voxPhone+ | VoxPhone 150;m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;w19+ | HdIntercom(HD Intercom) 160;m_voicePrompt- | VoicePrompt 130;m_highQualityA2dp+ | HighQualityA2dp 160;m_sidetone+ | Sidetone 160;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5710", "1.2 2.0",
+     "w18- | AudioBoost(Audio Boost) 150;m_voxPhone+ | VoxPhone 150;m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;w19+ | HdIntercom(HD Intercom) 160;m_voicePrompt- | VoicePrompt 130;w20+ | FmStationGuide 190;m_highQualityA2dp+ | HighQualityA2dp 160;m_sidetone+ | Sidetone 160;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5623", "1.0",
+     "w18- | AudioBoost(Audio Boost) 150;m_voxPhone+ | VoxPhone 150;m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;w19+ | HdIntercom(HD Intercom) 160;m_voicePrompt- | VoicePrompt 130;m_highQualityA2dp+ | HighQualityA2dp 160;m_sidetone+ | Sidetone 160;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5623", "1.1 1.5",
+     "w18- | AudioBoost(Audio Boost) 150;m_voxPhone+ | VoxPhone 150;m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;w19+ | HdIntercom(HD Intercom) 160;dd w14 i+1 | VoxThree 180;m_voicePrompt- | VoicePrompt 130;m_highQualityA2dp+ | HighQualityA2dp 160;m_sidetone+ | Sidetone 160;m_hushguard- | Hushguard(Hushguard) 160",
+     true, false},
+    {"0x5623", "2.0 2.3",
+     "w18- | AudioBoost(Audio Boost) 150;m_voxPhone+ | VoxPhone 150;m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;w23+ ^4,5,6 | DualstreamFull 280; dd w22 i | AudioSourcePriority 230;w21+ | HdVoice 160;w19+ | HdIntercom(HD Intercom) 160;dd w14 i+1 | VoxThree 180;m_voicePrompt- | VoicePrompt 130;m_sidetone+ | Sidetone 160;m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
 };
 // clang-format on
 
@@ -154,6 +193,7 @@ std::wstring (*HelpText(const std::string& name))(int)
         {"VoiceCommand", GetHelpVoiceCommand},
         {"VoxIntercom", GetHelpVoxIntercom},
         {"VoxDefault3", GetHelpVoxSensitivityDefault3},
+        {"VoxThree", GetHelpVoxSensitivityThreeLevels},
         {"HighQualityA2dp", GetHelpHighQualityA2dp},
         {"AudioSourcePriority", GetHelpAudioSourcePriority},
     };
@@ -641,5 +681,354 @@ TEST(GridChangeRules, EveryHelpBoxHasAHeightOfTheGridsTexts)
         for (int language = 0; language < 13; ++language)
             EXPECT_EQ(GridHelpBox(kind, 0x4210, language).helpText.find(L"%s"), std::wstring::npos)
                 << kind.englishLabel << " in " << language;
+    }
+}
+
+namespace {
+
+// The camera's recording rows as the cells show them: the master, then Music, FM Radio,
+// Intercom and Phone; "E" Enable, "D" Disable.
+std::string RecordingCells(const Page& page, int master)
+{
+    std::string shown;
+    for (int row = master; row <= master + 4; ++row) {
+        const RecordedCell* cell = page.grid.Cell(row, kGridValueColumn);
+        shown += cell != nullptr && !cell->text.empty() && cell->text[0] == L'0' ? "E" : "D";
+    }
+    return shown;
+}
+
+std::string SourcesDisabled(const Page& page, int master)
+{
+    std::string states;
+    for (int row = master + 1; row <= master + 4; ++row)
+        states += std::to_string(page.Disabled(row));
+    return states;
+}
+
+bool AskedForRepaint(const Page& page)
+{
+    return std::find(page.grid.m_calls.begin(), page.grid.m_calls.end(), "InvalidateAll") != page.grid.m_calls.end();
+}
+
+} // namespace
+
+TEST(GridChangeRules, CameraRecordingMasterAndSourcesKeepEachOtherConsistent)
+{
+    // Word 10: bit 6 recording, 8 Music, 9 FM Radio, 10 Intercom, 11 Phone. The clicked row
+    // counts from the master row: 0 the master, 1 to 4 the sources.
+    struct Case {
+        const char* what;
+        int word10Before;
+        int clicked;
+        int word10After;
+        const char* cells;    // master, Music, FM Radio, Intercom, Phone
+        const char* disabled; // the four sources
+        bool repaint;
+    };
+    const Case cases[] = {
+        {"recording on, every source off", 0x000, 0, 0x740, "EEEED", "0000", false},
+        {"recording on, only Phone on", 0x800, 0, 0x840, "EDDDE", "0000", false},
+        {"recording off keeps the sources", 0x740, 0, 0x700, "DEEED", "1111", false},
+        {"Phone off as the last source", 0x840, 4, 0x000, "DDDDD", "1111", true},
+        {"Music off while Intercom is on", 0x540, 1, 0x440, "EDDED", "0000", false},
+        {"Phone on beside Intercom", 0x440, 4, 0xC40, "EDDEE", "0000", false},
+        {"a disabled source with everything off", 0x000, 2, 0x000, "DDDDD", "1111", true},
+    };
+    // The master row of each range, and firmware at the edges of the ranges.
+    const struct {
+        int major, minor, rows, master;
+    } ranges[] = {{1, 9, 18, 12}, {2, 0, 22, 16}, {2, 1, 22, 16}, {2, 2, 23, 17}, {3, 0, 25, 19}, {3, 5, 25, 19}};
+    for (const auto& range : ranges) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(range.major) + "." +
+                         std::to_string(range.minor));
+            DeviceConfig record = RecordAtFirmware(range.major, range.minor);
+            record.m_settings[10] = c.word10Before | 0x20; // Date Caption is on and stays so
+            Page page(0x5510, record, record);
+            ASSERT_EQ(page.grid.m_rowCount, range.rows);
+            page.grid.m_calls.clear();
+            const DeviceConfig before = page.working;
+            EXPECT_EQ(page.ClickValue(range.master + c.clicked).action, kRuleRefreshesAtEnd);
+            EXPECT_EQ(page.working.m_settings[10], c.word10After | 0x20);
+            DeviceConfig rest = page.working;
+            rest.m_settings[10] = before.m_settings[10];
+            EXPECT_EQ(Snapshot(rest), Snapshot(before)) << "only word 10 changes";
+            EXPECT_EQ(RecordingCells(page, range.master), c.cells);
+            EXPECT_EQ(SourcesDisabled(page, range.master), c.disabled);
+            EXPECT_EQ(AskedForRepaint(page), c.repaint);
+            // What the cells show is what the next build shows.
+            page.Rebuild();
+            EXPECT_EQ(RecordingCells(page, range.master), c.cells) << "after a rebuild";
+            EXPECT_EQ(SourcesDisabled(page, range.master), c.disabled) << "after a rebuild";
+        }
+    }
+}
+
+TEST(GridChangeRules, CameraRecordingRulesStoreEvenWhereACellIsMissing)
+{
+    DeviceConfig record = RecordAtFirmware(1, 9);
+    Page page(0x5510, record, record);
+    // The Music cell is gone and the Intercom cell answers as a drop-down.
+    page.grid.m_cells.erase({13, kGridValueColumn});
+    page.grid.m_cells[{15, kGridValueColumn}].cellClass = kComboBoxCellClass;
+    page.ClickValue(12);
+    EXPECT_EQ(page.working.m_settings[10], 0x740);
+    EXPECT_EQ(page.grid.Cell(14, kGridValueColumn)->text, L"0") << "FM Radio shows Enable";
+    EXPECT_FALSE(page.grid.Cell(15, kGridValueColumn)->curSel.has_value());
+    EXPECT_EQ(page.grid.Cell(16, kGridValueColumn)->text, L"1") << "Phone untouched";
+}
+
+TEST(GridChangeRules, CameraHelpAndClicksOutsideTheRows)
+{
+    // Video Mode: row 8 below 2.0 with the two-mode text, then the three-mode text.
+    const struct {
+        int major, minor, row, height;
+        std::wstring (*text)(int);
+    } videoMode[] = {{1, 9, 8, 190, GetHelpVideoModeTwoItems},
+                     {2, 0, 9, 250, GetHelpVideoModeThreeItems},
+                     {2, 2, 10, 250, GetHelpVideoModeThreeItems},
+                     {3, 0, 12, 250, GetHelpVideoModeThreeItems}};
+    for (const auto& v : videoMode) {
+        for (int language : {kEnglish, kJapanese}) {
+            Page page(0x5510, RecordAtFirmware(v.major, v.minor), RecordAtFirmware(v.major, v.minor));
+            page.language = language;
+            const GridRuleOutcome help = page.Click(v.row, kGridHelpColumn);
+            EXPECT_EQ(help.action, kRuleShowsHelp);
+            EXPECT_EQ(help.helpHeight, v.height) << v.major << "." << v.minor;
+            EXPECT_TRUE(help.helpText == v.text(language)) << v.major << "." << v.minor;
+        }
+    }
+    // Auto Camera Sleep's box; a source row's help refreshes at once; rows outside the list
+    // refresh on both columns; a drop-down's value click does nothing.
+    Page page(0x5510, RecordAtFirmware(1, 9), RecordAtFirmware(1, 9));
+    const GridRuleOutcome sleep = page.Click(17, kGridHelpColumn);
+    EXPECT_EQ(sleep.action, kRuleShowsHelp);
+    EXPECT_EQ(sleep.helpWidth, 520);
+    EXPECT_EQ(sleep.helpHeight, 200);
+    for (int source : {13, 14, 15, 16})
+        EXPECT_EQ(page.Click(source, kGridHelpColumn).action, kRuleRefreshesNow) << source;
+    for (int outside : {-1, 18}) {
+        EXPECT_EQ(page.ClickValue(outside).action, kRuleRefreshesAtEnd) << outside;
+        EXPECT_EQ(page.Click(outside, kGridHelpColumn).action, kRuleRefreshesNow) << outside;
+    }
+    EXPECT_EQ(page.Click(7, kGridValueColumn).action, kRuleDoesNothing);
+    EXPECT_EQ(Snapshot(page.working), Snapshot(RecordAtFirmware(1, 9)));
+    // Date Caption and Audio Boost.
+    page.ClickValue(11);
+    EXPECT_EQ(page.working.m_settings[10], 0x20);
+    page.ClickValue(0);
+    EXPECT_EQ(page.working.m_settings[18], 1);
+}
+
+TEST(GridChangeRules, CameraVideoModeStoresByTheWorkingRecordsFirmware)
+{
+    // The page copies the live versions into its working record, so the two agree; the store
+    // follows the working record all the same.
+    for (int major : {1, 2}) {
+        DeviceConfig record = RecordAtFirmware(major, 0);
+        Page page(0x5510, record, record);
+        const int row = major == 1 ? 8 : 9;
+        page.Choose(row, 1);
+        EXPECT_EQ(page.working.GetVideoMode(), 1) << major;
+        if (major == 1) {
+            EXPECT_EQ(page.working.m_settings[10], 0x2);
+        } else {
+            EXPECT_EQ(page.working.m_settings[12], 0x40);
+        }
+    }
+}
+
+TEST(GridChangeRules, BitWordUnitsChangeOneBitOfTheirWordsAndNothingElse)
+{
+    // Upper halves set, the packed drop-down fields of word 1 set, Bluetooth Intercom
+    // Dualstream (word 1 bit 11) clear so that HD Intercom can toggle.
+    const int word0 = 0x13570000 | 0xA5A5;
+    const int word1 = 0x24680000 | 0x0295;
+    const struct {
+        int productId, major, minor, rows;
+    } units[] = {{0x3110, 1, 0, 15}, {0x3110, 1, 1, 16}, {0x3110, 2, 1, 17}, {0x3110, 2, 2, 18},
+                 {0x3112, 1, 0, 15}, {0x3112, 2, 1, 16}, {0x3114, 1, 1, 16}, {0x3124, 0, 5, 16},
+                 {0x3126, 3, 0, 16}, {0x3116, 1, 0, 17}, {0x3118, 1, 0, 10}};
+    for (const auto& unit : units) {
+        DeviceConfig record = RecordAtFirmware(unit.major, unit.minor);
+        record.m_settings[0] = word0;
+        record.m_settings[1] = word1;
+        record.m_settings[3] = 0x0345;
+        Page page(unit.productId, record, record);
+        SCOPED_TRACE(std::to_string(unit.productId) + " at " + std::to_string(unit.major) + "." +
+                     std::to_string(unit.minor));
+        ASSERT_EQ(page.grid.m_rowCount, unit.rows);
+        int checkBoxes = 0;
+        for (int row = 0; row < unit.rows; ++row) {
+            if (page.grid.Cell(row, kGridValueColumn)->cellClass != kCheckBoxCellClass)
+                continue;
+            ++checkBoxes;
+            page.ClickValue(row);
+            const int changed0 = page.working.m_settings[0] ^ word0;
+            const int changed1 = page.working.m_settings[1] ^ word1;
+            const int changed = changed0 | changed1;
+            EXPECT_TRUE(changed != 0 && (changed & (changed - 1)) == 0 && changed < 0x10000 &&
+                        (changed0 == 0 || changed1 == 0))
+                << "row " << row << " changed " << changed0 << " " << changed1;
+            DeviceConfig rest = page.working;
+            rest.m_settings[0] = word0;
+            rest.m_settings[1] = word1;
+            EXPECT_EQ(Snapshot(rest), Snapshot(record)) << "row " << row;
+            page.ClickValue(row);
+            EXPECT_EQ(Snapshot(page.working), Snapshot(record)) << "row " << row << " twice";
+        }
+        EXPECT_GT(checkBoxes, 0);
+        for (int outside : {-1, unit.rows})
+            EXPECT_EQ(page.ClickValue(outside).action, kRuleRefreshesAtEnd) << outside;
+    }
+}
+
+TEST(GridChangeRules, BluetoothIntercomDualstreamGreysHdIntercomOnly)
+{
+    // 0x3110 from 2.2: row 4 the master, row 5 HD Intercom (word 0 bit 11).
+    DeviceConfig record = RecordAtFirmware(2, 2);
+    record.m_settings[0] = 1 << 11;
+    Page page(0x3110, record, record);
+    page.ClickValue(4);
+    EXPECT_EQ(page.working.m_settings[1], 1 << 11);
+    EXPECT_EQ(page.Disabled(5), 1);
+    page.ClickValue(5); // greyed: the cell keeps its state and the bit stays
+    EXPECT_EQ(page.working.m_settings[0], 1 << 11);
+    page.ClickValue(4);
+    EXPECT_EQ(page.working.m_settings[1], 0);
+    EXPECT_EQ(page.Disabled(5), 0);
+    EXPECT_EQ(page.working.m_settings[0], 1 << 11);
+
+    // 0x3118 shows HD Intercom without the master and greys nothing.
+    Page lone(0x3118, RecordAtFirmware(1, 0), RecordAtFirmware(1, 0));
+    for (int row = 0; row < lone.grid.m_rowCount; ++row)
+        lone.ClickValue(row);
+    for (const std::string& call : lone.grid.m_calls)
+        EXPECT_NE(call.rfind("SetCellDisabled", 0), 0u) << call;
+}
+
+TEST(GridChangeRules, BitWordDropDownsStoreTheirPackedFields)
+{
+    // 0x3110 from 2.2: Unit Language row 0, VOX Sensitivity 12, Smart Volume Control 13,
+    // Intercom-Layertone Sensitivity 15.
+    const struct {
+        int row, index;
+        int (DeviceConfig::*get)() const;
+        int value;
+    } choices[] = {{0, 3, &DeviceConfig::GetUnitLanguage, 3},
+                   {12, 2, &DeviceConfig::GetPackedVoxSensitivity, 3},
+                   {13, 1, &DeviceConfig::GetPackedSmartVolumeControl, 1},
+                   {15, 4, &DeviceConfig::GetPackedOverlaySensitivity, 5}};
+    for (const auto& choice : choices) {
+        DeviceConfig record = RecordAtFirmware(2, 2);
+        record.m_settings[0] = 0x13570000;
+        record.m_settings[1] = 0x24680000;
+        Page page(0x3110, record, record);
+        EXPECT_EQ(page.Choose(choice.row, choice.index).action, kRuleRefreshesAtEnd);
+        EXPECT_EQ((page.working.*choice.get)(), choice.value) << "row " << choice.row;
+        EXPECT_EQ(page.working.m_settings[0], 0x13570000);
+        EXPECT_EQ(page.working.m_settings[1] >> 16, 0x2468);
+        page.Rebuild();
+        EXPECT_EQ(page.grid.Cell(choice.row, kGridValueColumn)->curSel, choice.index) << "row " << choice.row;
+    }
+}
+
+TEST(GridChangeRules, ChannelSelectGoesBackToTheRecordsChannel)
+{
+    DeviceConfig record = RecordAtFirmware(2, 2);
+    record.m_settings[3] = (2 << 6) | 4;
+    const int channel = record.GetChannelSelect();
+    Page page(0x3110, record, record);
+    for (int index : {0, 5}) {
+        page.grid.m_cells[{17, kGridValueColumn}].curSel = index; // the cell took the pick
+        page.Choose(17, index);
+        EXPECT_EQ(page.grid.Cell(17, kGridValueColumn)->curSel, channel) << index;
+        EXPECT_EQ(Snapshot(page.working), Snapshot(record)) << index;
+    }
+    // Its help shows nothing; its value click is a drop-down's.
+    EXPECT_EQ(page.Click(17, kGridHelpColumn).action, kRuleDoesNothing);
+    EXPECT_EQ(page.Click(17, kGridValueColumn).action, kRuleDoesNothing);
+}
+
+TEST(GridChangeRules, SecondOptionFieldFamiliesRangesAndFlags)
+{
+    // Firmware 1.10 is past 1.4 and 1.2: the second range.
+    for (int productId : {0x5530, 0x5550}) {
+        const GridRangeChoice range = FindGridRange(productId, RecordAtFirmware(1, 10));
+        ASSERT_NE(range.group, nullptr);
+        EXPECT_EQ(range.range, &range.group->ranges[1]) << productId;
+    }
+    // 0x5623 refreshes on a value click outside its list only from 1.1 to below 2.0.
+    const struct {
+        int productId, major, minor, row, column;
+        GridRuleAction action;
+    } clicks[] = {
+        {0x5623, 1, 5, -1, kGridValueColumn, kRuleRefreshesAtEnd},
+        {0x5623, 2, 0, -1, kGridValueColumn, kRuleDoesNothing},
+        {0x5623, 1, 0, -1, kGridValueColumn, kRuleDoesNothing},
+        {0x5570, 2, 0, 11, kGridHelpColumn, kRuleRefreshesNow},
+        {0x5570, 2, 0, 11, kGridValueColumn, kRuleDoesNothing},
+        {0x5570, 2, 0, 4, kGridValueColumn, kRuleDoesNothing},
+        {0x5532, 1, 5, 10, kGridHelpColumn, kRuleDoesNothing},
+        {0x5532, 1, 5, -1, kGridValueColumn, kRuleDoesNothing},
+        {0x5530, 1, 5, 10, kGridHelpColumn, kRuleDoesNothing},
+        {0x5550, 2, 0, -1, kGridValueColumn, kRuleDoesNothing},
+        {0x5710, 1, 2, -1, kGridValueColumn, kRuleDoesNothing},
+    };
+    for (const auto& c : clicks) {
+        Page page(c.productId, RecordAtFirmware(c.major, c.minor), RecordAtFirmware(c.major, c.minor));
+        EXPECT_EQ(page.Click(c.row, c.column).action, c.action)
+            << c.productId << " at " << c.major << "." << c.minor << " row " << c.row << " column " << c.column;
+    }
+    // 0x5532 shows HD Voice (row 3) without a master: no click greys it.
+    Page lone(0x5532, RecordAtFirmware(1, 5), RecordAtFirmware(1, 5));
+    for (int row = 0; row < lone.grid.m_rowCount; ++row) {
+        lone.ClickValue(row);
+        EXPECT_EQ(lone.Disabled(3), 0) << "after row " << row;
+    }
+}
+
+TEST(GridChangeRules, The5623NeverWritesFmStationGuideWordNorFromTwoTheBitpool)
+{
+    for (int minor : {0, 5}) {
+        for (int major : {1, 2}) {
+            DeviceConfig record = RecordAtFirmware(major, minor);
+            record.m_settings[20] = 7;
+            record.m_bitpoolRate = 3;
+            Page page(0x5623, record, record);
+            for (int row = 0; row < page.grid.m_rowCount; ++row) {
+                page.ClickValue(row);
+                page.Choose(row, 1);
+            }
+            EXPECT_EQ(page.working.m_settings[20], 7) << major << "." << minor;
+            if (major == 2) {
+                EXPECT_EQ(page.working.m_bitpoolRate, 3) << major << "." << minor;
+            }
+        }
+    }
+}
+
+TEST(GridChangeRules, BitWordDropDownsHaveTheirHelp)
+{
+    // 0x3110 from 2.2: Unit Language, VOX Sensitivity, Smart Volume Control and
+    // Intercom-Layertone Sensitivity.
+    const struct {
+        int row;
+        std::wstring (*text)(int);
+        int height;
+    } rows[] = {{0, GetHelpUnitLanguage, 180},
+                {12, GetHelpVoxSensitivityDefault3, 180},
+                {13, GetHelpSmartVolumeControl, 170},
+                {15, GetHelpOverlaySensitivityAllSources, 240}};
+    for (const auto& r : rows) {
+        for (int language : {kEnglish, kItalian}) {
+            Page page(0x3110, RecordAtFirmware(2, 2), RecordAtFirmware(2, 2));
+            page.language = language;
+            const GridRuleOutcome help = page.Click(r.row, kGridHelpColumn);
+            EXPECT_EQ(help.action, kRuleShowsHelp) << r.row;
+            EXPECT_EQ(help.helpHeight, r.height) << r.row;
+            EXPECT_TRUE(help.helpText == r.text(language)) << r.row << " in " << language;
+        }
     }
 }

@@ -24,6 +24,7 @@ namespace {
 
 constexpr int kEnglish = 0;
 constexpr int kJapanese = 4;
+constexpr int kKorean = 5;
 constexpr int kValue = 2;
 constexpr int kHelp = 0;
 
@@ -204,6 +205,12 @@ TEST(GridRulesWine, HelpBoxesHaveTheRowsHeightAndTheLocalisedOk)
             {0x5520, 2, 0, 3, kEnglish, 280, L""},
             {0x5610, 1, 5, 3, kEnglish, 160, L""},
             {0x5580, 2, 0, 3, kEnglish, 280, L""},
+            {0x5510, 1, 9, 8, kEnglish, 190, L""},
+            {0x5510, 3, 0, 12, kEnglish, 250, L"grid-help-video-mode-en.png"},
+            {0x5510, 3, 0, 12, kKorean, 250, L"grid-help-video-mode-ko.png"},
+            {0x3110, 2, 2, 4, kEnglish, 280, L"grid-help-bt-intercom-dualstream-en.png"},
+            {0x3110, 2, 2, 4, kKorean, 280, L"grid-help-bt-intercom-dualstream-ko.png"},
+            {0x5510, 3, 0, 24, kEnglish, 200, L""},
         };
         for (const Case& c : cases) {
             p.Enter(c.productId, c.major, c.minor, c.language);
@@ -283,5 +290,106 @@ TEST(GridRulesWine, FourClosingAListStoresOnlyAShownItem)
         PressKey(p.main.m_hWnd, VK_F4);
         p.Pump(50);
         EXPECT_EQ(p.Working().m_settings[0], 7);
+    });
+}
+
+namespace {
+
+// A check box cell shows Enable while it is not checked.
+bool ShowsEnable(Page& p, int row)
+{
+    auto* box = dynamic_cast<CCellCheckBox*>(p.grid.GetCell(row, kValue));
+    return box != nullptr && !box->GetCheck();
+}
+
+} // namespace
+
+TEST(GridRulesWine, CameraRecordingAndItsSourcesFollowEachOther)
+{
+    WithPage([](Page& p) {
+        for (const auto& range : {std::pair<int, int>{1, 9}, std::pair<int, int>{3, 0}}) {
+            // Speaker Sound Recording is row 12 below 2.0 and row 19 from 3.0; its sources follow.
+            const int master = range.first == 1 ? 12 : 19;
+            p.Enter(0x5510, range.first, range.second);
+            ASSERT_EQ(p.grid.GetItemCount(), range.first == 1 ? 18 : 25);
+            for (int source = master + 1; source <= master + 4; ++source)
+                EXPECT_TRUE(p.Greyed(source)) << source;
+            // Recording on with every source off turns Music, FM Radio and Intercom on.
+            p.ToggleCell(master);
+            EXPECT_EQ(p.Working().m_settings[10], 0x740);
+            EXPECT_TRUE(ShowsEnable(p, master + 1) && ShowsEnable(p, master + 2) && ShowsEnable(p, master + 3));
+            EXPECT_FALSE(ShowsEnable(p, master + 4)) << "Phone stays off";
+            for (int source = master + 1; source <= master + 4; ++source)
+                EXPECT_FALSE(p.Greyed(source)) << source;
+            EXPECT_TRUE(p.SaveLit());
+            if (range.first == 3) {
+                ::SendMessageW(p.grid.m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(master + 4), FALSE);
+                p.grid.RedrawWindow();
+                p.Pump(100);
+                SaveWindowPicture(p.grid.m_hWnd, ScreenshotFolder() + L"/grid-camera-recording-on-3.0.png");
+            }
+            // The sources off one by one: the last one switches recording off and greys them.
+            for (int source = master + 1; source <= master + 3; ++source)
+                p.ToggleCell(source);
+            EXPECT_EQ(p.Working().m_settings[10], 0x000);
+            EXPECT_FALSE(ShowsEnable(p, master));
+            for (int source = master + 1; source <= master + 4; ++source)
+                EXPECT_TRUE(p.Greyed(source)) << source;
+            EXPECT_FALSE(p.SaveLit()) << "back to the unit's values";
+            // A greyed source changes nothing.
+            p.ClickCell(master + 1, kValue);
+            p.Pump(50);
+            EXPECT_EQ(p.Working().m_settings[10], 0x000);
+        }
+    });
+}
+
+TEST(GridRulesWine, BitWordUnitChangesBitsAndPutsChannelSelectBack)
+{
+    WithPage([](Page& p) {
+        // 0x3110 at 2.2: row 4 Bluetooth Intercom Dualstream greys row 5, HD Intercom.
+        p.Enter(0x3110, 2, 2);
+        ASSERT_EQ(p.grid.GetItemCount(), 18);
+        p.ToggleCell(4);
+        EXPECT_EQ(p.Working().m_settings[1] & 0xFFFF, 1 << 11);
+        EXPECT_TRUE(p.Greyed(5));
+        p.ClickCell(5, kValue);
+        p.Pump(50);
+        EXPECT_EQ(p.Working().m_settings[0] & (1 << 11), 0);
+        p.ToggleCell(4);
+        EXPECT_FALSE(p.Greyed(5));
+        EXPECT_FALSE(p.SaveLit());
+        // Guest Mode, row 11: word 0 bit 15.
+        p.ToggleCell(11);
+        EXPECT_EQ(p.Working().m_settings[0], 1 << 15);
+        EXPECT_TRUE(p.SaveLit());
+        p.ToggleCell(11);
+        EXPECT_FALSE(p.SaveLit());
+        // Unit Language takes its item.
+        PickGridItem(p.main, p.grid, 0, 3);
+        EXPECT_EQ(p.Working().GetUnitLanguage(), 3);
+        EXPECT_TRUE(p.SaveLit());
+        PickGridItem(p.main, p.grid, 0, 0);
+        EXPECT_FALSE(p.SaveLit());
+        // Channel Select cannot keep a pick: the cell shows the record's channel again.
+        auto* channel = dynamic_cast<CCellComboBox*>(p.grid.GetCell(17, kValue));
+        ASSERT_NE(channel, nullptr);
+        const int shown = channel->GetCurSel();
+        PickGridItem(p.main, p.grid, 17, 2);
+        p.Pump(50);
+        EXPECT_EQ(channel->GetCurSel(), shown);
+        EXPECT_EQ(p.Working().GetChannelSelect(), p.main.m_device.GetChannelSelect());
+        EXPECT_FALSE(p.SaveLit());
+    });
+}
+
+TEST(GridRulesWine, ACameraSourcesHelpRefreshesInsteadOfABox)
+{
+    WithPage([](Page& p) {
+        // A recording source's help refreshes instead of showing a box.
+        p.Enter(0x5510, 1, 9);
+        const int refreshes = p.page.m_refreshCalls;
+        EXPECT_EQ(ClickForBox(p, 13).seen, 0);
+        EXPECT_EQ(p.page.m_refreshCalls, refreshes + 1);
     });
 }
