@@ -38,3 +38,16 @@ constexpr int kLoaderSecondRebootWaitMs = 8000;
 constexpr int kLoaderRestartPauseMs = 1000;
 constexpr int kLoaderChunkResends = 10;
 constexpr int kLoaderSectionRetries = 5;
+
+// Two-chip road. The flash loader prints its way through a download of a
+// few seconds; one that is still running after five minutes is stopped, and
+// its output up to then decides.
+constexpr int kFlashLoaderRunLimitMs = 5 * 60 * 1000;
+// The two-chip worker's own HID pair is reopened up to twenty times a second
+// apart; the unit is given its fixed pauses around the flash loader and the
+// finish.
+constexpr int kDualChipReopenTries = 20;
+constexpr int kDualChipReopenPauseMs = 1000;
+constexpr int kDualChipCommandPauseMs = 1000;
+constexpr int kDualChipLoaderPauseMs = 2000;
+constexpr int kDualChipFinishWaitMs = 10000;

@@ -73,16 +73,8 @@ public:
     {
         if (m_host.Page() != 3)
             return;
-        WriteJobStatusTexts(m_job, ActivityTexts(m_host.Page(), m_host.UsbStatus(), GetTextAboutToMakeBackup));
-        if (m_host.WriteSettingsArchive() != 0)
-            return;
-        // A failed backup never stops the update: the user is told and
-        // confirms, however long that takes.
-        m_job.m_state = kJobWaitingAfterBackupFailure;
-        m_host.SetWaitForUser(1);
-        FirmwareWait(kBackupPopupFirstWaitMs);
-        while (m_host.WaitForUser() == 1)
-            FirmwareWait(kBackupPopupPollMs);
+        BackUpSettingsBeforeTransfer(m_host,
+                                     ActivityTexts(m_host.Page(), m_host.UsbStatus(), GetTextAboutToMakeBackup));
     }
 
     void StartTransfer()
@@ -204,6 +196,21 @@ int LeadingNumber(const std::wstring& field)
 }
 
 } // namespace
+
+void BackUpSettingsBeforeTransfer(ImageWorkerHost& host, const LanguageTexts& activity)
+{
+    FirmwareInfo& job = host.Job();
+    WriteJobStatusTexts(job, activity);
+    if (host.WriteSettingsArchive() != 0)
+        return;
+    // A failed backup never stops the update: the user is told and
+    // confirms, however long that takes.
+    job.m_state = kJobWaitingAfterBackupFailure;
+    host.SetWaitForUser(1);
+    FirmwareWait(kBackupPopupFirstWaitMs);
+    while (host.WaitForUser() == 1)
+        FirmwareWait(kBackupPopupPollMs);
+}
 
 SectionFault SendImageSection(HidHandle* channel, int sectionId, const std::uint8_t* data, std::size_t length,
                               std::size_t maxChunk)
