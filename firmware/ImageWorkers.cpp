@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kStatusCounter = 0; // the job's stall ticks
-constexpr int kPhaseCounter = 1;  // the job's phase ticks
 constexpr int kUnitStateByte = 5;
 constexpr int kReadyPolls = kReadyPollLimitMs / kReadyPollPauseMs;
 
@@ -79,15 +77,7 @@ public:
 
     void StartTransfer()
     {
-        const int page = m_host.Page();
-        const int usb = m_host.UsbStatus();
-        WriteJobStatusTexts(m_job, FillLanguageTexts(L"%s", {[page, usb](int language) {
-                                                         return GetTextInProgress(page, usb, language);
-                                                     }}));
-        m_job.m_failed = 0;
-        m_host.StartTransferProgress();
-        m_job.m_counters[kStatusCounter] = 0;
-        m_job.m_counters[kPhaseCounter] = 0;
+        StartTransferReport(m_host);
         m_job.m_state = kJobTransferring;
     }
 
@@ -196,6 +186,19 @@ int LeadingNumber(const std::wstring& field)
 }
 
 } // namespace
+
+void StartTransferReport(ImageWorkerHost& host)
+{
+    FirmwareInfo& job = host.Job();
+    const int page = host.Page();
+    const int usb = host.UsbStatus();
+    WriteJobStatusTexts(
+        job, FillLanguageTexts(L"%s", {[page, usb](int language) { return GetTextInProgress(page, usb, language); }}));
+    job.m_failed = 0;
+    host.StartTransferProgress();
+    for (int& counter : job.m_counters)
+        counter = 0;
+}
 
 void BackUpSettingsBeforeTransfer(ImageWorkerHost& host, const LanguageTexts& activity)
 {

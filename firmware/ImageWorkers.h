@@ -45,6 +45,10 @@ public:
 // the archive; a failed archive holds the worker until the user confirms.
 void BackUpSettingsBeforeTransfer(ImageWorkerHost& host, const LanguageTexts& activity);
 
+// The transfer begins: the plain activity text, no failure, and the page's
+// and the job's progress counts from zero.
+void StartTransferReport(ImageWorkerHost& host);
+
 // Largest data payload of one section data report.
 constexpr std::size_t kSectionDataMax = 1019;
 
