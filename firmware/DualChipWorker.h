@@ -5,7 +5,9 @@
 // its own (not the main window's), which outlives a run, and reports only
 // through the job record and the page's fields its host reaches.
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "firmware/FlashLoader.h"
 #include "firmware/ImageWorkers.h"
@@ -50,3 +52,49 @@ bool DualChipWorkerRunning();
 void ResetDualChipPairForTests();
 // The control slot the last interface query left (0 or 1).
 int DualChipControlIndex();
+
+// The page's side of a dual-chip start: the plain bindings of every worker,
+// the second-chip mark of both job records, and the update page's progress.
+struct DualChipBindings {
+    WorkerBindings worker;
+    std::function<void(int)> setSecondChipDone;
+    int* pageProgress = nullptr;
+};
+
+// A host over those bindings and the system: the running program's folder,
+// the D2XX lookup and the bounded flash loader run (Windows only).
+class BoundDualChipHost final : public DualChipWorkerHost {
+public:
+    explicit BoundDualChipHost(DualChipBindings bindings) : m_b(std::move(bindings)), m_worker(m_b.worker) {}
+    FirmwareInfo& Job() override { return m_worker.Job(); }
+    int Page() override { return m_worker.Page(); }
+    int UsbStatus() override { return m_worker.UsbStatus(); }
+    int ModelCode() override { return m_worker.ModelCode(); }
+    HidHandle* Primary() override { return m_worker.Primary(); }
+    HidHandle* Secondary() override { return m_worker.Secondary(); }
+    int WriteSettingsArchive() override { return m_worker.WriteSettingsArchive(); }
+    int WaitForUser() override { return m_worker.WaitForUser(); }
+    void SetWaitForUser(int value) override { m_worker.SetWaitForUser(value); }
+    void StartTransferProgress() override { m_worker.StartTransferProgress(); }
+    void ClearAutoUpdate() override { m_worker.ClearAutoUpdate(); }
+    void ArmWaitTimer() override { m_worker.ArmWaitTimer(); }
+    std::wstring FirmwareLanguage() override { return m_worker.FirmwareLanguage(); }
+    void SetSecondChipDone(int value) override
+    {
+        if (m_b.setSecondChipDone)
+            m_b.setSecondChipDone(value);
+    }
+    int PageProgress() override { return m_b.pageProgress ? *m_b.pageProgress : 0; }
+    void SetPageProgress(int percent) override
+    {
+        if (m_b.pageProgress)
+            *m_b.pageProgress = percent;
+    }
+    bool ProgramFolder(std::wstring& folder) override;
+    ComPortLookup LookUpComPort(int& port) override;
+    std::wstring RunFlashLoader(const std::wstring& commandLine) override;
+
+private:
+    DualChipBindings m_b;
+    BoundWorkerHost m_worker;
+};
