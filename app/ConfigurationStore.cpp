@@ -23,13 +23,19 @@ bool IsFolder(const std::wstring& path)
 
 } // namespace
 
-std::wstring ProgramConfigurationPath()
+std::wstring ProgramModulePath()
 {
     wchar_t program[kProgramPathCapacity] = {};
     const DWORD length = ::GetModuleFileNameW(nullptr, program, kProgramPathCapacity);
     if (length == 0 || length >= kProgramPathCapacity)
         return std::wstring();
-    return ConfigurationFilePath(std::wstring(program, length));
+    return std::wstring(program, length);
+}
+
+std::wstring ProgramConfigurationPath()
+{
+    const std::wstring program = ProgramModulePath();
+    return program.empty() ? std::wstring() : ConfigurationFilePath(program);
 }
 
 bool ReadConfigurationFile(const std::wstring& path, std::string& bytes)

@@ -4,6 +4,10 @@
 // a failed write never leaves half a file behind.
 #include <string>
 
+// The running program's full path; empty when it cannot be had (or does not
+// fit the 260 characters asked for).
+std::wstring ProgramModulePath();
+
 // The file's path beside the running program; empty when the program's path
 // cannot be had (or does not fit the 260 characters asked for).
 std::wstring ProgramConfigurationPath();

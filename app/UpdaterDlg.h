@@ -76,7 +76,10 @@ public:
     CString GetTextAbout() const;
     CString GetTextOnlineHelp() const;
     CString GetTextDiagnosticLog() const override;
+    std::wstring SaveDialogFolder() const override;
+    void RememberSaveFolder(const std::wstring& chosenPath) override;
     void StartUpdateSecondPhase() override { m_pageFirmwareUpdate.StartUpdateSecondPhase(); }
+    CDialogFirmwareUpdate* FirmwareUpdatePage() override { return &m_pageFirmwareUpdate; }
     CString GetTextClose() const;
     CString GetTextHoldButtonPrompt() const;
     CString GetTextHoldTwoButtonsPrompt() const;
@@ -101,6 +104,12 @@ public:
     CBitmap m_bitmapProductLogo;
     CBitmap m_bitmapWarning;
     CBitmap m_flags[kUiLanguageCount];
+    // The header's picture, model and version controls show the skin under
+    // them: a pattern brush each, made at their first painting.
+    CBrush m_headerBrushes[3];
+    HBRUSH HeaderBrush(CWnd& control, int slot);
+    // The window background as it lies under the control, in the control's size.
+    HBITMAP SkinUnder(CWnd& control);
 
     // The frame's controls.
     CStatic m_background;
@@ -197,6 +206,16 @@ protected:
     afx_msg void OnButtonFirstSettingsPage();
     afx_msg void OnButtonSettingsPageList();
     afx_msg void OnSelChangeSettingsPageList();
+
+    // Secondary commands (app/UpdaterDlgCommands.cpp).
+    afx_msg void OnContextMenu(CWnd* wnd, CPoint point);
+    afx_msg void OnSysCommand(UINT id, LPARAM lParam);
+    afx_msg void OnMenuAbout();
+    afx_msg void OnButtonAbout();
+    afx_msg void OnMenuOnlineHelp();
+    afx_msg void OnLanguageManager();
+    afx_msg void OnButtonInformation();
+    afx_msg void OnMenuDiagnosticLog();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -53,6 +53,58 @@ void CUpdaterDlg::LoadSkin()
         m_brushes[i].CreateSolidBrush(kBrushColours[i]);
 }
 
+// The background picture stretches over the whole background control: the
+// piece under a control is cut from it as the control paints it, not read
+// from the screen, so it is the same whatever lies over the window.
+HBITMAP CUpdaterDlg::SkinUnder(CWnd& control)
+{
+    BITMAP picture{};
+    if (!m_bitmapWindowBackground.GetSafeHandle() || !m_background.m_hWnd ||
+        !::GetObjectW(m_bitmapWindowBackground.GetSafeHandle(), sizeof(picture), &picture))
+        return nullptr;
+    CRect area;
+    m_background.GetClientRect(&area);
+    CRect piece;
+    control.GetClientRect(&piece);
+    ::MapWindowPoints(control.m_hWnd, m_background.m_hWnd, reinterpret_cast<POINT*>(&piece), 2);
+    if (piece.Width() <= 0 || piece.Height() <= 0)
+        return nullptr;
+    const HDC screen = ::GetDC(m_hWnd);
+    const HDC source = ::CreateCompatibleDC(screen);
+    const HDC target = ::CreateCompatibleDC(screen);
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, piece.Width(), piece.Height());
+    if (source && target && bitmap) {
+        const HGDIOBJ oldSource = ::SelectObject(source, m_bitmapWindowBackground.GetSafeHandle());
+        const HGDIOBJ oldTarget = ::SelectObject(target, bitmap);
+        ::SetStretchBltMode(target, COLORONCOLOR);
+        ::StretchBlt(target, -piece.left, -piece.top, area.Width(), area.Height(), source, 0, 0, picture.bmWidth,
+                     picture.bmHeight, SRCCOPY);
+        ::SelectObject(target, oldTarget);
+        ::SelectObject(source, oldSource);
+    }
+    if (target)
+        ::DeleteDC(target);
+    if (source)
+        ::DeleteDC(source);
+    ::ReleaseDC(m_hWnd, screen);
+    return bitmap;
+}
+
+HBRUSH CUpdaterDlg::HeaderBrush(CWnd& control, int slot)
+{
+    CBrush& brush = m_headerBrushes[slot];
+    if (brush.GetSafeHandle())
+        return brush;
+    CBitmap piece;
+    if (!piece.Attach(SkinUnder(control)))
+        return m_brushes[BrushWhite];
+    brush.CreatePatternBrush(&piece);
+    // The picture label paints the same piece behind the unit's picture.
+    if (&control == &m_devicePicture && !m_devicePicture.m_background.GetSafeHandle())
+        m_devicePicture.m_background.Attach(SkinUnder(control));
+    return brush.GetSafeHandle() ? static_cast<HBRUSH>(brush) : static_cast<HBRUSH>(m_brushes[BrushWhite]);
+}
+
 HBRUSH CUpdaterDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
 {
     HBRUSH base = CDialog::OnCtlColor(dc, wnd, ctlColor);
@@ -85,9 +137,9 @@ HBRUSH CUpdaterDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
         dc->SetTextColor(0);
         return m_statusIconFlag ? m_brushes[BrushStatusNormal] : m_brushes[BrushStatusWarning];
     case IDC_BACKGROUND: dc->SetBkMode(TRANSPARENT); return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-    case IDC_DEVICE_PICTURE:
-    case IDC_DEVICE_NAME:
-    case IDC_DEVICE_VERSION: dc->SetBkMode(TRANSPARENT); return m_brushes[BrushWhite];
+    case IDC_DEVICE_PICTURE: dc->SetBkMode(TRANSPARENT); return HeaderBrush(*wnd, 0);
+    case IDC_DEVICE_NAME: dc->SetBkMode(TRANSPARENT); return HeaderBrush(*wnd, 1);
+    case IDC_DEVICE_VERSION: dc->SetBkMode(TRANSPARENT); return HeaderBrush(*wnd, 2);
     default:
         if (ctlColor == CTLCOLOR_DLG) {
             dc->SetBkMode(TRANSPARENT);

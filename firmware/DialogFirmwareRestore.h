@@ -2,42 +2,92 @@
 #include "shell/PageDialog.h"
 #include "device/DeviceConfig.h"
 #include "device/FirmwareInfo.h"
+#include "firmware/RestorePageRules.h"
+#include "grid/ConfigListCtrl.h"
 
-// Page 4, firmware restore. Whether a restore can start is the job record's
+// Posted by the backup download thread to the restore page: wParam 0 the image
+// is in place, 1 the image file could not be written, 2 any other failure.
+constexpr UINT kBackupFirmwareDownloadedMessage = WM_USER + 1000;
+
+enum BackupDownloadResult {
+    kBackupDownloaded = 0,
+    kBackupFileError = 1,
+    kBackupDownloadFailed = 2,
+};
+
+// Page 4, firmware restore: what the model's settings archive holds, the
+// voice-prompt variants of the server's backup firmware of exactly that
+// version, and the restore itself, which hands the downloaded image to the
+// firmware update. Whether a restore can start is the job record's
 // m_clearedMark.
-class CDialogFirmwareRestore : public CPageDialog {
+class CDialogFirmwareRestore : public CWaitCursorPage {
 public:
     explicit CDialogFirmwareRestore(CWnd* parent = nullptr);
     ~CDialogFirmwareRestore() override;
-    // Written by the update workers, read by the progress timer: through Lock() only.
-    GuardedFirmwareInfo m_firmwareInfo;
-    DeviceConfig m_archive;
+
+    // The settings categories of the archived model and firmware (1 Basic,
+    // 2 Speed Dial, 3 FM Radio) and the one shown.
     int m_settingsPageCount = 0;
     int m_settingsPages[3] = {0, 0, 0};
     int m_settingsPageIndex = 0;
+    // 0 until the archive was tried since the page was entered: the page then
+    // shows nothing but its title.
+    int m_archiveRead = 0;
+    // 1 when the user opened the page, 0 when the recognition after a restore
+    // returned to it (the completion's status texts then stay).
+    int m_entryMode = 0;
+    // Written by the download thread and the update workers, read by the
+    // progress timer: through Lock() only.
+    GuardedFirmwareInfo m_firmwareInfo;
+    DeviceConfig m_archive;
 
-    // The frame hides its progress; the job record is made idle and the
-    // version list emptied. mode is the switch's showStatus.
+    CStatic m_title;          // 1012
+    CStatic m_versionCaption; // 1013
+    CStatic m_versionValue;   // 1014
+    CComboBox m_versionList;  // 1034: voice-prompt languages of the backup firmware
+    CStatic m_voicePromptCaption;
+    CStatic m_dateCaption;
+    CStatic m_dateValue;
+    CStatic m_captions[kBackupInfoPairs];
+    CStatic m_values[kBackupInfoPairs];
+    CConfigListCtrl m_settingsList; // 1202: the archived settings of the Basic category
+
     void EnterPage(int mode);
-    int m_mode = 0;
-
-    // The archive, the revision list and the restore itself come with the
-    // firmware restore; until then these count their calls, and timer 202
-    // only stops itself.
     void RefreshPage();
+    void ResetRestoreState();
+    void HideAllControls();
+    void ShowLabelPairs(bool show);
+    // Shown only while the details are ready.
+    void ShowSettingsList();
+    CString GetBackupInfoTitle() const;
+    // Writes the pair labels a model and category use; the others keep their text.
+    void SetNumberedLabels(const BackupInfoTexts& texts);
+    void SetListColumnWidths();
+    // Title, version, date and the pairs of the shown category, in the UI language.
     void BuildBackupInfoText();
+    void FillArchivedSettingsList();
+    // Reads the target model's archive into m_archive: 1 when it can be offered.
+    int LoadSettingsArchive();
+    // RESTORE: downloads the chosen variant on a thread of its own.
     void StartBackupFirmwareDownload();
+
+    // Counted for the frame's tests.
     int m_refreshCalls = 0;
-    int m_infoTextCalls = 0;
-    int m_downloadCalls = 0;
     int m_archiveTimerTicks = 0;
 
     static const UINT kArchiveTimer = 202;
 
-    CComboBox m_versionList;
-
 protected:
+    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
+    afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     afx_msg void OnTimer(UINT_PTR id);
+    afx_msg LRESULT OnBackupFirmwareDownloaded(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+private:
+    void ReadArchiveAndBackupList();
+    int CurrentCategory() const;
+    int Language() const;
+    void ShowStatus(int failure);
 };

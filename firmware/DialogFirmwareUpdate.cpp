@@ -1,19 +1,21 @@
 #include "firmware/DialogFirmwareUpdate.h"
 
+#include "firmware/JobTexts.h"
 #include "shell/MainDialog.h"
+#include "text/FirmwareTexts.h"
 #include "res/resource.h"
 
-BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CPageDialog)
+BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWaitCursorPage)
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CPageDialog(IDD_FIRMWARE_UPDATE, parent) {}
+CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CWaitCursorPage(IDD_FIRMWARE_UPDATE, parent) {}
 
 CDialogFirmwareUpdate::~CDialogFirmwareUpdate() = default;
 
 void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* dx)
 {
-    CPageDialog::DoDataExchange(dx);
+    CWaitCursorPage::DoDataExchange(dx);
     DDX_Control(dx, IDC_UPDATE_IMAGE_PATH, m_imagePath);
     DDX_Control(dx, IDC_UPDATE_FIRMWARE_LANGUAGE, m_firmwareLanguageList);
     DDX_Control(dx, IDC_UPDATE_INSTRUCTION, m_instruction);
@@ -45,11 +47,22 @@ void CDialogFirmwareUpdate::StartUpdateSecondPhase()
     ++m_secondPhaseStarts;
 }
 
+// Until the roads come with the firmware update, a prepared update ends at
+// once as one that cannot be done.
+void CDialogFirmwareUpdate::PrepareUpdate()
+{
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
+        return;
+    EndJobWithFailure(*m_firmwareInfo.Lock(),
+                      FailureTexts(main->m_page, main->m_usbStatus, GetTextCannotUpdateFirmware));
+}
+
 void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
 {
     if (id == kIndexTimer) {
         KillTimer(kIndexTimer);
         ++m_indexTimerTicks;
     }
-    CPageDialog::OnTimer(id);
+    CWaitCursorPage::OnTimer(id);
 }

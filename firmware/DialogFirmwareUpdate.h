@@ -3,7 +3,7 @@
 #include "device/FirmwareInfo.h"
 
 // Page 3, firmware update.
-class CDialogFirmwareUpdate : public CPageDialog {
+class CDialogFirmwareUpdate : public CWaitCursorPage {
 public:
     explicit CDialogFirmwareUpdate(CWnd* parent = nullptr);
     ~CDialogFirmwareUpdate() override;
@@ -21,6 +21,8 @@ public:
     void StartUpdate();
     // Continues an update that waited for the user's OK in the backup-failed popup.
     void StartUpdateSecondPhase();
+    // Checks the unit and the image and starts the road of the target model.
+    void PrepareUpdate();
     int m_refreshCalls = 0;
     int m_startCalls = 0;
     int m_secondPhaseStarts = 0;

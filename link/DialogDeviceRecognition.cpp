@@ -6,6 +6,8 @@
 #include "link/AddressGates.h"
 #include "link/DeviceFinders.h"
 #include "link/DfuEngineLibrary.h"
+#include "link/HidDeviceSeam.h"
+#include "link/LinkBounds.h"
 #include "link/MakerUsb.h"
 #include "link/RecognitionOutcome.h"
 #include "link/RecognitionRoads.h"
@@ -68,6 +70,16 @@ RecognitionPlatform WindowsPlatform(CMainDialog& main)
     };
     platform.cameraDrive = [] { return FindRemovableDriveWithFile(kCameraMarkerFile, nullptr); };
     return platform;
+}
+
+// While recognition waits on the unit the main window keeps painting and
+// answers other threads' messages (PeekMessage delivers those on its own);
+// clicks and keys stay queued until the recognition has ended.
+void LetPaintThrough()
+{
+    MSG msg;
+    for (int i = 0; i < kHidWaitPumpPaintMessages && ::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+        ::DispatchMessageW(&msg);
 }
 
 // A record kept for a later try: only failures that a NEXT may cure.
@@ -245,6 +257,7 @@ int CDialogDeviceRecognition::RecognizeDevice(const DeviceConfig* record, int sh
         BusyWhileRecognising busy(*main);
         main->RefreshView();
         RefreshPage();
+        const ScopedHidWaitPump paint(LetPaintThrough);
         result = RunRecognitionRoads(record, state, WindowsPlatform(*main));
         CopyFromState(state, *main);
     }

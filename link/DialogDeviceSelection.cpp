@@ -1,13 +1,22 @@
 #include "link/DialogDeviceSelection.h"
 
-#include "shell/MainDialog.h"
+#include "afx/afxdlgs.h"
+#include "link/ManagerUpdate.h"
 #include "res/resource.h"
+#include "shell/DialogMessageBox.h"
+#include "shell/MainDialog.h"
+#include "shell/ShellOpen.h"
+#include "text/FirmwareTexts.h"
+#include "text/ManagerUpdateTexts.h"
+#include "text/SharedWords.h"
 
 namespace {
 
-const UINT_PTR kTimerUpdateCheck = 101;
 const UINT kUpdateCheckDelayMs = 100;
+const UINT kDownloadFollowMs = 1000;
 const int kDefaultTargetModel = 0x4D10;
+const CSize kUpdateQuestionSize(530, 230);
+const DWORD kInstallerDialogFlags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_CREATEPROMPT | OFN_LONGNAMES;
 
 } // namespace
 
@@ -86,20 +95,111 @@ HBRUSH CDialogDeviceSelection::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
     return brush;
 }
 
-// The manager's update check comes with its own work; until then the check
-// ends as one whose list could not be downloaded: the busy flag goes and the
-// next entry to the page tries again.
+// Every timer message also goes on to the window's own handling.
 void CDialogDeviceSelection::OnTimer(UINT_PTR id)
 {
     if (id == kTimerUpdateCheck) {
         KillTimer(kTimerUpdateCheck);
-        CMainDialog* main = GetMainDialog(this);
-        if (main != nullptr) {
-            main->m_busy = 0;
-            main->RefreshView();
-        }
-        RefreshPage();
-        return;
+        CheckManagerUpdate();
+    } else if (id == kTimerInstallerDownload) {
+        FollowDownload();
     }
     CWaitCursorPage::OnTimer(id);
+}
+
+// Runs on the UI thread: the list is small and the page waits for it while busy.
+void CDialogDeviceSelection::CheckManagerUpdate()
+{
+    CMainDialog* main = GetMainDialog(this);
+    if (main == nullptr)
+        return;
+    bool accepted = false;
+    const ManagerUpdateCheck check = CheckManagerUpdateList();
+    if (check.listDownloaded) {
+        // Asked at most once a run; a list not reached is asked for again on the next entry.
+        m_updateChecked = 1;
+        m_installerFile = check.entry.installerFile.c_str();
+        if (OffersManagerUpdate(check.entry))
+            accepted = OfferManagerUpdate(*main, check.entry.major, check.entry.minor, check.entry.build);
+    }
+    if (accepted)
+        return;
+    main->m_busy = 0;
+    main->RefreshView();
+    RefreshPage();
+}
+
+bool CDialogDeviceSelection::OfferManagerUpdate(CMainDialog& main, int major, int minor, int build)
+{
+    const int language = main.m_uiLanguage;
+    const CString yes = GetTextYes(language).c_str();
+    const CString no = GetTextNo(language).c_str();
+    const CString notes = L"Release Notes";
+    CDialogMessageBox question(&main);
+    question.SetContentWithLink(ComposeManagerUpdatePrompt(language, major, minor, build).c_str(), 0, &notes, &no, &yes,
+                                kUpdateQuestionSize);
+    if (question.DoModal() != IDOK)
+        return false;
+
+    const std::wstring filter = GetTextManagerUpdateFilter();
+    CFileDialog dialog(FALSE, nullptr, m_installerFile, kInstallerDialogFlags, filter.c_str());
+    const std::wstring folder = main.SaveDialogFolder();
+    m_installerPath = folder.c_str();
+    dialog.m_ofn.lpstrInitialDir = folder.c_str();
+    if (dialog.DoModal() != IDOK)
+        return false;
+    m_installerPath = dialog.GetPathName();
+    main.RememberSaveFolder(m_installerPath.str());
+    main.m_progress = 0;
+    for (int i = 0; i < kUiLanguageCount; ++i)
+        main.SetStatusTextForLanguage(GetTextDownloadingUpdateFile(i).c_str(), i);
+    main.ShowStatusText(main.GetStatusText(), 0);
+    StartManagerInstallerDownload(m_download, m_installerFile.str(), m_installerPath.str());
+    SetTimer(kTimerInstallerDownload, kDownloadFollowMs);
+    main.RefreshView();
+    RefreshPage();
+    return true;
+}
+
+// Only the thread's end decides: a slow first byte is no failure, and the
+// progress may stand at 100 while the last bytes still arrive.
+void CDialogDeviceSelection::FollowDownload()
+{
+    CMainDialog* main = GetMainDialog(this);
+    if (main == nullptr)
+        return;
+    const InstallerDownloadTick tick = FollowInstallerDownload(m_download);
+    if (tick.percent >= 0) {
+        main->m_progress = tick.percent;
+        main->RefreshView();
+        RefreshPage();
+    }
+    if (tick.outcome == InstallerDownloadOutcome::Running)
+        return;
+    KillTimer(kTimerInstallerDownload);
+
+    bool started = false;
+    if (tick.outcome == InstallerDownloadOutcome::Succeeded) {
+        for (int i = 0; i < kUiLanguageCount; ++i)
+            main->SetStatusTextForLanguage(GetTextUpdateFileDownloaded(i).c_str(), i);
+        main->ShowStatusText(main->GetStatusText(), 0);
+        started = ShellStartFile(L"\"" + m_installerPath.str() + L"\"");
+        if (!started) {
+            // The installer could not be started: the manager stays, and says so.
+            for (int i = 0; i < kUiLanguageCount; ++i)
+                main->SetStatusTextForLanguage((GetTextCannotOpenFile(i) + L".").c_str(), i);
+            main->ShowStatusText(main->GetStatusText(), 1);
+        }
+    } else {
+        for (int i = 0; i < kUiLanguageCount; ++i)
+            main->SetStatusTextForLanguage(GetTextInstallerDownloadFailed(tick.result, i).c_str(), i);
+        main->ShowStatusText(main->GetStatusText(), 1);
+    }
+    main->m_busy = 0;
+    main->m_progress = -1;
+    main->RefreshView();
+    RefreshPage();
+    // The installer runs: the manager saves its configuration and closes.
+    if (started)
+        main->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }

@@ -85,6 +85,7 @@ bool ReadReply(HidDeviceSeam& seam, HidHandle handle, unsigned char* reply, cons
     if (timeoutMs == 0)
         return false;
     reply[kHidReplyStatus] = kHidStatusNoReply;
+    RunHidWaitPump();
     return seam.Read(handle, reply, kHidReplySize, timeoutMs);
 }
 

@@ -4,6 +4,28 @@
 
 namespace {
 HidDeviceSeam* g_installedSeam = nullptr;
+thread_local HidWaitPump t_waitPump = nullptr;
+} // namespace
+
+ScopedHidWaitPump::ScopedHidWaitPump(HidWaitPump pump) : m_previous(t_waitPump)
+{
+    t_waitPump = pump;
+}
+
+ScopedHidWaitPump::~ScopedHidWaitPump()
+{
+    t_waitPump = m_previous;
+}
+
+void RunHidWaitPump()
+{
+    if (t_waitPump != nullptr)
+        t_waitPump();
+}
+
+bool HasHidWaitPump()
+{
+    return t_waitPump != nullptr;
 }
 
 std::uint64_t HidDeviceSeam::NowMs()

@@ -54,6 +54,26 @@ void SetHidDeviceSeam(HidDeviceSeam* seam);
 // Defined once per platform (Win32, or an empty bus on other hosts).
 HidDeviceSeam& PlatformHidDeviceSeam();
 
+// A thread that waits on a unit while it owns windows keeps them painted:
+// the pump installed for that thread runs while the channel waits (before each
+// read, and between the slices of a long read on the platform's seam). A pump
+// lets paint and sent messages through and takes no input. Threads without
+// one (the firmware workers) just wait.
+using HidWaitPump = void (*)();
+class ScopedHidWaitPump {
+public:
+    explicit ScopedHidWaitPump(HidWaitPump pump);
+    ~ScopedHidWaitPump();
+    ScopedHidWaitPump(const ScopedHidWaitPump&) = delete;
+    ScopedHidWaitPump& operator=(const ScopedHidWaitPump&) = delete;
+
+private:
+    HidWaitPump m_previous;
+};
+// Runs the calling thread's pump, if any.
+void RunHidWaitPump();
+bool HasHidWaitPump();
+
 // Closes a channel through the seam that opened it and clears the slot; a
 // null slot is left alone. Owners of HID handles close them with this.
 void CloseHidHandle(HidHandle* slot);

@@ -13,21 +13,21 @@ namespace {
 constexpr int kNameBufferBytes = 256;
 
 // Reply bytes 3 to 7: major, minor, kind, build and the fifth int.
-DeviceVersion ReadVersion(HidHandle* channel)
+DeviceVersion ReadVersion(HidHandle* channel, const HidDeadline& deadline)
 {
     HidCommandFrame frame;
     frame.Begin(kHidCmdReadVersion);
-    if (!frame.Send(channel))
+    if (!frame.Send(channel, deadline))
         return DeviceVersion{1, 0, 0, 0, 0};
     const unsigned char* r = frame.reply + kHidReplyFirstData;
     return DeviceVersion{r[0], r[1], r[2], r[3], r[4]};
 }
 
-std::wstring ReadAddress(HidHandle* channel)
+std::wstring ReadAddress(HidHandle* channel, const HidDeadline& deadline)
 {
     HidCommandFrame frame;
     frame.Begin(kHidCmdReadAddress);
-    if (!frame.Send(channel))
+    if (!frame.Send(channel, deadline))
         return std::wstring();
     const unsigned char* r = frame.reply + kHidReplyFirstData;
     wchar_t text[32];
@@ -37,11 +37,11 @@ std::wstring ReadAddress(HidHandle* channel)
 
 // The name is the low byte of words 1 to count - 1, UTF-8. The words and the
 // bytes are bounded by the reply and by the name buffer.
-std::wstring ReadName(HidHandle* secondary)
+std::wstring ReadName(HidHandle* secondary, const HidDeadline& deadline)
 {
     HidCommandFrame frame;
     frame.Begin(kHidCmdReadGroup, kHidGroupName);
-    if (!frame.Send(secondary) || frame.ReplyWordCount() == 0)
+    if (!frame.Send(secondary, deadline) || frame.ReplyWordCount() == 0)
         return L"Zenta2";
     std::string bytes;
     const int count = frame.ReplyWordCount();
@@ -54,20 +54,20 @@ std::wstring ReadName(HidHandle* secondary)
     return AfxUtf8ToWide(bytes);
 }
 
-void SendWords(HidHandle* channel, int group, const std::uint16_t* words, int count)
+void SendWords(HidHandle* channel, int group, const std::uint16_t* words, int count, const HidDeadline& deadline)
 {
     HidCommandFrame frame;
     frame.Begin(kHidCmdWriteGroup, group);
     frame.PutWords(words, count);
-    frame.Send(channel);
+    frame.Send(channel, deadline);
 }
 
-void WriteBack(HidHandle* primary, HidHandle* secondary, const DeviceConfig& record)
+void WriteBack(HidHandle* primary, HidHandle* secondary, const DeviceConfig& record, const HidDeadline& deadline)
 {
     std::uint16_t basic[10];
     for (int i = 0; i < 10; ++i)
         basic[i] = static_cast<std::uint16_t>(record.m_settings[i] & 0xFFFF);
-    SendWords(secondary, kHidGroupBasic, basic, 10);
+    SendWords(secondary, kHidGroupBasic, basic, 10, deadline);
 
     // The tag says the block carries RDS, whatever the record's tag was.
     std::uint16_t fm[15] = {kPsFmTagRds, static_cast<std::uint16_t>(record.m_fmCurrentFrequency),
@@ -76,42 +76,43 @@ void WriteBack(HidHandle* primary, HidHandle* secondary, const DeviceConfig& rec
         fm[3 + i] = static_cast<std::uint16_t>(record.m_fmPresets[i]);
     fm[13] = static_cast<std::uint16_t>(record.m_fmRds);
     fm[14] = static_cast<std::uint16_t>(record.m_fmRegion);
-    SendWords(secondary, kHidGroupFm, fm, 15);
+    SendWords(secondary, kHidGroupFm, fm, 15, deadline);
 
     for (int i = 0; i < kSpeedDialCount; ++i) {
         std::uint16_t words[kWordStringUnits] = {};
         const int units = StringToWords(words, record.m_speedDial[i]) / 2;
-        SendWords(primary, kHidGroupSpeedDial1 + i, words, units);
+        SendWords(primary, kHidGroupSpeedDial1 + i, words, units, deadline);
     }
 }
 
 } // namespace
 
-int RunHidRoad(HidHandle* primary, HidHandle* secondary, const DeviceConfig* record, RecognitionState& state)
+int RunHidRoad(HidHandle* primary, HidHandle* secondary, const DeviceConfig* record, RecognitionState& state,
+               const HidDeadline& deadline)
 {
     DeviceConfig& device = state.m_device;
     device.m_managerVersion = ManagerVersion{1, 3};
     device.m_modelCode = state.m_modelCode;
 
-    device.m_deviceName = ReadName(secondary);
+    device.m_deviceName = ReadName(secondary, deadline);
 
-    device.m_firmwareVersion = ReadVersion(primary);
+    device.m_firmwareVersion = ReadVersion(primary, deadline);
     device.m_chipVersion1 = device.m_firmwareVersion;
-    device.m_chipVersion2 = ReadVersion(secondary);
+    device.m_chipVersion2 = ReadVersion(secondary, deadline);
     const DeviceVersion& second = device.m_chipVersion2;
     // The lower of the two interfaces' versions is the unit's version.
     if (device.CompareFullVersion(second.major, second.minor, second.kind, second.build) > 0)
         device.m_firmwareVersion = second;
 
     if (record != nullptr && record->m_modelCode == kHidPairModelCode)
-        WriteBack(primary, secondary, *record);
+        WriteBack(primary, secondary, *record, deadline);
 
-    device.m_bdAddress = ReadAddress(primary);
-    device.m_bdAddress = device.m_bdAddress + L" _ " + ReadAddress(secondary);
+    device.m_bdAddress = ReadAddress(primary, deadline);
+    device.m_bdAddress = device.m_bdAddress + L" _ " + ReadAddress(secondary, deadline);
 
     HidCommandFrame frame;
     frame.Begin(kHidCmdReadGroup, kHidGroupHardwareVersion);
-    if (frame.Send(primary)) {
+    if (frame.Send(primary, deadline)) {
         device.m_hardwareVersionMajor = static_cast<int>(frame.ReplyWordAt(0) & 0xFF);
         device.m_hardwareVersionMinor = static_cast<int>(frame.ReplyWordAt(1) & 0xFF);
         wchar_t text[40];
@@ -123,7 +124,7 @@ int RunHidRoad(HidHandle* primary, HidHandle* secondary, const DeviceConfig* rec
     }
 
     frame.Begin(kHidCmdReadGroup, kHidGroupBasic);
-    if (frame.Send(secondary)) {
+    if (frame.Send(secondary, deadline)) {
         const int count = std::min(frame.ReplyWordCount(), kSettingsWordCount);
         for (int i = 0; i < count; ++i)
             device.m_settings[i] = static_cast<int>(frame.ReplyWordAt(i));
@@ -139,7 +140,7 @@ int RunHidRoad(HidHandle* primary, HidHandle* secondary, const DeviceConfig* rec
     std::fill(device.m_settings + 18, device.m_settings + kSettingsWordCount, 0);
 
     frame.Begin(kHidCmdReadGroup, kHidGroupFm);
-    if (frame.Send(secondary)) {
+    if (frame.Send(secondary, deadline)) {
         device.m_fmMagicCode = static_cast<int>(frame.ReplyWordAt(0));
         device.m_fmCurrentFrequency = static_cast<int>(frame.ReplyWordAt(1));
         device.m_fmCurrentPreset = static_cast<int>(frame.ReplyWordAt(2));
@@ -156,7 +157,7 @@ int RunHidRoad(HidHandle* primary, HidHandle* secondary, const DeviceConfig* rec
     for (int i = 0; i < kSpeedDialCount; ++i) {
         device.m_speedDial[i].clear();
         frame.Begin(kHidCmdReadGroup, kHidGroupSpeedDial1 + i);
-        if (!frame.Send(primary))
+        if (!frame.Send(primary, deadline))
             continue;
         std::uint16_t words[kWordStringUnits] = {};
         const int count = std::min(frame.ReplyWordCount(), kWordStringUnits);

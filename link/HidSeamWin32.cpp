@@ -5,9 +5,11 @@ extern "C" {
 #include <hidsdi.h>
 }
 
+#include <algorithm>
 #include <vector>
 
 #include "link/HidDeviceSeam.h"
+#include "link/LinkBounds.h"
 
 namespace {
 
@@ -91,6 +93,24 @@ void ReadAttributes(HidInterfaceInfo& info)
     info.attributesKnown = true;
 }
 
+// Waits for the event for at most timeoutMs; a thread with a wait pump waits
+// in slices and runs the pump between them, so its windows keep painting.
+bool WaitLettingPaintThrough(HANDLE event, DWORD timeoutMs)
+{
+    if (!HasHidWaitPump())
+        return WaitForSingleObject(event, timeoutMs) == WAIT_OBJECT_0;
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        const ULONGLONG waited = GetTickCount64() - start;
+        if (waited >= timeoutMs)
+            return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
+        const DWORD slice = static_cast<DWORD>(std::min<ULONGLONG>(kHidWaitSliceMs, timeoutMs - waited));
+        if (WaitForSingleObject(event, slice) == WAIT_OBJECT_0)
+            return true;
+        RunHidWaitPump();
+    }
+}
+
 // Waits for an overlapped operation for at most timeoutMs; a late one is
 // cancelled and waited for, so the caller's buffer is never written after
 // this returns.
@@ -98,7 +118,7 @@ bool FinishOverlapped(HANDLE handle, OVERLAPPED& overlapped, BOOL started, DWORD
 {
     if (!started && GetLastError() != ERROR_IO_PENDING)
         return false;
-    if (WaitForSingleObject(overlapped.hEvent, timeoutMs) != WAIT_OBJECT_0) {
+    if (!WaitLettingPaintThrough(overlapped.hEvent, timeoutMs)) {
         CancelIo(handle);
         GetOverlappedResult(handle, &overlapped, transferred, TRUE);
         return false;

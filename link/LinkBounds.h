@@ -16,6 +16,16 @@ constexpr unsigned kHidReadTimeoutMs = 10000;
 constexpr unsigned kHidWriteTimeoutMs = 10000;
 constexpr unsigned kHidMaxBusyMs = 120000;
 constexpr int kHidMaxBusyReplies = 120000;
+// Recognition's own deadline for all its exchanges together, so that a silent
+// or endlessly busy unit ends a recognition with the fallbacks within 30
+// seconds in all; the rest is left for finding and opening the interfaces.
+constexpr unsigned kHidRecognitionDeadlineMs = 25000;
+// A long read on a thread that keeps its windows painted waits in slices of
+// this length; the windows repaint between them.
+constexpr unsigned kHidWaitSliceMs = 50;
+// Paint messages let through at one turn of the pump; a window that never
+// validates itself cannot keep the wait from going on.
+constexpr int kHidWaitPumpPaintMessages = 64;
 
 // HTTP downloader. The socket time-outs end a server that accepts and then
 // says nothing (receive: also the longest pause allowed between two pieces of

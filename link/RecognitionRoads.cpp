@@ -1,6 +1,7 @@
 #include "link/RecognitionRoads.h"
 
 #include "link/DeviceFinders.h"
+#include "link/HidChannel.h"
 #include "link/HidRoad.h"
 #include "link/MakerUsb.h"
 
@@ -8,7 +9,8 @@ int RunRecognitionRoads(const DeviceConfig* record, RecognitionState& state, con
 {
     if (FindHidPairDevice(platform.primary, platform.secondary) == 1) {
         state.m_modelCode = kHidPairModelCode;
-        return RunHidRoad(platform.primary, platform.secondary, record, state);
+        return RunHidRoad(platform.primary, platform.secondary, record, state,
+                          HidDeadline::In(kHidRecognitionDeadlineMs));
     }
     CloseHidHandle(platform.primary);
     CloseHidHandle(platform.secondary);

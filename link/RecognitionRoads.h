@@ -20,5 +20,7 @@ struct RecognitionPlatform {
     CameraDriveProbe cameraDrive;
 };
 
-// Returns the recognition's result code.
+// Returns the recognition's result code. The HID road's exchanges share one
+// deadline (kHidRecognitionDeadlineMs), so a silent or endlessly busy unit
+// ends the recognition with the fallbacks.
 int RunRecognitionRoads(const DeviceConfig* record, RecognitionState& state, const RecognitionPlatform& platform);

@@ -27,7 +27,29 @@
 #define IDC_UPDATE_IMAGE_PATH        1028 // page 3: the image file (APPLY needs one)
 #define IDC_UPDATE_FIRMWARE_LANGUAGE 1032 // page 3: voice-prompt languages of the image
 #define IDC_UPDATE_INSTRUCTION       1207 // page 3: hidden while the frame shows progress
-#define IDC_RESTORE_VERSION_LIST     1034 // page 4: backup firmware versions
+#define IDC_RESTORE_VERSION_LIST     1034 // page 4: voice-prompt languages of the backup firmware
+
+// Controls of the firmware restore page (template 186). Caption k and value k form pair k; the
+// value id is the caption id plus 1.
+#define IDC_RESTORE_TITLE                1012
+#define IDC_RESTORE_VERSION_CAPTION      1013
+#define IDC_RESTORE_VERSION              1014
+#define IDC_RESTORE_DATE_CAPTION         1015
+#define IDC_RESTORE_DATE                 1016
+#define IDC_RESTORE_CAPTION1             1017
+#define IDC_RESTORE_VALUE1               1018
+#define IDC_RESTORE_CAPTION2             1019
+#define IDC_RESTORE_VALUE2               1020
+#define IDC_RESTORE_CAPTION3             1021
+#define IDC_RESTORE_VALUE3               1022
+#define IDC_RESTORE_CAPTION4             1023
+#define IDC_RESTORE_VALUE4               1024
+#define IDC_RESTORE_CAPTION5             1025
+#define IDC_RESTORE_VALUE5               1026
+#define IDC_RESTORE_CAPTION6             1027
+#define IDC_RESTORE_VALUE6               1028
+#define IDC_RESTORE_VOICE_PROMPT_CAPTION 1167
+#define IDC_RESTORE_SETTINGS_LIST        1202
 
 // Bitmaps
 #define IDB_NO_DEVICE         176 // 34 x 34: no unit, or a unit in firmware management mode
@@ -219,3 +241,68 @@
 #define IDC_SPEED_DIAL_EDIT2   1177
 #define IDC_SPEED_DIAL_LABEL3  1178
 #define IDC_SPEED_DIAL_EDIT3   1179
+
+// The shell's own dialogs and menu (res/ShellDialogs.rc)
+#define IDD_ABOUTBOX           100 // the About box
+#define IDD_NEW_UPDATE_FOUND   188 // the new-firmware question
+#define IDD_LANGUAGE_MANAGER   190 // the UI-language dialog
+#define IDR_CONTEXT_MENU       190 // the main window's right-click menu
+#define IDC_ABOUT_TITLE        1018
+#define IDC_ABOUT_NOTICE       1019
+#define IDC_ABOUT_PICTURE      1025
+#define IDC_ABOUT_ONLINE_HELP  57670
+#define ID_MENU_DIAGNOSTIC_LOG 32778
+#define ID_MENU_ABOUT          32780
+#define ID_MENU_ONLINE_HELP    32781
+#define ID_MENU_LANGUAGE       32783
+// The new-firmware question (template 188)
+#define IDC_NEW_UPDATE_PICTURE         1025
+#define IDC_NEW_UPDATE_QUESTION        1026
+#define IDC_NEW_UPDATE_CURRENT_LABEL   1027
+#define IDC_NEW_UPDATE_NEW_LABEL       1028
+#define IDC_NEW_UPDATE_CURRENT_VERSION 1029
+#define IDC_NEW_UPDATE_NEW_VERSION     1030
+#define IDC_NEW_UPDATE_LANGUAGE_LIST   1032
+#define IDC_NEW_UPDATE_LANGUAGE_LABEL  1168
+// The UI-language dialog (template 190): per language a radio, a flag and a name
+#define IDC_LANGUAGE_GROUP       1143
+#define IDC_LANGUAGE_APPLY_TO_VP 1165
+#define IDC_LANGUAGE_RADIO_EN    1144
+#define IDC_LANGUAGE_FLAG_EN     1151
+#define IDC_LANGUAGE_NAME_EN     1152
+#define IDC_LANGUAGE_RADIO_FR    1145
+#define IDC_LANGUAGE_FLAG_FR     1153
+#define IDC_LANGUAGE_NAME_FR     1154
+#define IDC_LANGUAGE_RADIO_ES    1150
+#define IDC_LANGUAGE_FLAG_ES     1163
+#define IDC_LANGUAGE_NAME_ES     1164
+#define IDC_LANGUAGE_RADIO_IT    1147
+#define IDC_LANGUAGE_FLAG_IT     1157
+#define IDC_LANGUAGE_NAME_IT     1158
+#define IDC_LANGUAGE_RADIO_DE    1146
+#define IDC_LANGUAGE_FLAG_DE     1155
+#define IDC_LANGUAGE_NAME_DE     1156
+#define IDC_LANGUAGE_RADIO_NL    1148
+#define IDC_LANGUAGE_FLAG_NL     1159
+#define IDC_LANGUAGE_NAME_NL     1160
+#define IDC_LANGUAGE_RADIO_RU    1149
+#define IDC_LANGUAGE_FLAG_RU     1161
+#define IDC_LANGUAGE_NAME_RU     1162
+#define IDC_LANGUAGE_RADIO_ZH    1166
+#define IDC_LANGUAGE_FLAG_ZH     1167
+#define IDC_LANGUAGE_NAME_ZH     1168
+#define IDC_LANGUAGE_RADIO_KO    1169
+#define IDC_LANGUAGE_FLAG_KO     1170
+#define IDC_LANGUAGE_NAME_KO     1171
+#define IDC_LANGUAGE_RADIO_JA    1172
+#define IDC_LANGUAGE_FLAG_JA     1173
+#define IDC_LANGUAGE_NAME_JA     1174
+#define IDC_LANGUAGE_RADIO_FI    1175
+#define IDC_LANGUAGE_FLAG_FI     1176
+#define IDC_LANGUAGE_NAME_FI     1177
+#define IDC_LANGUAGE_RADIO_CS    1178
+#define IDC_LANGUAGE_FLAG_CS     1179
+#define IDC_LANGUAGE_NAME_CS     1180
+#define IDC_LANGUAGE_RADIO_PL    1181
+#define IDC_LANGUAGE_FLAG_PL     1182
+#define IDC_LANGUAGE_NAME_PL     1183

@@ -17,6 +17,8 @@ public:
     GridCellAccess* GetCell(int row, int column) override;
     void SetItem(int row, int column, const std::wstring& text) override;
     void SetCellDisabled(int row, int column, int disabled) override;
+    void Hide() override;
+    void InvalidateAll() override;
 
 private:
     class Button : public GridPushButtonAccess {
@@ -28,6 +30,8 @@ private:
     public:
         void SetCheckedText(const std::wstring& text) override;
         void SetUncheckedText(const std::wstring& text) override;
+        bool GetCheck() override;
+        void SetCheck(bool check) override;
         CCellCheckBox* m_cell = nullptr;
     };
     class Combo : public GridComboBoxAccess {

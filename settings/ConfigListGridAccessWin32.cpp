@@ -54,6 +54,16 @@ void ConfigListGridAccess::SetCellDisabled(int row, int column, int disabled)
     m_grid.SetCellDisabled(row, column, disabled);
 }
 
+void ConfigListGridAccess::Hide()
+{
+    m_grid.ShowWindow(SW_HIDE);
+}
+
+void ConfigListGridAccess::InvalidateAll()
+{
+    m_grid.InvalidateRect(nullptr, TRUE);
+}
+
 void ConfigListGridAccess::Button::SetBitmapId(int bitmapId)
 {
     m_cell->SetBitmapId(static_cast<UINT>(bitmapId));
@@ -67,6 +77,16 @@ void ConfigListGridAccess::Box::SetCheckedText(const std::wstring& text)
 void ConfigListGridAccess::Box::SetUncheckedText(const std::wstring& text)
 {
     m_cell->SetUncheckedText(CString(text.c_str()));
+}
+
+bool ConfigListGridAccess::Box::GetCheck()
+{
+    return m_cell->GetCheck() != FALSE;
+}
+
+void ConfigListGridAccess::Box::SetCheck(bool check)
+{
+    m_cell->SetCheck(check ? TRUE : FALSE);
 }
 
 void ConfigListGridAccess::Combo::SetCurSel(int index)

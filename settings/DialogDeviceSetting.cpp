@@ -7,6 +7,7 @@
 #include "device/ModelCatalogue.h"
 #include "res/resource.h"
 #include "settings/ConfigListGridAccess.h"
+#include "settings/GridChangeRules.h"
 #include "settings/HelpBoxes.h"
 #include "settings/RowPlacement.h"
 #include "settings/SettingsGridBuilder.h"
@@ -167,6 +168,8 @@ BOOL CDialogDeviceSetting::OnInitDialog()
         button->SizeToContent();
     }
     m_spinTimeout.SetRange(kTimeoutMin, kTimeoutMax);
+    // Only this page's grid carries the rules; the grid runs them while page 5 is shown.
+    m_grid.SetRules(this);
     return TRUE;
 }
 
@@ -261,7 +264,53 @@ void CDialogDeviceSetting::BuildSettingsGrid()
     if (main == nullptr)
         return;
     ConfigListGridAccess grid(m_grid);
-    ::BuildSettingsGrid(grid, main->m_modelCode, main->m_device, m_config, main->m_uiLanguage);
+    m_gridList = ::BuildSettingsGrid(grid, main->m_modelCode, main->m_device, m_config, main->m_uiLanguage);
+}
+
+void CDialogDeviceSetting::OnCellClicked(CConfigListCtrl& grid, UINT, CPoint, int row, int column)
+{
+    CMainDialog* main = Main();
+    if (main == nullptr || &grid != &m_grid)
+        return;
+    ConfigListGridAccess view(m_grid);
+    const GridRuleContext context{main->m_modelCode, main->m_device, m_config, main->m_uiLanguage, m_gridList};
+    ApplyGridRuleOutcome(RunGridClickRules(view, context, row, column));
+}
+
+void CDialogDeviceSetting::OnPopUpListClosed(CConfigListCtrl& grid, WPARAM, LPARAM)
+{
+    CMainDialog* main = Main();
+    if (main == nullptr || &grid != &m_grid)
+        return;
+    // The cell has taken the list's result: its current item is the choice (F4 keeps it).
+    auto* combo = dynamic_cast<CCellComboBox*>(m_grid.GetCell(m_grid.m_activeRow, m_grid.m_activeColumn));
+    const int index = combo != nullptr ? combo->GetCurSel() : -1;
+    ConfigListGridAccess view(m_grid);
+    const GridRuleContext context{main->m_modelCode, main->m_device, m_config, main->m_uiLanguage, m_gridList};
+    ApplyGridRuleOutcome(RunGridChoiceRules(view, context, m_grid.m_activeRow, m_grid.m_activeColumn, index));
+}
+
+void CDialogDeviceSetting::ApplyGridRuleOutcome(const GridRuleOutcome& outcome)
+{
+    CMainDialog* main = Main();
+    if (main == nullptr)
+        return;
+    switch (outcome.action) {
+    case kRuleDoesNothing: return;
+    case kRuleShowsHelp: {
+        const CString ok = GetTextOk(main->m_uiLanguage).c_str();
+        CDialogMessageBox box(main);
+        box.SetContentEx(outcome.helpText.c_str(), 0, nullptr, nullptr, &ok,
+                         CSize(outcome.helpWidth, outcome.helpHeight), 0);
+        box.DoModal();
+        return;
+    }
+    case kRuleRefreshesNow:
+    case kRuleRefreshesAtEnd:
+        RefreshPage();
+        main->RefreshView();
+        return;
+    }
 }
 
 void CDialogDeviceSetting::EndGridEdit()

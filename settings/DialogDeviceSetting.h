@@ -2,6 +2,7 @@
 #include "afx/afxext.h"
 #include "grid/ConfigListCtrl.h"
 #include "settings/ClassicLayout.h"
+#include "settings/GridChangeRules.h"
 #include "shell/SettingsPageDialog.h"
 
 #include <string>
@@ -11,7 +12,7 @@ class CMainDialog;
 // Page 5, basic settings: the fixed option controls of the older models or the settings grid of
 // the newer ones, over the page's working record. What is shown follows the main window's
 // product id and the firmware of its live record; the values come from the working record.
-class CDialogDeviceSetting : public CSettingsPageDialog {
+class CDialogDeviceSetting : public CSettingsPageDialog, public GridRuleHooks {
 public:
     explicit CDialogDeviceSetting(CWnd* parent = nullptr);
     ~CDialogDeviceSetting() override;
@@ -29,6 +30,14 @@ public:
     // Refills the grid with the rows of the connected model at its firmware, showing the
     // working record; the last step of every fill of the page.
     void BuildSettingsGrid();
+    // The list the grid was last built from; null while it shows no rows. A click on a grid
+    // built from another list than the one the product and firmware now give changes nothing.
+    const GridRowList* m_gridList = nullptr;
+
+    // The grid's change rules: a click or a drop-down choice edits the working record, greys
+    // the dependants, shows a row's help box and refreshes the page and the main window.
+    void OnCellClicked(CConfigListCtrl& grid, UINT flags, CPoint point, int row, int column) override;
+    void OnPopUpListClosed(CConfigListCtrl& grid, WPARAM wParam, LPARAM lParam) override;
     int CompareSettings() override;
     // Sends the working record to the unit (SAVE, or YES when the page is left).
     void WriteSettingsToDevice() override;
@@ -139,6 +148,7 @@ protected:
     void PlaceRow(const RECT& area, const ClassicLayout& layout, const RowPlacement& placement);
     void SetBoldFonts();
     void SetRowStates(ClassicRow row);
+    void ApplyGridRuleOutcome(const GridRuleOutcome& outcome);
 
     // The bold fonts the controls hold, released only once their successors are set.
     HFONT m_boldFont = nullptr;

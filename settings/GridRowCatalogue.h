@@ -122,6 +122,40 @@ enum GridMasterRole {
     kMasterDisablesWhileSet, // dependants greyed while the master's field is set
 };
 
+// How the restore page's list of archived settings words a row's stored value. The list and
+// the grid differ on purpose ("Enabled" where the grid offers "Enable", exactly 1 as off where
+// the grid takes any non-zero, ten levels where the grid offers five), so this rule stands
+// beside the grid's and is never derived from it.
+enum GridRestoreRule {
+    kRestoreOnWhenSet,   // non-zero "Enabled", 0 "Disabled"
+    kRestoreOffWhenOne,  // exactly 1 "Disabled", any other value "Enabled"
+    kRestoreElevenMinus, // the decimal of 11 minus the value
+    kRestoreLevel,       // 1 to 10 "Level 1" to "Level 10", any other value its decimal
+    kRestoreMotion,      // 1 "Disable", 2 "Low", any other value "High"
+    kRestoreSmartVolume, // 0 "Disabled", 1 "Low", 2 "Medium", any other value "High"
+    kRestoreSource,      // 0 "Intercom", any other value "Music"
+    kRestoreTwoWords,    // 0 the first item, any other value the second
+    kRestoreThreeWords,  // 0 and 1 the first two items, any other value the third
+    kRestoreEmptyValue,  // the name with an empty value: no wording is settled for the kind yet
+    kRestoreGridOnly,    // the grid shows the row, the list leaves it out
+};
+
+// What a row's "?" shows: one of the grid help texts in the UI language, its "%s" placeholders
+// filled in order with setting names (name-table functions) or with the model's display name,
+// in a box of a fixed width and this height. A row without text shows no box.
+using GridNameText = std::wstring (*)(int language);
+
+struct GridRowHelp {
+    GridNameText text;      // null: the row has no help
+    GridNameText values[2]; // the names that fill the placeholders, null where none
+    bool modelName;         // the one placeholder takes the model's display name instead
+    int height;
+};
+
+// How a click or a choice stores into the working record: through the binding's write half,
+// or not at all (a setting the unit's own controls change).
+enum GridStore { kStorePlain, kStoreNone };
+
 struct GridRowKind {
     GridRowKindId id;
     const char* englishLabel; // for readers and test messages; the grid shows label()
@@ -132,6 +166,9 @@ struct GridRowKind {
     std::wstring (*items)(int language); // drop-downs: the items joined by line feeds
     GridIndexRule indexRule;             // drop-downs
     GridMasterRole master;
+    GridRestoreRule restoreRule; // the restore page's list
+    GridRowHelp help;
+    GridStore store;
 };
 
 extern const GridRowKind kGridRowKinds[kGridRowKindCount];
@@ -191,7 +228,12 @@ struct GridRange {
     const GridRowList* list = nullptr;
     int onlyFor = 0;
     const GridRowList* otherwise = nullptr;
+    // A value click on a row index the list lacks (a click below the last row gives -1)
+    // refreshes the page all the same.
+    bool refreshOutsideList = false;
 };
+
+constexpr bool kRefreshOutsideList = true;
 
 constexpr int kMaxGridThresholds = 3;
 
@@ -203,7 +245,11 @@ struct GridRowGroup {
     int thresholdCount;
     GridFirmwareThreshold thresholds[kMaxGridThresholds] = {};
     GridRange ranges[kMaxGridThresholds + 1] = {};
+    // A help click on a row without help text refreshes the page at once.
+    bool refreshOnHelpWithoutText = false;
 };
+
+constexpr bool kRefreshOnHelpWithoutText = true;
 
 // Every group in the order the product id is tested; each product id stands in one group.
 extern const GridRowGroup* const kGridRowChain[];
@@ -214,6 +260,15 @@ extern const GridRowList kGridNoRows;
 
 // The group that names the product id, or null.
 const GridRowGroup* FindGridRowGroup(int productId);
+
+// The group, the range entry and the list of a product id at the firmware of firmwareRecord;
+// all null for a product id that no group names.
+struct GridRangeChoice {
+    const GridRowGroup* group;
+    const GridRange* range;
+    const GridRowList* list;
+};
+GridRangeChoice FindGridRange(int productId, const DeviceConfig& firmwareRecord);
 
 // The row list of a product id at the firmware of firmwareRecord: the live record for the grid
 // and its change rules, the archived record for the restore list. Null for a product id that no
@@ -243,6 +298,10 @@ int GridItemCount(const GridRowKind& kind, int language);
 
 // Whether the row's value cell is greyed by its dependency, read from the working record.
 bool IsGridRowDisabled(GridDependency dependency, const DeviceConfig& config, const GridListWords& words);
+
+// The dependency a master row's value drives (kAlwaysEnabled for a row that is no master): the
+// rows of a list marked with it are greyed from the master's stored value.
+GridDependency GridMasterDependency(const GridRowKind& kind);
 
 // The write halves: store a check box's Enable (true) or Disable (false), or a drop-down's
 // item index by the inverse of its rule, through the same binding the grid reads. A binding

@@ -59,6 +59,23 @@ bool IsGridRowDisabled(GridDependency dependency, const DeviceConfig& config, co
     return false;
 }
 
+GridDependency GridMasterDependency(const GridRowKind& kind)
+{
+    // Each dependency reads one stored value; the master is the row whose binding writes it.
+    const GridBinding& b = kind.binding;
+    if (kind.master == kNotMaster)
+        return kAlwaysEnabled;
+    if (b.form == kBindSettingsWord && b.word == 23)
+        return kDisabledWhileWord23Set;
+    if (b.form == kBindWordBit && b.word == 1 && b.bit == 11)
+        return kDisabledWhileWord1Bit11Set;
+    if (b.form == kBindAccessor && b.get == &DeviceConfig::GetDualstreamBit)
+        return kEnabledWhileDualstreamBitSet;
+    if (b.form == kBindAccessor && b.get == &DeviceConfig::GetSpeakerSoundRecording)
+        return kEnabledWhileSpeakerRecordingSet;
+    return kAlwaysEnabled;
+}
+
 namespace {
 
 // Stores a number through the binding: the setter, the int, the whole word, or the bit.
@@ -107,17 +124,21 @@ const GridRowGroup* FindGridRowGroup(int productId)
     return nullptr;
 }
 
-const GridRowList* FindGridRowList(int productId, const DeviceConfig& firmwareRecord)
+GridRangeChoice FindGridRange(int productId, const DeviceConfig& firmwareRecord)
 {
     const GridRowGroup* group = FindGridRowGroup(productId);
     if (group == nullptr)
-        return nullptr;
+        return GridRangeChoice{nullptr, nullptr, nullptr};
     int range = 0;
     while (range < group->thresholdCount &&
            firmwareRecord.CompareFirmwareVersion(group->thresholds[range].major, group->thresholds[range].minor) >= 0)
         ++range;
     const GridRange& chosen = group->ranges[range];
-    if (chosen.onlyFor != 0 && chosen.onlyFor != productId)
-        return chosen.otherwise;
-    return chosen.list;
+    const GridRowList* list = chosen.onlyFor != 0 && chosen.onlyFor != productId ? chosen.otherwise : chosen.list;
+    return GridRangeChoice{group, &chosen, list};
+}
+
+const GridRowList* FindGridRowList(int productId, const DeviceConfig& firmwareRecord)
+{
+    return FindGridRange(productId, firmwareRecord).list;
 }

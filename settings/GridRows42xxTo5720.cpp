@@ -78,7 +78,8 @@ const GridRowList kList4210From1_5 = MakeGridRowList("0x4210 1.5 and later", k42
 } // namespace
 
 const GridRowGroup kGrid4210 = {"0x4210", GridProducts(k4210Ids), 3, {{1, 1}, {1, 2}, {1, 5}},
-                                {{&kList4210Below1_1}, {&kList4210From1_1}, {&kList4210From1_2}, {&kList4210From1_5}}};
+                                {{&kList4210Below1_1, 0, nullptr, kRefreshOutsideList}, {&kList4210From1_1, 0, nullptr, kRefreshOutsideList},
+                                 {&kList4210From1_2, 0, nullptr, kRefreshOutsideList}, {&kList4210From1_5, 0, nullptr, kRefreshOutsideList}}};
 
 // --- 0x4310, 0x4350, 0x4330, 0x4510, 0x4530, 0x4610, 0x2030: one 13-row list, any firmware ---
 
@@ -107,11 +108,11 @@ const GridRow kFlagWordRows[] = {
 const GridRowList kListFlagWord = MakeGridRowList("flag-word list of 0x4310 to 0x2030", kFlagWordRows);
 } // namespace
 
-const GridRowGroup kGrid4310 = {"0x4310, 0x4350, 0x4330", GridProducts(k4310Ids), 0, {}, {{&kListFlagWord}}};
-const GridRowGroup kGrid4510 = {"0x4510", GridProducts(k4510Ids), 0, {}, {{&kListFlagWord}}};
-const GridRowGroup kGrid4530 = {"0x4530", GridProducts(k4530Ids), 0, {}, {{&kListFlagWord}}};
-const GridRowGroup kGrid4610 = {"0x4610", GridProducts(k4610Ids), 0, {}, {{&kListFlagWord}}};
-const GridRowGroup kGrid2030 = {"0x2030", GridProducts(k2030Ids), 0, {}, {{&kListFlagWord}}};
+const GridRowGroup kGrid4310 = {"0x4310, 0x4350, 0x4330", GridProducts(k4310Ids), 0, {}, {{&kListFlagWord, 0, nullptr, kRefreshOutsideList}}};
+const GridRowGroup kGrid4510 = {"0x4510", GridProducts(k4510Ids), 0, {}, {{&kListFlagWord, 0, nullptr, kRefreshOutsideList}}};
+const GridRowGroup kGrid4530 = {"0x4530", GridProducts(k4530Ids), 0, {}, {{&kListFlagWord, 0, nullptr, kRefreshOutsideList}}};
+const GridRowGroup kGrid4610 = {"0x4610", GridProducts(k4610Ids), 0, {}, {{&kListFlagWord, 0, nullptr, kRefreshOutsideList}}};
+const GridRowGroup kGrid2030 = {"0x2030", GridProducts(k2030Ids), 0, {}, {{&kListFlagWord, 0, nullptr, kRefreshOutsideList}}};
 
 // --- 0x4410, 0x4430: the list above without "VOX Phone", any firmware -------------------------
 
@@ -135,7 +136,7 @@ const GridRow k4410Rows[] = {
 const GridRowList kList4410 = MakeGridRowList("0x4410, 0x4430", k4410Rows);
 } // namespace
 
-const GridRowGroup kGrid4410 = {"0x4410, 0x4430", GridProducts(k4410Ids), 0, {}, {{&kList4410}}};
+const GridRowGroup kGrid4410 = {"0x4410, 0x4430", GridProducts(k4410Ids), 0, {}, {{&kList4410, 0, nullptr, kRefreshOutsideList}}};
 
 // --- 0x5520: option ints and whole settings words ---------------------------------------------
 
@@ -202,12 +203,13 @@ const int k5720Ids[] = {0x5720};
 } // namespace
 
 const GridRowGroup kGrid5520 = {"0x5520", GridProducts(k5520Ids), 3, {{1, 1}, {1, 3}, {2, 0}},
-                                {{&kList5520Below1_1}, {&kList5520From1_1}, {&kList5520From1_3}, {&kList5520From2_0}}};
+                                {{&kList5520Below1_1, 0, nullptr, kRefreshOutsideList}, {&kList5520From1_1, 0, nullptr, kRefreshOutsideList},
+                                 {&kList5520From1_3, 0, nullptr, kRefreshOutsideList}, {&kList5520From2_0, 0, nullptr, kRefreshOutsideList}}};
 
 // 0x5526: below 2.0 the 10-row list of 0x5520 for 1.3 to below 2.0, then its 12-row list.
-const GridRowGroup kGrid5526 = {"0x5526", GridProducts(k5526Ids), 1, {{2, 0}}, {{&kList5520From1_3}, {&kList5520From2_0}}};
+const GridRowGroup kGrid5526 = {"0x5526", GridProducts(k5526Ids), 1, {{2, 0}}, {{&kList5520From1_3, 0, nullptr, kRefreshOutsideList}, {&kList5520From2_0, 0, nullptr, kRefreshOutsideList}}};
 
 // 0x5720, any firmware: the 10-row list of 0x5520 for 1.3 to below 2.0.
-const GridRowGroup kGrid5720 = {"0x5720", GridProducts(k5720Ids), 0, {}, {{&kList5520From1_3}}};
+const GridRowGroup kGrid5720 = {"0x5720", GridProducts(k5720Ids), 0, {}, {{&kList5520From1_3, 0, nullptr, kRefreshOutsideList}}};
 
 // clang-format on

@@ -185,7 +185,8 @@ const GridRow k5580Below2_0[] = {
 const GridRowList kList5580Below2_0 = MakeGridRowList("0x5580 below 2.0", k5580Below2_0);
 } // namespace
 
-const GridRowGroup kGrid5580 = {"0x5580", GridProducts(k5580Ids), 1, {{2, 0}}, {{&kList5580Below2_0}, {&kList5610From2_0}}};
+const GridRowGroup kGrid5580 = {"0x5580", GridProducts(k5580Ids), 1, {{2, 0}}, {{&kList5580Below2_0}, {&kList5610From2_0}},
+                                kRefreshOnHelpWithoutText};
 
 // --- 0x5570, any firmware: the 11-row list of 0x5610 for 2.0 and later ------------------------
 

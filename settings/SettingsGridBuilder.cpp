@@ -2,14 +2,16 @@
 
 #include "text/SharedWords.h"
 
-void BuildSettingsGrid(SettingsGridAccess& grid, int productId, const DeviceConfig& liveRecord,
-                       const DeviceConfig& workingRecord, int language)
+const GridRowList* BuildSettingsGrid(SettingsGridAccess& grid, int productId, const DeviceConfig& liveRecord,
+                                     const DeviceConfig& workingRecord, int language)
 {
     if (grid.GetItemCount() > 0)
         grid.DeleteAllItems();
     const GridRowList* list = FindGridRowList(productId, liveRecord);
-    if (list != nullptr)
-        BuildGridRows(grid, *list, workingRecord, language);
+    if (list == nullptr || list->count == 0)
+        return nullptr;
+    BuildGridRows(grid, *list, workingRecord, language);
+    return list;
 }
 
 void BuildGridRows(SettingsGridAccess& grid, const GridRowList& list, const DeviceConfig& workingRecord, int language)

@@ -36,6 +36,10 @@ public:
     GridCheckBoxAccess* AsCheckBox() override { return this; }
     virtual void SetCheckedText(const std::wstring& text) = 0;
     virtual void SetUncheckedText(const std::wstring& text) = 0;
+    // True while the cell shows Disable (its value text starts with "1").
+    virtual bool GetCheck() = 0;
+    // Writes the value text's first character; the cell is not repainted.
+    virtual void SetCheck(bool check) = 0;
 };
 
 class GridComboBoxAccess : public GridCellAccess {
@@ -57,6 +61,10 @@ public:
     virtual GridCellAccess* GetCell(int row, int column) = 0;
     virtual void SetItem(int row, int column, const std::wstring& text) = 0;
     virtual void SetCellDisabled(int row, int column, int disabled) = 0;
+    // Hides the grid's window; the restore page's list of archived settings hides itself so.
+    virtual void Hide() = 0;
+    // Repaints every cell: the whole area invalidated with erase.
+    virtual void InvalidateAll() = 0;
 };
 
 constexpr int kGridHelpColumn = 0;
@@ -71,8 +79,9 @@ constexpr int kGridHelpBitmapId = 188;
 // its selected item from the working record, whose own firmware decides where the record keeps
 // the mode. The two agree in practice: the page's working record is a copy of the live record,
 // versions included, and nothing on the page changes its versions.
-void BuildSettingsGrid(SettingsGridAccess& grid, int productId, const DeviceConfig& liveRecord,
-                       const DeviceConfig& workingRecord, int language);
+// Answers the list the grid now shows, or null when it shows no rows.
+const GridRowList* BuildSettingsGrid(SettingsGridAccess& grid, int productId, const DeviceConfig& liveRecord,
+                                     const DeviceConfig& workingRecord, int language);
 
 // Builds one row list into an empty grid; BuildSettingsGrid ends here.
 void BuildGridRows(SettingsGridAccess& grid, const GridRowList& list, const DeviceConfig& workingRecord, int language);

@@ -7,6 +7,10 @@
 #include "afx/afxwin.h"
 #include "shell/ManagerState.h"
 
+#include <string>
+
+class CDialogFirmwareUpdate;
+
 constexpr int kSkinBrushCount = 5;
 // The two brushes the pages and the message box borrow: white, and the orange
 // of warnings.
@@ -34,9 +38,17 @@ public:
     virtual void RefreshView() = 0;
     // The frame's own menu text in the UI language.
     virtual CString GetTextDiagnosticLog() const = 0;
+    // The folder a save dialog opens in: the one last chosen, else the IMG
+    // folder beside the program.
+    virtual std::wstring SaveDialogFolder() const = 0;
+    // Keeps the folder of a path chosen in a save dialog for the next one.
+    virtual void RememberSaveFolder(const std::wstring& chosenPath) = 0;
     // The firmware update page's second phase, which the message box's OK
     // starts for a model whose update does not go on by itself.
     virtual void StartUpdateSecondPhase() = 0;
+    // The firmware update page, to which a restore hands its downloaded image;
+    // null in a window without one.
+    virtual CDialogFirmwareUpdate* FirmwareUpdatePage() { return nullptr; }
 
     // The skin's brushes, made with the window.
     CBrush m_brushes[kSkinBrushCount];

@@ -9,7 +9,7 @@ END_MESSAGE_MAP()
 BOOL CWaitCursorPage::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
 {
     const CMainDialog* main = GetMainDialog(this);
-    if (main != nullptr && main->m_busy) {
+    if (ShowsWaitCursor() && main != nullptr && main->m_busy) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
     }

@@ -18,6 +18,8 @@ public:
     CWaitCursorPage(UINT templateId, CWnd* parent) : CPageDialog(templateId, parent) {}
 
 protected:
+    // False for a page of this kind that leaves the cursor to the main window.
+    virtual bool ShowsWaitCursor() const { return true; }
     afx_msg BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     DECLARE_MESSAGE_MAP()
 };

@@ -7,10 +7,10 @@ class CMainDialog;
 // What the three settings pages share: the working and defaults records, the
 // page asked for on leaving, which the page's save and discard continue to,
 // and the services the main window calls.
-class CSettingsPageDialog : public CPageDialog {
+class CSettingsPageDialog : public CWaitCursorPage {
 public:
     CSettingsPageDialog(UINT templateId, CWnd* parent, int pageNumber)
-        : CPageDialog(templateId, parent), m_pageNumber(pageNumber)
+        : CWaitCursorPage(templateId, parent), m_pageNumber(pageNumber)
     {}
 
     // 5 basic, 6 FM radio, 7 speed dial.
@@ -42,6 +42,9 @@ public:
     int m_refreshCalls = 0;
 
 protected:
+    // The basic page shows the wait cursor itself; over the FM radio and speed
+    // dial pages the main window's shows.
+    bool ShowsWaitCursor() const override { return m_pageNumber == 5; }
     CMainDialog* Main() const;
     // The UI language, held to the 13 rows of the text tables.
     int Language() const;

@@ -10,3 +10,7 @@ void ShellOpenUrl(const std::wstring& url);
 
 // Returns the function that was in place; nullptr puts the shell back.
 ShellOpenFunction SetShellOpenForTests(ShellOpenFunction function);
+
+// Starts a program or opens a file through the shell in the same way; false
+// when the shell reports a failure (a result of 32 or less).
+bool ShellStartFile(const std::wstring& path);

@@ -6,6 +6,9 @@
 
 namespace {
 
+// ShellExecuteW's results up to this one are failures.
+const INT_PTR kShellFailureLimit = 32;
+
 void OpenWithShell(const std::wstring& url)
 {
     ::ShellExecuteW(nullptr, L"open", url.c_str(), L"", L"", SW_SHOWNORMAL);
@@ -25,4 +28,11 @@ ShellOpenFunction SetShellOpenForTests(ShellOpenFunction function)
     const ShellOpenFunction previous = g_shellOpen;
     g_shellOpen = function ? function : OpenWithShell;
     return previous;
+}
+
+bool ShellStartFile(const std::wstring& path)
+{
+    const INT_PTR result =
+        reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", path.c_str(), L"", L"", SW_SHOWNORMAL));
+    return result > kShellFailureLimit;
 }

@@ -180,6 +180,8 @@ int SimDfuChip::GetKey(int index, unsigned short key, unsigned char* buffer, int
             code = DFUEngine::Result::success;
         }
     }
+    if (onKeyAccess)
+        onKeyAccess(access);
     m_log.push_back(access);
     return code;
 }
@@ -206,6 +208,8 @@ int SimDfuChip::SetKey(int index, unsigned short key, const unsigned char* buffe
             code = DFUEngine::Result::success;
         }
     }
+    if (onKeyAccess)
+        onKeyAccess(access);
     m_log.push_back(access);
     return code;
 }

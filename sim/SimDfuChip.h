@@ -75,6 +75,9 @@ public:
     // comes back under its normal-mode id after a successful manifest, with
     // the id it had before; tests move the unit's USB entry with it.
     std::function<void(const SimDfuDevice& device, int oldProductId)> onBackInNormalMode;
+    // Called with every key read or write as it is logged, on the library's
+    // thread with the chip's lock held: it must not call the chip.
+    std::function<void(const SimDfuKeyAccess& access)> onKeyAccess;
 
     // DfuSimulatedBus
     int DeviceCount() override;

@@ -270,6 +270,14 @@ void SimHeadset::PlugIn(int unit)
     }
 }
 
+void SimHeadset::KeepOffTheBus(int unit, int enumerations)
+{
+    for (const auto& iface : m_interfaces) {
+        if (iface->unit == unit && !iface->unplugged)
+            iface->m_absentLeft = std::max(0, enumerations);
+    }
+}
+
 void SimHeadset::ShowLoader(SimHidInterface& iface)
 {
     if (iface.loader == nullptr) {

@@ -181,6 +181,9 @@ public:
     // is plugged in again (with a new path, as after any return to the bus).
     void Unplug(int unit);
     void PlugIn(int unit);
+    // The unit is plugged in but still off the bus: the next n enumerations
+    // miss it and its paths do not open; it shows from the enumeration after.
+    void KeepOffTheBus(int unit, int enumerations);
     // The loader interface that 0x50 brought up beside iface, or null.
     SimHidInterface* LoaderOf(const SimHidInterface& iface) const { return iface.loader; }
 

@@ -28,6 +28,24 @@ const wchar_t* const g_textManagerLanguage[kUiLanguageCount] = {
     /* Polish   */ L"Język oprogramowania Manager",
 };
 
+// Fixed: English, French, German, Italian, Japanese, Korean and Spanish; the
+// other six languages keep the English words.
+const wchar_t* const g_textApplyToVoicePromptLanguage[kUiLanguageCount] = {
+    /* English  */ L"Apply To Voice Prompt Language",
+    /* French   */ L"Appliquer au Language du Message Guidé Parlé",
+    /* German   */ L"Auf Sprachansage Sprachwahl anwenden",
+    /* Italian  */ L"Appl. a Lingua Messaggio Vocale",
+    /* Japanese */ L"音声プロンプト言語に適用",
+    /* Korean   */ L"음성안내 언어에 적용",
+    /* Spanish  */ L"Aplicar a idioma del mensaje de voz",
+    /* Dutch    */ L"Apply To Voice Prompt Language",
+    /* Russian  */ L"Apply To Voice Prompt Language",
+    /* Chinese  */ L"Apply To Voice Prompt Language",
+    /* Finnish  */ L"Apply To Voice Prompt Language",
+    /* Czech    */ L"Apply To Voice Prompt Language",
+    /* Polish   */ L"Apply To Voice Prompt Language",
+};
+
 // Fixed: every row, "OK" everywhere but Korean.
 const wchar_t* const g_textOk[kUiLanguageCount] = {
     /* English  */ L"OK",
@@ -663,6 +681,10 @@ const wchar_t* const g_textVersion[kUiLanguageCount] = {
 
 std::wstring GetTextManagerLanguage(int language) { return LocalisedRow(g_textManagerLanguage, language); }
 std::wstring GetTextOk(int language) { return LocalisedRow(g_textOk, language); }
+std::wstring GetTextApplyToVoicePromptLanguage(int language)
+{
+    return LocalisedRow(g_textApplyToVoicePromptLanguage, language);
+}
 std::wstring GetTextSendEmail(int language) { return LocalisedRow(g_textSendEmail, language); }
 std::wstring GetTextCancel(int language) { return LocalisedRow(g_textCancel, language); }
 std::wstring GetTextYes(int language) { return LocalisedRow(g_textYes, language); }

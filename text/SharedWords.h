@@ -7,6 +7,8 @@
 #include <string>
 
 std::wstring GetTextManagerLanguage(int language);
+// The language dialog's check box, which the dialog never shows.
+std::wstring GetTextApplyToVoicePromptLanguage(int language);
 std::wstring GetTextOk(int language);
 std::wstring GetTextSendEmail(int language);
 std::wstring GetTextCancel(int language);

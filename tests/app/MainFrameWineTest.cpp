@@ -14,6 +14,7 @@
 #include "link/HidChannel.h"
 #include "res/resource.h"
 #include "sim/SimHeadset.h"
+#include "tests/support/MainWindowDriver.h"
 #include "tests/support/WindowCapture.h"
 #include "text/MainWindowTexts.h"
 #include "text/SettingsPageTitle.h"
@@ -22,179 +23,7 @@
 
 namespace {
 
-// ---------------------------------------------------------------- running the window
-
-void InitControls()
-{
-    static bool done = false;
-    if (!done) {
-        INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
-        ::InitCommonControlsEx(&controls);
-        done = true;
-    }
-}
-
-void PumpFor(HWND dialog, DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWnd::WalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(5);
-    }
-}
-
-bool PumpUntil(HWND dialog, const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        PumpFor(dialog, 10);
-    }
-    return true;
-}
-
-std::function<void()> g_script;
-UINT_PTR g_scriptTimer = 0;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
-{
-    ::KillTimer(nullptr, g_scriptTimer);
-    auto script = std::move(g_script);
-    g_script = nullptr;
-    if (script)
-        script();
-}
-
-// Runs the main window modally; the script runs inside its modal loop once
-// the first page shows and its update check has let the window go.
-INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
-{
-    g_script = [&dialog, script] {
-        PumpUntil(
-            dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
-        script();
-    };
-    g_scriptTimer = ::SetTimer(nullptr, 0, 10, RunScript);
-    return dialog.DoModal();
-}
-
-void Click(CUpdaterDlg& dialog, int id)
-{
-    // The window refuses to close while busy, as during the start page's update check.
-    if (id == IDC_BUTTON_CLOSE)
-        PumpUntil(
-            dialog.m_hWnd, [&] { return !dialog.m_busy; }, 3000);
-    ::SendMessageW(::GetDlgItem(dialog.m_hWnd, id), BM_CLICK, 0, 0);
-}
-
-void PressKey(HWND dialog, WPARAM key)
-{
-    HWND target = ::GetFocus();
-    if (!target || (target != dialog && !::IsChild(dialog, target)))
-        target = dialog;
-    ::PostMessageW(target, WM_KEYDOWN, key, 1);
-    ::PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-    PumpFor(dialog, 150);
-}
-
-CString ItemText(CUpdaterDlg& dialog, int id)
-{
-    wchar_t text[300] = {};
-    ::GetDlgItemTextW(dialog.m_hWnd, id, text, 300);
-    return text;
-}
-
-bool Visible(CUpdaterDlg& dialog, int id)
-{
-    return (::GetWindowLongW(::GetDlgItem(dialog.m_hWnd, id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-bool Enabled(CUpdaterDlg& dialog, int id)
-{
-    return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != FALSE;
-}
-
-// ---------------------------------------------------------------- message boxes over the window
-
-struct BoxWatch {
-    std::function<void(HWND)> action;
-    int seen = 0;
-    HWND owner = nullptr;
-};
-BoxWatch g_watch;
-UINT_PTR g_watchTimer = 0;
-
-struct BoxSearch {
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK MatchOwnedBox(HWND hwnd, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    wchar_t name[16] = {};
-    ::GetClassNameW(hwnd, name, 16);
-    if (hwnd != search->owner && ::IsWindowVisible(hwnd) && ::GetWindow(hwnd, GW_OWNER) == search->owner &&
-        std::wstring(name) == L"#32770") {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindOwnedBox(HWND owner)
-{
-    BoxSearch search{owner, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), MatchOwnedBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-void CALLBACK WatchForBox(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND box = FindOwnedBox(g_watch.owner);
-    if (!box)
-        return;
-    ++g_watch.seen;
-    if (g_watch.action) {
-        auto action = g_watch.action;
-        action(box);
-    }
-}
-
-// Every box the main window opens from now on gets the action (it ends the box).
-void OnEveryBox(HWND owner, std::function<void(HWND)> action)
-{
-    g_watch = BoxWatch{std::move(action), 0, owner};
-    if (!g_watchTimer)
-        g_watchTimer = ::SetTimer(nullptr, 0, 80, WatchForBox);
-}
-
-void StopWatching()
-{
-    if (g_watchTimer)
-        ::KillTimer(nullptr, g_watchTimer);
-    g_watchTimer = 0;
-    g_watch = BoxWatch{};
-}
-
-CString BoxText(HWND box)
-{
-    wchar_t text[600] = {};
-    ::GetDlgItemTextW(box, IDC_MESSAGE_TEXT, text, 600);
-    return text;
-}
-
-void PressBoxButton(HWND box, int id)
-{
-    ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
-}
+using namespace mainwindow;
 
 // ---------------------------------------------------------------- the IMG folder beside the program
 
@@ -309,7 +138,7 @@ TEST_F(MainFrameTest, WithoutImgStartsInEnglishAndClosingCreatesNoFile)
     });
     EXPECT_EQ(IDOK, result);
     // A missing folder is nothing to tell.
-    EXPECT_EQ(0, g_watch.seen);
+    EXPECT_EQ(0, BoxesSeen());
     EXPECT_FALSE(FileExists(ImgFolder()));
     EXPECT_EQ(ConfigurationWrite::NoFolder, dialog.m_lastConfigurationWrite);
 }
@@ -355,7 +184,7 @@ TEST_F(MainFrameTest, AFailedReplaceIsToldClosesAndLeavesTheOldFile)
     });
     ::CloseHandle(holder);
     EXPECT_EQ(IDOK, result);
-    EXPECT_EQ(1, g_watch.seen);
+    EXPECT_EQ(1, BoxesSeen());
     EXPECT_EQ(ConfigurationWrite::ReplaceFailed, dialog.m_lastConfigurationWrite);
     EXPECT_NE(-1, told.str().find(L"Cannot open file"));
     EXPECT_NE(std::wstring::npos, told.str().find(L"QuorBluetoothDeviceManager.hvlxconf"));
@@ -499,8 +328,9 @@ TEST_F(MainFrameTest, LeavingChangedSettingsAsksOnceYesWritesNoRevertsAndLands)
         // YES also sees the failed write's box, and nothing more.
         ASSERT_EQ(answer == IDOK ? 2u : 1u, questions.size()) << answer;
         EXPECT_EQ(CString(L"Would you like to save DEVICE SETTING changes?"), questions[0]);
-        if (answer == IDOK)
+        if (answer == IDOK) {
             EXPECT_EQ(CString(GetTextDeviceNotConnected(0).c_str()), questions[1]);
+        }
     }
 }
 
@@ -515,7 +345,7 @@ TEST_F(MainFrameTest, PageSixToPageSixNeverAsks)
         OnEveryBox(dialog.m_hWnd, [&](HWND box) { PressBoxButton(box, IDCANCEL); });
         dialog.ShowDeviceSettingSecondPage(1);
         PumpFor(dialog.m_hWnd, 200);
-        EXPECT_EQ(0, g_watch.seen);
+        EXPECT_EQ(0, BoxesSeen());
         EXPECT_EQ(6, dialog.m_page);
         // The entry took the live record again.
         EXPECT_EQ(0, dialog.m_pageDeviceSettingSecond.IsModified());

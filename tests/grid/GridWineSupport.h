@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "afx/afxwin.h"
+#include "grid/CellDropDown.h"
+#include "grid/PopUpListLayout.h"
 
 namespace gridtest {
 
@@ -255,6 +257,50 @@ inline bool SaveScreen(const RECT& area, const std::string& path)
         rgb.push_back(bgra[i]);
     }
     return WritePng(path, width, height, rgb);
+}
+
+// A script run inside a dialog's modal loop: a thread timer gives it its turn once the loop
+// has started, and the script ends the dialog itself.
+inline std::function<void()>& PendingScript()
+{
+    static std::function<void()> script;
+    return script;
+}
+
+inline void CALLBACK RunPendingScript(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(nullptr, timer);
+    auto script = std::move(PendingScript());
+    PendingScript() = nullptr;
+    if (script)
+        script();
+}
+
+template <typename Dialog> void RunModalWithScript(Dialog& dialog, std::function<void()> script)
+{
+    PendingScript() = std::move(script);
+    ::SetTimer(nullptr, 0, 10, RunPendingScript);
+    dialog.DoModal();
+}
+
+// The rows of an open pop-up list as it lays them out, and the centre of one of them.
+inline PopUpRows RowsOf(CPopUpScrollList* list)
+{
+    CRect client;
+    list->GetClientRect(client);
+    PopUpMetrics metrics;
+    metrics.cxBorder = ::GetSystemMetrics(SM_CXBORDER);
+    metrics.cyBorder = ::GetSystemMetrics(SM_CYBORDER);
+    metrics.cxVScroll = ::GetSystemMetrics(SM_CXVSCROLL);
+    metrics.cyVThumb = ::GetSystemMetrics(SM_CYVTHUMB);
+    return LayOutPopUpRows(GridRect{client.left, client.top, client.right, client.bottom},
+                           list->m_combo->GetItemCount(), list->m_combo->m_visibleRows, metrics, true);
+}
+
+inline POINT ListRowCentre(CPopUpScrollList* list, int row)
+{
+    const GridRect rect = PopUpRowRect(RowsOf(list), row);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 } // namespace gridtest

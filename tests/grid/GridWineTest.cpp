@@ -194,25 +194,6 @@ CPopUpScrollList* OpenList(BasicPage& p, int row)
     return combo->GetPopUpList();
 }
 
-PopUpRows RowsOf(CPopUpScrollList* list)
-{
-    CRect client;
-    list->GetClientRect(client);
-    PopUpMetrics metrics;
-    metrics.cxBorder = ::GetSystemMetrics(SM_CXBORDER);
-    metrics.cyBorder = ::GetSystemMetrics(SM_CYBORDER);
-    metrics.cxVScroll = ::GetSystemMetrics(SM_CXVSCROLL);
-    metrics.cyVThumb = ::GetSystemMetrics(SM_CYVTHUMB);
-    return LayOutPopUpRows(GridRect{client.left, client.top, client.right, client.bottom},
-                           list->m_combo->GetItemCount(), list->m_combo->m_visibleRows, metrics, true);
-}
-
-POINT ListRowCentre(CPopUpScrollList* list, int row)
-{
-    const GridRect rect = PopUpRowRect(RowsOf(list), row);
-    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 int TextHeightOfM(HWND window)
 {
     HDC dc = ::GetDC(window);

@@ -128,6 +128,37 @@ TEST_F(HidChannelTest, AUnitThatStaysBusyOrGoesSilentEndsTheExchange)
     CloseHidHandle(&b);
 }
 
+int g_pumpRuns = 0;
+void CountPumpRun()
+{
+    ++g_pumpRuns;
+}
+void OtherPump() {}
+
+TEST_F(HidChannelTest, TheThreadsWaitPumpRunsBeforeEveryReadWhileInstalled)
+{
+    SimHidInterface& unit = sim.AddInterface(0x3114);
+    unit.knobs.busyReplies = 2;
+    const std::vector<unsigned char> request = VersionRequest();
+    std::vector<unsigned char> reply(kHidReplySize);
+    HidHandle channel = OpenHidInterface(0x3114);
+    g_pumpRuns = 0;
+    EXPECT_FALSE(HasHidWaitPump());
+    {
+        const ScopedHidWaitPump pump(CountPumpRun);
+        {
+            // An inner pump stands in for the outer one and gives it back.
+            const ScopedHidWaitPump inner(OtherPump);
+        }
+        EXPECT_TRUE(SendHidCommand(&channel, request.data(), reply.data()));
+    }
+    EXPECT_EQ(g_pumpRuns, 3); // the reply and its two busy ones
+    EXPECT_FALSE(HasHidWaitPump());
+    EXPECT_TRUE(SendHidCommand(&channel, request.data(), reply.data()));
+    EXPECT_EQ(g_pumpRuns, 3);
+    CloseHidHandle(&channel);
+}
+
 TEST_F(HidChannelTest, NoChannelMeansNoExchange)
 {
     const std::vector<unsigned char> request = VersionRequest();

@@ -82,6 +82,55 @@ TEST_F(RecognitionRoadsTest, TheHidPairIsReadOverItsChannels)
     EXPECT_TRUE(chip.Log().empty());
 }
 
+TEST_F(RecognitionRoadsTest, ASilentOrEndlesslyBusyUnitEndsWithTheFallbacksWithinTheDeadline)
+{
+    struct Case {
+        const char* what;
+        void (*misbehave)(SimHidKnobs&);
+        bool withRecord;
+        std::wstring name; // what the road could still read
+    } cases[] = {
+        {"silent", [](SimHidKnobs& k) { k.silent = true; }, false, L"Zenta2"},
+        {"silent, with a record", [](SimHidKnobs& k) { k.silent = true; }, true, L"Zenta2"},
+        // A busy reply every millisecond, for ever.
+        {"busy", [](SimHidKnobs& k) { k.staysBusy = true, k.replyDelayMs = 1; }, false, L"Zenta2"},
+        {"busy, with a record", [](SimHidKnobs& k) { k.staysBusy = true, k.replyDelayMs = 1; }, true, L"Zenta2"},
+        // Each reply inside the channel's read time-out, but all of them
+        // together far beyond the deadline: the first ones still count.
+        {"slow", [](SimHidKnobs& k) { k.replyDelayMs = kHidReadTimeoutMs - 1000; }, false, L"Zenta2 Sim"},
+    };
+    for (const Case& c : cases) {
+        SimHeadset bus;
+        bus.Install();
+        SimHeadset::Pair unit = bus.AddHidPairUnit();
+        c.misbehave(unit.primary->knobs);
+        c.misbehave(unit.secondary->knobs);
+        DeviceConfig record;
+        record.m_modelCode = kHidPairModelCode;
+        RecognitionState fresh;
+        const std::uint64_t start = bus.NowMs();
+        EXPECT_EQ(RunRecognitionRoads(c.withRecord ? &record : nullptr, fresh, platform), 0) << c.what;
+        EXPECT_LE(bus.NowMs() - start, kHidRecognitionDeadlineMs) << c.what;
+        EXPECT_EQ(fresh.m_device.m_deviceName, c.name) << c.what;
+        EXPECT_EQ(fresh.m_device.m_settings[2], 0xED21) << c.what; // the basic group's fallback
+        EXPECT_EQ(fresh.m_usbStatus, kHidPairModelCode) << c.what;
+        CloseHidHandle(&primary);
+        CloseHidHandle(&secondary);
+    }
+    hid.Install();
+}
+
+TEST_F(RecognitionRoadsTest, AUnitOffTheBusAtFirstIsFoundByTheNextTry)
+{
+    hid.AddHidPairUnit();
+    hid.KeepOffTheBus(0, 1);
+    state.m_modelCode = 0x4D10;
+    EXPECT_EQ(Run(), 2);
+    EXPECT_EQ(hid.OpenHandleCount(), 0);
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(state.m_usbStatus, kHidPairModelCode);
+}
+
 TEST_F(RecognitionRoadsTest, OneInterfaceAloneIsClosedAndTheDfuRoadRuns)
 {
     hid.AddInterface(kHidPairPrimaryProductId);

@@ -104,6 +104,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.wfile.write(b"bye")
             threading.Thread(target=self.server.shutdown, daemon=True).start()
             return
+        if self.path.startswith("/late/"):  # the same file, its first byte after 2.5 seconds
+            time.sleep(2.5)
+            self.path = self.path[5:]
         if self.path.startswith("/bad/"):
             try:
                 self.bad(self.path[5:])

@@ -12,6 +12,7 @@
 #include "settings/ClassicLayout.h"
 #include "settings/RowPlacement.h"
 #include "tests/grid/GridWineSupport.h"
+#include "tests/settings/IdleMainWindow.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/WindowPicture.h"
 
@@ -52,15 +53,7 @@ struct Page {
     // Sets the connected unit and enters page 5 the way the page switch does.
     void Enter(int productId, int major, int minor, int language = 0)
     {
-        main.m_modelCode = productId;
-        main.m_device.m_modelCode = productId;
-        main.m_device.m_firmwareVersion.major = major;
-        main.m_device.m_firmwareVersion.minor = minor;
-        main.m_uiLanguage = language;
-        main.m_page = 5;
-        main.UpdatePageButtons();
-        page.EnterPage();
-        PumpFor(main.m_hWnd, 30);
+        EnterBasicPage(main, productId, major, minor, language);
     }
     // The top of a control relative to the page.
     int Top(int id) const
@@ -91,34 +84,12 @@ struct Page {
     }
 };
 
-std::function<void()> g_pageScript;
-UINT_PTR g_pageTimer = 0;
-
-// A stdcall callback, as the 32-bit compiler wants it.
-void CALLBACK RunPageScript(HWND, UINT, UINT_PTR, DWORD)
-{
-    ::KillTimer(nullptr, g_pageTimer);
-    g_pageScript();
-}
-
 void WithPage(const std::function<void(Page&)>& body)
 {
-    InitControls();
-    CUpdaterDlg dialog;
-    bool ran = false;
-    g_pageScript = [&] {
-        PumpUntil(
-            dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 5000);
+    WithIdleMainWindow([&](CUpdaterDlg& dialog) {
         Page page{dialog, dialog.m_pageDeviceSetting};
-        [&] { body(page); }();
-        ran = true;
-        dialog.m_busy = 0;
-        dialog.m_dropListOpen = 0;
-        ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
-    };
-    g_pageTimer = ::SetTimer(nullptr, 0, 10, RunPageScript);
-    dialog.DoModal();
-    EXPECT_TRUE(ran);
+        body(page);
+    });
 }
 
 TEST(BasicPageWine, TheTemplateHoldsItsControlsAndTheCombosTheirItems)

@@ -91,6 +91,24 @@ public:
             found->second.disabled = disabled;
     }
 
+    void Hide() override
+    {
+        m_calls.push_back("Hide");
+        m_hidden = true;
+    }
+    bool m_hidden = false;
+    void InvalidateAll() override { m_calls.push_back("InvalidateAll"); }
+
+    // What the grid's own click does to a check box before the rules run: a cell that is not
+    // disabled toggles between "0" and "1".
+    void Toggle(int row, int column)
+    {
+        auto found = m_cells.find({row, column});
+        if (found == m_cells.end() || found->second.disabled.value_or(0) != 0 || found->second.text.empty())
+            return;
+        found->second.text[0] = found->second.text[0] == L'1' ? L'0' : L'1';
+    }
+
     const RecordedCell* Cell(int row, int column) const
     {
         auto found = m_cells.find({row, column});
@@ -115,6 +133,13 @@ private:
         explicit Box(RecordedCell& cell) : m_cell(cell) {}
         void SetCheckedText(const std::wstring& text) override { m_cell.checkedText = text; }
         void SetUncheckedText(const std::wstring& text) override { m_cell.uncheckedText = text; }
+        bool GetCheck() override { return !m_cell.text.empty() && m_cell.text[0] == L'1'; }
+        void SetCheck(bool check) override
+        {
+            if (m_cell.text.empty())
+                m_cell.text = L" ";
+            m_cell.text[0] = check ? L'1' : L'0';
+        }
         RecordedCell& m_cell;
     };
     class Combo : public GridComboBoxAccess {

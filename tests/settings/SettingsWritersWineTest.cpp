@@ -19,6 +19,7 @@
 #include "sim/SimDfuChip.h"
 #include "sim/SimHeadset.h"
 #include "tests/grid/GridWineSupport.h"
+#include "tests/settings/IdleMainWindow.h"
 #include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowPicture.h"
 #include "device/FmRegions.h"
@@ -289,6 +290,83 @@ TEST_F(SettingsWritersTest, SpeedDialsTypedAndSavedReachTheUnitAndTheUnitIsReadA
         dialog.ApplyLanguage(0, 0);
         PumpFor(dialog.m_hWnd, 50);
     });
+}
+
+// ---------------------------------------------------------------- grid edits saved
+
+TEST_F(SettingsWritersTest, GridClicksOnThePairReachItsFlagWord)
+{
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        RecognisePair(dialog);
+        dialog.GoToPage(5);
+        PumpFor(dialog.m_hWnd, 100);
+        ASSERT_EQ(5, dialog.m_page);
+        CDialogDeviceSetting& page = dialog.m_pageDeviceSetting;
+        ::SetForegroundWindow(dialog.m_hWnd);
+        const int before = page.m_config.m_settings[2];
+        // Row 12 is Voice Command (bit 0), row 4 Smart Volume Control (bits 1-2).
+        ToggleGridCheckBox(dialog, page.m_grid, 12);
+        PickGridItem(dialog, page.m_grid, 4, 2);
+        const int edited = page.m_config.m_settings[2];
+        EXPECT_EQ((before ^ edited) & 1, 1) << "Voice Command changed";
+        EXPECT_EQ((edited >> 1) & 3, 2);
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_APPLY)));
+
+        OnEveryBox(dialog.m_hWnd, [](HWND box) { PressOk(box); });
+        Click(dialog, IDC_BUTTON_APPLY);
+        PumpUntil(
+            dialog.m_hWnd, [&] { return !dialog.m_busy; }, 5000);
+        StopWatching();
+        const std::vector<std::uint16_t>& group = pair.secondary->groups[4];
+        ASSERT_GE(group.size(), 3u);
+        EXPECT_EQ(group[2] & 1, edited & 1);
+        EXPECT_EQ((group[2] >> 1) & 3, 2);
+    });
+}
+
+TEST_F(SettingsWritersTest, GridEditsOfA5520ReachItsConfigurationWordAndVoxGroup)
+{
+    SimHeadset local;
+    local.Install();
+    SimHidInterface& unit = local.AddInterface(0x5520);
+    unit.version[0] = 2;
+    unit.version[1] = 0;
+    unit.version[2] = 0;
+    unit.version[3] = 0;
+    CUpdaterDlg dialog;
+    RunModal(dialog, [&] {
+        dialog.m_modelCode = 0x5520;
+        dialog.m_usbStatus = 0x5520;
+        dialog.m_recognized = 1;
+        dialog.m_device.m_modelCode = 0x5520;
+        dialog.m_device.m_firmwareVersion = DeviceVersion{2, 0, 0, 0, 0};
+        dialog.m_device.m_chipVersion1 = dialog.m_device.m_firmwareVersion;
+        dialog.m_device.m_chipVersion2 = dialog.m_device.m_firmwareVersion;
+        dialog.m_hidPrimary = OpenHidInterface(0x5520);
+        EnterBasicPage(dialog, 0x5520, 2, 0, 0);
+        dialog.RefreshView();
+        CDialogDeviceSetting& page = dialog.m_pageDeviceSetting;
+        ::SetForegroundWindow(dialog.m_hWnd);
+        // Row 3 is Dualstream (word 23), row 7 VOX Sensitivity: "Level 4" is item 3.
+        ASSERT_EQ(0, page.m_config.m_settings[23]);
+        ToggleGridCheckBox(dialog, page.m_grid, 3);
+        PickGridItem(dialog, page.m_grid, 7, 3);
+        EXPECT_EQ(1, page.m_config.m_settings[23]);
+        EXPECT_EQ(4, page.m_config.m_settings[14]);
+        const std::uint16_t configWord = static_cast<std::uint16_t>(page.m_config.BuildConfigWord() & 0xFFFF);
+
+        OnEveryBox(dialog.m_hWnd, [](HWND box) { PressOk(box); });
+        local.ClearLog();
+        page.WriteSettingsToDevice();
+        PumpUntil(
+            dialog.m_hWnd, [&] { return !dialog.m_busy; }, 5000);
+        StopWatching();
+        ASSERT_FALSE(unit.groups[4].empty());
+        EXPECT_EQ(configWord, unit.groups[4][0]);
+        EXPECT_EQ(std::vector<std::uint16_t>{4}, unit.groups[20]);
+    });
+    hid.Install();
 }
 
 TEST_F(SettingsWritersTest, AFailedSaveRevertsSaysSoAndReturnsToPageOne)

@@ -160,3 +160,27 @@ TEST(NewFirmwarePrompt, VersionTexts)
 }
 
 } // namespace
+
+// The language dialog's hidden check box: seven languages of its own, the
+// other six keep the English words; an index outside 0..12 reads English.
+TEST(PeripheryTexts, ApplyToVoicePromptLanguageHasSevenOwnRowsAndEnglishElsewhere)
+{
+    const struct {
+        int language;
+        const wchar_t* text;
+    } cases[] = {
+        {0, L"Apply To Voice Prompt Language"},
+        {1, L"Appliquer au Language du Message Guidé Parlé"},
+        {2, L"Auf Sprachansage Sprachwahl anwenden"},
+        {3, L"Appl. a Lingua Messaggio Vocale"},
+        {4, L"音声プロンプト言語に適用"},
+        {5, L"음성안내 언어에 적용"},
+        {6, L"Aplicar a idioma del mensaje de voz"},
+        {7, L"Apply To Voice Prompt Language"},
+        {12, L"Apply To Voice Prompt Language"},
+        {13, L"Apply To Voice Prompt Language"},
+        {-1, L"Apply To Voice Prompt Language"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(std::wstring(c.text), GetTextApplyToVoicePromptLanguage(c.language)) << c.language;
+}

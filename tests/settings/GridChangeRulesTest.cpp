@@ -1,0 +1,645 @@
+// The change rules of the basic settings grid held against the models' own rule tables. The
+// table below is written out by hand from those tables, not taken from the catalogue: one line
+// per group and firmware range, row by row, what a value click writes (field or bit and its
+// sense), which rows it greys, and what the row's "?" shows (text, names that fill it, height).
+// Each line is driven through the builder on the recording grid and through the rules.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "RecordProbe.h"
+#include "RecordingGrid.h"
+#include "settings/GridChangeRules.h"
+#include "settings/SettingsGridBuilder.h"
+#include "text/ModelDisplayName.h"
+#include "text/NameTables.h"
+#include "text/SettingHelpTexts.h"
+#include "text/TextFormat.h"
+
+namespace {
+
+constexpr int kEnglish = 0;
+constexpr int kItalian = 3;
+constexpr int kJapanese = 4;
+
+// One range of one group. Rows are separated by ";", each "<value> | <help>":
+//   value: "w2.15+"   bit 15 of word 2, set when the cell shows Enable ("-": set for Disable)
+//          "w18-"     whole word 18, 1 when the cell shows Disable
+//          "m_voxPhone+" an option int (RecordProbe's names)
+//          then "~3,4" rows greyed while the master is off, "^4,5,6" greyed while it is on
+//          "dd w0 10-i" a drop-down: item i stores 10 - i into word 0 ("w2.svc": smart volume
+//          bits 1-2 of word 2; "i+1", "i")
+//   help:  text name, "(names that fill it)", height
+struct FamilyLine {
+    const char* products;
+    const char* firmwares; // versions inside the range, "major.minor" each
+    const char* rows;
+    bool outsideRefreshes; // a value click on rows -1 and N
+    bool helpOutsideRefreshes;
+};
+
+// clang-format off
+const char* const kFlagWordRows =
+    "w2.11+ ~1,2 | Dualstream(Dualstream,FM Radio) 260; dd w0 10-i | OverlayMusic(Dualstream) 240;"
+    "w2.9+ | LayertoneVolumeManagement 220; w2.7+ | AudioBoost(Audio Boost) 150; dd w2.svc i | SmartVolume 170;"
+    "w2.15+ | VoxPhone 150; w2.13+ | HdIntercom(HD Intercom) 160; w2.6+ | EightWay(Eight-way Intercom,Eight-way Intercom) 190;"
+    "w2.10+ | VoicePrompt 130; w2.5+ | FmStationGuide 190; w2.12+ | Sidetone 160; w2.8+ | Hushguard(Hushguard) 160;"
+    "w2.0+ | VoiceCommand 180";
+
+const char* const k5520From1_3Rows =
+    "w18- | AudioBoost(Audio Boost) 150; m_voxPhone+ | VoxPhone 150; m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;"
+    "w19+ | HdIntercom(HD Intercom) 160; dd w14 i+1 | VoxDefault3 180; m_voicePrompt- | VoicePrompt 130;"
+    "w20+ | FmStationGuide 190; m_highQualityA2dp+ | HighQualityA2dp 160; m_sidetone+ | Sidetone 160;"
+    "m_hushguard- | Hushguard(Hushguard) 160";
+
+const char* const k5520From2_0Rows =
+    "w18- | AudioBoost(Audio Boost) 150; m_voxPhone+ | VoxPhone 150; m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;"
+    "w23+ ^4,5,6 | DualstreamFull 280; dd w22 i | AudioSourcePriority 230; w21+ | HdVoice 160; w19+ | HdIntercom(HD Intercom) 160;"
+    "dd w14 i+1 | VoxDefault3 180; m_voicePrompt- | VoicePrompt 130; w20+ | FmStationGuide 190; m_sidetone+ | Sidetone 160;"
+    "m_hushguard- | Hushguard(Hushguard) 160";
+
+const char* const k5610From2_0Rows =
+    "w18- | AudioBoost(Audio Boost) 150; m_voxPhone+ | VoxPhone 150; m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;"
+    "w23+ ^4,5,6 | DualstreamFull 280; dd w22 i | AudioSourcePriority 230; w21+ | HdVoice 160; w19+ | HdIntercom(HD Intercom) 160;"
+    "m_voicePrompt- | VoicePrompt 130; w20+ | FmStationGuide 190; m_sidetone+ | Sidetone 160; m_hushguard- | Hushguard(Hushguard) 160";
+
+const FamilyLine kFamilies[] = {
+    {"0x4210", "1.0 0.9",
+     "w2.15+ | VoxPhone 150; w2.12+ | Sidetone 160; w2.11+ ~3 | Dualstream(Dualstream,FM Radio) 260; dd w0 10-i | OverlayMusic(Dualstream) 240",
+     true, false},
+    {"0x4210", "1.1",
+     "w2.15+ | VoxPhone 150; w2.12+ | Sidetone 160; dd w3 i+1 | MotionSensor(model) 170; w2.11+ ~4,5 | Dualstream(Dualstream,FM Radio) 260;"
+     "dd w0 10-i | OverlayMusic(Dualstream) 240; w2.9+ | NavigationApp(Dualstream,Dualstream) 190",
+     true, false},
+    {"0x4210", "1.2 1.4",
+     "w2.11+ ~1,2 | Dualstream(Dualstream,FM Radio) 260; dd w0 10-i | OverlayMusic(Dualstream) 240; w2.9+ | NavigationApp(Dualstream,Dualstream) 190;"
+     "w2.7+ | AudioBoost(Audio Boost) 150; dd w3 i+1 | MotionSensor(model) 170; w2.15+ | VoxPhone 150; w2.13+ | HdIntercom(HD Intercom) 160;"
+     "w2.6+ | EightWay(Eight-way Intercom,Eight-way Intercom) 190; w2.10+ | VoicePrompt 130; w2.12+ | Sidetone 160; w2.8+ | Hushguard(Hushguard) 160",
+     true, false},
+    {"0x4210", "1.5 1.10 2.0",
+     "w2.11+ ~1,2 | Dualstream(Dualstream,FM Radio) 260; dd w0 10-i | OverlayMusic(Dualstream) 240; w2.9+ | NavigationApp(Dualstream,Dualstream) 190;"
+     "w2.7+ | AudioBoost(Audio Boost) 150; dd w2.svc i | SmartVolume 170; dd w3 i+1 | MotionSensor(model) 170; w2.15+ | VoxPhone 150;"
+     "w2.13+ | HdIntercom(HD Intercom) 160; w2.6+ | EightWay(Eight-way Intercom,Eight-way Intercom) 190; w2.10+ | VoicePrompt 130;"
+     "w2.5+ | FmStationGuide 190; w2.12+ | Sidetone 160; w2.8+ | Hushguard(Hushguard) 160",
+     true, false},
+    {"0x4310 0x4350 0x4330 0x4510 0x4530 0x4610 0x2030", "0.1 1.0 3.5", kFlagWordRows, true, false},
+    {"0x4410 0x4430", "1.0 2.2",
+     "w2.11+ ~1,2 | Dualstream(Dualstream,FM Radio) 260; dd w0 10-i | OverlayMusic(Dualstream) 240;"
+     "w2.9+ | LayertoneVolumeManagement 220; w2.7+ | AudioBoost(Audio Boost) 150; dd w2.svc i | SmartVolume 170;"
+     "w2.13+ | HdIntercom(HD Intercom) 160; w2.6+ | EightWay(Eight-way Intercom,Eight-way Intercom) 190;"
+     "w2.10+ | VoicePrompt 130; w2.5+ | FmStationGuide 190; w2.12+ | Sidetone 160; w2.8+ | Hushguard(Hushguard) 160;"
+     "w2.0+ | VoiceCommand 180",
+     true, false},
+    {"0x5520", "1.0",
+     "w18- | AudioBoost(Audio Boost) 150; m_voxPhone+ | VoxPhone 150; m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;"
+     "dd w14 i+1 | VoxDefault3 180; m_voicePrompt- | VoicePrompt 130; m_highQualityA2dp+ | HighQualityA2dp 160; m_sidetone+ | Sidetone 160;"
+     "m_hushguard- | Hushguard(Hushguard) 160",
+     true, false},
+    {"0x5520", "1.1 1.2",
+     "w18- | AudioBoost(Audio Boost) 150; m_voxPhone+ | VoxPhone 150; m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;"
+     "w19+ | HdIntercom(HD Intercom) 160; dd w14 i+1 | VoxDefault3 180; m_voicePrompt- | VoicePrompt 130;"
+     "m_highQualityA2dp+ | HighQualityA2dp 160; m_sidetone+ | Sidetone 160; m_hushguard- | Hushguard(Hushguard) 160",
+     true, false},
+    {"0x5520", "1.3 1.10", k5520From1_3Rows, true, false},
+    {"0x5520", "2.0 3.1", k5520From2_0Rows, true, false},
+    {"0x5526", "1.5", k5520From1_3Rows, true, false},
+    {"0x5526", "2.0", k5520From2_0Rows, true, false},
+    {"0x5720", "1.0 3.0", k5520From1_3Rows, true, false},
+    {"0x5610 0x5611 0x5612 0x5620 0x5621", "1.0",
+     "w18- | AudioBoost(Audio Boost) 150; m_voxPhone+ | VoxPhone 150; m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;"
+     "m_voicePrompt- | VoicePrompt 130; m_highQualityA2dp+ | HighQualityA2dp 160; m_sidetone+ | Sidetone 160; m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5610 0x5611 0x5612 0x5620 0x5621", "1.1 1.5",
+     "w18- | AudioBoost(Audio Boost) 150; m_voxPhone+ | VoxPhone 150; m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;"
+     "w19+ | HdIntercom(HD Intercom) 160; m_voicePrompt- | VoicePrompt 130; m_highQualityA2dp+ | HighQualityA2dp 160; m_sidetone+ | Sidetone 160;"
+     "m_hushguard- | Hushguard(Hushguard) 160",
+     false, false},
+    {"0x5610 0x5611 0x5612 0x5620 0x5621", "2.0", k5610From2_0Rows, false, false},
+    {"0x5580", "1.9",
+     "w18- | AudioBoost(Audio Boost) 150; m_voxPhone+ | VoxPhone 150; m_voxIntercom+ | VoxIntercom(VOX Intercom,VOX Intercom) 230;"
+     "w19+ | HdIntercom(HD Intercom) 160; m_voicePrompt- | VoicePrompt 130; w20+ | FmStationGuide 190;"
+     "m_highQualityA2dp+ | HighQualityA2dp 160; m_sidetone+ | Sidetone 160; m_hushguard- | Hushguard(Hushguard) 160",
+     false, true},
+    {"0x5580", "2.0", k5610From2_0Rows, false, true},
+};
+// clang-format on
+
+// The help texts and names by the words the table uses.
+std::wstring (*HelpText(const std::string& name))(int)
+{
+    static const std::map<std::string, std::wstring (*)(int)> texts = {
+        {"VoxPhone", GetHelpVoxPhone},
+        {"Sidetone", GetHelpSidetone},
+        {"Dualstream", GetHelpDualstream},
+        {"DualstreamFull", GetHelpDualstreamFull},
+        {"OverlayMusic", GetHelpOverlaySensitivityMusic},
+        {"MotionSensor", GetHelpMotionSensorSensitivity},
+        {"NavigationApp", GetHelpNavigationAppSupport},
+        {"LayertoneVolumeManagement", GetHelpLayertoneVolumeManagement},
+        {"AudioBoost", GetHelpAudioBoost},
+        {"SmartVolume", GetHelpSmartVolumeControl},
+        {"HdIntercom", GetHelpHdIntercom},
+        {"HdVoice", GetHelpHdVoice},
+        {"EightWay", GetHelpEightWayIntercom},
+        {"VoicePrompt", GetHelpVoicePrompt},
+        {"FmStationGuide", GetHelpFmStationGuide},
+        {"Hushguard", GetHelpHushguard},
+        {"VoiceCommand", GetHelpVoiceCommand},
+        {"VoxIntercom", GetHelpVoxIntercom},
+        {"VoxDefault3", GetHelpVoxSensitivityDefault3},
+        {"HighQualityA2dp", GetHelpHighQualityA2dp},
+        {"AudioSourcePriority", GetHelpAudioSourcePriority},
+    };
+    auto found = texts.find(name);
+    if (found == texts.end()) {
+        ADD_FAILURE() << "unknown help text " << name;
+        return nullptr;
+    }
+    return found->second;
+}
+
+std::wstring NameText(const std::string& name, int language, int productId)
+{
+    if (name == "model")
+        return ModelDisplayName(productId);
+    static const std::map<std::string, std::wstring (*)(int)> names = {
+        {"Dualstream", TextDualstream},
+        {"FM Radio", TextFmRadio},
+        {"Audio Boost", TextAudioBoost},
+        {"HD Intercom", TextHdIntercom},
+        {"Hushguard", TextHushguard},
+        {"VOX Intercom", TextVoxIntercom},
+        {"Eight-way Intercom", TextEightWayIntercom},
+    };
+    auto found = names.find(name);
+    if (found == names.end()) {
+        ADD_FAILURE() << "unknown setting name " << name;
+        return L"";
+    }
+    return found->second(language);
+}
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, separator))
+        parts.push_back(part);
+    return parts;
+}
+
+std::string Trim(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+std::vector<int> Numbers(const std::string& list)
+{
+    std::vector<int> numbers;
+    for (const std::string& n : Split(list, ','))
+        numbers.push_back(std::stoi(n));
+    return numbers;
+}
+
+struct ExpectedRow {
+    bool dropDown = false;
+    // Check boxes: where the value lives and which stored value shows Enable.
+    int word = -1; // settings word, or -1 for an option int
+    int bit = -1;  // a bit of the word, or -1 for the whole word
+    std::string option;
+    bool setForEnable = true;
+    std::vector<int> greyedWhileOff; // dependants greyed while the master is off
+    std::vector<int> greyedWhileOn;
+    // Drop-downs: "10-i", "i+1" or "i" into word (bit -2: smart volume bits 1-2 of word 2).
+    std::string formula;
+    // Help.
+    std::string help;
+    std::vector<std::string> values;
+    int height = 0;
+};
+
+ExpectedRow ParseRow(const std::string& text)
+{
+    static const std::regex valueForm(R"((?:w(\d+)(?:\.(\d+))?|(m_\w+))([+-])(?: ([~^])([\d,]+))?)");
+    static const std::regex dropForm(R"(dd w(\d+)(\.svc)? (10-i|i\+1|i))");
+    static const std::regex helpForm(R"((\w+)(?:\(([^)]*)\))? (\d+))");
+    ExpectedRow row;
+    const std::vector<std::string> halves = Split(text, '|');
+    EXPECT_EQ(halves.size(), 2u) << text;
+    const std::string value = Trim(halves.at(0));
+    const std::string help = Trim(halves.at(1));
+    std::smatch m;
+    if (std::regex_match(value, m, dropForm)) {
+        row.dropDown = true;
+        row.word = std::stoi(m[1]);
+        row.bit = m[2].matched ? -2 : -1;
+        row.formula = m[3];
+    } else if (std::regex_match(value, m, valueForm)) {
+        if (m[1].matched)
+            row.word = std::stoi(m[1]);
+        if (m[2].matched)
+            row.bit = std::stoi(m[2]);
+        if (m[3].matched)
+            row.option = m[3];
+        row.setForEnable = m[4] == "+";
+        if (m[5].matched)
+            (m[5] == "~" ? row.greyedWhileOff : row.greyedWhileOn) = Numbers(m[6]);
+    } else {
+        ADD_FAILURE() << "unreadable value " << value;
+    }
+    if (std::regex_match(help, m, helpForm)) {
+        row.help = m[1];
+        if (m[2].matched)
+            row.values = Split(m[2], ',');
+        row.height = std::stoi(m[3]);
+    } else {
+        ADD_FAILURE() << "unreadable help " << help;
+    }
+    return row;
+}
+
+// The stored value a row names, read from the record without the catalogue.
+int StoredValue(const ExpectedRow& row, DeviceConfig& record)
+{
+    if (!row.option.empty())
+        return *OptionField(record, row.option);
+    if (row.bit == -2)
+        return (record.m_settings[row.word] >> 1) & 3;
+    if (row.bit >= 0)
+        return (record.m_settings[row.word] >> row.bit) & 1;
+    return record.m_settings[row.word];
+}
+
+// Everything a rule may write, to show that a click writes its own field and nothing else.
+std::vector<int> Snapshot(const DeviceConfig& record)
+{
+    std::vector<int> values = {record.m_handsfreeVox, record.m_intercomVox, record.m_voicePrompt,
+                               record.m_bitpoolRate,  record.m_sidetone,    record.m_hushguard};
+    values.insert(values.end(), std::begin(record.m_settings), std::end(record.m_settings));
+    return values;
+}
+
+std::vector<int> SnapshotWithout(const ExpectedRow& row, DeviceConfig record)
+{
+    if (!row.option.empty())
+        *OptionField(record, row.option) = 0;
+    else if (row.bit == -2)
+        record.m_settings[row.word] &= ~0x1E;
+    else if (row.bit >= 0)
+        record.m_settings[row.word] &= ~(1 << row.bit);
+    else
+        record.m_settings[row.word] = 0;
+    return Snapshot(record);
+}
+
+DeviceConfig ParseFirmware(const std::string& version)
+{
+    const std::vector<std::string> parts = Split(version, '.');
+    return RecordAtFirmware(std::stoi(parts.at(0)), std::stoi(parts.at(1)));
+}
+
+std::wstring ExpectedHelp(const ExpectedRow& row, int language, int productId)
+{
+    const std::wstring text = HelpText(row.help)(language);
+    if (row.values.size() == 1)
+        return FillPlaceholders(text, {NameText(row.values[0], language, productId)});
+    if (row.values.size() == 2)
+        return FillPlaceholders(
+            text, {NameText(row.values[0], language, productId), NameText(row.values[1], language, productId)});
+    return text;
+}
+
+// A page's grid and its records: the grid built from the live record at a firmware.
+struct Page {
+    RecordingGrid grid;
+    DeviceConfig live;
+    DeviceConfig working;
+    const GridRowList* builtFrom = nullptr;
+    int productId = 0;
+    int language = kEnglish;
+
+    Page(int id, const DeviceConfig& liveRecord, const DeviceConfig& workingRecord)
+        : live(liveRecord), working(workingRecord), productId(id)
+    {
+        Rebuild();
+    }
+    void Rebuild() { builtFrom = BuildSettingsGrid(grid, productId, live, working, language); }
+    GridRuleContext Context() { return GridRuleContext{productId, live, working, language, builtFrom}; }
+    // The grid's own click on a value cell, then the rules.
+    GridRuleOutcome ClickValue(int row)
+    {
+        grid.Toggle(row, kGridValueColumn);
+        return RunGridClickRules(grid, Context(), row, kGridValueColumn);
+    }
+    GridRuleOutcome Click(int row, int column) { return RunGridClickRules(grid, Context(), row, column); }
+    GridRuleOutcome Choose(int row, int index)
+    {
+        return RunGridChoiceRules(grid, Context(), row, kGridValueColumn, index);
+    }
+    int Disabled(int row) const
+    {
+        const RecordedCell* cell = grid.Cell(row, kGridValueColumn);
+        return cell != nullptr ? cell->disabled.value_or(0) : -1;
+    }
+    std::vector<int> DisabledStates() const
+    {
+        std::vector<int> states;
+        for (int row = 0; row < grid.m_rowCount; ++row)
+            states.push_back(Disabled(row));
+        return states;
+    }
+};
+
+int ChoiceValue(const ExpectedRow& row, int index)
+{
+    if (row.formula == "10-i")
+        return 10 - index;
+    if (row.formula == "i+1")
+        return index + 1;
+    return index;
+}
+
+void CheckCheckBoxRow(int productId, const DeviceConfig& base, int r, const ExpectedRow& row, int rowCount)
+{
+    Page page(productId, base, base);
+    ASSERT_EQ(page.grid.m_rowCount, rowCount);
+    // Two clicks from the empty record: to the state that stores 1, then back to 0.
+    for (int expected : {1, 0}) {
+        const std::vector<int> others = SnapshotWithout(row, page.working);
+        const std::vector<int> before = page.DisabledStates();
+        const GridRuleOutcome outcome = page.ClickValue(r);
+        EXPECT_EQ(outcome.action, kRuleRefreshesAtEnd);
+        EXPECT_EQ(StoredValue(row, page.working), expected);
+        EXPECT_EQ(SnapshotWithout(row, page.working), others) << "a click wrote another field";
+        // The cell shows Enable when the value stored is the one set for Enable.
+        const bool enabled = (expected == 1) == row.setForEnable;
+        const std::vector<int> after = page.DisabledStates();
+        for (int other = 0; other < rowCount; ++other) {
+            int want = before[other];
+            for (int dep : row.greyedWhileOff)
+                if (dep == other)
+                    want = enabled ? 0 : 1;
+            for (int dep : row.greyedWhileOn)
+                if (dep == other)
+                    want = enabled ? 1 : 0;
+            EXPECT_EQ(after[other], want) << "disabled state of row " << other;
+        }
+    }
+}
+
+void CheckDropDownRow(int productId, const DeviceConfig& firmware, int r, const ExpectedRow& row)
+{
+    Page page(productId, firmware, firmware);
+    const std::vector<int> all = Snapshot(page.working);
+    EXPECT_EQ(page.Click(r, kGridValueColumn).action, kRuleDoesNothing) << "a drop-down's click stores nothing";
+    EXPECT_EQ(Snapshot(page.working), all);
+    const RecordedCell* cell = page.grid.Cell(r, kGridValueColumn);
+    ASSERT_NE(cell, nullptr);
+    const int items = static_cast<int>(std::count(cell->text.begin(), cell->text.end(), L'\n')) + 1;
+    for (int k = 0; k < items; ++k) {
+        const std::vector<int> others = SnapshotWithout(row, page.working);
+        EXPECT_EQ(page.Choose(r, k).action, kRuleRefreshesAtEnd);
+        EXPECT_EQ(StoredValue(row, page.working), ChoiceValue(row, k)) << "item " << k;
+        EXPECT_EQ(SnapshotWithout(row, page.working), others);
+        page.Rebuild();
+        EXPECT_EQ(page.grid.Cell(r, kGridValueColumn)->curSel, k) << "a rebuild shows item " << k;
+    }
+}
+
+} // namespace
+
+TEST(GridChangeRules, EveryFamilyRangeRowByRow)
+{
+    for (const FamilyLine& line : kFamilies) {
+        std::vector<ExpectedRow> rows;
+        for (const std::string& text : Split(line.rows, ';'))
+            rows.push_back(ParseRow(text));
+        const int count = static_cast<int>(rows.size());
+        for (const std::string& idText : Split(line.products, ' ')) {
+            const int productId = std::stoi(idText, nullptr, 16);
+            for (const std::string& version : Split(line.firmwares, ' ')) {
+                SCOPED_TRACE(idText + " at " + version);
+                const DeviceConfig firmware = ParseFirmware(version);
+                for (int r = 0; r < count; ++r) {
+                    SCOPED_TRACE("row " + std::to_string(r));
+                    // A dependant greyed while its master is off is clicked with the master on:
+                    // a greyed cell does not toggle.
+                    DeviceConfig base = firmware;
+                    for (const ExpectedRow& master : rows)
+                        for (int dep : master.greyedWhileOff)
+                            if (dep == r)
+                                base.m_settings[master.word] |= 1 << master.bit;
+                    if (rows[r].dropDown)
+                        CheckDropDownRow(productId, base, r, rows[r]);
+                    else
+                        CheckCheckBoxRow(productId, base, r, rows[r], count);
+                    for (int language : {kEnglish, kJapanese}) {
+                        Page page(productId, firmware, firmware);
+                        page.language = language;
+                        const GridRuleOutcome help = page.Click(r, kGridHelpColumn);
+                        EXPECT_EQ(help.action, kRuleShowsHelp);
+                        EXPECT_EQ(help.helpWidth, 520);
+                        EXPECT_EQ(help.helpHeight, rows[r].height);
+                        EXPECT_TRUE(help.helpText == ExpectedHelp(rows[r], language, productId))
+                            << "help of language " << language;
+                        EXPECT_EQ(Snapshot(page.working), Snapshot(firmware)) << "a help click stores nothing";
+                    }
+                }
+                // Rows below the last one and beyond the list.
+                for (int r : {-1, count}) {
+                    Page page(productId, firmware, firmware);
+                    EXPECT_EQ(page.ClickValue(r).action, line.outsideRefreshes ? kRuleRefreshesAtEnd : kRuleDoesNothing)
+                        << "value click on row " << r;
+                    EXPECT_EQ(page.Click(r, kGridHelpColumn).action,
+                              line.helpOutsideRefreshes ? kRuleRefreshesNow : kRuleDoesNothing)
+                        << "help click on row " << r;
+                    EXPECT_EQ(Snapshot(page.working), Snapshot(firmware));
+                }
+            }
+        }
+    }
+}
+
+TEST(GridChangeRules, TheLiveFirmwareNotTheWorkingOnePicksTheRange)
+{
+    // 0x5520 at 1.0 shows VOX Sensitivity in row 3; a working record of 2.0 changes nothing.
+    Page page(0x5520, RecordAtFirmware(1, 0), RecordAtFirmware(2, 0));
+    EXPECT_EQ(page.Click(3, kGridValueColumn).action, kRuleDoesNothing);
+    EXPECT_EQ(page.working.m_settings[23], 0);
+    EXPECT_EQ(page.Click(3, kGridHelpColumn).helpHeight, 180);
+}
+
+TEST(GridChangeRules, ADisabledDependantStoresItsUnchangedStateAndRefreshes)
+{
+    DeviceConfig record = RecordAtFirmware(2, 0);
+    record.m_settings[23] = 1; // Dualstream on: HD Voice and HD Intercom greyed
+    record.m_settings[21] = 1;
+    Page page(0x5520, record, record);
+    ASSERT_EQ(page.Disabled(5), 1);
+    EXPECT_EQ(page.ClickValue(5).action, kRuleRefreshesAtEnd);
+    EXPECT_EQ(page.working.m_settings[21], 1);
+    EXPECT_EQ(page.grid.Cell(5, kGridValueColumn)->text, L"0");
+}
+
+TEST(GridChangeRules, HelpTextsFollowTheLanguage)
+{
+    Page page(0x4210, RecordAtFirmware(1, 5), RecordAtFirmware(1, 5));
+    const std::wstring model = ModelDisplayName(0x4210);
+    ASSERT_FALSE(model.empty());
+    EXPECT_NE(page.Click(5, kGridHelpColumn).helpText.find(model), std::wstring::npos)
+        << "the Motion Sensor help names the model";
+
+    // The Italian Audio Boost text has no placeholder and shows as it is; spare names vanish.
+    page.language = kItalian;
+    EXPECT_TRUE(page.Click(3, kGridHelpColumn).helpText == GetHelpAudioBoost(kItalian));
+    page.language = kEnglish;
+    const std::wstring english = page.Click(3, kGridHelpColumn).helpText;
+    EXPECT_NE(english.find(TextAudioBoost(kEnglish)), std::wstring::npos);
+    EXPECT_EQ(english.find(L"%s"), std::wstring::npos);
+
+    // A language outside 0 to 12 reads English.
+    for (int language : {-1, 13, 99}) {
+        page.language = language;
+        EXPECT_TRUE(page.Click(3, kGridHelpColumn).helpText == english) << language;
+    }
+}
+
+TEST(GridChangeRules, ClicksThatReachNoRule)
+{
+    struct Case {
+        const char* what;
+        int productId;
+        int row;
+        int column;
+    };
+    const Case cases[] = {
+        {"the name column", 0x4210, 0, 1},      {"a column beyond the value", 0x4210, 0, 3},
+        {"an id no group names", 0x1234, 0, 2}, {"an id no group names, help", 0x1234, 0, 0},
+        {"a classic model", 0x4D10, 0, 2},
+    };
+    for (const Case& c : cases) {
+        Page page(c.productId, RecordAtFirmware(1, 5), RecordAtFirmware(1, 5));
+        const std::vector<int> before = Snapshot(page.working);
+        EXPECT_EQ(page.Click(c.row, c.column).action, kRuleDoesNothing) << c.what;
+        EXPECT_EQ(Snapshot(page.working), before) << c.what;
+    }
+    // A choice in a grid no product's rows filled reaches no rule and refreshes nothing.
+    Page unknown(0x1234, RecordAtFirmware(1, 0), RecordAtFirmware(1, 0));
+    EXPECT_EQ(unknown.Choose(0, 0).action, kRuleDoesNothing);
+}
+
+TEST(GridChangeRules, CellsOfAnotherKindStoreNothingButRefresh)
+{
+    // A check-box row whose cell answers as a drop-down, and the other way round.
+    Page page(0x4310, RecordAtFirmware(1, 0), RecordAtFirmware(1, 0));
+    page.grid.m_lookup = RecordingGrid::kFindWrongClass;
+    EXPECT_EQ(page.Click(0, kGridValueColumn).action, kRuleRefreshesAtEnd);
+    EXPECT_EQ(page.Choose(1, 3).action, kRuleRefreshesAtEnd);
+    page.grid.m_lookup = RecordingGrid::kFindNothing;
+    EXPECT_EQ(page.Click(0, kGridValueColumn).action, kRuleRefreshesAtEnd);
+    EXPECT_EQ(page.Choose(1, 3).action, kRuleRefreshesAtEnd);
+    EXPECT_EQ(Snapshot(page.working), Snapshot(RecordAtFirmware(1, 0)));
+
+    // A choice on a check-box row, or outside the value column, stores nothing either.
+    page.grid.m_lookup = RecordingGrid::kFindCells;
+    EXPECT_EQ(page.Choose(0, 0).action, kRuleRefreshesAtEnd);
+    EXPECT_EQ(RunGridChoiceRules(page.grid, page.Context(), 1, kGridNameColumn, 3).action, kRuleRefreshesAtEnd);
+    EXPECT_EQ(Snapshot(page.working), Snapshot(RecordAtFirmware(1, 0)));
+}
+
+TEST(GridChangeRules, ChoicesOutsideTheItemsStoreNothing)
+{
+    // A drop-down with no current item (the closed list's F4) stores nothing; F4 on a shown
+    // item writes its value again.
+    DeviceConfig record = RecordAtFirmware(1, 0);
+    record.m_settings[0] = 12; // no item of the ten levels
+    Page page(0x4310, record, record);
+    for (int index : {-1, 10, 99}) {
+        EXPECT_EQ(page.Choose(1, index).action, kRuleRefreshesAtEnd);
+        EXPECT_EQ(page.working.m_settings[0], 12) << index;
+    }
+    page.working.m_settings[0] = 7;
+    EXPECT_EQ(page.Choose(1, 3).action, kRuleRefreshesAtEnd);
+    EXPECT_EQ(page.working.m_settings[0], 7);
+}
+
+TEST(GridChangeRules, AStaleGridDoesItsCellWorkOnly)
+{
+    // Built at 1.0; the live record moved to 1.5 (or the id changed) without a rebuild.
+    Page page(0x4210, RecordAtFirmware(1, 0), RecordAtFirmware(1, 0));
+    page.live = RecordAtFirmware(1, 5);
+    EXPECT_EQ(page.ClickValue(0).action, kRuleDoesNothing);
+    EXPECT_EQ(page.Click(0, kGridHelpColumn).action, kRuleDoesNothing);
+    EXPECT_EQ(page.Choose(3, 2).action, kRuleDoesNothing);
+    page.live = RecordAtFirmware(1, 0);
+    page.productId = 0x4310;
+    EXPECT_EQ(page.ClickValue(0).action, kRuleDoesNothing);
+    EXPECT_EQ(Snapshot(page.working), Snapshot(RecordAtFirmware(1, 0)));
+
+    // The next fill takes the new list and the rules act again.
+    page.Rebuild();
+    EXPECT_EQ(page.ClickValue(0).action, kRuleRefreshesAtEnd);
+    EXPECT_EQ(page.working.GetDualstreamBit(), 1);
+}
+
+TEST(GridChangeRules, OnlyTheMastersOwnDependantsFollowIt)
+{
+    // 0x5520 at 2.0: Dualstream greys rows 4, 5 and 6 in list order, and no other row.
+    Page page(0x5520, RecordAtFirmware(2, 0), RecordAtFirmware(2, 0));
+    page.grid.m_calls.clear();
+    page.ClickValue(3);
+    std::vector<std::string> greyed;
+    for (const std::string& call : page.grid.m_calls)
+        if (call.rfind("SetCellDisabled", 0) == 0)
+            greyed.push_back(call);
+    EXPECT_EQ(greyed, (std::vector<std::string>{"SetCellDisabled 4,2", "SetCellDisabled 5,2", "SetCellDisabled 6,2"}));
+}
+
+TEST(GridChangeRules, BuilderAnswersTheListItShows)
+{
+    RecordingGrid grid;
+    EXPECT_EQ(BuildSettingsGrid(grid, 0x4D10, RecordAtFirmware(1, 0), RecordAtFirmware(1, 0), 0), nullptr);
+    EXPECT_EQ(BuildSettingsGrid(grid, 0x1234, RecordAtFirmware(1, 0), RecordAtFirmware(1, 0), 0), nullptr);
+    const GridRowList* list = BuildSettingsGrid(grid, 0x4410, RecordAtFirmware(1, 0), RecordAtFirmware(1, 0), 0);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list, FindGridRowList(0x4410, RecordAtFirmware(1, 0)));
+    EXPECT_EQ(list->count, 12);
+}
+
+TEST(GridChangeRules, ChannelSelectIsNeverStored)
+{
+    // 0x3110 from 2.2 shows Channel Select in row 17; the unit's own controls set the channel.
+    Page page(0x3110, RecordAtFirmware(2, 2), RecordAtFirmware(2, 2));
+    ASSERT_EQ(page.grid.m_rowCount, 18);
+    for (int index : {0, 3}) {
+        EXPECT_EQ(page.Choose(17, index).action, kRuleRefreshesAtEnd);
+        EXPECT_EQ(Snapshot(page.working), Snapshot(RecordAtFirmware(2, 2))) << index;
+    }
+}
+
+TEST(GridChangeRules, EveryHelpBoxHasAHeightOfTheGridsTexts)
+{
+    const int heights[] = {130, 150, 160, 170, 180, 190, 200, 220, 230, 240, 250, 260, 280};
+    for (const GridRowKind& kind : kGridRowKinds) {
+        if (kind.help.text == nullptr) {
+            EXPECT_EQ(kind.help.height, 0) << kind.englishLabel;
+            continue;
+        }
+        EXPECT_NE(std::find(std::begin(heights), std::end(heights), kind.help.height), std::end(heights))
+            << kind.englishLabel;
+        // Every language fills every placeholder of its text.
+        for (int language = 0; language < 13; ++language)
+            EXPECT_EQ(GridHelpBox(kind, 0x4210, language).helpText.find(L"%s"), std::wstring::npos)
+                << kind.englishLabel << " in " << language;
+    }
+}

@@ -1,0 +1,287 @@
+// The grid's change rules on the real main window under Wine: the product id and the live
+// record are set directly, page 5 is entered, and its grid is driven with real mouse clicks at
+// the cells' points. The working record, the greyed dependants, SAVE and the help boxes are
+// read back; a few boxes are kept as pictures.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/UpdaterDlg.h"
+#include "grid/CellDropDown.h"
+#include "res/resource.h"
+#include "tests/grid/GridWineSupport.h"
+#include "tests/settings/IdleMainWindow.h"
+#include "tests/support/MessageBoxWatch.h"
+#include "tests/support/WindowPicture.h"
+#include "text/ModelDisplayName.h"
+#include "text/NameTables.h"
+#include "text/SharedWords.h"
+
+using namespace gridtest;
+
+namespace {
+
+constexpr int kEnglish = 0;
+constexpr int kJapanese = 4;
+constexpr int kValue = 2;
+constexpr int kHelp = 0;
+
+struct Page {
+    CUpdaterDlg& main;
+    CDialogDeviceSetting& page;
+    CConfigListCtrl& grid;
+
+    void Pump(DWORD ms) { PumpFor(main.m_hWnd, ms); }
+    // A unit with the record's defaults at the firmware; SAVE follows the page.
+    void Enter(int productId, int major, int minor, int language = kEnglish)
+    {
+        main.m_device = DeviceConfig();
+        EnterBasicPage(main, productId, major, minor, language);
+        main.RefreshView();
+        Pump(50);
+    }
+    POINT CellPoint(int row, int column) { return GridCellCentre(main, grid, row, column); }
+    void ClickCell(int row, int column) { ClickAt(main.m_hWnd, grid.m_hWnd, CellPoint(row, column)); }
+    void ToggleCell(int row) { ToggleGridCheckBox(main, grid, row); }
+    // A click below the last row; a grid full of rows grows to leave room below them.
+    void ClickBelowRows(int column)
+    {
+        POINT point = CellPoint(0, column);
+        CRect last;
+        grid.GetSubItemRect(grid.GetItemCount() - 1, column, LVIR_LABEL, last);
+        CRect client;
+        grid.GetClientRect(client);
+        if (last.bottom + 30 > client.bottom) {
+            GrowGridUpwards(main, grid, last.bottom + 30 - client.bottom);
+            grid.GetSubItemRect(grid.GetItemCount() - 1, column, LVIR_LABEL, last);
+        }
+        point.y = last.bottom + 10;
+        ClickAt(main.m_hWnd, grid.m_hWnd, point);
+    }
+    bool Greyed(int row)
+    {
+        CCellCtrl* cell = grid.GetCell(row, kValue);
+        return cell != nullptr && (cell->GetStyle() & 8) != 0;
+    }
+    bool SaveLit() { return ::IsWindowEnabled(::GetDlgItem(main.m_hWnd, IDC_BUTTON_APPLY)) != FALSE; }
+    DeviceConfig& Working() { return page.m_config; }
+};
+
+void WithPage(const std::function<void(Page&)>& body)
+{
+    WithIdleMainWindow([&](CUpdaterDlg& dialog) {
+        Page page{dialog, dialog.m_pageDeviceSetting, dialog.m_pageDeviceSetting.m_grid};
+        body(page);
+    });
+}
+
+struct ShownBox {
+    int seen = 0;
+    std::wstring text;
+    SIZE size{};
+    std::wstring ok;
+};
+
+// Clicks a cell and reads the help box it opened (if any), closing it with OK; the picture
+// is kept when a name is given.
+ShownBox ClickForBox(Page& p, int row, const std::wstring& picture = L"")
+{
+    ShownBox shown;
+    boxwatch::OnEveryBox(p.main.m_hWnd, [&](HWND box) {
+        ++shown.seen;
+        shown.text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+        shown.size = boxwatch::BoxSize(box);
+        wchar_t ok[64] = {};
+        ::GetDlgItemTextW(box, IDOK, ok, 64);
+        shown.ok = ok;
+        if (!picture.empty())
+            SaveWindowPicture(box, ScreenshotFolder() + L"/" + picture);
+        boxwatch::PressBoxButton(box, IDOK);
+    });
+    if (row < 0)
+        p.ClickBelowRows(kHelp);
+    else
+        p.ClickCell(row, kHelp);
+    p.Pump(200);
+    boxwatch::StopWatching();
+    return shown;
+}
+
+} // namespace
+
+TEST(GridRulesWine, FlagWordTogglesGreyTheDependantsAndLightSave)
+{
+    WithPage([](Page& p) {
+        // 0x4210 at 1.0: Dualstream (row 2) greys Intercom-Layertone Sensitivity (row 3).
+        p.Enter(0x4210, 1, 0);
+        ASSERT_EQ(p.grid.GetItemCount(), 4);
+        EXPECT_TRUE(p.Greyed(3));
+        EXPECT_FALSE(p.SaveLit());
+        p.ToggleCell(2);
+        EXPECT_EQ(p.Working().GetDualstreamBit(), 1);
+        EXPECT_FALSE(p.Greyed(3));
+        EXPECT_TRUE(p.SaveLit()) << "the page differs from the unit";
+        p.ToggleCell(2);
+        EXPECT_EQ(p.Working().GetDualstreamBit(), 0);
+        EXPECT_TRUE(p.Greyed(3));
+        EXPECT_FALSE(p.SaveLit()) << "toggled back, the page matches the unit again";
+
+        // The name column and a click below the rows change nothing on the record.
+        p.ClickCell(0, 1);
+        p.ClickBelowRows(kValue);
+        EXPECT_EQ(p.Working().m_settings[2], 0);
+
+        // 0x4310: row 5 is VOX Phone, bit 15; row 12 Voice Command, bit 0.
+        p.Enter(0x4310, 1, 0);
+        p.ToggleCell(5);
+        EXPECT_EQ(p.Working().m_settings[2], 1 << 15);
+        p.ToggleCell(12);
+        EXPECT_EQ(p.Working().m_settings[2], (1 << 15) | 1);
+        EXPECT_TRUE(p.SaveLit());
+    });
+}
+
+TEST(GridRulesWine, ADropDownPickedWithTheMouseStoresItsLevel)
+{
+    WithPage([](Page& p) {
+        // 0x4210 at 1.5: row 4 is Smart Volume Control, bits 1-2 of word 2.
+        p.Enter(0x4210, 1, 5);
+        auto* combo = dynamic_cast<CCellComboBox*>(p.grid.GetCell(4, kValue));
+        ASSERT_NE(combo, nullptr);
+        PickGridItem(p.main, p.grid, 4, 2);
+        EXPECT_EQ(combo->GetCurSel(), 2);
+        EXPECT_EQ(p.Working().GetSmartVolumeControlBits(), 2);
+        EXPECT_TRUE(p.SaveLit());
+    });
+}
+
+TEST(GridRulesWine, OptionFieldsAndTheWord23Master)
+{
+    WithPage([](Page& p) {
+        // 0x5520 at 2.0: Dualstream (row 3) in word 23 greys rows 4, 5 and 6 while on.
+        p.Enter(0x5520, 2, 0);
+        ASSERT_EQ(p.grid.GetItemCount(), 12);
+        p.ToggleCell(3);
+        EXPECT_EQ(p.Working().m_settings[23], 1);
+        EXPECT_TRUE(p.Greyed(4) && p.Greyed(5) && p.Greyed(6));
+        // A greyed HD Voice keeps its state.
+        p.ClickCell(5, kValue);
+        EXPECT_EQ(p.Working().m_settings[21], 0);
+        p.ToggleCell(3);
+        EXPECT_EQ(p.Working().m_settings[23], 0);
+        EXPECT_FALSE(p.Greyed(4) || p.Greyed(5) || p.Greyed(6));
+        // Audio Boost stores 1 for Disable.
+        p.ToggleCell(0);
+        EXPECT_EQ(p.Working().m_settings[18], 1);
+
+        // 0x5610 at 1.5: row 3 is HD Intercom, word 19.
+        p.Enter(0x5610, 1, 5);
+        p.ToggleCell(3);
+        EXPECT_EQ(p.Working().m_settings[19], 1);
+    });
+}
+
+TEST(GridRulesWine, HelpBoxesHaveTheRowsHeightAndTheLocalisedOk)
+{
+    WithPage([](Page& p) {
+        struct Case {
+            int productId;
+            int major;
+            int minor;
+            int row;
+            int language;
+            int height;
+            const wchar_t* picture;
+        };
+        const Case cases[] = {
+            {0x4210, 1, 5, 0, kEnglish, 260, L"grid-help-dualstream-flag-en.png"},
+            {0x4210, 1, 5, 0, kJapanese, 260, L"grid-help-dualstream-flag-ja.png"},
+            {0x5520, 2, 0, 2, kEnglish, 230, L"grid-help-vox-intercom-en.png"},
+            {0x5520, 2, 0, 2, kJapanese, 230, L"grid-help-vox-intercom-ja.png"},
+            {0x4210, 1, 0, 3, kEnglish, 240, L""},
+            {0x4310, 1, 0, 12, kEnglish, 180, L""},
+            {0x5520, 2, 0, 3, kEnglish, 280, L""},
+            {0x5610, 1, 5, 3, kEnglish, 160, L""},
+            {0x5580, 2, 0, 3, kEnglish, 280, L""},
+        };
+        for (const Case& c : cases) {
+            p.Enter(c.productId, c.major, c.minor, c.language);
+            const std::vector<int> before(std::begin(p.Working().m_settings), std::end(p.Working().m_settings));
+            const ShownBox shown = ClickForBox(p, c.row, c.picture);
+            EXPECT_EQ(shown.seen, 1) << std::hex << c.productId << " row " << std::dec << c.row;
+            EXPECT_EQ(shown.size.cx, 520);
+            EXPECT_EQ(shown.size.cy, c.height) << std::hex << c.productId << " row " << std::dec << c.row;
+            EXPECT_EQ(shown.ok, GetTextOk(c.language));
+            EXPECT_FALSE(shown.text.empty());
+            EXPECT_EQ(shown.text.find(L"%s"), std::wstring::npos);
+            EXPECT_EQ(std::vector<int>(std::begin(p.Working().m_settings), std::end(p.Working().m_settings)), before);
+        }
+        // The Motion Sensor text names the model.
+        p.Enter(0x4210, 1, 5);
+        EXPECT_NE(ClickForBox(p, 5).text.find(ModelDisplayName(0x4210)), std::wstring::npos);
+    });
+}
+
+TEST(GridRulesWine, A5580HelpClickBelowTheRowsRefreshesInsteadOfABox)
+{
+    WithPage([](Page& p) {
+        p.Enter(0x5580, 1, 9);
+        const int refreshes = p.page.m_refreshCalls;
+        EXPECT_EQ(ClickForBox(p, -1).seen, 0);
+        EXPECT_EQ(p.page.m_refreshCalls, refreshes + 1);
+        // 0x5610 has no such refresh.
+        p.Enter(0x5610, 1, 0);
+        const int before = p.page.m_refreshCalls;
+        EXPECT_EQ(ClickForBox(p, -1).seen, 0);
+        EXPECT_EQ(p.page.m_refreshCalls, before);
+    });
+}
+
+TEST(GridRulesWine, OffPageFiveTheGridOnlyDoesItsCellWork)
+{
+    WithPage([](Page& p) {
+        p.Enter(0x4310, 1, 0);
+        p.main.m_page = 4;
+        p.ToggleCell(5);
+        EXPECT_EQ(p.Working().m_settings[2], 0);
+        p.main.m_page = 5;
+    });
+}
+
+TEST(GridRulesWine, FourClosingAListStoresOnlyAShownItem)
+{
+    WithPage([](Page& p) {
+        // Word 0 holds 12, which no item of the ten levels shows: F4 stores nothing, and SAVE
+        // stays off. Dualstream is on, so the list's row is usable.
+        p.main.m_device = DeviceConfig();
+        p.main.m_device.m_settings[0] = 12;
+        p.main.m_device.m_settings[2] = 1 << 11;
+        EnterBasicPage(p.main, 0x4310, 1, 0, kEnglish);
+        p.main.RefreshView();
+        p.Pump(50);
+        auto* combo = dynamic_cast<CCellComboBox*>(p.grid.GetCell(1, kValue));
+        ASSERT_NE(combo, nullptr);
+        EXPECT_EQ(combo->GetCurSel(), -1);
+        ASSERT_FALSE(p.Greyed(1));
+        ASSERT_FALSE(p.SaveLit());
+        p.ClickCell(1, kValue);
+        PumpUntil(
+            p.main.m_hWnd, [&] { return combo->m_open != 0; }, 2000);
+        PressKey(p.main.m_hWnd, VK_F4);
+        p.Pump(50);
+        EXPECT_EQ(p.Working().m_settings[0], 12);
+        EXPECT_FALSE(p.SaveLit());
+
+        // A shown item is written again: level 7 stays 7 (item 3).
+        p.Working().m_settings[0] = 7;
+        combo->SetCurSel(3);
+        p.ClickCell(1, kValue);
+        PumpUntil(
+            p.main.m_hWnd, [&] { return combo->m_open != 0; }, 2000);
+        p.Working().m_settings[0] = 0;
+        PressKey(p.main.m_hWnd, VK_F4);
+        p.Pump(50);
+        EXPECT_EQ(p.Working().m_settings[0], 7);
+    });
+}
