@@ -38,3 +38,36 @@ constexpr int kLoaderSecondRebootWaitMs = 8000;
 constexpr int kLoaderRestartPauseMs = 1000;
 constexpr int kLoaderChunkResends = 10;
 constexpr int kLoaderSectionRetries = 5;
+
+// Two-chip road. The flash loader prints its way through a download of a
+// few seconds; one that is still running after five minutes is stopped, and
+// its output up to then decides.
+constexpr int kFlashLoaderRunLimitMs = 5 * 60 * 1000;
+// The two-chip worker's own HID pair is reopened up to twenty times a second
+// apart; the unit is given its fixed pauses around the flash loader and the
+// finish.
+constexpr int kDualChipReopenTries = 20;
+constexpr int kDualChipReopenPauseMs = 1000;
+constexpr int kDualChipCommandPauseMs = 1000;
+constexpr int kDualChipLoaderPauseMs = 2000;
+constexpr int kDualChipFinishWaitMs = 10000;
+
+// Camera road. The camera offers and withdraws its card at its own pace; the
+// polls and passes below are what it is given. The unit's restart poll after
+// the transfer is bounded like the other HID workers'.
+constexpr int kCameraPollAttempts = 30;
+constexpr int kCameraExtraReleaseAttempts = 100;
+constexpr int kCameraFailedPollIndex = 5;
+constexpr int kCameraSearchPasses = 70;
+constexpr int kCameraVersionPasses = 200;
+constexpr int kCameraPollPauseMs = 500;
+constexpr int kCameraStatePauseMs = 1000;
+constexpr int kCameraDriveSettleMs = 10000;
+constexpr int kCameraAfterSearchMs = 1000;
+constexpr int kCameraBeforeReleaseMs = 2000;
+constexpr int kCameraInstallWaitMs = 15000;
+constexpr int kCameraExtraCycleWaitMs = 30000;
+constexpr int kCameraExtraRequestPauseMs = 5000;
+constexpr int kCameraBeforeVersionReadMs = 2000;
+constexpr int kCameraBeforeFinalReleaseMs = 3000;
+constexpr int kCameraDirectFinishPauseMs = 500;

@@ -109,7 +109,7 @@ std::FILE* OpenFirmwareFile(const std::wstring& path, const char* mode)
 #endif
 }
 
-bool ProgramImageFolder(const std::wstring& programPath, std::wstring& folder)
+bool ProgramFolder(const std::wstring& programPath, std::wstring& folder)
 {
     // The system cuts a longer program path at 260 characters without saying so.
     constexpr std::size_t kProgramPathLimit = 260;
@@ -118,7 +118,15 @@ bool ProgramImageFolder(const std::wstring& programPath, std::wstring& folder)
     const std::size_t slash = programPath.rfind(L'\\');
     if (slash == std::wstring::npos)
         return false;
-    folder = programPath.substr(0, slash + 1) + L"IMG\\";
+    folder = programPath.substr(0, slash + 1);
+    return true;
+}
+
+bool ProgramImageFolder(const std::wstring& programPath, std::wstring& folder)
+{
+    if (!ProgramFolder(programPath, folder))
+        return false;
+    folder += L"IMG\\";
     return true;
 }
 

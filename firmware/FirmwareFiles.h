@@ -18,6 +18,10 @@ bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to);
 std::string Utf8Path(const std::wstring& path);
 #endif
 
+// The program's own folder: its path up to and including the last backslash.
+// False when the path is empty, cut at 260 characters or names no folder.
+bool ProgramFolder(const std::wstring& programPath, std::wstring& folder);
+
 // The program's image folder: the program path up to its last backslash, then
 // "IMG\". False when the path is empty, cut at 260 characters or names no
 // folder, so nothing is ever written to a drive root or the current folder.

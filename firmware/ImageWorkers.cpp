@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int kStatusCounter = 0; // the job's stall ticks
-constexpr int kPhaseCounter = 1;  // the job's phase ticks
 constexpr int kUnitStateByte = 5;
 constexpr int kReadyPolls = kReadyPollLimitMs / kReadyPollPauseMs;
 
@@ -73,29 +71,13 @@ public:
     {
         if (m_host.Page() != 3)
             return;
-        WriteJobStatusTexts(m_job, ActivityTexts(m_host.Page(), m_host.UsbStatus(), GetTextAboutToMakeBackup));
-        if (m_host.WriteSettingsArchive() != 0)
-            return;
-        // A failed backup never stops the update: the user is told and
-        // confirms, however long that takes.
-        m_job.m_state = kJobWaitingAfterBackupFailure;
-        m_host.SetWaitForUser(1);
-        FirmwareWait(kBackupPopupFirstWaitMs);
-        while (m_host.WaitForUser() == 1)
-            FirmwareWait(kBackupPopupPollMs);
+        BackUpSettingsBeforeTransfer(m_host,
+                                     ActivityTexts(m_host.Page(), m_host.UsbStatus(), GetTextAboutToMakeBackup));
     }
 
     void StartTransfer()
     {
-        const int page = m_host.Page();
-        const int usb = m_host.UsbStatus();
-        WriteJobStatusTexts(m_job, FillLanguageTexts(L"%s", {[page, usb](int language) {
-                                                         return GetTextInProgress(page, usb, language);
-                                                     }}));
-        m_job.m_failed = 0;
-        m_host.StartTransferProgress();
-        m_job.m_counters[kStatusCounter] = 0;
-        m_job.m_counters[kPhaseCounter] = 0;
+        StartTransferReport(m_host);
         m_job.m_state = kJobTransferring;
     }
 
@@ -204,6 +186,34 @@ int LeadingNumber(const std::wstring& field)
 }
 
 } // namespace
+
+void StartTransferReport(ImageWorkerHost& host)
+{
+    FirmwareInfo& job = host.Job();
+    const int page = host.Page();
+    const int usb = host.UsbStatus();
+    WriteJobStatusTexts(
+        job, FillLanguageTexts(L"%s", {[page, usb](int language) { return GetTextInProgress(page, usb, language); }}));
+    job.m_failed = 0;
+    host.StartTransferProgress();
+    for (int& counter : job.m_counters)
+        counter = 0;
+}
+
+void BackUpSettingsBeforeTransfer(ImageWorkerHost& host, const LanguageTexts& activity)
+{
+    FirmwareInfo& job = host.Job();
+    WriteJobStatusTexts(job, activity);
+    if (host.WriteSettingsArchive() != 0)
+        return;
+    // A failed backup never stops the update: the user is told and
+    // confirms, however long that takes.
+    job.m_state = kJobWaitingAfterBackupFailure;
+    host.SetWaitForUser(1);
+    FirmwareWait(kBackupPopupFirstWaitMs);
+    while (host.WaitForUser() == 1)
+        FirmwareWait(kBackupPopupPollMs);
+}
 
 SectionFault SendImageSection(HidHandle* channel, int sectionId, const std::uint8_t* data, std::size_t length,
                               std::size_t maxChunk)

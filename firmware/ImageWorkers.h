@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "firmware/JobTexts.h"
 #include "link/HidDeviceSeam.h"
 
 class FirmwareInfo;
@@ -39,6 +40,14 @@ public:
     // The manager's firmware-language setting (loader models).
     virtual std::wstring FirmwareLanguage() = 0;
 };
+
+// The settings backup of the update page's jobs: the activity texts, then
+// the archive; a failed archive holds the worker until the user confirms.
+void BackUpSettingsBeforeTransfer(ImageWorkerHost& host, const LanguageTexts& activity);
+
+// The transfer begins: the plain activity text, no failure, and the page's
+// and the job's progress counts from zero.
+void StartTransferReport(ImageWorkerHost& host);
 
 // Largest data payload of one section data report.
 constexpr std::size_t kSectionDataMax = 1019;

@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int kStatusCounter = 0;
-constexpr int kPhaseCounter = 1;
 constexpr int kOneSectionFirstStageModel = 0x3500;
 
 void PutCrcFrame(HidCommandFrame& frame, int command, std::uint16_t crc)
@@ -148,15 +146,7 @@ void LoaderWorker::Run()
     if (!LoadAndCheck())
         return;
     BackUpSettings();
-    const int page = m_host.Page();
-    const int usb = m_host.UsbStatus();
-    WriteJobStatusTexts(m_job, FillLanguageTexts(L"%s", {[page, usb](int language) {
-                                                     return GetTextInProgress(page, usb, language);
-                                                 }}));
-    m_job.m_failed = 0;
-    m_host.StartTransferProgress();
-    m_job.m_counters[kStatusCounter] = 0;
-    m_job.m_counters[kPhaseCounter] = 0;
+    StartTransferReport(m_host);
     m_job.m_state = kJobTransferring;
 
     // First stage on the normal firmware.

@@ -451,6 +451,9 @@ std::vector<unsigned char> SimHeadset::Answer(SimHidInterface& iface, const unsi
     case kHidCmdRestartIntoLoader: break;
     default: status = kStatusFailure; break;
     }
+    const int behind = iface.onCommand ? iface.onCommand(request[kHidRequestCommand], reply) : -1;
+    if (behind >= 0)
+        status = static_cast<unsigned char>(behind);
     if (iface.knobs.finalStatus >= 0)
         status = static_cast<unsigned char>(iface.knobs.finalStatus);
     reply[kHidReplyStatus] = status;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -110,6 +111,10 @@ public:
     int absentEnumerations = 0; // enumerations that miss the unit after it left
     int acknowledged = 0;       // requests answered with status 0
     SimFirmwareKnobs firmware;
+    // A device behind the unit (a camera, say) that sees each request's
+    // command after the unit and may fill the reply; it answers with a
+    // status, or -1 to leave the unit's.
+    std::function<int(int command, std::vector<unsigned char>& reply)> onCommand;
     // What the unit saw of an image.
     int dataReports = 0;
     int sectionStarts = 0;

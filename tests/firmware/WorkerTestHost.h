@@ -9,7 +9,7 @@
 #include "firmware/ImageWorkers.h"
 #include "link/HidChannel.h"
 
-class WorkerTestHost final : public ImageWorkerHost {
+template <class Base = ImageWorkerHost> class WorkerTestHostOf : public Base {
 public:
     FirmwareInfo job;
     int page = 3;
@@ -29,7 +29,7 @@ public:
     std::wstring firmwareLanguage = L"English";
     std::wstring textsAtArchive; // English status text when the archive was written
 
-    ~WorkerTestHost() override
+    ~WorkerTestHostOf() override
     {
         CloseHidHandle(&primary);
         CloseHidHandle(&secondary);
@@ -63,3 +63,5 @@ public:
     void ArmWaitTimer() override { ++timerRequests; }
     std::wstring FirmwareLanguage() override { return firmwareLanguage; }
 };
+
+using WorkerTestHost = WorkerTestHostOf<>;

@@ -1,0 +1,393 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "firmware/DualChipWorker.h"
+#include "firmware/FirmwareWaitForTests.h"
+#include "link/HidChannel.h"
+#include "link/MakerUsb.h"
+#include "sim/SimHeadset.h"
+#include "tests/firmware/ImageBuilder.h"
+#include "tests/firmware/TempFiles.h"
+#include "tests/firmware/WorkerTestHost.h"
+
+namespace {
+
+class DualChipTestHost final : public WorkerTestHostOf<DualChipWorkerHost> {
+public:
+    std::wstring folder;
+    bool folderFound = true;
+    ComPortLookup lookup = ComPortLookup::kFound;
+    int port = 4;
+    std::wstring loaderLog = L"[SUCCESS]\r\nERASING\r\nDOWNLOADING\r\n";
+    std::function<void()> duringLoader;
+    std::vector<std::wstring> commandLines;
+    std::string controllerFileAtLoader;
+    int secondChipDone = -1;
+    int restoreSecondChipDone = -1;
+    int pageProgress = 0;
+
+    bool ProgramFolder(std::wstring& out) override
+    {
+        out = folder;
+        return folderFound;
+    }
+    ComPortLookup LookUpComPort(int& out) override
+    {
+        out = lookup == ComPortLookup::kFound ? port : -1;
+        return lookup;
+    }
+    std::wstring RunFlashLoader(const std::wstring& commandLine) override
+    {
+        commandLines.push_back(commandLine);
+        std::ifstream in(TempFolderPath(folder + kDualChipControllerWorkFile), std::ios::binary);
+        controllerFileAtLoader.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (duringLoader)
+            duringLoader();
+        return loaderLog;
+    }
+    void SetSecondChipDone(int value) override
+    {
+        secondChipDone = value;
+        restoreSecondChipDone = value;
+    }
+    int PageProgress() override { return pageProgress; }
+    void SetPageProgress(int percent) override { pageProgress = percent; }
+
+    static std::filesystem::path TempFolderPath(const std::wstring& path) { return std::filesystem::path(path); }
+};
+
+constexpr int kBluetoothId = 0x21;
+
+class DualChipWorkerTest : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        SetFirmwareWaitPercentForTests(0);
+        ResetDualChipPairForTests();
+        sim.Install();
+        host.model = kTwoChipProductIdA;
+        host.usbStatus = kTwoChipProductIdA;
+        host.folder = folder.File(L"x");
+        host.folder.pop_back();
+        a = &sim.AddInterface(kTwoChipProductIdA);
+        b = &sim.AddInterface(kTwoChipProductIdB);
+        a->knobs.readyFlag = 0;
+        b->knobs.readyFlag = 0;
+    }
+    void TearDown() override
+    {
+        ResetDualChipPairForTests();
+        SetFirmwareWaitPercentForTests(100);
+    }
+    void UseImage(std::size_t bluetoothBytes = 2100, int model = kTwoChipProductIdA)
+    {
+        sections = {SectionOf(0, kBluetoothId, bluetoothBytes, 1), SectionOf(1, 0x22, 300, 2)};
+        image = BuildImage(static_cast<std::uint32_t>(model), sections);
+        WriteImage();
+    }
+    void WriteImage()
+    {
+        host.job.m_imagePath = folder.Write(L"two_chip.img", image);
+        host.job.m_failed = 1; // as the preparation leaves it
+    }
+    bool WorkFileExists(const wchar_t* name) const { return std::filesystem::exists(host.folder + name); }
+    std::vector<int> Commands(int productId) const
+    {
+        std::vector<int> commands;
+        for (const auto& request : sim.Requests(productId))
+            commands.push_back(request[1]);
+        return commands;
+    }
+    static std::wstring StatusFailure(int tag)
+    {
+        return L"Failed to update firmware. Cannot get status[" + std::to_wstring(tag) + L"]";
+    }
+
+    SimHeadset sim;
+    TempFolder folder;
+    DualChipTestHost host;
+    SimHidInterface* a = nullptr;
+    SimHidInterface* b = nullptr;
+    std::vector<BuiltSection> sections;
+    std::vector<std::uint8_t> image;
+};
+
+TEST_F(DualChipWorkerTest, AWholeUpdateProgramsBothChipsAndHandsOverToTheWaitTimer)
+{
+    UseImage();
+    DualChipUpdateThread(host);
+    EXPECT_EQ(host.timerRequests, 1);
+    EXPECT_EQ(host.job.m_state, kJobTransferring);
+    EXPECT_EQ(host.job.m_failed, 0);
+    EXPECT_EQ(host.job.m_finished, 0);
+    EXPECT_EQ(host.autoUpdate, 1);
+    EXPECT_EQ(host.secondChipDone, 1);
+    EXPECT_EQ(host.pageProgress, 88);
+    EXPECT_EQ(host.archiveWrites, 1);
+    EXPECT_EQ(host.textsAtArchive, L"On updating firmware. about to make backup firmware[9]");
+    EXPECT_EQ(host.job.StatusText(0), L"On updating firmware.");
+    // The microcontroller got its own image from the work file, on the port found.
+    ASSERT_EQ(host.commandLines.size(), 1u);
+    EXPECT_EQ(host.commandLines[0], FlashLoaderCommandLine(host.folder, 4));
+    EXPECT_EQ(host.controllerFileAtLoader, std::string(sections[1].data.begin(), sections[1].data.end()));
+    // The Bluetooth image went to both interfaces, each finished once.
+    EXPECT_EQ(a->sections[kBluetoothId], sections[0].data);
+    EXPECT_EQ(b->sections[kBluetoothId], sections[0].data);
+    EXPECT_EQ(a->finishCount, 1);
+    EXPECT_EQ(b->finishCount, 1);
+    EXPECT_FALSE(WorkFileExists(kDualChipBluetoothWorkFile));
+    EXPECT_FALSE(WorkFileExists(kDualChipControllerWorkFile));
+    const std::vector<int> expected = {0x30, 0x32, 0x33, 0x30, 0x32, 0x34, 5, 6, 6, 6, 7, 8, 0x30};
+    EXPECT_EQ(Commands(kTwoChipProductIdA), expected);
+    EXPECT_FALSE(DualChipWorkerRunning());
+}
+
+TEST_F(DualChipWorkerTest, TheInterfaceQueryChoosesTheControlSlot)
+{
+    struct Case {
+        unsigned char first;
+        unsigned char second;
+        int previous;
+        int control;
+    };
+    const Case cases[] = {
+        {0, 1, 0, 1},               // only slot 1 answers: it takes 0x33 and 0x34
+        {1, 1, 0, 1},               // both: slot 1
+        {1, 0, 1, 0}, {0, 0, 0, 0}, // neither: the slot of program start
+        {0, 0, 1, 1},               // neither: the slot the last run found
+    };
+    for (const Case& c : cases) {
+        SimHeadset bus;
+        bus.Install();
+        SimHidInterface& first = bus.AddInterface(kTwoChipProductIdA);
+        SimHidInterface& second = bus.AddInterface(kTwoChipProductIdB);
+        ResetDualChipPairForTests();
+        if (c.previous == 1) {
+            // A run that found slot 1 and then failed at the microcontroller.
+            first.knobs.readyFlag = 0;
+            second.knobs.readyFlag = 1;
+            host.lookup = ComPortLookup::kOpenFailed;
+            UseImage();
+            DualChipUpdateThread(host);
+            host.lookup = ComPortLookup::kFound;
+        }
+        first.knobs.readyFlag = c.first;
+        second.knobs.readyFlag = c.second;
+        bus.ClearLog();
+        host.job.m_finished = 0;
+        UseImage();
+        DualChipUpdateThread(host);
+        EXPECT_EQ(DualChipControlIndex(), c.control) << int(c.first) << int(c.second) << c.previous;
+        const int controlId = c.control == 0 ? kTwoChipProductIdA : kTwoChipProductIdB;
+        const int otherId = c.control == 0 ? kTwoChipProductIdB : kTwoChipProductIdA;
+        int step3 = 0, step4 = 0, wrongSlot = 0;
+        for (const auto& r : bus.Requests(controlId)) {
+            step3 += r[1] == 0x33;
+            step4 += r[1] == 0x34;
+        }
+        for (const auto& r : bus.Requests(otherId))
+            wrongSlot += r[1] == 0x33 || r[1] == 0x34;
+        EXPECT_EQ(step3, 1);
+        EXPECT_EQ(step4, 1);
+        EXPECT_EQ(wrongSlot, 0);
+        ResetDualChipPairForTests();
+    }
+    sim.Install();
+}
+
+TEST_F(DualChipWorkerTest, EachFailureEndsWithItsTagAndLeavesNoWorkFile)
+{
+    struct Case {
+        const char* what;
+        std::function<void(DualChipWorkerTest&)> arrange;
+        int tag;
+        int secondChipDone;
+    };
+    auto failOn = [](SimHidInterface* unit, int command, int parameter) {
+        unit->knobs.byRequest[{command, parameter}].failWrite = true;
+    };
+    const Case cases[] = {
+        {"one interface only", [](DualChipWorkerTest&) {}, 16, 0},
+        {"0x33 refused", [&](DualChipWorkerTest& t) { failOn(t.a, 0x33, 0); }, 21, 0},
+        {"no FTDI device", [](DualChipWorkerTest& t) { t.host.lookup = ComPortLookup::kOpenFailed; }, 24, 0},
+        {"no port answer", [](DualChipWorkerTest& t) { t.host.lookup = ComPortLookup::kQueryFailed; }, 23, 0},
+        {"lower case", [](DualChipWorkerTest& t) { t.host.loaderLog = L"[SUCCESS]\r\ndownloading\r\n"; }, 25, 0},
+        {"no loader", [](DualChipWorkerTest& t) { t.host.loaderLog = L"[FAIL]\r\n"; }, 25, 0},
+        {"0x30 slot 0 after", [&](DualChipWorkerTest& t) { failOn(t.a, 0x30, 0); }, 27, 1},
+        {"0x30 slot 1 after", [&](DualChipWorkerTest& t) { failOn(t.b, 0x30, 0); }, 28, 1},
+        {"section start", [](DualChipWorkerTest& t) { t.b->firmware.failSectionStartAt = 1; }, 29, 1},
+        {"data write", [](DualChipWorkerTest& t) { t.a->firmware.failDataWriteAt = 2; }, 30, 1},
+        {"data status", [](DualChipWorkerTest& t) { t.b->firmware.failDataStatusAt = 3; }, 31, 1},
+        {"section end", [](DualChipWorkerTest& t) { t.a->firmware.failSectionEndAt = 1; }, 32, 1},
+        {"finish slot 0", [](DualChipWorkerTest& t) { t.a->firmware.failFinish = true; }, 33, 1},
+        {"finish slot 1", [](DualChipWorkerTest& t) { t.b->firmware.failFinish = true; }, 34, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimHeadset bus;
+        bus.Install();
+        DualChipWorkerTest& t = *this;
+        a = &bus.AddInterface(kTwoChipProductIdA);
+        b = &bus.AddInterface(kTwoChipProductIdB);
+        a->knobs.readyFlag = 0;
+        b->knobs.readyFlag = 0;
+        host.lookup = ComPortLookup::kFound;
+        host.loaderLog = L"[SUCCESS]\r\nDOWNLOADING\r\n";
+        host.job.m_finished = 0;
+        host.timerRequests = 0;
+        host.autoUpdate = 1;
+        ResetDualChipPairForTests();
+        if (std::string(c.what) == "one interface only") {
+            // The unit shows only its first interface.
+            bus.Unplug(0);
+            a = &bus.AddInterface(kTwoChipProductIdA, 1);
+        } else {
+            c.arrange(t);
+        }
+        UseImage();
+        DualChipUpdateThread(host);
+        EXPECT_EQ(host.job.StatusText(0), StatusFailure(c.tag));
+        EXPECT_EQ(host.job.m_failed, 1);
+        EXPECT_EQ(host.job.m_finished, 1);
+        EXPECT_EQ(host.job.m_state, kJobTransferring);
+        EXPECT_EQ(host.autoUpdate, 0);
+        EXPECT_EQ(host.timerRequests, 0);
+        EXPECT_EQ(host.secondChipDone, c.secondChipDone);
+        EXPECT_FALSE(WorkFileExists(kDualChipBluetoothWorkFile));
+        EXPECT_FALSE(WorkFileExists(kDualChipControllerWorkFile));
+        ResetDualChipPairForTests();
+    }
+    sim.Install();
+}
+
+TEST_F(DualChipWorkerTest, AUnitThatNeverComesBackAfterTheFinishEndsWithTag35)
+{
+    // The last finish restarts the unit, which then stays away.
+    b->firmware.leaveAfterFinish = true;
+    a->absentEnumerations = 1000;
+    b->absentEnumerations = 1000;
+    UseImage();
+    DualChipUpdateThread(host);
+    EXPECT_EQ(host.job.StatusText(0), StatusFailure(35));
+    EXPECT_EQ(a->finishCount, 1);
+    EXPECT_EQ(b->finishCount, 1);
+    EXPECT_EQ(host.timerRequests, 0);
+}
+
+TEST_F(DualChipWorkerTest, PackagesRefusedBeforeAnyWorkFileOrRequest)
+{
+    struct Case {
+        const char* what;
+        int model;
+        int corruptEntry; // -1: none
+        int sectionCount;
+        int tag;
+        int state;
+    };
+    const Case cases[] = {
+        {"another model's package", 0x5346, -1, 2, 6, kJobImageRead},
+        {"entry 1's digest wrong", kTwoChipProductIdA, 1, 2, 8, kJobImageRead},
+        {"only one image", kTwoChipProductIdA, -1, 1, 7, kJobImageRead},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sections = {SectionOf(0, kBluetoothId, 500, 1), SectionOf(1, 0x22, 300, 2)};
+        sections.resize(static_cast<std::size_t>(c.sectionCount));
+        image = BuildImage(static_cast<std::uint32_t>(c.model), sections);
+        if (c.corruptEntry >= 0)
+            image[image.size() - 1] ^= 0xFF; // the last section's last byte
+        WriteImage();
+        host.archiveWrites = 0;
+        sim.ClearLog();
+        DualChipUpdateThread(host);
+        EXPECT_EQ(host.job.StatusText(0),
+                  L"Failed to update firmware. Firmware corrupted[" + std::to_wstring(c.tag) + L"]");
+        EXPECT_EQ(host.job.m_state, c.state);
+        EXPECT_EQ(host.job.m_finished, 1);
+        EXPECT_EQ(host.archiveWrites, 0);
+        EXPECT_EQ(sim.CountLog(SimLogKind::Write), 0);
+        EXPECT_FALSE(WorkFileExists(kDualChipBluetoothWorkFile));
+        EXPECT_FALSE(WorkFileExists(kDualChipControllerWorkFile));
+    }
+}
+
+TEST_F(DualChipWorkerTest, SectionLengthsAroundOneDataReport)
+{
+    struct Case {
+        std::size_t bytes;
+        int dataReports;
+    };
+    const Case cases[] = {{1019, 1}, {1020, 2}, {0, 0}};
+    for (const Case& c : cases) {
+        SimHeadset bus;
+        bus.Install();
+        a = &bus.AddInterface(kTwoChipProductIdA);
+        b = &bus.AddInterface(kTwoChipProductIdB);
+        ResetDualChipPairForTests();
+        host.job.m_finished = 0;
+        UseImage(c.bytes);
+        DualChipUpdateThread(host);
+        EXPECT_EQ(a->dataReports, c.dataReports) << c.bytes;
+        EXPECT_EQ(b->dataReports, c.dataReports) << c.bytes;
+        EXPECT_EQ(a->sectionStarts, 1);
+        EXPECT_EQ(b->sectionEnds, 1);
+        ResetDualChipPairForTests();
+    }
+    sim.Install();
+}
+
+TEST_F(DualChipWorkerTest, OnTheRestorePageNoArchiveAndTheMilestonesStillReachTheUpdatePage)
+{
+    host.page = 4;
+    host.lookup = ComPortLookup::kQueryFailed;
+    UseImage();
+    DualChipUpdateThread(host);
+    EXPECT_EQ(host.archiveWrites, 0);
+    EXPECT_EQ(host.job.StatusText(0), L"Failed to restore firmware. Cannot get status[23]");
+
+    host.lookup = ComPortLookup::kFound;
+    host.job.m_finished = 0;
+    host.pageProgress = 80;
+    DualChipUpdateThread(host);
+    EXPECT_EQ(host.archiveWrites, 0);
+    EXPECT_EQ(host.restoreSecondChipDone, 1);
+    EXPECT_EQ(host.pageProgress, 88);
+    EXPECT_EQ(host.timerRequests, 1);
+}
+
+TEST_F(DualChipWorkerTest, AJobGivenUpDuringTheLoaderIsLeftQuietly)
+{
+    UseImage();
+    bool runningMeanwhile = false;
+    host.duringLoader = [&] {
+        // The progress timer's watchdog ends the job while the loader runs.
+        host.job.m_finished = 1;
+        host.job.m_failed = 1;
+        host.job.SetStatusText(0, L"watchdog");
+        runningMeanwhile = DualChipWorkerRunning();
+    };
+    DualChipUpdateThread(host);
+    EXPECT_TRUE(runningMeanwhile);
+    EXPECT_FALSE(DualChipWorkerRunning());
+    EXPECT_EQ(host.job.StatusText(0), L"watchdog");
+    EXPECT_EQ(host.timerRequests, 0);
+    EXPECT_EQ(a->finishCount, 0);
+    for (int command : Commands(kTwoChipProductIdA))
+        EXPECT_NE(command, 0x34);
+    EXPECT_FALSE(WorkFileExists(kDualChipBluetoothWorkFile));
+    EXPECT_FALSE(WorkFileExists(kDualChipControllerWorkFile));
+}
+
+TEST_F(DualChipWorkerTest, TheSecondChipMarkStartsAtZero)
+{
+    host.secondChipDone = 1;
+    host.lookup = ComPortLookup::kOpenFailed;
+    UseImage();
+    DualChipUpdateThread(host);
+    EXPECT_EQ(host.secondChipDone, 0);
+}
+
+} // namespace
