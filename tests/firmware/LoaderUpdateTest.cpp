@@ -303,8 +303,9 @@ TEST_F(LoaderWorkerTest, WholeRunOnATwoStageUnit)
         }
         EXPECT_EQ(tail, (std::vector<int>{0x50, 0x52, 0x50, 0x59, 0x01, 0x03, 0x04}));
         for (const auto& request : normal) {
-            if (request[1] == kHidCmdLoaderLanguage)
+            if (request[1] == kHidCmdLoaderLanguage) {
                 EXPECT_EQ(request[2], 5);
+            }
         }
         EXPECT_EQ(bus.OpenHandleCount(), 1); // only the host's own channel stays open
     }
@@ -321,8 +322,9 @@ TEST_F(LoaderWorkerTest, OneSectionFirstStageFor0x3500)
     EXPECT_EQ(unit.sections.size(), 1u);
     EXPECT_EQ(sim.LoaderOf(unit)->sections[0], sections[1].data);
     for (const auto& request : sim.Requests(0x3500)) {
-        if (request[1] == kHidCmdLoaderLanguage)
+        if (request[1] == kHidCmdLoaderLanguage) {
             EXPECT_EQ(request[2], 0);
+        }
     }
 }
 
