@@ -10,4 +10,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # ctest runs every Windows test program through Wine.
 # Each build tree has its own private prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh --arch ${QUOR_WINE_ARCH} --prefix ${CMAKE_BINARY_DIR}/wineprefix)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh --arch ${QUOR_WINE_ARCH} --retry-silent-start --prefix ${CMAKE_BINARY_DIR}/wineprefix)
