@@ -375,13 +375,9 @@ void CDialogFirmwareUpdate::ShowPopup(FirmwareInfo& job, const std::wstring& tex
 
 void CDialogFirmwareUpdate::TakeStatusTexts(CMainDialog* main, const FirmwareInfo& job)
 {
-    // Taken and emptied in one call, so a writer's set is never split.
-    LanguageTextSet texts;
-    {
-        auto record = DrivenRecord().Lock();
-        texts = record->StatusTexts();
-        record->ReplaceStatusTexts(LanguageTextSet());
-    }
+    // Taken and emptied in one call under the texts' own lock, so a writer's
+    // set is never split.
+    const LanguageTextSet texts = DrivenJob().TakeStatusTexts();
     for (int i = 0; i < kUiLanguageCount; ++i) {
         if (!texts[i].empty())
             main->SetStatusTextForLanguage(CString(texts[i].c_str()), i);
