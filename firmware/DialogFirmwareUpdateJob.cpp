@@ -9,6 +9,7 @@
 #include "firmware/DfuPageHostWin32.h"
 #include "firmware/DfuRoadRules.h"
 #include "firmware/DfuSequence.h"
+#include "firmware/DualChipWorker.h"
 #include "firmware/DialogFirmwareRestore.h"
 #include "firmware/FirmwareFiles.h"
 #include "firmware/ImageContainer.h"
@@ -175,6 +176,12 @@ void CDialogFirmwareUpdate::PrepareHidRoad(UpdateRoad road, FirmwareInfo& job)
     const DeviceConfig& device = main->m_device;
     switch (road) {
     case UpdateRoad::kDualChip: {
+        // A worker the watchdog gave up on may still hold the pair: a second
+        // one never shares it.
+        if (DualChipWorkerRunning()) {
+            Fail(job, L"[0]", GetTextNotRecognizedDevice);
+            return;
+        }
         HidHandle pair[2] = {};
         DeviceVersion firmware, chip1, chip2;
         const int found = FindTwoChipDevice(&pair[0], &pair[1], firmware, chip1, chip2);
