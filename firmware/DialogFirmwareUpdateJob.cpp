@@ -43,9 +43,6 @@ constexpr int kDfuModeSettleMs = 1000;
 constexpr int kHidRebootWaitMs = 3000;
 constexpr int kSecondEngineProgress = 50;
 
-const wchar_t kCameraBluetoothFile[] = L"__lensa_dfu_bluetooth__.img";
-const wchar_t kCameraFirmwareFile[] = L"__lensa_firmware__.bin";
-
 const CSize kBackupPopupSize(500, 180);
 const CSize kHoldPopupSize(400, 110);
 const CSize kNotConnectedSize(400, 165);
@@ -58,6 +55,16 @@ std::wstring ProgramPath()
     wchar_t path[MAX_PATH + 1] = {};
     const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
     return length == 0 || length > MAX_PATH ? std::wstring() : std::wstring(path, length);
+}
+
+// Without a removable drive holding "lensa.bin" (or without the program's own
+// folder) the camera's files stay in the image folder.
+void MoveCameraFirmwareToCard()
+{
+    std::wstring root;
+    std::wstring folder;
+    if (FindRemovableDriveWithFile(L"lensa.bin", &root) && ProgramImageFolder(ProgramPath(), folder))
+        MoveCameraPackageToCard(HostFileSystem(), folder, root);
 }
 
 void ShowModalBox(CMainDialog* main, const std::wstring& text, int iconKind, CSize size)
@@ -293,9 +300,9 @@ void CDialogFirmwareUpdate::PrepareDfuRoad(FirmwareInfo& job, bool secondPhase)
         }
         const ImageSection& bluetooth = package.check.sections[0];
         const ImageSection& firmware = package.check.sections[1];
-        WriteWorkFile(folder + kCameraBluetoothFile, package.Bytes() + bluetooth.offset, bluetooth.length);
-        WriteWorkFile(folder + kCameraFirmwareFile, package.Bytes() + firmware.offset, firmware.length);
-        job.m_imagePath = folder + kCameraBluetoothFile;
+        WriteWorkFile(folder + kCameraPackageBluetoothFile, package.Bytes() + bluetooth.offset, bluetooth.length);
+        WriteWorkFile(folder + kCameraPackageFirmwareFile, package.Bytes() + firmware.offset, firmware.length);
+        job.m_imagePath = folder + kCameraPackageBluetoothFile;
     }
     if (!DFUEngine::IsDFUFileValid(job.m_imagePath.c_str())) {
         Fail(job, camera ? std::wstring() : tag(L"[9][5]"), GetTextCannotGetStatus);
@@ -546,6 +553,8 @@ void CDialogFirmwareUpdate::OnDeviceWaitTimer()
             EndJobWithFailure(job, FailureTexts(page, usb, GetTextCannotGetDevice), &m_autoUpdate);
         }
     } else {
+        if (main->m_modelCode == kCameraPackageModel)
+            MoveCameraFirmwareToCard();
         EndJobWithSuccess(job);
     }
     main->m_progress = job.m_progress;
