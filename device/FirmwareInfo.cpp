@@ -49,8 +49,7 @@ void FirmwareInfo::Reset(int mode)
     m_progress = -10;
     m_finished = 0;
     m_succeeded = 0;
-    for (std::wstring& text : m_statusText)
-        text.clear();
+    ReplaceStatusTexts(LanguageTextSet());
     ClosePopup();
 }
 
@@ -116,8 +115,9 @@ int FirmwareInfo::SetVersionText4(const std::wstring& text)
     return ParseVersion4(text, m_version.major, m_version.minor, m_version.kind, m_version.build);
 }
 
-const std::wstring& FirmwareInfo::StatusText(int language) const
+std::wstring FirmwareInfo::StatusText(int language) const
 {
+    std::lock_guard<std::mutex> hold(m_textLock);
     return m_statusText[UiLanguageRow(language)];
 }
 
@@ -125,5 +125,26 @@ void FirmwareInfo::SetStatusText(int language, const std::wstring& text)
 {
     if (language < 0 || language >= kUiLanguageCount)
         return;
+    std::lock_guard<std::mutex> hold(m_textLock);
     m_statusText[language] = text;
+}
+
+void FirmwareInfo::ReplaceStatusTexts(const LanguageTextSet& texts)
+{
+    std::lock_guard<std::mutex> hold(m_textLock);
+    m_statusText = texts;
+}
+
+LanguageTextSet FirmwareInfo::StatusTexts() const
+{
+    std::lock_guard<std::mutex> hold(m_textLock);
+    return m_statusText;
+}
+
+LanguageTextSet FirmwareInfo::TakeStatusTexts()
+{
+    LanguageTextSet taken;
+    std::lock_guard<std::mutex> hold(m_textLock);
+    taken.swap(m_statusText);
+    return taken;
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -73,15 +74,19 @@ public:
     // "a.b.c.d" (the camera 0x3020's form) into all four parts.
     int SetVersionText4(const std::wstring& text);
 
+    // The 13 status texts are the one part of the record that the workers and
+    // the progress timer both write whole strings into, so they have a lock of
+    // their own, taken by every call below and held by nothing else: a worker
+    // replaces all 13 in one call and the timer takes and empties them in one,
+    // and neither ever sees half of one state and half of the next.
     // Status text of a UI language; a language outside 0 to 12 reads English.
-    const std::wstring& StatusText(int language) const;
+    std::wstring StatusText(int language) const;
     // A language outside 0 to 12 stores nothing.
     void SetStatusText(int language, const std::wstring& text);
-    // All 13 texts at once: a writer replaces them in one call and a reader
-    // takes them in one call, each under the record's one lock, so a reader
-    // on another thread never sees half of one state and half of the next.
-    void ReplaceStatusTexts(const LanguageTextSet& texts) { m_statusText = texts; }
-    LanguageTextSet StatusTexts() const { return m_statusText; }
+    void ReplaceStatusTexts(const LanguageTextSet& texts);
+    LanguageTextSet StatusTexts() const;
+    // The texts as they stand, leaving all 13 empty.
+    LanguageTextSet TakeStatusTexts();
 
     int m_state = kJobIdle;
     std::wstring m_selectedFile;
@@ -102,12 +107,13 @@ public:
     // Set only where a job is declared successful; the job's end tests this,
     // never the progress that happens to stand at 100.
     int m_succeeded = 0;
-    LanguageTextSet m_statusText;
+    LanguageTextSet m_statusText; // through the calls above once a worker runs
     std::unique_ptr<FirmwarePopup> m_popup;
     int m_waitFlag = 0;     // a worker waits for the user to hold the unit's button
     int m_counters[3] = {}; // progress-timer ticks: stall, phase, and one never read
 
 private:
+    mutable std::mutex m_textLock;
     int FilledSlots() const;
 };
 

@@ -9,7 +9,9 @@
 #include "firmware/DfuPageHostWin32.h"
 #include "firmware/DfuRoadRules.h"
 #include "firmware/DfuSequence.h"
+#include "firmware/CameraWorker.h"
 #include "firmware/DialogFirmwareRestore.h"
+#include "firmware/DualChipWorker.h"
 #include "firmware/FirmwareFiles.h"
 #include "firmware/FirmwareIndex.h"
 #include "firmware/FirmwarePrompt.h"
@@ -64,13 +66,15 @@ FirmwareInfo* g_workerJob = nullptr;
 
 // The worker of each road (index: the road's number); null where this
 // program has none yet.
+void DualChipRoad(ImageWorkerHost& host);
+
 CDialogFirmwareUpdate::WorkerRoutine g_workerSlots[8] = {
     nullptr,
     VersionedImageUpdateThread,   // 1
     DualChannelImageUpdateThread, // 2
-    nullptr,                      // 3, the two-chip unit
+    DualChipRoad,                 // 3, the two-chip unit
     LoaderUpdateThread,           // 4
-    nullptr,                      // 5, the camera models
+    CameraFirmwareUpdateThread,   // 5, the camera models
     ImageUpdateThread,            // 6
     nullptr,                      // 7 runs on the DFU library
 };
@@ -115,6 +119,7 @@ public:
     void ClearAutoUpdate() override { m_page->m_autoUpdate = 0; }
     void ArmWaitTimer() override { ::PostMessageW(m_window, CDialogFirmwareUpdate::kArmWaitTimerMessage, 0, 0); }
     std::wstring FirmwareLanguage() override { return m_firmwareLanguage; }
+    CDialogFirmwareUpdate* UpdatePage() const { return m_page; }
 
 private:
     CDialogFirmwareUpdate* m_page;
@@ -123,6 +128,53 @@ private:
     HWND m_window;
     std::wstring m_firmwareLanguage;
 };
+
+// The two-chip worker on the page's host: the second chip's mark goes to the
+// job it drives and to the update page's own record (the same one on page 3),
+// and its milestones to the update page's progress, whichever page drives.
+class PageDualChipHost final : public DualChipWorkerHost {
+public:
+    PageDualChipHost(ImageWorkerHost& base, CDialogFirmwareUpdate* page) : m_base(base), m_page(page) {}
+    FirmwareInfo& Job() override { return m_base.Job(); }
+    int Page() override { return m_base.Page(); }
+    int UsbStatus() override { return m_base.UsbStatus(); }
+    int ModelCode() override { return m_base.ModelCode(); }
+    HidHandle* Primary() override { return m_base.Primary(); }
+    HidHandle* Secondary() override { return m_base.Secondary(); }
+    int WriteSettingsArchive() override { return m_base.WriteSettingsArchive(); }
+    int WaitForUser() override { return m_base.WaitForUser(); }
+    void SetWaitForUser(int value) override { m_base.SetWaitForUser(value); }
+    void StartTransferProgress() override { m_base.StartTransferProgress(); }
+    void ClearAutoUpdate() override { m_base.ClearAutoUpdate(); }
+    void ArmWaitTimer() override { m_base.ArmWaitTimer(); }
+    std::wstring FirmwareLanguage() override { return m_base.FirmwareLanguage(); }
+    bool ProgramFolder(std::wstring& folder) override { return DualChipProgramFolder(folder); }
+    ComPortLookup LookUpComPort(int& port) override { return DualChipComPort(port); }
+    std::wstring RunFlashLoader(const std::wstring& commandLine) override
+    {
+        return DualChipRunFlashLoader(commandLine);
+    }
+    void SetSecondChipDone(int value) override
+    {
+        m_base.Job().m_spare = value;
+        m_page->m_firmwareInfo.Lock()->m_spare = value;
+    }
+    int PageProgress() override { return m_page->m_firmwareInfo.Lock()->m_progress; }
+    void SetPageProgress(int percent) override { m_page->m_firmwareInfo.Lock()->m_progress = percent; }
+
+private:
+    ImageWorkerHost& m_base;
+    CDialogFirmwareUpdate* m_page;
+};
+
+void DualChipRoad(ImageWorkerHost& host)
+{
+    auto* pageHost = dynamic_cast<PageWorkerHost*>(&host);
+    if (!pageHost)
+        return;
+    PageDualChipHost dualChip(host, pageHost->UpdatePage());
+    DualChipUpdateThread(dualChip);
+}
 
 DWORD WINAPI UpdateWorkerThread(LPVOID parameter)
 {

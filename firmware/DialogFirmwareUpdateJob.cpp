@@ -9,6 +9,7 @@
 #include "firmware/DfuPageHostWin32.h"
 #include "firmware/DfuRoadRules.h"
 #include "firmware/DfuSequence.h"
+#include "firmware/DualChipWorker.h"
 #include "firmware/DialogFirmwareRestore.h"
 #include "firmware/FirmwareFiles.h"
 #include "firmware/ImageContainer.h"
@@ -42,9 +43,6 @@ constexpr int kDfuModeSettleMs = 1000;
 constexpr int kHidRebootWaitMs = 3000;
 constexpr int kSecondEngineProgress = 50;
 
-const wchar_t kCameraBluetoothFile[] = L"__lensa_dfu_bluetooth__.img";
-const wchar_t kCameraFirmwareFile[] = L"__lensa_firmware__.bin";
-
 const CSize kBackupPopupSize(500, 180);
 const CSize kHoldPopupSize(400, 110);
 const CSize kNotConnectedSize(400, 165);
@@ -57,6 +55,16 @@ std::wstring ProgramPath()
     wchar_t path[MAX_PATH + 1] = {};
     const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
     return length == 0 || length > MAX_PATH ? std::wstring() : std::wstring(path, length);
+}
+
+// Without a removable drive holding "lensa.bin" (or without the program's own
+// folder) the camera's files stay in the image folder.
+void MoveCameraFirmwareToCard()
+{
+    std::wstring root;
+    std::wstring folder;
+    if (FindRemovableDriveWithFile(L"lensa.bin", &root) && ProgramImageFolder(ProgramPath(), folder))
+        MoveCameraPackageToCard(HostFileSystem(), folder, root);
 }
 
 void ShowModalBox(CMainDialog* main, const std::wstring& text, int iconKind, CSize size)
@@ -175,6 +183,12 @@ void CDialogFirmwareUpdate::PrepareHidRoad(UpdateRoad road, FirmwareInfo& job)
     const DeviceConfig& device = main->m_device;
     switch (road) {
     case UpdateRoad::kDualChip: {
+        // A worker the watchdog gave up on may still hold the pair: a second
+        // one never shares it.
+        if (DualChipWorkerRunning()) {
+            Fail(job, L"[0]", GetTextNotRecognizedDevice);
+            return;
+        }
         HidHandle pair[2] = {};
         DeviceVersion firmware, chip1, chip2;
         const int found = FindTwoChipDevice(&pair[0], &pair[1], firmware, chip1, chip2);
@@ -286,9 +300,9 @@ void CDialogFirmwareUpdate::PrepareDfuRoad(FirmwareInfo& job, bool secondPhase)
         }
         const ImageSection& bluetooth = package.check.sections[0];
         const ImageSection& firmware = package.check.sections[1];
-        WriteWorkFile(folder + kCameraBluetoothFile, package.Bytes() + bluetooth.offset, bluetooth.length);
-        WriteWorkFile(folder + kCameraFirmwareFile, package.Bytes() + firmware.offset, firmware.length);
-        job.m_imagePath = folder + kCameraBluetoothFile;
+        WriteWorkFile(folder + kCameraPackageBluetoothFile, package.Bytes() + bluetooth.offset, bluetooth.length);
+        WriteWorkFile(folder + kCameraPackageFirmwareFile, package.Bytes() + firmware.offset, firmware.length);
+        job.m_imagePath = folder + kCameraPackageBluetoothFile;
     }
     if (!DFUEngine::IsDFUFileValid(job.m_imagePath.c_str())) {
         Fail(job, camera ? std::wstring() : tag(L"[9][5]"), GetTextCannotGetStatus);
@@ -375,13 +389,9 @@ void CDialogFirmwareUpdate::ShowPopup(FirmwareInfo& job, const std::wstring& tex
 
 void CDialogFirmwareUpdate::TakeStatusTexts(CMainDialog* main, const FirmwareInfo& job)
 {
-    // Taken and emptied in one call, so a writer's set is never split.
-    LanguageTextSet texts;
-    {
-        auto record = DrivenRecord().Lock();
-        texts = record->StatusTexts();
-        record->ReplaceStatusTexts(LanguageTextSet());
-    }
+    // Taken and emptied in one call under the texts' own lock, so a writer's
+    // set is never split.
+    const LanguageTextSet texts = DrivenJob().TakeStatusTexts();
     for (int i = 0; i < kUiLanguageCount; ++i) {
         if (!texts[i].empty())
             main->SetStatusTextForLanguage(CString(texts[i].c_str()), i);
@@ -543,6 +553,8 @@ void CDialogFirmwareUpdate::OnDeviceWaitTimer()
             EndJobWithFailure(job, FailureTexts(page, usb, GetTextCannotGetDevice), &m_autoUpdate);
         }
     } else {
+        if (main->m_modelCode == kCameraPackageModel)
+            MoveCameraFirmwareToCard();
         EndJobWithSuccess(job);
     }
     main->m_progress = job.m_progress;

@@ -6,7 +6,7 @@
 #include "firmware/FirmwareWait.h"
 #include "firmware/FlashLoaderWin32.h"
 
-bool BoundDualChipHost::ProgramFolder(std::wstring& folder)
+bool DualChipProgramFolder(std::wstring& folder)
 {
     wchar_t path[MAX_PATH] = {};
     const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -15,12 +15,27 @@ bool BoundDualChipHost::ProgramFolder(std::wstring& folder)
     return ::ProgramFolder(std::wstring(path, n), folder);
 }
 
-ComPortLookup BoundDualChipHost::LookUpComPort(int& port)
+ComPortLookup DualChipComPort(int& port)
 {
     return LookUpFlashLoaderComPort(port);
 }
 
-std::wstring BoundDualChipHost::RunFlashLoader(const std::wstring& commandLine)
+std::wstring DualChipRunFlashLoader(const std::wstring& commandLine)
 {
     return RunProcessCaptureOutput(commandLine, ScaledFirmwareWaitMs(kFlashLoaderRunLimitMs));
+}
+
+bool BoundDualChipHost::ProgramFolder(std::wstring& folder)
+{
+    return DualChipProgramFolder(folder);
+}
+
+ComPortLookup BoundDualChipHost::LookUpComPort(int& port)
+{
+    return DualChipComPort(port);
+}
+
+std::wstring BoundDualChipHost::RunFlashLoader(const std::wstring& commandLine)
+{
+    return DualChipRunFlashLoader(commandLine);
 }

@@ -55,6 +55,13 @@ int DualChipControlIndex();
 
 // The page's side of a dual-chip start: the plain bindings of every worker,
 // the second-chip mark of both job records, and the update page's progress.
+// The system's side of the worker (Windows only): the running program's folder
+// (ending in a backslash), the D2XX lookup of the unit's COM port, and the
+// flash loader run, bounded.
+bool DualChipProgramFolder(std::wstring& folder);
+ComPortLookup DualChipComPort(int& port);
+std::wstring DualChipRunFlashLoader(const std::wstring& commandLine);
+
 struct DualChipBindings {
     WorkerBindings worker;
     std::function<void(int)> setSecondChipDone;

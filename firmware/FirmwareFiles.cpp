@@ -135,3 +135,10 @@ FirmwareFileSystem& HostFileSystem()
     static HostFiles files;
     return files;
 }
+
+bool MoveCameraPackageToCard(FirmwareFileSystem& files, const std::wstring& imageFolder, const std::wstring& cardRoot)
+{
+    const bool moved = files.ReplaceFile(imageFolder + kCameraPackageFirmwareFile, cardRoot + L"vek40_100.bin");
+    files.RemoveFile(imageFolder + kCameraPackageBluetoothFile);
+    return moved;
+}

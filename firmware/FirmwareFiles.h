@@ -9,8 +9,9 @@
 // Opens a file named by a wide path with a C runtime mode ("rb", "wb").
 std::FILE* OpenFirmwareFile(const std::wstring& path, const char* mode);
 
-// Moves from over to, replacing an existing file in one step; on Windows the
-// move is on the disk when this returns.
+// Moves from over to, replacing an existing file in one step (copied and then
+// deleted when the two lie on different drives); on Windows the move is on the
+// disk when this returns.
 bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to);
 
 #ifndef _WIN32
@@ -42,3 +43,15 @@ public:
 
 // The machine's own files.
 FirmwareFileSystem& HostFileSystem();
+
+// The two parts of a 0x3020 package that the update unpacks into the image
+// folder: the Bluetooth chip's image and the camera's own firmware.
+constexpr wchar_t kCameraPackageBluetoothFile[] = L"__lensa_dfu_bluetooth__.img";
+constexpr wchar_t kCameraPackageFirmwareFile[] = L"__lensa_firmware__.bin";
+
+// Once the Bluetooth chip is updated, the camera's firmware goes onto the
+// camera's card (cardRoot, "X:\"), where the camera installs it: an old file
+// there is replaced, and the image folder's copy goes only with a move that
+// succeeded, so a failed one leaves it for the user. The Bluetooth image is
+// deleted either way. True when the firmware reached the card.
+bool MoveCameraPackageToCard(FirmwareFileSystem& files, const std::wstring& imageFolder, const std::wstring& cardRoot);

@@ -3,6 +3,7 @@
 // under ThreadSanitizer too (build/tsan), which reports any unguarded access.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -67,6 +68,39 @@ TEST(FirmwareInfoThreads, AResetFromAnotherThreadEmptiesAllTexts)
     for (const std::wstring& text : job.Lock()->StatusTexts())
         EXPECT_TRUE(text.empty());
     EXPECT_EQ(kJobResetForUpdate, job.Lock()->m_state);
+}
+
+// The update workers hold the record itself, not its guard: they replace the
+// texts through the record's own call while the progress timer takes and
+// empties them. Every take is one whole step, and nothing is lost or torn.
+TEST(FirmwareInfoThreads, AWorkerWithoutTheGuardNeverSplitsASetTheTimerTakes)
+{
+    GuardedFirmwareInfo guarded;
+    FirmwareInfo& job = *guarded.Lock();
+    constexpr int kSteps = 500;
+    std::atomic<bool> done{false};
+    std::thread worker([&job, &done] {
+        for (int step = 1; step <= kSteps; ++step)
+            job.ReplaceStatusTexts(TextsOfStep(step));
+        done = true;
+    });
+
+    int lastStep = 0;
+    bool whole = true;
+    for (bool finished = false; !finished && whole;) {
+        finished = done;
+        const LanguageTextSet texts = job.TakeStatusTexts();
+        if (texts[0].empty())
+            continue;
+        const int step = std::stoi(texts[0].substr(5));
+        whole = texts == TextsOfStep(step) && step > lastStep;
+        lastStep = step;
+    }
+    worker.join();
+    EXPECT_TRUE(whole) << "a take held one step's texts, later than the one before, at step " << lastStep;
+    EXPECT_EQ(kSteps, lastStep);
+    for (const std::wstring& text : job.StatusTexts())
+        EXPECT_TRUE(text.empty());
 }
 
 } // namespace
