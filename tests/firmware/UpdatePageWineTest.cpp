@@ -499,14 +499,13 @@ TEST_F(UpdatePageWine, APreparationThatFailsEndsTheJobWithItsReasonAndTag)
         int failed;
     };
     const std::wstring notRecognised = GetTextNotRecognizedDevice(0);
-    const std::wstring cannotUpdate = GetTextCannotUpdateFirmware(0);
     const Case cases[] = {
         {0x4210, false, false, 3, notRecognised, L"", 1},
         {0x2030, true, true, 3, notRecognised, L"", 1},
         {0x3110, true, true, 3, notRecognised, L"", 1},
         {0x5345, false, false, 3, notRecognised, L"[0]", 1},
-        // The camera road's worker is not in this program: the job ends at once.
-        {0x5610, true, false, 3, cannotUpdate, L"", 1},
+        // The camera road's worker starts and refuses the missing image itself.
+        {0x5610, true, false, 3, GetTextFirmwareCorrupted(0), L"", 1},
         // No DFU-family unit on USB: not the recognised unit.
         {0x4D15, false, false, 3, notRecognised, L"[9][2]", 2},
         {0x4D15, false, false, 4, notRecognised, L"[9][2]", 2},
@@ -540,6 +539,8 @@ TEST_F(UpdatePageWine, APreparationThatFailsEndsTheJobWithItsReasonAndTag)
             page.PrepareUpdate();
             FirmwareInfo& job =
                 c.page == 3 ? *page.m_firmwareInfo.Lock() : *dialog.m_pageFirmwareRestore.m_firmwareInfo.Lock();
+            // A road whose worker started ends on the worker's thread.
+            PumpUntil([&] { return job.m_finished == 1; }, 10000);
             EXPECT_EQ(1, job.m_finished) << std::hex << c.model;
             EXPECT_EQ(c.failed, job.m_failed) << std::hex << c.model;
             EXPECT_EQ(0, page.m_autoUpdate) << std::hex << c.model;
