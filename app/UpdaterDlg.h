@@ -78,6 +78,7 @@ public:
     CString GetTextDiagnosticLog() const override;
     std::wstring SaveDialogFolder() const override;
     void RememberSaveFolder(const std::wstring& chosenPath) override;
+    INT_PTR AskNewFirmware() override;
     void StartUpdateSecondPhase() override { m_pageFirmwareUpdate.StartUpdateSecondPhase(); }
     CDialogFirmwareUpdate* FirmwareUpdatePage() override { return &m_pageFirmwareUpdate; }
     CString GetTextClose() const;

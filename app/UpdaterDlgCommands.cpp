@@ -10,6 +10,7 @@
 #include "app/ConfigurationStore.h"
 #include "app/DiagnosticLogWin32.h"
 #include "app/DialogLanguageManager.h"
+#include "app/DialogNewUpdateFound.h"
 #include "app/SaveFolder.h"
 #include "res/resource.h"
 #include "shell/DialogMessageBox.h"
@@ -155,4 +156,10 @@ void CUpdaterDlg::OnMenuDiagnosticLog()
     box.SetContent(FillPlaceholders(L"%s:\n%s", {GetTextCannotOpenFile(m_uiLanguage), path}).c_str(), 1, nullptr, &ok,
                    kLogWarningSize);
     box.DoModal();
+}
+
+INT_PTR CUpdaterDlg::AskNewFirmware()
+{
+    CDialogNewUpdateFound question(this);
+    return question.DoModal();
 }

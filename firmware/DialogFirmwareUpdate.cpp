@@ -33,7 +33,6 @@
 #include "text/FirmwareTexts.h"
 #include "text/MainWindowTexts.h"
 #include "text/NameTables.h"
-#include "text/NewFirmwarePromptTexts.h"
 #include "text/SharedWords.h"
 #include "text/StatusTexts.h"
 #include "text/TextFormat.h"
@@ -51,8 +50,6 @@ constexpr COLORREF kNoServerColour = 0x0070FF;
 constexpr COLORREF kTextColour = 0x000000;
 
 constexpr int kCameraPackageModel = 0x3020;
-
-const CSize kPromptSize(420, 170);
 
 bool HasServerVersion(const ImageVersion& version)
 {
@@ -600,18 +597,7 @@ void CDialogFirmwareUpdate::OnIndexTimer()
     if (g_firmwarePromptArmed) {
         m_autoUpdate = IsServerVersionNewer(model, main->m_device, entry.version, entry.serverFile, address);
         if (m_autoUpdate == 1) {
-            const int language = main->m_uiLanguage;
-            const int server[4] = {entry.version.major, entry.version.minor, entry.version.kind, entry.version.build};
-            const std::wstring text = NewUpdateFoundTexts::GetTextQuestion(language) + L"\n\n" +
-                                      NewUpdateFoundTexts::GetTextCurrentVersion(language) +
-                                      FormatCurrentFirmwareVersion(model, main->m_device.m_firmwareVersion) + L"\n" +
-                                      NewUpdateFoundTexts::GetTextNewVersion(language) +
-                                      FormatNewFirmwareVersion(model, server);
-            const CString yes(GetTextYes(language).c_str());
-            const CString no(GetTextNo(language).c_str());
-            CDialogMessageBox prompt(main);
-            prompt.SetContent(CString(text.c_str()), 0, &no, &yes, kPromptSize);
-            if (prompt.DoModal() == IDOK)
+            if (main->AskNewFirmware() == IDOK)
                 PostMessage(WM_COMMAND, MAKEWPARAM(IDC_UPDATE_DOWNLOAD, 0),
                             reinterpret_cast<LPARAM>(m_download.m_hWnd));
             else

@@ -49,6 +49,9 @@ public:
     // The firmware update page, to which a restore hands its downloaded image;
     // null in a window without one.
     virtual CDialogFirmwareUpdate* FirmwareUpdatePage() { return nullptr; }
+    // Asks whether to take the newer firmware the update page found on the
+    // server; IDOK when the user takes it.
+    virtual INT_PTR AskNewFirmware() { return IDCANCEL; }
 
     // The skin's brushes, made with the window.
     CBrush m_brushes[kSkinBrushCount];

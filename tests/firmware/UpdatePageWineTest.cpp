@@ -349,6 +349,16 @@ TEST_F(UpdatePageWine, WithTheServerDownTheLabelSaysSoInOrangeAndDownloadWaits)
     });
 }
 
+// What the new-firmware question shows: the question, then each version after
+// its label, which ends in "v" so that label and value read as one text.
+std::wstring PromptText(HWND box)
+{
+    return boxwatch::BoxText(box, IDC_NEW_UPDATE_QUESTION) + L"\n" +
+           boxwatch::BoxText(box, IDC_NEW_UPDATE_CURRENT_LABEL) +
+           boxwatch::BoxText(box, IDC_NEW_UPDATE_CURRENT_VERSION) + L"\n" +
+           boxwatch::BoxText(box, IDC_NEW_UPDATE_NEW_LABEL) + boxwatch::BoxText(box, IDC_NEW_UPDATE_NEW_VERSION);
+}
+
 TEST_F(UpdatePageWine, ANewerServerVersionIsOfferedAndDecliningStartsNothing)
 {
     CUpdaterDlg dialog;
@@ -356,7 +366,7 @@ TEST_F(UpdatePageWine, ANewerServerVersionIsOfferedAndDecliningStartsNothing)
         g_firmwarePromptArmed = 1;
         std::wstring question;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
-            question = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+            question = PromptText(box);
             boxwatch::PressBoxButton(box, IDCANCEL);
         });
         Recognise(dialog, kModel);
@@ -392,8 +402,8 @@ TEST_F(UpdatePageWine, AcceptingThePromptDownloadsTheImageAndStartsTheUpdate)
             wchar_t name[300] = {};
             if (!::GetDlgItemTextW(box, 0x47C, name, 300))
                 ::GetDlgItemTextW(box, 0x480, name, 300);
-            if (::GetDlgItem(box, IDC_MESSAGE_TEXT)) {
-                boxes.push_back(boxwatch::BoxText(box, IDC_MESSAGE_TEXT));
+            if (::GetDlgItem(box, IDC_NEW_UPDATE_QUESTION)) {
+                boxes.push_back(PromptText(box));
                 boxwatch::PressBoxButton(box, IDOK);
             } else {
                 boxes.push_back(L"<file>");
@@ -428,7 +438,7 @@ TEST_F(UpdatePageWine, AFailedDownloadSaysSoAndStartsNothing)
         SetFirmwareServerBaseUrlForTests(Base(L"missing/"));
         g_firmwarePromptArmed = 1;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
-            if (::GetDlgItem(box, IDC_MESSAGE_TEXT)) {
+            if (::GetDlgItem(box, IDC_NEW_UPDATE_QUESTION)) {
                 boxwatch::PressBoxButton(box, IDOK);
             } else {
                 TypeFileName(box, target);
