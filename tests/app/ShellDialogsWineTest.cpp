@@ -17,6 +17,7 @@
 #include "res/resource.h"
 #include "shell/DialogMessageBox.h"
 #include "shell/ShellOpen.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/SaveDialogWatch.h"
 #include "tests/support/WindowCapture.h"
@@ -45,32 +46,6 @@ void InitControls()
     }
 }
 
-void PumpFor(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWnd::WalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(5);
-    }
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        PumpFor(10);
-    }
-    return true;
-}
-
 std::function<void()> g_script;
 UINT_PTR g_scriptTimer = 0;
 
@@ -89,7 +64,7 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
 INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
 {
     g_script = [&dialog, script] {
-        PumpUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
+        PumpMessagesUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
         script();
         dialog.m_busy = 0;
         dialog.m_dropListOpen = 0;
@@ -169,7 +144,7 @@ void RightClick(CUpdaterDlg& dialog, const std::wstring& picture = std::wstring(
     RECT r{};
     ::GetWindowRect(dialog.m_hWnd, &r);
     dialog.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.m_hWnd), MAKELPARAM(r.left + 150, r.top + 150));
-    PumpFor(300);
+    PumpMessagesFor(300);
     ::KillTimer(nullptr, g_menuTimer);
     g_menuTimer = 0;
 }
@@ -242,7 +217,7 @@ TEST_F(ShellDialogsTest, TheHeaderControlsShowTheSkinBehindThem)
         const HGDIOBJ brush = dialog.m_headerBrushes[1].GetSafeHandle();
         EXPECT_NE(nullptr, brush);
         dialog.m_deviceLine1.Invalidate();
-        PumpFor(100);
+        PumpMessagesFor(100);
         EXPECT_EQ(brush, dialog.m_headerBrushes[1].GetSafeHandle());
         // The picture label paints the same skin behind the unit's picture.
         EXPECT_NE(nullptr, dialog.m_devicePicture.m_background.GetSafeHandle());
@@ -296,7 +271,7 @@ TEST_F(ShellDialogsTest, TheAboutBoxOpensFromTheMenuAndTheSystemMenuButNotWhileB
     RunModal(dialog, [&] {
         boxwatch::OnEveryBox(dialog.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
         dialog.SendMessage(WM_COMMAND, ID_MENU_ABOUT);
-        PumpUntil([] { return boxwatch::BoxesSeen() >= 1; }, 3000);
+        PumpMessagesUntil([] { return boxwatch::BoxesSeen() >= 1; }, 3000);
         EXPECT_EQ(1, boxwatch::BoxesSeen());
         dialog.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
         EXPECT_EQ(2, boxwatch::BoxesSeen());
@@ -308,7 +283,7 @@ TEST_F(ShellDialogsTest, TheAboutBoxOpensFromTheMenuAndTheSystemMenuButNotWhileB
                 dialog.m_dropListOpen = 1;
             dialog.SendMessage(WM_COMMAND, ID_MENU_ABOUT);
             ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_ABOUT), BM_CLICK, 0, 0);
-            PumpFor(300);
+            PumpMessagesFor(300);
             EXPECT_EQ(2, boxwatch::BoxesSeen()) << blocker;
             dialog.m_busy = 0;
             dialog.m_dropListOpen = 0;
@@ -460,7 +435,7 @@ TEST_F(ShellDialogsTest, OkInTheLanguageDialogRelabelsTheFrameAndTheToolTips)
             else
                 dialog.m_dropListOpen = 1;
             dialog.SendMessage(WM_COMMAND, ID_MENU_LANGUAGE);
-            PumpFor(200);
+            PumpMessagesFor(200);
             EXPECT_EQ(0, boxwatch::BoxesSeen());
             dialog.m_busy = 0;
             dialog.m_dropListOpen = 0;
@@ -540,7 +515,7 @@ TEST_F(ShellDialogsTest, NoContextMenuWhileBusyOrWithTheListOpen)
         g_menu = MenuWatch{};
         g_menuTimer = ::SetTimer(nullptr, 0, 80, WatchForMenu);
         dialog.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.m_hWnd), MAKELPARAM(-1, -1));
-        PumpFor(200);
+        PumpMessagesFor(200);
         ::KillTimer(nullptr, g_menuTimer);
         EXPECT_EQ(1, g_menu.seen);
     });
@@ -740,7 +715,7 @@ TEST_F(ShellDialogsTest, TheDiagnosticLogIsSavedWhereTheUserChoosesAndTheFolderI
         dialog.m_busy = 1;
         savewatch::SaveAs(L"");
         dialog.SendMessage(WM_COMMAND, ID_MENU_DIAGNOSTIC_LOG);
-        PumpFor(200);
+        PumpMessagesFor(200);
         dialog.m_busy = 0;
         EXPECT_EQ(0, savewatch::g_plan.seen);
         savewatch::Stop();

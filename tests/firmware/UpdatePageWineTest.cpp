@@ -29,6 +29,7 @@
 #include "sim/SimDfuChip.h"
 #include "sim/SimHeadset.h"
 #include "tests/firmware/ImageBuilder.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/UsbPlanting.h"
@@ -49,32 +50,6 @@ constexpr int kModel = 0x4D15;
 
 // ---------------------------------------------------------------- running the window
 
-void PumpFor(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWnd::WalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(5);
-    }
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        PumpFor(10);
-    }
-    return true;
-}
-
 std::function<void()> g_script;
 UINT_PTR g_scriptTimer = 0;
 
@@ -92,10 +67,10 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
 void RunModal(CUpdaterDlg& dialog, std::function<void()> script)
 {
     g_script = [&dialog, script] {
-        PumpUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 5000);
+        PumpMessagesUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 5000);
         script();
         boxwatch::StopWatching();
-        PumpUntil([&] { return !dialog.m_busy; }, 5000);
+        PumpMessagesUntil([&] { return !dialog.m_busy; }, 5000);
         dialog.m_busy = 0;
         ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
     };
@@ -120,7 +95,7 @@ void EnterUpdatePage(CUpdaterDlg& dialog)
     CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
     const int ticks = page.m_indexTimerTicks;
     dialog.GoToPage(3);
-    ASSERT_TRUE(PumpUntil([&] { return page.m_indexTimerTicks > ticks && !dialog.m_busy; }, 15000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return page.m_indexTimerTicks > ticks && !dialog.m_busy; }, 15000));
 }
 
 std::wstring Text(const CWnd& wnd)
@@ -315,7 +290,7 @@ TEST_F(UpdatePageWine, TheIndexFillsTheLabelTheListAndLevelsDownload)
         EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\update-page-three-languages.png"));
         // In Japanese the list shows the language names in Japanese and the labels are Japanese.
         dialog.ApplyLanguage(4, 0);
-        PumpFor(100);
+        PumpMessagesFor(100);
         EXPECT_EQ(L"参照...", Text(page.m_browse));
         EXPECT_EQ(L"最新のバージョン: v3.1.5", Text(page.m_latestVersion));
         EXPECT_EQ(3, page.m_firmwareLanguageList.GetCount());
@@ -376,7 +351,7 @@ TEST_F(UpdatePageWine, ANewerServerVersionIsOfferedAndDecliningStartsNothing)
         EXPECT_NE(std::wstring::npos, question.find(L"v2.1")) << Narrow(question);
         EXPECT_NE(std::wstring::npos, question.find(L"v9.9")) << Narrow(question);
         EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_autoUpdate);
-        PumpFor(300);
+        PumpMessagesFor(300);
         EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_startCalls);
         // A second check after a change of language asks nothing.
         g_firmwarePromptArmed = 0;
@@ -415,7 +390,7 @@ TEST_F(UpdatePageWine, AcceptingThePromptDownloadsTheImageAndStartsTheUpdate)
         Recognise(dialog, kModel);
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
         EnterUpdatePage(dialog);
-        ASSERT_TRUE(PumpUntil([&] { return page.m_startCalls == 1; }, 20000));
+        ASSERT_TRUE(PumpMessagesUntil([&] { return page.m_startCalls == 1; }, 20000));
         ASSERT_GE(boxes.size(), 2u);
         EXPECT_NE(std::wstring::npos, boxes[0].find(L"New firmware is now available"));
         EXPECT_EQ(L"<file>", boxes[1]);
@@ -425,7 +400,7 @@ TEST_F(UpdatePageWine, AcceptingThePromptDownloadsTheImageAndStartsTheUpdate)
         EXPECT_EQ(target, Text(page.m_imagePath));
         EXPECT_EQ(root_ + L"\\", dialog.m_currentPath.str());
         EXPECT_EQ(CString(L"French"), dialog.m_firmwareLanguage);
-        PumpUntil([&] { return !dialog.m_busy; }, 15000);
+        PumpMessagesUntil([&] { return !dialog.m_busy; }, 15000);
     });
     DeleteFileW(target.c_str());
 }
@@ -449,8 +424,8 @@ TEST_F(UpdatePageWine, AFailedDownloadSaysSoAndStartsNothing)
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
         page.m_imagePath.SetWindowText(L"");
         EnterUpdatePage(dialog);
-        ASSERT_TRUE(PumpUntil([&] { return boxwatch::BoxesSeen() >= 2 && !dialog.m_busy; }, 15000));
-        PumpFor(300);
+        ASSERT_TRUE(PumpMessagesUntil([&] { return boxwatch::BoxesSeen() >= 2 && !dialog.m_busy; }, 15000));
+        PumpMessagesFor(300);
         EXPECT_EQ(0, page.m_startCalls);
         EXPECT_EQ(0, page.m_autoUpdate);
         EXPECT_EQ(GetTextDownloadLatestFailed(0) + L". " + GetTextCannotConnectServer(0), dialog.GetStatusText().str());
@@ -550,7 +525,7 @@ TEST_F(UpdatePageWine, APreparationThatFailsEndsTheJobWithItsReasonAndTag)
             FirmwareInfo& job =
                 c.page == 3 ? *page.m_firmwareInfo.Lock() : *dialog.m_pageFirmwareRestore.m_firmwareInfo.Lock();
             // A road whose worker started ends on the worker's thread.
-            PumpUntil([&] { return job.m_finished == 1; }, 10000);
+            PumpMessagesUntil([&] { return job.m_finished == 1; }, 10000);
             EXPECT_EQ(1, job.m_finished) << std::hex << c.model;
             EXPECT_EQ(c.failed, job.m_failed) << std::hex << c.model;
             EXPECT_EQ(0, page.m_autoUpdate) << std::hex << c.model;
@@ -649,7 +624,7 @@ TEST_F(UpdatePageWine, AHidJobRunsToSuccessAndTheUnitIsRecognisedAgain)
         const int checks = page.m_indexTimerTicks;
         page.StartUpdate();
         EXPECT_EQ(1, dialog.m_busy);
-        ASSERT_TRUE(PumpUntil(
+        ASSERT_TRUE(PumpMessagesUntil(
             [&] {
                 lines.Look(dialog);
                 if (progress.empty() || progress.back() != dialog.m_progress)
@@ -702,7 +677,7 @@ TEST_F(UpdatePageWine, The2030PairTakesItsImageAndEndsUpdatedAndRecognised)
         const int checks = page.m_indexTimerTicks;
         StatusLines lines;
         page.StartUpdate();
-        ASSERT_TRUE(PumpUntil(
+        ASSERT_TRUE(PumpMessagesUntil(
             [&] {
                 lines.Look(dialog);
                 return page.m_indexTimerTicks > checks && !dialog.m_busy;
@@ -771,11 +746,12 @@ TEST_F(UpdatePageWine, ADfuUnitIsFlashedOnTheStandInAndGetsThePairingAdvice)
         const auto advised = [&] {
             return std::find(boxes.begin(), boxes.end(), GetTextPairingAdvice(0)) != boxes.end();
         };
-        ASSERT_TRUE(PumpUntil([&] { return advised() && !dialog.m_busy; }, 30000)) << Narrow(JoinedTexts(boxes));
+        ASSERT_TRUE(PumpMessagesUntil([&] { return advised() && !dialog.m_busy; }, 30000))
+            << Narrow(JoinedTexts(boxes));
         // The job's end released the engines.
         EXPECT_EQ(0, page.m_activeEngine);
         EXPECT_EQ(0, page.m_engineACreated);
-        PumpUntil([&] { return !dialog.m_busy; }, 15000);
+        PumpMessagesUntil([&] { return !dialog.m_busy; }, 15000);
     });
     chip.Detach();
     DeleteFileW(path.c_str());
@@ -805,7 +781,7 @@ TEST_F(UpdatePageWine, AFailedBackupHoldsTheWorkerUntilOkAndTheJobEndsAsFailed)
         });
         StatusLines lines;
         dialog.m_pageFirmwareUpdate.StartUpdate();
-        ASSERT_TRUE(PumpUntil(
+        ASSERT_TRUE(PumpMessagesUntil(
             [&] {
                 lines.Look(dialog);
                 return g_workerRuns == 1 && !dialog.m_busy;
@@ -835,7 +811,7 @@ TEST_F(UpdatePageWine, AUnitThatIsNotTheRecognisedOneEndsInTheNotConnectedBoxAnd
         });
         dialog.m_pageFirmwareUpdate.StartUpdate();
         // The timer ends the job on its first tick, also after a failure at once.
-        ASSERT_TRUE(PumpUntil([&] { return dialog.m_page == 1; }, 10000));
+        ASSERT_TRUE(PumpMessagesUntil([&] { return dialog.m_page == 1; }, 10000));
         EXPECT_EQ(1, boxwatch::BoxesSeen());
         EXPECT_EQ(GetTextDeviceNotConnected(0), text);
     });

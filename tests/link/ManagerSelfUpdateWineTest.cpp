@@ -18,6 +18,7 @@
 #include "link/FirmwareServerForTests.h"
 #include "res/resource.h"
 #include "shell/ShellOpen.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/SaveDialogWatch.h"
@@ -42,32 +43,6 @@ void WriteBytes(const std::wstring& path, const std::string& bytes)
 bool Exists(const std::wstring& path)
 {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void PumpFor(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWnd::WalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(5);
-    }
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        PumpFor(10);
-    }
-    return true;
 }
 
 std::vector<std::wstring> g_opened;
@@ -170,7 +145,7 @@ INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
     g_script = [&dialog, script] {
         script();
         if (::IsWindow(dialog.m_hWnd) && ::IsWindowVisible(dialog.m_hWnd)) {
-            PumpUntil([&] { return !dialog.m_busy; }, 10000);
+            PumpMessagesUntil([&] { return !dialog.m_busy; }, 10000);
             ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
         }
     };
@@ -214,9 +189,9 @@ TEST_F(ManagerSelfUpdate, YesSavesDownloadsStartsTheInstallerAndCloses)
             ++pressed;
             boxwatch::PressBoxButton(box, IDOK);
         });
-        EXPECT_TRUE(PumpUntil([&] { return pressed > 0; }, 10000));
+        EXPECT_TRUE(PumpMessagesUntil([&] { return pressed > 0; }, 10000));
         boxwatch::StopWatching();
-        PumpUntil([&] { return !::IsWindow(dialog.m_hWnd) || !::IsWindowVisible(dialog.m_hWnd); }, 15000);
+        PumpMessagesUntil([&] { return !::IsWindow(dialog.m_hWnd) || !::IsWindowVisible(dialog.m_hWnd); }, 15000);
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(ComposeManagerUpdatePrompt(0, 1, 4, 0), question);
@@ -263,10 +238,10 @@ TEST_F(ManagerSelfUpdate, NoCancelAndNothingNewerDownloadNothingAndClearBusy)
                     SaveAs(c.save);
                 boxwatch::PressBoxButton(box, c.answer ? c.answer : IDCANCEL);
             });
-            EXPECT_TRUE(
-                PumpUntil([&] { return dialog.m_pageDeviceSelection.m_updateChecked && !dialog.m_busy; }, 10000))
+            EXPECT_TRUE(PumpMessagesUntil(
+                [&] { return dialog.m_pageDeviceSelection.m_updateChecked && !dialog.m_busy; }, 10000))
                 << c.list;
-            PumpFor(300);
+            PumpMessagesFor(300);
             boxwatch::StopWatching();
             EXPECT_EQ(-1, dialog.m_progress);
             EXPECT_TRUE(StartPictureShown(dialog));
@@ -286,7 +261,7 @@ TEST_F(ManagerSelfUpdate, AnUnreachableListClearsBusyAndTheNextEntryToPageOneChe
     CUpdaterDlg dialog;
     int boxes = 0;
     RunModal(dialog, [&] {
-        EXPECT_TRUE(PumpUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 10000));
+        EXPECT_TRUE(PumpMessagesUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 10000));
         EXPECT_EQ(0, dialog.m_pageDeviceSelection.m_updateChecked);
         UseServer(L"");
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
@@ -295,7 +270,8 @@ TEST_F(ManagerSelfUpdate, AnUnreachableListClearsBusyAndTheNextEntryToPageOneChe
         });
         dialog.GoToPage(2);
         dialog.GoToPage(1);
-        EXPECT_TRUE(PumpUntil([&] { return dialog.m_pageDeviceSelection.m_updateChecked && !dialog.m_busy; }, 10000));
+        EXPECT_TRUE(
+            PumpMessagesUntil([&] { return dialog.m_pageDeviceSelection.m_updateChecked && !dialog.m_busy; }, 10000));
         boxwatch::StopWatching();
     });
     EXPECT_EQ(1, boxes);
@@ -324,11 +300,11 @@ TEST_F(ManagerSelfUpdate, AFailedDownloadOrShellLeavesTheManagerOpenWithItsStatu
                 SaveAs(c.name);
                 boxwatch::PressBoxButton(box, IDOK);
             });
-            EXPECT_TRUE(
-                PumpUntil([&] { return dialog.m_pageDeviceSelection.m_updateChecked && dialog.m_busy; }, 10000));
+            EXPECT_TRUE(PumpMessagesUntil([&] { return dialog.m_pageDeviceSelection.m_updateChecked && dialog.m_busy; },
+                                          10000));
             boxwatch::StopWatching();
-            EXPECT_TRUE(PumpUntil([&] { return !dialog.m_busy; }, 15000)) << c.list;
-            PumpFor(300);
+            EXPECT_TRUE(PumpMessagesUntil([&] { return !dialog.m_busy; }, 15000)) << c.list;
+            PumpMessagesFor(300);
             stayed = ::IsWindowVisible(dialog.m_hWnd) != FALSE;
             shown = dialog.GetStatusText().str();
             EXPECT_EQ(0, dialog.m_statusIconFlag);
@@ -352,12 +328,12 @@ TEST_F(ManagerSelfUpdate, AFirstByteAfterTwoSecondsStillSucceedsAndTheProgressSh
             SaveAs(L"Setup.bat");
             boxwatch::PressBoxButton(box, IDOK);
         });
-        EXPECT_TRUE(
-            PumpUntil([&] { return dialog.m_pageDeviceSelection.m_updateChecked && dialog.m_progress >= 0; }, 15000));
+        EXPECT_TRUE(PumpMessagesUntil(
+            [&] { return dialog.m_pageDeviceSelection.m_updateChecked && dialog.m_progress >= 0; }, 15000));
         boxwatch::StopWatching();
         hiddenWhileDownloading = !StartPictureShown(dialog);
         EXPECT_TRUE(SaveScreenshot(dialog.m_hWnd, L"self-update-download-english"));
-        PumpUntil([&] { return !::IsWindow(dialog.m_hWnd) || !::IsWindowVisible(dialog.m_hWnd); }, 20000);
+        PumpMessagesUntil([&] { return !::IsWindow(dialog.m_hWnd) || !::IsWindowVisible(dialog.m_hWnd); }, 20000);
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_TRUE(hiddenWhileDownloading);
