@@ -1,8 +1,10 @@
-// The whole table of the restore page's list for the models with single bits, packed numbers
-// and whole settings words, held against a hand-written text of every row of every product
-// and archived firmware range (data/ArchivedRows.txt): archived records go through the
-// archive writer and reader and the list procedure on a recording list, and every
-// "name : value" line must match the text's block with its rules applied to the record.
+// The whole table of the restore page's list, held against hand-written texts of every row of
+// every product and archived firmware range (data/ArchivedRows.txt for the models with single
+// bits, packed numbers and whole settings words, data/ArchivedRowsOfFlagAndOptionModels.txt for
+// the flag-word, option-int and camera models, with the product groups in the order the list
+// tests them): archived records go through the archive writer and reader and the list
+// procedure on a recording list, and every "name : value" line must match the text's block
+// with its rules applied to the record.
 
 #include <gtest/gtest.h>
 
@@ -22,9 +24,11 @@
 
 namespace {
 
-const char* const kTableText =
+const char* const kTableTexts[] = {
 #include "data/ArchivedRows.txt"
-    ;
+    ,
+#include "data/ArchivedRowsOfFlagAndOptionModels.txt"
+};
 
 std::string Trim(const std::string& text)
 {
@@ -43,7 +47,8 @@ std::vector<std::string> Split(const std::string& line)
     return parts;
 }
 
-// A value rule: the text of each listed value and of every other value ("#": the decimal).
+// A value rule: the text of each listed value and of every other value ("#": the decimal;
+// "N-#": N minus the value, in decimal).
 struct Rule {
     std::map<int, std::wstring> texts;
     std::wstring otherwise;
@@ -52,7 +57,12 @@ struct Rule {
     {
         const auto found = texts.find(value);
         const std::wstring text = found != texts.end() ? found->second : otherwise;
-        return text == L"#" ? std::to_wstring(value) : text;
+        if (text == L"#")
+            return std::to_wstring(value);
+        const std::size_t minus = text.find(L"-#");
+        if (minus != std::wstring::npos && minus > 0 && minus + 2 == text.size())
+            return std::to_wstring(std::stoi(text.substr(0, minus)) - value);
+        return text;
     }
 };
 
@@ -175,7 +185,25 @@ struct Block {
     }
 };
 
+// A product group of the list's dispatch, in test order, with rows or none.
+struct Group {
+    int order;
+    std::vector<int> ids;
+    bool rows;
+};
+
+std::vector<int> ParseIds(const std::string& text)
+{
+    std::vector<int> ids;
+    std::stringstream in(text);
+    std::string id;
+    while (in >> id)
+        ids.push_back(std::stoi(id, nullptr, 16));
+    return ids;
+}
+
 struct Table {
+    std::vector<Group> groups;
     std::map<std::string, Rule> rules;
     std::vector<std::vector<Row>> rowLists;
     std::vector<Block> blocks;
@@ -187,37 +215,41 @@ Version ParseVersion(const std::string& text)
     return Version{std::stoi(text.substr(0, dot)), std::stoi(text.substr(dot + 1))};
 }
 
-Table ReadTable()
+// Reads one text into the table; the rules of every text hold for all of them.
+void ReadText(const char* text, Table& table)
 {
-    Table table;
-    table.rowLists.reserve(200);
-    std::stringstream in(kTableText);
+    std::stringstream in(text);
     std::string line;
     Rule* rule = nullptr;
     std::vector<Row>* rows = nullptr;
     bool inHeaders = false;
     static const std::regex blockForm(R"(block ((?:0x[0-9A-F]+ )+)from (\S+) to (\S+))");
+    static const std::regex groupForm(R"(group (\d+) \| ((?:0x[0-9A-F]+ ?)+) \| (rows|none))");
     while (std::getline(in, line)) {
         line = Trim(line);
         if (line.empty() || line[0] == '#')
             continue;
         std::smatch m;
-        if (line.rfind("rule ", 0) == 0) {
+        if (std::regex_match(line, m, groupForm)) {
+            table.groups.push_back(Group{std::stoi(m[1]), ParseIds(m[2]), m[3] == "rows"});
+            rule = nullptr;
+            rows = nullptr;
+            inHeaders = false;
+        } else if (line.rfind("rule ", 0) == 0) {
+            EXPECT_EQ(table.rules.count(line.substr(5)), 0u) << "a rule written twice: " << line;
             rule = &table.rules[line.substr(5)];
             rows = nullptr;
             inHeaders = false;
         } else if (std::regex_match(line, m, blockForm)) {
             if (!inHeaders) {
+                ASSERT_LT(table.rowLists.size(), table.rowLists.capacity()) << "more row lists than room";
                 table.rowLists.emplace_back();
                 rows = &table.rowLists.back();
             }
             inHeaders = true;
             rule = nullptr;
             Block block;
-            std::stringstream ids(m[1]);
-            std::string id;
-            while (ids >> id)
-                block.ids.push_back(std::stoi(id, nullptr, 16));
+            block.ids = ParseIds(m[1]);
             block.fromOldest = m[2] == "-";
             if (!block.fromOldest)
                 block.from = ParseVersion(m[2]);
@@ -242,6 +274,15 @@ Table ReadTable()
             }
         }
     }
+}
+
+Table ReadTable()
+{
+    Table table;
+    // Blocks point into the row lists: room for every list of every text, never moved.
+    table.rowLists.reserve(400);
+    for (const char* text : kTableTexts)
+        ReadText(text, table);
     return table;
 }
 
@@ -317,6 +358,20 @@ std::string Where(int id, Version v, int rc)
     return where.str();
 }
 
+// A record of the product at the firmware version, a release candidate when rc is not 0.
+DeviceConfig RecordAt(int id, Version v, int rc)
+{
+    DeviceConfig record;
+    record.m_modelCode = id;
+    record.m_firmwareVersion.major = v.major;
+    record.m_firmwareVersion.minor = v.minor;
+    if (rc != 0) {
+        record.m_firmwareVersion.kind = 1;
+        record.m_firmwareVersion.build = rc;
+    }
+    return record;
+}
+
 // The records of one case: all zero; each row's field alone at 1 (every bit alone); every
 // row's field at once at each value that some rule words apart, and beyond every table.
 std::vector<DeviceConfig> RecordsFor(const DeviceConfig& base, const std::vector<Row>& rows)
@@ -340,7 +395,7 @@ std::vector<DeviceConfig> RecordsFor(const DeviceConfig& base, const std::vector
 TEST(ArchivedRowsTable, TheTextReadsWhole)
 {
     const Table& table = TheTable();
-    EXPECT_EQ(table.rules.size(), 13u);
+    EXPECT_EQ(table.rules.size(), 13u + 10u);
     for (const Block& block : table.blocks) {
         ASSERT_NE(block.rows, nullptr);
         for (std::size_t i = 0; i < block.rows->size(); ++i) {
@@ -349,7 +404,55 @@ TEST(ArchivedRowsTable, TheTextReadsWhole)
             EXPECT_EQ(table.rules.count(row.rule), 1u) << row.rule;
         }
     }
-    EXPECT_EQ(AllIds().size(), 35u);
+    EXPECT_EQ(AllIds().size(), 35u + 27u);
+}
+
+// The 52 product groups name every id once, in test order; the groups with rows name exactly
+// the ids of the blocks, and only those.
+TEST(ArchivedRowsTable, TheGroupsNameEveryIdOnceAndTheBlocksTheIdsWithRows)
+{
+    const Table& table = TheTable();
+    ASSERT_EQ(table.groups.size(), 52u);
+    std::vector<int> withRows;
+    std::vector<int> without;
+    for (std::size_t i = 0; i < table.groups.size(); ++i) {
+        const Group& group = table.groups[i];
+        EXPECT_EQ(group.order, static_cast<int>(i) + 1);
+        for (int id : group.ids)
+            (group.rows ? withRows : without).push_back(id);
+    }
+    EXPECT_EQ(without.size(), 45u);
+    EXPECT_EQ(withRows.size(), 62u);
+    std::vector<int> all = withRows;
+    all.insert(all.end(), without.begin(), without.end());
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end()) << "an id named twice";
+    std::vector<int> blockIds = AllIds();
+    std::sort(blockIds.begin(), blockIds.end());
+    std::sort(withRows.begin(), withRows.end());
+    EXPECT_EQ(withRows, blockIds);
+}
+
+// The ids of the groups without rows, and 0x6028, which sits between the 0x60xx ids but no
+// group takes, at any archived firmware: a list that held rows is emptied and gets none, and
+// is neither hidden nor shown.
+TEST(ArchivedRowsTable, TheIdsWithoutRowsLeaveTheListAlone)
+{
+    std::vector<int> ids = {0x6028};
+    for (const Group& group : TheTable().groups)
+        if (!group.rows)
+            ids.insert(ids.end(), group.ids.begin(), group.ids.end());
+    ASSERT_EQ(ids.size(), 46u);
+    for (int id : ids) {
+        for (const auto& [version, rc] : VersionsOf(id)) {
+            RecordingGrid list;
+            list.InsertItem(0, L"kept");
+            FillArchivedSettings(list, id, ParseSettingsArchive(FormatSettingsArchive(RecordAt(id, version, rc), 0)), 0,
+                                 Basic());
+            EXPECT_EQ(list.GetItemCount(), 0) << Where(id, version, rc);
+            EXPECT_FALSE(list.m_hidden) << Where(id, version, rc);
+        }
+    }
 }
 
 TEST(ArchivedRowsTable, EveryCaseThroughWriterReaderAndListShowsItsBlock)
@@ -363,14 +466,7 @@ TEST(ArchivedRowsTable, EveryCaseThroughWriterReaderAndListShowsItsBlock)
                 ADD_FAILURE() << where << ": no block";
                 continue;
             }
-            DeviceConfig base;
-            base.m_modelCode = id;
-            base.m_firmwareVersion.major = version.major;
-            base.m_firmwareVersion.minor = version.minor;
-            if (rc != 0) {
-                base.m_firmwareVersion.kind = 1;
-                base.m_firmwareVersion.build = rc;
-            }
+            const DeviceConfig base = RecordAt(id, version, rc);
             int failures = 0;
             for (const DeviceConfig& record : RecordsFor(base, *block->rows)) {
                 const DeviceConfig archive = ParseSettingsArchive(FormatSettingsArchive(record, 0));
