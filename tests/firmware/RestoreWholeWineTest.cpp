@@ -357,7 +357,7 @@ protected:
     }
 
     // Pumps until the condition holds, keeping every distinct status line and
-    // the furthest state each page's job record reached.
+    // the furthest state each page's job record and the progress bar reached.
     bool PumpWatching(CUpdaterDlg& dialog, const std::function<bool()>& done, DWORD timeoutMs)
     {
         return PumpUntil(
@@ -367,6 +367,7 @@ protected:
                     std::max(restoreJobHighest, dialog.m_pageFirmwareRestore.m_firmwareInfo.Lock()->m_state);
                 updateJobHighest =
                     std::max(updateJobHighest, dialog.m_pageFirmwareUpdate.m_firmwareInfo.Lock()->m_state);
+                progressHighest = std::max(progressHighest, dialog.m_progress);
                 const std::wstring now = dialog.GetStatusText().str();
                 if (statusLines.empty() || statusLines.back() != now)
                     statusLines.push_back(now);
@@ -393,6 +394,7 @@ protected:
     std::vector<std::wstring> statusLines;
     int restoreJobHighest = 0;
     int updateJobHighest = 0;
+    int progressHighest = 0;
     bool m_madeImg = false;
     std::string m_configuration;
 
@@ -420,18 +422,20 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
         const BackupImage* image; // what the unit must receive
         int offBusEnumerations;   // after the flash, the unit misses this many enumerations
         bool userPressesNext;     // the posted retry missed it too: the user presses NEXT
+        int uiLanguage;
     } cases[] = {
         {"two variants, the second chosen",
-         Key() + ":v1.1:English:zenta2_en.img\r\n" + Key() + ":v1.1:French:zenta2_fr.img\r\n", 1, &m_french, 0, false},
+         Key() + ":v1.1:English:zenta2_en.img\r\n" + Key() + ":v1.1:French:zenta2_fr.img\r\n", 1, &m_french, 0, false,
+         0},
         {"one image, the unit late for the first recognition",
-         Key() + ":v1.0:old.img\n" + Key() + ":v1.1:zenta2_en.img\n", -1, &m_english, 1, false},
-        {"late for both tries, the record waits for NEXT", Key() + ":v1.1:zenta2_fr.img\n", -1, &m_french, 2, true},
+         Key() + ":v1.0:old.img\n" + Key() + ":v1.1:zenta2_en.img\n", -1, &m_english, 1, false, 2},
+        {"late for both tries, the record waits for NEXT", Key() + ":v1.1:zenta2_fr.img\n", -1, &m_french, 2, true, 9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         hid.ClearLog();
         statusLines.clear();
-        restoreJobHighest = updateJobHighest = 0;
+        restoreJobHighest = updateJobHighest = progressHighest = 0;
         pair.primary->sections.clear();
         pair.secondary->sections.clear();
         // The unit's own settings before the restore, other than the archive's.
@@ -439,10 +443,15 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
         ServeRevisions(c.revisions);
         CUpdaterDlg dialog;
         LateAfterTheFlashSeam seam(hid, dialog);
+        const std::wstring restored = GetTextSuccess(4, kPair, c.uiLanguage);
         RunWindow(dialog, [&] {
+            dialog.ApplyLanguage(c.uiLanguage, dialog.m_applyToFirmwareLanguage);
             ASSERT_NO_FATAL_FAILURE(RecogniseAndOpenRestorePage(dialog));
             CDialogFirmwareRestore& page = dialog.m_pageFirmwareRestore;
             ASSERT_TRUE(Enabled(dialog, IDC_BUTTON_APPLY)) << StatusHistory();
+            EXPECT_EQ(c.chosen >= 0 ? GetTextAfterVoicePromptLanguage(c.uiLanguage)
+                                    : GetTextPressRestoreButton(c.uiLanguage),
+                      dialog.GetStatusText().str());
             if (c.chosen >= 0) {
                 ASSERT_EQ(2, page.m_versionList.GetCount());
                 page.m_versionList.SetCurSel(c.chosen);
@@ -452,8 +461,11 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
             EXPECT_EQ(0u, GroupWritesSeen(hid).size()); // the first recognition only read the unit
             const int ticks = page.m_archiveTimerTicks;
             seam.Arm(c.offBusEnumerations);
+            const int dataReports = pair.primary->dataReports + pair.secondary->dataReports;
             Click(dialog, IDC_BUTTON_APPLY);
             EXPECT_TRUE(dialog.m_busy);
+            // A second press while the first restore runs starts nothing.
+            Click(dialog, IDC_BUTTON_APPLY);
             if (c.userPressesNext) {
                 // Both tries missed the unit: page 2 says so and keeps the archived record.
                 ASSERT_TRUE(PumpWatching(
@@ -463,7 +475,7 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
                 EXPECT_EQ(2, dialog.m_page);
                 EXPECT_NE(nullptr, dialog.m_pageDeviceRecognition.PendingRecord());
                 EXPECT_EQ(0u, GroupWritesSeen(hid).size());
-                EXPECT_NE(kRestored, dialog.GetStatusText().str());
+                EXPECT_NE(restored, dialog.GetStatusText().str());
                 Click(dialog, IDC_BUTTON_NEXT);
             }
             // Back on page 4, entered by the recognition, with the archive and the list read again.
@@ -481,6 +493,8 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
             EXPECT_EQ(std::string(served.begin(), served.end()), FileBytes(InImg(L"img")));
             EXPECT_EQ(c.image->primary, pair.primary->sections[0]);
             EXPECT_EQ(c.image->secondary, pair.secondary->sections[1]);
+            EXPECT_EQ(3 + 1, pair.primary->dataReports + pair.secondary->dataReports - dataReports);
+            EXPECT_EQ(100, progressHighest);
 
             // Written back once, request by request, byte by byte.
             const std::vector<ExpectedWrite> expected = ArchiveOnTheWire();
@@ -503,15 +517,14 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
 
             // The restore's own text stays: no press-RESTORE text after the return.
             EXPECT_EQ(0, page.m_entryMode);
-            EXPECT_EQ(kRestored, dialog.GetStatusText().str()) << StatusHistory();
-            EXPECT_FALSE(SawStatus(GetTextPressRestoreButton(0))) << StatusHistory();
+            EXPECT_EQ(restored, dialog.GetStatusText().str()) << StatusHistory();
+            EXPECT_FALSE(SawStatus(GetTextPressRestoreButton(c.uiLanguage))) << StatusHistory();
             EXPECT_EQ(nullptr, dialog.m_pageDeviceRecognition.PendingRecord());
             EXPECT_TRUE(Enabled(dialog, IDC_BUTTON_APPLY));
             // The restore writes no archive: the earlier one is there for another restore.
             EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch")));
-            if (c.chosen == 1) {
-                EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\restore-whole-restored.png"));
-            }
+            EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\restore-whole-restored-" +
+                                                             std::to_wstring(c.uiLanguage) + L".png"));
         });
     }
 }
