@@ -25,18 +25,22 @@
 #include "firmware/DialogFirmwareRestore.h"
 #include "firmware/FirmwarePrompt.h"
 #include "firmware/FirmwareWaitForTests.h"
+#include "firmware/ImageHeaderCheck.h"
 #include "link/FirmwareServerForTests.h"
 #include "link/HidChannel.h"
 #include "link/HidDeviceSeam.h"
 #include "link/MakerUsb.h"
 #include "res/resource.h"
+#include "sim/SimDfuChip.h"
 #include "sim/SimHeadset.h"
 #include "tests/firmware/ImageBuilder.h"
 #include "tests/firmware/TempFiles.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowPicture.h"
 #include "text/FirmwareTexts.h"
+#include "text/MainWindowTexts.h"
 #include "text/StatusTexts.h"
 
 #ifndef QUOR_SERVE_FIXTURE_SCRIPT
@@ -48,6 +52,7 @@ namespace {
 using namespace mainwindow;
 
 constexpr int kPair = 0x2030;
+constexpr int kDfuFamily = 0x2020; // flashed and written through the DFU library
 
 // ---------------------------------------------------------------- what the archive holds
 
@@ -160,9 +165,9 @@ std::filesystem::path ImgFolder()
     return std::filesystem::path(program).parent_path() / L"IMG";
 }
 
-std::filesystem::path InImg(const wchar_t* extension)
+std::filesystem::path InImg(const wchar_t* extension, int model = kPair)
 {
-    return ImgFolder() / (GetModelName(kPair, 1) + L"." + extension);
+    return ImgFolder() / (GetModelName(model, 1) + L"." + extension);
 }
 
 std::filesystem::path ConfigurationPath()
@@ -301,8 +306,10 @@ protected:
         StopWatching();
         g_firmwarePromptArmed = 1;
         std::error_code ignored;
-        std::filesystem::remove(InImg(L"hvlxarch"), ignored);
-        std::filesystem::remove(InImg(L"img"), ignored);
+        for (int model : {kPair, kDfuFamily}) {
+            std::filesystem::remove(InImg(L"hvlxarch", model), ignored);
+            std::filesystem::remove(InImg(L"img", model), ignored);
+        }
         if (m_configuration == "<missing>")
             std::filesystem::remove(ConfigurationPath(), ignored);
         else
@@ -317,7 +324,7 @@ protected:
 
     // The unit recognised from the start page as a user finds it (landing on
     // page 3, which asks the server), then page 4 from its button, read.
-    void RecogniseAndOpenRestorePage(CUpdaterDlg& dialog)
+    void RecogniseAndOpenRestorePage(CUpdaterDlg& dialog, int model = kPair)
     {
         const auto idle = [&] { return !dialog.m_busy; };
         ASSERT_TRUE(PumpUntil(dialog.m_hWnd, idle, 15000));
@@ -328,7 +335,7 @@ protected:
         ASSERT_TRUE(PumpUntil(
             dialog.m_hWnd, [&] { return dialog.m_page == 3 && !dialog.m_busy; }, 15000))
             << "page " << dialog.m_page;
-        ASSERT_EQ(kPair, dialog.m_modelCode);
+        ASSERT_EQ(model, dialog.m_modelCode);
         ASSERT_NO_FATAL_FAILURE(OpenRestorePage(dialog));
     }
 
@@ -617,6 +624,90 @@ TEST_F(RestoreWhole, TheUnitLeavingDuringTheFlashEndsWithoutSuccessAndKeepsTheAr
         for (std::size_t i = 0; i < expected.size(); ++i)
             EXPECT_EQ(expected[i].frame, seen[i].frame) << i;
     });
+}
+
+std::wstring UsbDeviceKey(int productId)
+{
+    wchar_t key[32];
+    std::swprintf(key, 32, L"VID_%04X&PID_%04X", kMakerUsbVendorId, productId);
+    return key;
+}
+
+TEST_F(RestoreWhole, ADfuFamilyUnitIsFlashedByTheLibraryAndGetsItsArchivedKeys)
+{
+    hid.Unplug(0); // no HID pair: the recognition takes the library road
+    PlantedUsbDevices usb;
+    SimDfuChip chip;
+    SimDfuDevice& unit = chip.AddDevice(kDfuFamily);
+    unit.SetKeyWords(675, {static_cast<std::uint16_t>(kDfuFamily)});
+    unit.SetKeyWords(676, {0x000B, 0x0200});
+    unit.SetKeyWords(654, {0x0301, 0});
+    unit.keys[264] = {'Z', 'e', 'n', 't', 'a', 0};
+    ASSERT_TRUE(usb.Plant(UsbDeviceKey(kDfuFamily), L"unit", {unit.UsbHardwareId()}));
+    chip.onBackInNormalMode = [&](const SimDfuDevice& device, int oldId) {
+        usb.Unplug(UsbDeviceKey(oldId));
+        usb.Plant(UsbDeviceKey(device.productId), L"unit", {device.UsbHardwareId()});
+    };
+    chip.Attach();
+    // The archive of an earlier update: voice prompt on, two of three speed dials.
+    PutFile(InImg(L"hvlxarch", kDfuFamily), "keyDeviceRecognized=" + std::to_string(kDfuFamily) +
+                                                "\r\nkeyDeviceVersion=1.0\r\nkeyVoicePrompt=1\r\nkeyHandsfreeVOX=1\r\n"
+                                                "keySpeedDial01=+4930123456\r\nkeySpeedDial03=112\r\n");
+    // A library image whose header names the model.
+    std::string image(1700, ' ');
+    const std::string header = "Zenta#2020";
+    image.replace(kImageHeaderTextOffset, header.size(), header);
+    m_served->Write(L"zenta.dfu", Bytes(image));
+    ServeRevisions("Zenta:v1.0:zenta.dfu\n");
+    chip.validImages.insert(InImg(L"img", kDfuFamily).wstring());
+    CUpdaterDlg dialog;
+    std::vector<std::wstring> boxes;
+    RunWindow(dialog, [&] {
+        ASSERT_NO_FATAL_FAILURE(RecogniseAndOpenRestorePage(dialog, kDfuFamily));
+        CDialogFirmwareRestore& page = dialog.m_pageFirmwareRestore;
+        OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+            boxes.push_back(BoxText(box).str());
+            PressBoxButton(box, IDOK);
+        });
+        const int ticks = page.m_archiveTimerTicks;
+        chip.ClearLog();
+        Click(dialog, IDC_BUTTON_APPLY);
+        ASSERT_TRUE(PumpWatching(
+            dialog, [&] { return dialog.m_page == 4 && page.m_archiveTimerTicks > ticks && !dialog.m_busy; }, 90000))
+            << StatusHistory() << " page " << dialog.m_page << " boxes " << boxes.size() << " "
+            << (boxes.empty() ? std::string() : std::string(boxes[0].begin(), boxes[0].end())) << " state "
+            << page.m_firmwareInfo.Lock()->m_state << " progress " << dialog.m_progress << " steps "
+            << chip.PlannedSteps().size();
+        // The library's road holds the unit's buttons through the flash, on page 4 as on page 3.
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(GetTextHoldButtonPrompt(kDfuFamily, 0), boxes.front());
+        EXPECT_EQ(image, FileBytes(InImg(L"img", kDfuFamily)));
+        EXPECT_EQ((std::vector<int>{0, 1, 2}), chip.PlannedSteps()); // reconfigure, download, manifest
+        EXPECT_GE(restoreJobHighest, kJobImageVerified);
+        EXPECT_LT(updateJobHighest, kJobUpdateStarted);
+        EXPECT_EQ(kRestored, dialog.GetStatusText().str()) << StatusHistory();
+
+        // The archived keys, written once after the flash, then read back.
+        std::vector<int> written;
+        for (const SimDfuKeyAccess& access : chip.Log()) {
+            if (access.set)
+                written.push_back(access.key);
+        }
+        EXPECT_EQ((std::vector<int>{654, 0x2280, 0x2281, 0x2282}), written);
+        EXPECT_EQ(page.m_archive.BuildConfigWord(), unit.KeyWords(654).at(0));
+        const auto dialWords = [](const std::string& number) {
+            std::vector<std::uint16_t> words(20, 0);
+            std::copy(number.begin(), number.end(), words.begin());
+            return words;
+        };
+        EXPECT_EQ(dialWords("+4930123456"), unit.KeyWords(0x2280));
+        EXPECT_EQ(dialWords(""), unit.KeyWords(0x2281));
+        EXPECT_EQ(dialWords("112"), unit.KeyWords(0x2282));
+        EXPECT_EQ(L"+4930123456", dialog.m_device.m_speedDial[0]);
+        EXPECT_EQ(L"112", dialog.m_device.m_speedDial[2]);
+        EXPECT_EQ(1, dialog.m_device.m_voicePrompt);
+    });
+    chip.Detach();
 }
 
 } // namespace
