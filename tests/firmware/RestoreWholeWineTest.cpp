@@ -576,6 +576,42 @@ TEST_F(RestoreWhole, AFailedDownloadFlashesNothingAndWritesNothing)
     });
 }
 
+TEST_F(RestoreWhole, ABackupTheUnitMustNotTakeIsRefusedBeforeAnythingIsSent)
+{
+    std::vector<std::uint8_t> damaged = m_english.file;
+    damaged.at(damaged.size() - 100) ^= 0xFF; // the second section's digest no longer matches
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> served;
+    } cases[] = {
+        {"a section that does not match its digest", damaged},
+        {"a page of text instead of an image", Bytes("<html>Not here</html>")},
+    };
+    CUpdaterDlg dialog;
+    RunWindow(dialog, [&] {
+        ASSERT_NO_FATAL_FAILURE(RecogniseAndOpenRestorePage(dialog));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            m_served->Write(L"refused.img", c.served);
+            ServeRevisions(Key() + ":v1.1:refused.img\n");
+            ASSERT_NO_FATAL_FAILURE(OpenRestorePage(dialog));
+            hid.ClearLog();
+            statusLines.clear();
+            Click(dialog, IDC_BUTTON_APPLY);
+            ASSERT_TRUE(PumpWatching(
+                dialog, [&] { return !dialog.m_busy; }, 30000))
+                << StatusHistory();
+            EXPECT_EQ(GetTextFailure(4, kPair, 0) + L". " + GetTextFirmwareCorrupted(0), dialog.GetStatusText().str());
+            EXPECT_FALSE(SawStatus(kRestored)) << StatusHistory();
+            EXPECT_EQ(0, FirmwareRequestsSeen(hid));
+            EXPECT_EQ(0u, GroupWritesSeen(hid).size());
+            EXPECT_EQ(4, dialog.m_page);
+            EXPECT_TRUE(Enabled(dialog, IDC_BUTTON_APPLY));
+            EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch")));
+        }
+    });
+}
+
 TEST_F(RestoreWhole, TheUnitLeavingDuringTheFlashEndsWithoutSuccessAndKeepsTheArchiveForAnotherTry)
 {
     ServeRevisions(Key() + ":v1.1:zenta2_en.img\n");
