@@ -471,8 +471,11 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
             const int dataReports = pair.primary->dataReports + pair.secondary->dataReports;
             Click(dialog, IDC_BUTTON_APPLY);
             EXPECT_TRUE(dialog.m_busy);
-            // A second press while the first restore runs starts nothing.
+            // A second press while the first restore runs starts nothing, and the window stays.
             Click(dialog, IDC_BUTTON_APPLY);
+            ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
+            ::SendMessageW(dialog.m_hWnd, WM_CLOSE, 0, 0);
+            EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
             if (c.userPressesNext) {
                 // Both tries missed the unit: page 2 says so and keeps the archived record.
                 ASSERT_TRUE(PumpWatching(
