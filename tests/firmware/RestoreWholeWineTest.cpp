@@ -1,9 +1,10 @@
 // A whole restore on the real main window under Wine: the simulated 0x2030
-// pair recognised from the start page, its settings archive planted in the IMG
-// folder beside the test program, the backup list and images served by a local
-// HTTP server. RESTORE downloads the chosen image, the update flashes the unit
-// on the restore page's job record, and the recognition after it writes the
-// archived settings back to the unit before page 4 shows again.
+// pair (or a DFU-family unit behind the library stand-in) recognised from the
+// start page, its settings archive planted in the IMG folder beside the test
+// program, the backup list and images served by a local HTTP server. RESTORE
+// downloads the chosen image, the update flashes the unit on the restore page's
+// job record, and the recognition after it writes the archived settings back
+// to the unit before page 4 shows again.
 #include <winsock2.h>
 #include <windows.h>
 
