@@ -217,9 +217,10 @@ BackupImage MakeBackupImage(std::uint8_t fill)
 
 // ---------------------------------------------------------------- the seam
 
-// Passes everything to the simulator; once armed, the first enumeration made
-// on page 2 (the recognition after the flash) finds the unit still off the bus
-// for as many enumerations as asked.
+// Passes everything to the simulator; once armed, the first enumeration the UI
+// thread makes on page 2 (the recognition after the flash) finds the unit
+// still off the bus for as many enumerations as asked. The worker's own
+// enumerations read nothing of the window.
 class LateAfterTheFlashSeam final : public HidDeviceSeam {
 public:
     LateAfterTheFlashSeam(SimHeadset& sim, CUpdaterDlg& dialog) : m_sim(sim), m_dialog(dialog)
@@ -232,7 +233,7 @@ public:
 
     std::vector<HidInterfaceInfo> EnumerateInterfaces() override
     {
-        if (m_enumerations > 0 && ::GetCurrentThreadId() == m_uiThread && m_dialog.m_page == 2) {
+        if (::GetCurrentThreadId() == m_uiThread && m_enumerations > 0 && m_dialog.m_page == 2) {
             m_sim.KeepOffTheBus(0, m_enumerations);
             m_enumerations = 0;
         }
