@@ -37,6 +37,25 @@ inline bool CanConnect(int port)
     return ok;
 }
 
+// Asks the server on the port to end (its GET /quit); a port of 0 (no server came up) is left alone.
+inline void StopFixtureServer(int port)
+{
+    if (port == 0)
+        return;
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address = {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(port));
+    if (connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        const char request[] = "GET /quit HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
+        send(s, request, static_cast<int>(sizeof request - 1), 0);
+        char answer[256];
+        while (recv(s, answer, sizeof answer, 0) > 0) {}
+    }
+    closesocket(s);
+}
+
 // Starts the script on a free port serving the Windows folder given; the port it answers on, or 0
 // when no server came up within about ten seconds. The caller has started Winsock.
 inline int StartFixtureServer(const std::string& script, const std::wstring& servedFolder)
