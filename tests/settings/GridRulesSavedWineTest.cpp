@@ -1,0 +1,299 @@
+// The grid's change rules on the real main window under Wine, ending with SAVE: the unit is a
+// simulated headset on the HID seam, the main window is given its product id, record and
+// channel the way recognition leaves them, page 5 is clicked with the mouse, and the groups
+// the unit holds after the write are read back against what the page showed.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/UpdaterDlg.h"
+#include "grid/CellDropDown.h"
+#include "link/HidChannel.h"
+#include "res/resource.h"
+#include "sim/SimHeadset.h"
+#include "tests/grid/GridWineSupport.h"
+#include "tests/settings/IdleMainWindow.h"
+#include "tests/support/MessageBoxWatch.h"
+#include "tests/support/WindowPicture.h"
+#include "text/SettingHelpTexts.h"
+
+using namespace gridtest;
+
+namespace {
+
+constexpr int kEnglish = 0;
+constexpr int kHelp = 0;
+constexpr int kValue = 2;
+
+// One unit on the simulated bus and the main window connected to it on page 5.
+struct SavedPage {
+    SimHeadset& bus;
+    SimHidInterface& unit;
+    CUpdaterDlg& main;
+    CDialogDeviceSetting& page;
+    CConfigListCtrl& grid;
+
+    void Pump(DWORD ms) { PumpFor(main.m_hWnd, ms); }
+
+    // The record the unit was read into, at its firmware; the page copies it on entering.
+    void Connect(int productId, int major, int minor, const DeviceConfig& record)
+    {
+        unit.version[0] = static_cast<unsigned char>(major);
+        unit.version[1] = static_cast<unsigned char>(minor);
+        unit.version[2] = 0;
+        unit.version[3] = 0;
+        main.m_device = record;
+        main.m_usbStatus = productId;
+        main.m_recognized = 1;
+        main.m_device.m_firmwareVersion = DeviceVersion{major, minor, 0, 0, 0};
+        main.m_device.m_chipVersion1 = main.m_device.m_firmwareVersion;
+        main.m_device.m_chipVersion2 = main.m_device.m_firmwareVersion;
+        main.m_hidPrimary = OpenHidInterface(productId);
+        EnterBasicPage(main, productId, major, minor, kEnglish);
+        main.RefreshView();
+        Pump(50);
+        ::SetForegroundWindow(main.m_hWnd);
+    }
+    void Toggle(int row) { ToggleGridCheckBox(main, grid, row); }
+    void Pick(int row, int item) { PickGridItem(main, grid, row, item); }
+    void ClickValue(int row) { ClickAt(main.m_hWnd, grid.m_hWnd, GridCellCentre(main, grid, row, kValue)); }
+    // Enable is the box's unchecked state.
+    bool ShowsEnable(int row)
+    {
+        auto* box = dynamic_cast<CCellCheckBox*>(grid.GetCell(row, kValue));
+        return box != nullptr && !box->GetCheck();
+    }
+    int ShownItem(int row)
+    {
+        auto* combo = dynamic_cast<CCellComboBox*>(grid.GetCell(row, kValue));
+        return combo != nullptr ? combo->GetCurSel() : -2;
+    }
+    bool Greyed(int row)
+    {
+        CCellCtrl* cell = grid.GetCell(row, kValue);
+        return cell != nullptr && (cell->GetStyle() & 8) != 0;
+    }
+    bool SaveLit() { return ::IsWindowEnabled(::GetDlgItem(main.m_hWnd, IDC_BUTTON_APPLY)) != FALSE; }
+    DeviceConfig& Working() { return page.m_config; }
+
+    // SAVE pressed; whatever the write says at its end is answered with OK.
+    void Save()
+    {
+        boxwatch::OnEveryBox(main.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
+        ::SendMessageW(::GetDlgItem(main.m_hWnd, IDC_BUTTON_APPLY), BM_CLICK, 0, 0);
+        PumpUntil(
+            main.m_hWnd, [&] { return !main.m_busy; }, 5000);
+        Pump(100);
+        boxwatch::StopWatching();
+    }
+};
+
+void WithUnit(int productId, const std::function<void(SavedPage&)>& body)
+{
+    SimHeadset bus;
+    bus.Install();
+    SimHidInterface& unit = bus.AddInterface(productId);
+    WithIdleMainWindow([&](CUpdaterDlg& dialog) {
+        SavedPage page{bus, unit, dialog, dialog.m_pageDeviceSetting, dialog.m_pageDeviceSetting.m_grid};
+        body(page);
+    });
+}
+
+std::vector<std::uint16_t> Words(const DeviceConfig& record, std::initializer_list<int> indexes)
+{
+    std::vector<std::uint16_t> words;
+    for (int index : indexes)
+        words.push_back(static_cast<std::uint16_t>(record.m_settings[index] & 0xFFFF));
+    return words;
+}
+
+struct ShownBox {
+    int seen = 0;
+    std::wstring text;
+    SIZE size{};
+};
+
+ShownBox HelpBoxOf(SavedPage& p, int row)
+{
+    ShownBox shown;
+    boxwatch::OnEveryBox(p.main.m_hWnd, [&](HWND box) {
+        ++shown.seen;
+        shown.text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+        shown.size = boxwatch::BoxSize(box);
+        boxwatch::PressBoxButton(box, IDOK);
+    });
+    ClickAt(p.main.m_hWnd, p.grid.m_hWnd, GridCellCentre(p.main, p.grid, row, kHelp));
+    p.Pump(200);
+    boxwatch::StopWatching();
+    return shown;
+}
+
+} // namespace
+
+TEST(GridRulesSavedWine, CameraRecordingDateCaptionAndTaggingReachGroups7And28)
+{
+    WithUnit(0x5510, [](SavedPage& p) {
+        // Words 11 and 13 hold nothing the grid shows; word 12 has a loop interval and a
+        // microphone gain of its own.
+        DeviceConfig record;
+        record.m_settings[11] = 0x1234;
+        record.m_settings[12] = 0x0024;
+        record.m_settings[13] = 0x0042;
+        p.Connect(0x5510, 2, 0, record);
+        // At 2.0: Video Tagging Interval row 12, Date Caption 15, Speaker Sound Recording 16,
+        // then Music, FM Radio, Intercom and Phone.
+        ASSERT_EQ(p.grid.GetItemCount(), 22);
+        ASSERT_FALSE(p.SaveLit());
+        p.Toggle(16);
+        EXPECT_EQ(p.Working().m_settings[10], 0x740) << "three sources join the recording";
+        p.Toggle(20);
+        p.Toggle(18);
+        EXPECT_EQ(p.Working().m_settings[10], 0xD40);
+        p.Toggle(15);
+        p.Pick(12, 2);
+        EXPECT_EQ(p.Working().m_settings[10], 0xD60);
+        EXPECT_EQ(p.Working().m_settings[12], 0x26);
+        // What the page shows before SAVE.
+        EXPECT_TRUE(p.ShowsEnable(15) && p.ShowsEnable(16) && p.ShowsEnable(17));
+        EXPECT_FALSE(p.ShowsEnable(18));
+        EXPECT_TRUE(p.ShowsEnable(19) && p.ShowsEnable(20));
+        EXPECT_EQ(p.ShownItem(12), 2);
+        ASSERT_TRUE(p.SaveLit());
+        const DeviceConfig shown = p.Working();
+
+        p.bus.ClearLog();
+        p.Save();
+        EXPECT_EQ(p.unit.groups[7], Words(shown, {10, 11}));
+        EXPECT_EQ(p.unit.groups[28], Words(shown, {12, 13}));
+        EXPECT_EQ(p.unit.groups[7], (std::vector<std::uint16_t>{0xD60, 0x1234}));
+        EXPECT_EQ(p.unit.groups[28], (std::vector<std::uint16_t>{0x26, 0x42}));
+        EXPECT_EQ(0, p.main.m_busy);
+    });
+}
+
+TEST(GridRulesSavedWine, BitWordUnitWritesOnlyTheChangedBitsOfGroup4)
+{
+    WithUnit(0x3110, [](SavedPage& p) {
+        // Word 0 with HD Intercom (bit 11) on and Guest Mode (bit 15) off; word 1 with its packed
+        // fields set; word 3 with channel 5 and language 2.
+        DeviceConfig record;
+        record.m_settings[0] = 0x2A5A;
+        record.m_settings[1] = 0x0295;
+        record.m_settings[2] = 0x1357;
+        record.m_settings[3] = (5 << 6) | 2;
+        p.Connect(0x3110, 2, 1, record);
+        // At 2.1: Unit Language row 0, Guest Mode row 11; no Channel Select.
+        ASSERT_EQ(p.grid.GetItemCount(), 17);
+        EXPECT_EQ(p.ShownItem(0), 2);
+        p.Toggle(11);
+        p.Pick(0, 4);
+        EXPECT_TRUE(p.ShowsEnable(11));
+        EXPECT_EQ(p.ShownItem(0), 4);
+        ASSERT_TRUE(p.SaveLit());
+        const DeviceConfig shown = p.Working();
+
+        p.Save();
+        EXPECT_EQ(p.unit.groups[4], Words(shown, {0, 1, 2, 3}));
+        EXPECT_EQ(p.unit.groups[4], (std::vector<std::uint16_t>{0xAA5A, 0x0295, 0x1357, (5 << 6) | 4}));
+    });
+}
+
+TEST(GridRulesSavedWine, A5623At15ClicksPicksRefreshesAndSavesItsVoxGroup)
+{
+    WithUnit(0x5623, [](SavedPage& p) {
+        p.Connect(0x5623, 1, 5, DeviceConfig());
+        // Nine rows: HD Intercom row 3, the three-level VOX Sensitivity row 4.
+        ASSERT_EQ(p.grid.GetItemCount(), 9);
+        for (int row = 0; row < 9; ++row)
+            EXPECT_FALSE(p.Greyed(row)) << row;
+        p.Toggle(3);
+        EXPECT_EQ(p.Working().m_settings[19], 1);
+        EXPECT_TRUE(p.SaveLit());
+        p.Toggle(3);
+        EXPECT_EQ(p.Working().m_settings[19], 0);
+        EXPECT_FALSE(p.SaveLit()) << "undone, the page is the unit's again";
+
+        // A value click below the rows refreshes the page and writes nothing.
+        const int refreshes = p.page.m_refreshCalls;
+        CRect last;
+        p.grid.GetSubItemRect(8, kValue, LVIR_LABEL, last);
+        CRect client;
+        p.grid.GetClientRect(client);
+        if (last.bottom + 30 > client.bottom) {
+            GrowGridUpwards(p.main, p.grid, last.bottom + 30 - client.bottom);
+            p.grid.GetSubItemRect(8, kValue, LVIR_LABEL, last);
+        }
+        ClickAt(p.main.m_hWnd, p.grid.m_hWnd, POINT{last.CenterPoint().x, last.bottom + 10});
+        p.Pump(50);
+        EXPECT_GT(p.page.m_refreshCalls, refreshes);
+        EXPECT_FALSE(p.SaveLit());
+
+        // The three levels: High, Medium, Low; item 2 stores 3.
+        const ShownBox vox = HelpBoxOf(p, 4);
+        EXPECT_EQ(vox.seen, 1);
+        EXPECT_EQ(vox.size.cx, 520);
+        EXPECT_EQ(vox.size.cy, 180);
+        EXPECT_TRUE(vox.text == GetHelpVoxSensitivityThreeLevels(kEnglish));
+        EXPECT_EQ(HelpBoxOf(p, 2).size.cy, 230);
+        p.Pick(4, 2);
+        EXPECT_EQ(p.Working().m_settings[14], 3);
+        EXPECT_EQ(p.ShownItem(4), 2);
+        p.Toggle(7);
+        EXPECT_EQ(p.Working().m_sidetone, 1);
+        ASSERT_TRUE(p.SaveLit());
+
+        p.Save();
+        EXPECT_EQ(p.unit.groups[20], std::vector<std::uint16_t>{3});
+        ASSERT_FALSE(p.unit.groups[4].empty());
+        EXPECT_EQ(p.unit.groups[4][0], static_cast<std::uint16_t>(p.Working().BuildConfigWord() & 0xFFFF));
+    });
+}
+
+TEST(GridRulesSavedWine, A5550At20GreysUnderDualstreamAndPicksItsSourcePriority)
+{
+    WithUnit(0x5550, [](SavedPage& p) {
+        p.Connect(0x5550, 2, 0, DeviceConfig());
+        // Seven rows: Dualstream row 1 over Audio Source Priority (2) and HD Voice (3).
+        ASSERT_EQ(p.grid.GetItemCount(), 7);
+        p.Toggle(1);
+        EXPECT_EQ(p.Working().m_settings[23], 1);
+        EXPECT_TRUE(p.Greyed(2) && p.Greyed(3));
+        EXPECT_FALSE(p.Greyed(4));
+        p.Pump(100);
+        SaveWindowPicture(p.grid.m_hWnd, ScreenshotFolder() + L"/grid-5550-dualstream-on-2.0.png");
+        // A greyed HD Voice keeps its state; the greyed rows' help still opens.
+        p.ClickValue(3);
+        p.Pump(50);
+        EXPECT_EQ(p.Working().m_settings[21], 0);
+        EXPECT_EQ(HelpBoxOf(p, 2).size.cy, 230);
+        EXPECT_EQ(HelpBoxOf(p, 3).size.cy, 160);
+        const ShownBox dualstream = HelpBoxOf(p, 1);
+        EXPECT_EQ(dualstream.size.cy, 280);
+        EXPECT_TRUE(dualstream.text == GetHelpDualstreamFull(kEnglish));
+        p.Toggle(1);
+        EXPECT_EQ(p.Working().m_settings[23], 0);
+        EXPECT_FALSE(p.Greyed(2) || p.Greyed(3));
+        EXPECT_FALSE(p.SaveLit());
+
+        // Audio Source Priority takes its item; the first item again matches the unit.
+        p.Pick(2, 1);
+        EXPECT_EQ(p.Working().m_settings[22], 1);
+        EXPECT_TRUE(p.SaveLit());
+        p.Pick(2, 0);
+        EXPECT_EQ(p.Working().m_settings[22], 0);
+        EXPECT_FALSE(p.SaveLit());
+
+        // HD Voice and Hushguard saved: the configuration word the page builds.
+        p.Toggle(3);
+        p.Toggle(6);
+        EXPECT_EQ(p.Working().m_settings[21], 1);
+        EXPECT_EQ(p.Working().m_hushguard, 1);
+        const std::uint16_t configWord = static_cast<std::uint16_t>(p.Working().BuildConfigWord() & 0xFFFF);
+        p.Save();
+        ASSERT_FALSE(p.unit.groups[4].empty());
+        EXPECT_EQ(p.unit.groups[4][0], configWord);
+    });
+}
