@@ -1,7 +1,7 @@
-// The grid's change rules on the real main window under Wine, ending with SAVE: the unit is a
-// simulated headset on the HID seam, the main window is given its product id, record and
-// channel the way recognition leaves them, page 5 is clicked with the mouse, and the groups
-// the unit holds after the write are read back against what the page showed.
+// The grid's change rules on the real main window under Wine, connected to a unit: a simulated
+// headset on the HID seam, its product id, record and channel given to the main window the way
+// recognition leaves them. Page 5 is clicked with the mouse; the cells, the greyed rows, the
+// grid's update region, SAVE and the groups the unit holds after a write are read back.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include "app/UpdaterDlg.h"
 #include "grid/CellDropDown.h"
 #include "link/HidChannel.h"
+#include "link/HidDeviceSeam.h"
 #include "res/resource.h"
 #include "sim/SimHeadset.h"
 #include "tests/grid/GridWineSupport.h"
@@ -51,6 +52,7 @@ struct SavedPage {
         main.m_device.m_firmwareVersion = DeviceVersion{major, minor, 0, 0, 0};
         main.m_device.m_chipVersion1 = main.m_device.m_firmwareVersion;
         main.m_device.m_chipVersion2 = main.m_device.m_firmwareVersion;
+        CloseHidHandle(&main.m_hidPrimary);
         main.m_hidPrimary = OpenHidInterface(productId);
         EnterBasicPage(main, productId, major, minor, kEnglish);
         main.RefreshView();
@@ -131,9 +133,57 @@ ShownBox HelpBoxOf(SavedPage& p, int row)
     return shown;
 }
 
+// What the grid still has to paint when it has handled a mouse press: the grid's procedure is
+// wrapped for the test, and the update region is read as soon as the press returns, before
+// any paint can empty it.
+struct PressWatch {
+    HWND grid = nullptr;
+    WNDPROC original = nullptr;
+    int presses = 0;
+    bool wholeClientToPaint = false;
+};
+PressWatch g_press;
+
+bool WholeClientInUpdateRegion(HWND window)
+{
+    RECT client;
+    ::GetClientRect(window, &client);
+    HRGN update = ::CreateRectRgn(0, 0, 0, 0);
+    HRGN uncovered = ::CreateRectRgnIndirect(&client);
+    const bool any = ::GetUpdateRgn(window, update, FALSE) != NULLREGION;
+    const bool whole = any && ::CombineRgn(uncovered, uncovered, update, RGN_DIFF) == NULLREGION;
+    ::DeleteObject(update);
+    ::DeleteObject(uncovered);
+    return whole;
+}
+
+LRESULT CALLBACK SeeUpdateAfterPress(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = ::CallWindowProcW(g_press.original, hwnd, message, wParam, lParam);
+    if (message == WM_LBUTTONDOWN) {
+        ++g_press.presses;
+        g_press.wholeClientToPaint = WholeClientInUpdateRegion(hwnd);
+    }
+    return result;
+}
+
+void WatchPresses(HWND grid)
+{
+    g_press = PressWatch{grid, nullptr, 0, false};
+    g_press.original = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(grid, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SeeUpdateAfterPress)));
+}
+
+void StopWatchingPresses()
+{
+    if (g_press.grid != nullptr && g_press.original != nullptr)
+        ::SetWindowLongPtrW(g_press.grid, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_press.original));
+    g_press = PressWatch{};
+}
+
 } // namespace
 
-TEST(GridRulesSavedWine, CameraRecordingDateCaptionAndTaggingReachGroups7And28)
+TEST(GridRulesOnAUnitWine, CameraRecordingDateCaptionAndTaggingReachGroups7And28)
 {
     WithUnit(0x5510, [](SavedPage& p) {
         // Words 11 and 13 hold nothing the grid shows; word 12 has a loop interval and a
@@ -174,7 +224,7 @@ TEST(GridRulesSavedWine, CameraRecordingDateCaptionAndTaggingReachGroups7And28)
     });
 }
 
-TEST(GridRulesSavedWine, BitWordUnitWritesOnlyTheChangedBitsOfGroup4)
+TEST(GridRulesOnAUnitWine, BitWordUnitWritesOnlyTheChangedBitsOfGroup4)
 {
     WithUnit(0x3110, [](SavedPage& p) {
         // Word 0 with HD Intercom (bit 11) on and Guest Mode (bit 15) off; word 1 with its packed
@@ -201,7 +251,7 @@ TEST(GridRulesSavedWine, BitWordUnitWritesOnlyTheChangedBitsOfGroup4)
     });
 }
 
-TEST(GridRulesSavedWine, A5623At15ClicksPicksRefreshesAndSavesItsVoxGroup)
+TEST(GridRulesOnAUnitWine, A5623At15ClicksPicksRefreshesAndSavesItsVoxGroup)
 {
     WithUnit(0x5623, [](SavedPage& p) {
         p.Connect(0x5623, 1, 5, DeviceConfig());
@@ -252,7 +302,7 @@ TEST(GridRulesSavedWine, A5623At15ClicksPicksRefreshesAndSavesItsVoxGroup)
     });
 }
 
-TEST(GridRulesSavedWine, A5550At20GreysUnderDualstreamAndPicksItsSourcePriority)
+TEST(GridRulesOnAUnitWine, A5550At20GreysUnderDualstreamAndPicksItsSourcePriority)
 {
     WithUnit(0x5550, [](SavedPage& p) {
         p.Connect(0x5550, 2, 0, DeviceConfig());
@@ -295,5 +345,67 @@ TEST(GridRulesSavedWine, A5550At20GreysUnderDualstreamAndPicksItsSourcePriority)
         p.Save();
         ASSERT_FALSE(p.unit.groups[4].empty());
         EXPECT_EQ(p.unit.groups[4][0], configWord);
+    });
+}
+
+TEST(GridRulesOnAUnitWine, CameraRecordingCasesSeenInTheCellsAndTheRepaint)
+{
+    // Word 10: bit 6 recording, 8 Music, 9 FM Radio, 10 Intercom, 11 Phone; the clicked row
+    // counts from the master row (0), the sources follow it (1 to 4).
+    struct Case {
+        const char* what;
+        int word10Before;
+        int clicked;
+        int word10After;
+        const char* cells;  // master, Music, FM Radio, Intercom, Phone: E Enable, D Disable
+        const char* greyed; // the four sources
+        bool wholeGridRepainted;
+    };
+    const Case cases[] = {
+        {"recording on, every source off", 0x000, 0, 0x740, "EEEED", "0000", false},
+        {"recording on, only Phone on", 0x800, 0, 0x840, "EDDDE", "0000", false},
+        {"recording off keeps the sources", 0x740, 0, 0x700, "DEEED", "1111", false},
+        {"Phone off as the last source", 0x840, 4, 0x000, "DDDDD", "1111", true},
+        {"Music off while Intercom is on", 0x540, 1, 0x440, "EDDED", "0000", false},
+        {"a greyed source with everything off", 0x000, 2, 0x000, "DDDDD", "1111", true},
+    };
+    const struct {
+        int major, minor, rows, master;
+    } ranges[] = {{1, 9, 18, 12}, {3, 0, 25, 19}};
+    WithUnit(0x5510, [&](SavedPage& p) {
+        for (const auto& range : ranges) {
+            for (const Case& c : cases) {
+                SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(range.major) + "." +
+                             std::to_string(range.minor));
+                DeviceConfig record;
+                record.m_settings[10] = c.word10Before;
+                p.Connect(0x5510, range.major, range.minor, record);
+                ASSERT_EQ(p.grid.GetItemCount(), range.rows);
+                // Painted and at rest before the press.
+                GridCellCentre(p.main, p.grid, range.master + c.clicked, kValue);
+                p.grid.UpdateWindow();
+                WatchPresses(p.grid.m_hWnd);
+                p.Toggle(range.master + c.clicked);
+                const PressWatch seen = g_press;
+                StopWatchingPresses();
+                EXPECT_EQ(seen.presses, 1);
+                // Every value click ends with the page's refresh, which repaints the page with
+                // the grid on it; the clicks that switch recording off ask for it themselves.
+                if (c.wholeGridRepainted) {
+                    EXPECT_TRUE(seen.wholeClientToPaint);
+                }
+                EXPECT_EQ(p.Working().m_settings[10], c.word10After);
+                std::string cells;
+                std::string greyed;
+                for (int row = range.master; row <= range.master + 4; ++row) {
+                    cells += p.ShowsEnable(row) ? "E" : "D";
+                    if (row > range.master)
+                        greyed += p.Greyed(row) ? "1" : "0";
+                }
+                EXPECT_EQ(cells, c.cells);
+                EXPECT_EQ(greyed, c.greyed);
+                EXPECT_EQ(p.SaveLit(), c.word10After != c.word10Before);
+            }
+        }
     });
 }
