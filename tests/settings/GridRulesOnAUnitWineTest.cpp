@@ -15,6 +15,7 @@
 #include "link/HidDeviceSeam.h"
 #include "res/resource.h"
 #include "sim/SimHeadset.h"
+#include "tests/settings/CameraRecordingCases.h"
 #include "tests/grid/GridWineSupport.h"
 #include "tests/settings/IdleMainWindow.h"
 #include "tests/support/MessageBoxWatch.h"
@@ -350,31 +351,12 @@ TEST(GridRulesOnAUnitWine, A5550At20GreysUnderDualstreamAndPicksItsSourcePriorit
 
 TEST(GridRulesOnAUnitWine, CameraRecordingCasesSeenInTheCellsAndTheRepaint)
 {
-    // Word 10: bit 6 recording, 8 Music, 9 FM Radio, 10 Intercom, 11 Phone; the clicked row
-    // counts from the master row (0), the sources follow it (1 to 4).
-    struct Case {
-        const char* what;
-        int word10Before;
-        int clicked;
-        int word10After;
-        const char* cells;  // master, Music, FM Radio, Intercom, Phone: E Enable, D Disable
-        const char* greyed; // the four sources
-        bool wholeGridRepainted;
-    };
-    const Case cases[] = {
-        {"recording on, every source off", 0x000, 0, 0x740, "EEEED", "0000", false},
-        {"recording on, only Phone on", 0x800, 0, 0x840, "EDDDE", "0000", false},
-        {"recording off keeps the sources", 0x740, 0, 0x700, "DEEED", "1111", false},
-        {"Phone off as the last source", 0x840, 4, 0x000, "DDDDD", "1111", true},
-        {"Music off while Intercom is on", 0x540, 1, 0x440, "EDDED", "0000", false},
-        {"a greyed source with everything off", 0x000, 2, 0x000, "DDDDD", "1111", true},
-    };
     const struct {
         int major, minor, rows, master;
     } ranges[] = {{1, 9, 18, 12}, {3, 0, 25, 19}};
     WithUnit(0x5510, [&](SavedPage& p) {
         for (const auto& range : ranges) {
-            for (const Case& c : cases) {
+            for (const CameraRecordingCase& c : kCameraRecordingCases) {
                 SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(range.major) + "." +
                              std::to_string(range.minor));
                 DeviceConfig record;
@@ -391,7 +373,7 @@ TEST(GridRulesOnAUnitWine, CameraRecordingCasesSeenInTheCellsAndTheRepaint)
                 EXPECT_EQ(seen.presses, 1);
                 // Every value click ends with the page's refresh, which repaints the page with
                 // the grid on it; the clicks that switch recording off ask for it themselves.
-                if (c.wholeGridRepainted) {
+                if (c.repaint) {
                     EXPECT_TRUE(seen.wholeClientToPaint);
                 }
                 EXPECT_EQ(p.Working().m_settings[10], c.word10After);
@@ -403,7 +385,7 @@ TEST(GridRulesOnAUnitWine, CameraRecordingCasesSeenInTheCellsAndTheRepaint)
                         greyed += p.Greyed(row) ? "1" : "0";
                 }
                 EXPECT_EQ(cells, c.cells);
-                EXPECT_EQ(greyed, c.greyed);
+                EXPECT_EQ(greyed, c.disabled);
                 EXPECT_EQ(p.SaveLit(), c.word10After != c.word10Before);
             }
         }
