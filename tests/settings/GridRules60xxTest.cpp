@@ -54,9 +54,9 @@ TEST(GridRules60xx, EachModelSwitchesToRoutecueAtItsOwnFirmware)
         int productId, major, minor;
         bool routecue;
         int rows;
-    } cases[] = {{0x6018, 1, 0, false, 9},  {0x6018, 1, 1, true, 10},  {0x6014, 1, 1, false, 9},
-                 {0x6014, 1, 2, true, 10},  {0x6016, 1, 10, true, 10}, {0x6010, 1, 1, false, 11},
-                 {0x6010, 1, 2, true, 12},  {0x6012, 1, 10, true, 12}, {0x6026, 0, 1, true, 10},
+    } cases[] = {{0x6018, 1, 0, false, 9}, {0x6018, 1, 1, true, 10},  {0x6014, 1, 1, false, 9},
+                 {0x6014, 1, 2, true, 10}, {0x6016, 1, 10, true, 10}, {0x6010, 1, 1, false, 11},
+                 {0x6010, 1, 2, true, 12}, {0x6012, 1, 10, true, 12}, {0x6026, 0, 1, true, 10},
                  {0x6024, 0, 1, true, 6}};
     for (const auto& c : cases) {
         Page page(c.productId, RecordAtFirmware(c.major, c.minor), RecordAtFirmware(c.major, c.minor));
@@ -76,8 +76,8 @@ TEST(GridRules60xx, EssPicksStoreTheirBitsAndLeaveTheRestOfTheWord)
     const int upper = 0x7F30;
     const struct {
         int row, index, word2;
-    } picks[] = {{10, 0, upper | 0x4}, {10, 1, upper | 0x5}, {10, 2, upper | 0x6}, {10, 3, upper | 0x7},
-                 {11, 0, upper | 0x5}, {11, 1, upper | 0x9}, {11, 2, upper | 0xD}, {10, -1, upper | 0x5},
+    } picks[] = {{10, 0, upper | 0x4}, {10, 1, upper | 0x5},  {10, 2, upper | 0x6}, {10, 3, upper | 0x7},
+                 {11, 0, upper | 0x5}, {11, 1, upper | 0x9},  {11, 2, upper | 0xD}, {10, -1, upper | 0x5},
                  {10, 4, upper | 0x5}, {11, -1, upper | 0x5}, {11, 3, upper | 0x5}, {11, 9, upper | 0x5}};
     for (const auto& pick : picks) {
         DeviceConfig record = RecordAtFirmware(1, 2);
