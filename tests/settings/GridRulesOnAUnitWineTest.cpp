@@ -9,36 +9,23 @@
 #include <string>
 #include <vector>
 
-#include "app/UpdaterDlg.h"
-#include "grid/CellDropDown.h"
 #include "link/HidChannel.h"
 #include "link/HidDeviceSeam.h"
-#include "res/resource.h"
 #include "sim/SimHeadset.h"
 #include "tests/settings/CameraRecordingCases.h"
-#include "tests/grid/GridWineSupport.h"
-#include "tests/settings/IdleMainWindow.h"
-#include "tests/support/MessageBoxWatch.h"
-#include "tests/support/WindowPicture.h"
+#include "tests/settings/GridRulesPage.h"
 #include "text/SettingHelpTexts.h"
 
-using namespace gridtest;
+using namespace rulespage;
 
 namespace {
 
-constexpr int kEnglish = 0;
-constexpr int kHelp = 0;
-constexpr int kValue = 2;
-
 // One unit on the simulated bus and the main window connected to it on page 5.
-struct SavedPage {
+struct UnitPage : Page {
     SimHeadset& bus;
     SimHidInterface& unit;
-    CUpdaterDlg& main;
-    CDialogDeviceSetting& page;
-    CConfigListCtrl& grid;
 
-    void Pump(DWORD ms) { PumpFor(main.m_hWnd, ms); }
+    UnitPage(const Page& page, SimHeadset& onBus, SimHidInterface& theUnit) : Page(page), bus(onBus), unit(theUnit) {}
 
     // The record the unit was read into, at its firmware; the page copies it on entering.
     void Connect(int productId, int major, int minor, const DeviceConfig& record)
@@ -60,27 +47,12 @@ struct SavedPage {
         Pump(50);
         ::SetForegroundWindow(main.m_hWnd);
     }
-    void Toggle(int row) { ToggleGridCheckBox(main, grid, row); }
     void Pick(int row, int item) { PickGridItem(main, grid, row, item); }
-    void ClickValue(int row) { ClickAt(main.m_hWnd, grid.m_hWnd, GridCellCentre(main, grid, row, kValue)); }
-    // Enable is the box's unchecked state.
-    bool ShowsEnable(int row)
-    {
-        auto* box = dynamic_cast<CCellCheckBox*>(grid.GetCell(row, kValue));
-        return box != nullptr && !box->GetCheck();
-    }
     int ShownItem(int row)
     {
         auto* combo = dynamic_cast<CCellComboBox*>(grid.GetCell(row, kValue));
         return combo != nullptr ? combo->GetCurSel() : -2;
     }
-    bool Greyed(int row)
-    {
-        CCellCtrl* cell = grid.GetCell(row, kValue);
-        return cell != nullptr && (cell->GetStyle() & 8) != 0;
-    }
-    bool SaveLit() { return ::IsWindowEnabled(::GetDlgItem(main.m_hWnd, IDC_BUTTON_APPLY)) != FALSE; }
-    DeviceConfig& Working() { return page.m_config; }
 
     // SAVE pressed; whatever the write says at its end is answered with OK.
     void Save()
@@ -94,14 +66,14 @@ struct SavedPage {
     }
 };
 
-void WithUnit(int productId, const std::function<void(SavedPage&)>& body)
+void WithUnit(int productId, const std::function<void(UnitPage&)>& body)
 {
     SimHeadset bus;
     bus.Install();
     SimHidInterface& unit = bus.AddInterface(productId);
-    WithIdleMainWindow([&](CUpdaterDlg& dialog) {
-        SavedPage page{bus, unit, dialog, dialog.m_pageDeviceSetting, dialog.m_pageDeviceSetting.m_grid};
-        body(page);
+    WithPage([&](Page& page) {
+        UnitPage onUnit(page, bus, unit);
+        body(onUnit);
     });
 }
 
@@ -111,27 +83,6 @@ std::vector<std::uint16_t> Words(const DeviceConfig& record, std::initializer_li
     for (int index : indexes)
         words.push_back(static_cast<std::uint16_t>(record.m_settings[index] & 0xFFFF));
     return words;
-}
-
-struct ShownBox {
-    int seen = 0;
-    std::wstring text;
-    SIZE size{};
-};
-
-ShownBox HelpBoxOf(SavedPage& p, int row)
-{
-    ShownBox shown;
-    boxwatch::OnEveryBox(p.main.m_hWnd, [&](HWND box) {
-        ++shown.seen;
-        shown.text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
-        shown.size = boxwatch::BoxSize(box);
-        boxwatch::PressBoxButton(box, IDOK);
-    });
-    ClickAt(p.main.m_hWnd, p.grid.m_hWnd, GridCellCentre(p.main, p.grid, row, kHelp));
-    p.Pump(200);
-    boxwatch::StopWatching();
-    return shown;
 }
 
 // What the grid still has to paint when it has handled a mouse press: the grid's procedure is
@@ -186,7 +137,7 @@ void StopWatchingPresses()
 
 TEST(GridRulesOnAUnitWine, CameraRecordingDateCaptionAndTaggingReachGroups7And28)
 {
-    WithUnit(0x5510, [](SavedPage& p) {
+    WithUnit(0x5510, [](UnitPage& p) {
         // Words 11 and 13 hold nothing the grid shows; word 12 has a loop interval and a
         // microphone gain of its own.
         DeviceConfig record;
@@ -198,19 +149,19 @@ TEST(GridRulesOnAUnitWine, CameraRecordingDateCaptionAndTaggingReachGroups7And28
         // then Music, FM Radio, Intercom and Phone.
         ASSERT_EQ(p.grid.GetItemCount(), 22);
         ASSERT_FALSE(p.SaveLit());
-        p.Toggle(16);
+        p.ToggleCell(16);
         EXPECT_EQ(p.Working().m_settings[10], 0x740) << "three sources join the recording";
-        p.Toggle(20);
-        p.Toggle(18);
+        p.ToggleCell(20);
+        p.ToggleCell(18);
         EXPECT_EQ(p.Working().m_settings[10], 0xD40);
-        p.Toggle(15);
+        p.ToggleCell(15);
         p.Pick(12, 2);
         EXPECT_EQ(p.Working().m_settings[10], 0xD60);
         EXPECT_EQ(p.Working().m_settings[12], 0x26);
         // What the page shows before SAVE.
-        EXPECT_TRUE(p.ShowsEnable(15) && p.ShowsEnable(16) && p.ShowsEnable(17));
-        EXPECT_FALSE(p.ShowsEnable(18));
-        EXPECT_TRUE(p.ShowsEnable(19) && p.ShowsEnable(20));
+        EXPECT_TRUE(ShowsEnable(p, 15) && ShowsEnable(p, 16) && ShowsEnable(p, 17));
+        EXPECT_FALSE(ShowsEnable(p, 18));
+        EXPECT_TRUE(ShowsEnable(p, 19) && ShowsEnable(p, 20));
         EXPECT_EQ(p.ShownItem(12), 2);
         ASSERT_TRUE(p.SaveLit());
         const DeviceConfig shown = p.Working();
@@ -227,7 +178,7 @@ TEST(GridRulesOnAUnitWine, CameraRecordingDateCaptionAndTaggingReachGroups7And28
 
 TEST(GridRulesOnAUnitWine, BitWordUnitWritesOnlyTheChangedBitsOfGroup4)
 {
-    WithUnit(0x3110, [](SavedPage& p) {
+    WithUnit(0x3110, [](UnitPage& p) {
         // Word 0 with HD Intercom (bit 11) on and Guest Mode (bit 15) off; word 1 with its packed
         // fields set; word 3 with channel 5 and language 2.
         DeviceConfig record;
@@ -239,9 +190,9 @@ TEST(GridRulesOnAUnitWine, BitWordUnitWritesOnlyTheChangedBitsOfGroup4)
         // At 2.1: Unit Language row 0, Guest Mode row 11; no Channel Select.
         ASSERT_EQ(p.grid.GetItemCount(), 17);
         EXPECT_EQ(p.ShownItem(0), 2);
-        p.Toggle(11);
+        p.ToggleCell(11);
         p.Pick(0, 4);
-        EXPECT_TRUE(p.ShowsEnable(11));
+        EXPECT_TRUE(ShowsEnable(p, 11));
         EXPECT_EQ(p.ShownItem(0), 4);
         ASSERT_TRUE(p.SaveLit());
         const DeviceConfig shown = p.Working();
@@ -254,45 +205,37 @@ TEST(GridRulesOnAUnitWine, BitWordUnitWritesOnlyTheChangedBitsOfGroup4)
 
 TEST(GridRulesOnAUnitWine, A5623At15ClicksPicksRefreshesAndSavesItsVoxGroup)
 {
-    WithUnit(0x5623, [](SavedPage& p) {
+    WithUnit(0x5623, [](UnitPage& p) {
         p.Connect(0x5623, 1, 5, DeviceConfig());
         // Nine rows: HD Intercom row 3, the three-level VOX Sensitivity row 4.
         ASSERT_EQ(p.grid.GetItemCount(), 9);
         for (int row = 0; row < 9; ++row)
             EXPECT_FALSE(p.Greyed(row)) << row;
-        p.Toggle(3);
+        p.ToggleCell(3);
         EXPECT_EQ(p.Working().m_settings[19], 1);
         EXPECT_TRUE(p.SaveLit());
-        p.Toggle(3);
+        p.ToggleCell(3);
         EXPECT_EQ(p.Working().m_settings[19], 0);
         EXPECT_FALSE(p.SaveLit()) << "undone, the page is the unit's again";
 
         // A value click below the rows refreshes the page and writes nothing.
         const int refreshes = p.page.m_refreshCalls;
-        CRect last;
-        p.grid.GetSubItemRect(8, kValue, LVIR_LABEL, last);
-        CRect client;
-        p.grid.GetClientRect(client);
-        if (last.bottom + 30 > client.bottom) {
-            GrowGridUpwards(p.main, p.grid, last.bottom + 30 - client.bottom);
-            p.grid.GetSubItemRect(8, kValue, LVIR_LABEL, last);
-        }
-        ClickAt(p.main.m_hWnd, p.grid.m_hWnd, POINT{last.CenterPoint().x, last.bottom + 10});
+        p.ClickBelowRows(kValue);
         p.Pump(50);
         EXPECT_GT(p.page.m_refreshCalls, refreshes);
         EXPECT_FALSE(p.SaveLit());
 
         // The three levels: High, Medium, Low; item 2 stores 3.
-        const ShownBox vox = HelpBoxOf(p, 4);
+        const ShownBox vox = ClickForBox(p, 4);
         EXPECT_EQ(vox.seen, 1);
         EXPECT_EQ(vox.size.cx, 520);
         EXPECT_EQ(vox.size.cy, 180);
         EXPECT_TRUE(vox.text == GetHelpVoxSensitivityThreeLevels(kEnglish));
-        EXPECT_EQ(HelpBoxOf(p, 2).size.cy, 230);
+        EXPECT_EQ(ClickForBox(p, 2).size.cy, 230);
         p.Pick(4, 2);
         EXPECT_EQ(p.Working().m_settings[14], 3);
         EXPECT_EQ(p.ShownItem(4), 2);
-        p.Toggle(7);
+        p.ToggleCell(7);
         EXPECT_EQ(p.Working().m_sidetone, 1);
         ASSERT_TRUE(p.SaveLit());
 
@@ -305,26 +248,26 @@ TEST(GridRulesOnAUnitWine, A5623At15ClicksPicksRefreshesAndSavesItsVoxGroup)
 
 TEST(GridRulesOnAUnitWine, A5550At20GreysUnderDualstreamAndPicksItsSourcePriority)
 {
-    WithUnit(0x5550, [](SavedPage& p) {
+    WithUnit(0x5550, [](UnitPage& p) {
         p.Connect(0x5550, 2, 0, DeviceConfig());
         // Seven rows: Dualstream row 1 over Audio Source Priority (2) and HD Voice (3).
         ASSERT_EQ(p.grid.GetItemCount(), 7);
-        p.Toggle(1);
+        p.ToggleCell(1);
         EXPECT_EQ(p.Working().m_settings[23], 1);
         EXPECT_TRUE(p.Greyed(2) && p.Greyed(3));
         EXPECT_FALSE(p.Greyed(4));
         p.Pump(100);
         SaveWindowPicture(p.grid.m_hWnd, ScreenshotFolder() + L"/grid-5550-dualstream-on-2.0.png");
         // A greyed HD Voice keeps its state; the greyed rows' help still opens.
-        p.ClickValue(3);
+        p.ClickCell(3, kValue);
         p.Pump(50);
         EXPECT_EQ(p.Working().m_settings[21], 0);
-        EXPECT_EQ(HelpBoxOf(p, 2).size.cy, 230);
-        EXPECT_EQ(HelpBoxOf(p, 3).size.cy, 160);
-        const ShownBox dualstream = HelpBoxOf(p, 1);
+        EXPECT_EQ(ClickForBox(p, 2).size.cy, 230);
+        EXPECT_EQ(ClickForBox(p, 3).size.cy, 160);
+        const ShownBox dualstream = ClickForBox(p, 1);
         EXPECT_EQ(dualstream.size.cy, 280);
         EXPECT_TRUE(dualstream.text == GetHelpDualstreamFull(kEnglish));
-        p.Toggle(1);
+        p.ToggleCell(1);
         EXPECT_EQ(p.Working().m_settings[23], 0);
         EXPECT_FALSE(p.Greyed(2) || p.Greyed(3));
         EXPECT_FALSE(p.SaveLit());
@@ -338,8 +281,8 @@ TEST(GridRulesOnAUnitWine, A5550At20GreysUnderDualstreamAndPicksItsSourcePriorit
         EXPECT_FALSE(p.SaveLit());
 
         // HD Voice and Hushguard saved: the configuration word the page builds.
-        p.Toggle(3);
-        p.Toggle(6);
+        p.ToggleCell(3);
+        p.ToggleCell(6);
         EXPECT_EQ(p.Working().m_settings[21], 1);
         EXPECT_EQ(p.Working().m_hushguard, 1);
         const std::uint16_t configWord = static_cast<std::uint16_t>(p.Working().BuildConfigWord() & 0xFFFF);
@@ -354,7 +297,7 @@ TEST(GridRulesOnAUnitWine, CameraRecordingCasesSeenInTheCellsAndTheRepaint)
     const struct {
         int major, minor, rows, master;
     } ranges[] = {{1, 9, 18, 12}, {3, 0, 25, 19}};
-    WithUnit(0x5510, [&](SavedPage& p) {
+    WithUnit(0x5510, [&](UnitPage& p) {
         for (const auto& range : ranges) {
             for (const CameraRecordingCase& c : kCameraRecordingCases) {
                 SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(range.major) + "." +
@@ -367,7 +310,7 @@ TEST(GridRulesOnAUnitWine, CameraRecordingCasesSeenInTheCellsAndTheRepaint)
                 GridCellCentre(p.main, p.grid, range.master + c.clicked, kValue);
                 p.grid.UpdateWindow();
                 WatchPresses(p.grid.m_hWnd);
-                p.Toggle(range.master + c.clicked);
+                p.ToggleCell(range.master + c.clicked);
                 const PressWatch seen = g_press;
                 StopWatchingPresses();
                 EXPECT_EQ(seen.presses, 1);
@@ -380,7 +323,7 @@ TEST(GridRulesOnAUnitWine, CameraRecordingCasesSeenInTheCellsAndTheRepaint)
                 std::string cells;
                 std::string greyed;
                 for (int row = range.master; row <= range.master + 4; ++row) {
-                    cells += p.ShowsEnable(row) ? "E" : "D";
+                    cells += ShowsEnable(p, row) ? "E" : "D";
                     if (row > range.master)
                         greyed += p.Greyed(row) ? "1" : "0";
                 }
