@@ -334,3 +334,22 @@ TEST(GridRulesOnAUnitWine, CameraRecordingCasesSeenInTheCellsAndTheRepaint)
         }
     });
 }
+
+TEST(GridRulesOnAUnitWine, VideoModePickedOnThePageGoesWhereTheUnitsFirmwareKeepsIt)
+{
+    // Below 2.0 Video Mode is row 8 with two items and bit 1 of word 10; from 2.0 row 9 with
+    // three items and bits 6-7 of word 12.
+    const struct {
+        int major, minor, row, item, word10, word12;
+    } cases[] = {{1, 9, 8, 1, 0x2, 0x0}, {2, 0, 9, 2, 0x0, 0x80}};
+    WithUnit(0x5510, [&](UnitPage& p) {
+        for (const auto& c : cases) {
+            p.Connect(0x5510, c.major, c.minor, DeviceConfig());
+            p.Pick(c.row, c.item);
+            EXPECT_EQ(p.ShownItem(c.row), c.item) << c.major << "." << c.minor;
+            EXPECT_EQ(p.Working().m_settings[10], c.word10) << c.major << "." << c.minor;
+            EXPECT_EQ(p.Working().m_settings[12], c.word12) << c.major << "." << c.minor;
+            EXPECT_TRUE(p.SaveLit());
+        }
+    });
+}
