@@ -178,6 +178,8 @@ void CDialogDeviceSetting::EnterPage()
     CMainDialog* main = Main();
     if (!main)
         return;
+    // With the versions: the camera's Video Mode store follows the working record's firmware
+    // while the grid's rows follow the live one, and the two must agree.
     m_config.CopyFrom(main->m_device, 1);
     MakeBasicDefaults(m_defaults, m_config);
     main->m_progress = -1;

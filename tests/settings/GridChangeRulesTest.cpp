@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "CameraRecordingCases.h"
 #include "FamilyRuleTable.h"
 #include "RecordProbe.h"
 #include "RecordingGrid.h"
@@ -361,32 +362,12 @@ bool AskedForRepaint(const Page& page)
 
 TEST(GridChangeRules, CameraRecordingMasterAndSourcesKeepEachOtherConsistent)
 {
-    // Word 10: bit 6 recording, 8 Music, 9 FM Radio, 10 Intercom, 11 Phone. The clicked row
-    // counts from the master row: 0 the master, 1 to 4 the sources.
-    struct Case {
-        const char* what;
-        int word10Before;
-        int clicked;
-        int word10After;
-        const char* cells;    // master, Music, FM Radio, Intercom, Phone
-        const char* disabled; // the four sources
-        bool repaint;
-    };
-    const Case cases[] = {
-        {"recording on, every source off", 0x000, 0, 0x740, "EEEED", "0000", false},
-        {"recording on, only Phone on", 0x800, 0, 0x840, "EDDDE", "0000", false},
-        {"recording off keeps the sources", 0x740, 0, 0x700, "DEEED", "1111", false},
-        {"Phone off as the last source", 0x840, 4, 0x000, "DDDDD", "1111", true},
-        {"Music off while Intercom is on", 0x540, 1, 0x440, "EDDED", "0000", false},
-        {"Phone on beside Intercom", 0x440, 4, 0xC40, "EDDEE", "0000", false},
-        {"a disabled source with everything off", 0x000, 2, 0x000, "DDDDD", "1111", true},
-    };
     // The master row of each range, and firmware at the edges of the ranges.
     const struct {
         int major, minor, rows, master;
     } ranges[] = {{1, 9, 18, 12}, {2, 0, 22, 16}, {2, 1, 22, 16}, {2, 2, 23, 17}, {3, 0, 25, 19}, {3, 5, 25, 19}};
     for (const auto& range : ranges) {
-        for (const Case& c : cases) {
+        for (const CameraRecordingCase& c : kCameraRecordingCases) {
             SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(range.major) + "." +
                          std::to_string(range.minor));
             DeviceConfig record = RecordAtFirmware(range.major, range.minor);
