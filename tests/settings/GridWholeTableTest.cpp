@@ -603,12 +603,6 @@ const FlagLine kFlagLines[] = {
 };
 // clang-format on
 
-// Groups whose rules are still being given their value flag.
-bool AwaitingItsFlags(int productId)
-{
-    return productId == 0x5622;
-}
-
 } // namespace
 
 TEST(GridWholeTable, EveryGroupsFlagsAreTheWrittenOnes)
@@ -621,11 +615,8 @@ TEST(GridWholeTable, EveryGroupsFlagsAreTheWrittenOnes)
         EXPECT_TRUE(seen.insert(group).second) << "a group written twice";
         const std::string flags = line.outsideValue;
         ASSERT_EQ(static_cast<int>(flags.size()), group->thresholdCount + 1) << "ranges";
-        for (int r = 0; r <= group->thresholdCount; ++r) {
-            if (AwaitingItsFlags(line.productId))
-                continue;
+        for (int r = 0; r <= group->thresholdCount; ++r)
             EXPECT_EQ(group->ranges[r].refreshOutsideList, flags[r] == '+') << "range " << r;
-        }
         EXPECT_EQ(group->refreshOnHelpWithoutText, line.helpWithoutText);
     }
     // Every group with rows has its line; the classic models show no grid and have no flags.
