@@ -275,6 +275,11 @@ bool SweepCheckBox(int productId, const DeviceConfig& record, int row, const Gri
         }
         ExpectRebuildShowsTheSame(page, what);
     }
+    // A choice that claims to come from a check box is no drop-down's: it stores nothing.
+    const DeviceConfig before = page.working;
+    EXPECT_EQ(RunGridChoiceRules(page.grid, page.Context(), row, kGridValueColumn, 0).action, kRuleRefreshesAtEnd);
+    EXPECT_EQ(Slots(page.working), Slots(before)) << "a choice on a check box stores nothing";
+    page.ExpectOnlyCellWork();
     return page.Disabled(row) == 0;
 }
 
@@ -285,6 +290,11 @@ void SweepDropDown(int productId, const DeviceConfig& record, int row, const Gri
         SweepPage page(productId, record);
         EXPECT_EQ(RunGridClickRules(page.grid, page.Context(), row, kGridValueColumn).action, kRuleDoesNothing);
         EXPECT_EQ(Slots(page.working), Slots(record)) << "a drop-down's value click stores nothing";
+        // A choice that arrives for another column refreshes and stores nothing.
+        for (int column : {kGridHelpColumn, kGridNameColumn})
+            EXPECT_EQ(RunGridChoiceRules(page.grid, page.Context(), row, column, 0).action, kRuleRefreshesAtEnd);
+        EXPECT_EQ(Slots(page.working), Slots(record)) << "a choice outside the value column stores nothing";
+        page.ExpectOnlyCellWork();
     }
     const int items = GridItemCount(kind, 0);
     EXPECT_GT(items, 1);
