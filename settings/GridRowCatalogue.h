@@ -64,6 +64,7 @@ enum GridRowKindId {
     kRecordIntercom,
     kRecordPhone,
     kAutoCameraSleep,
+    kLayertoneMusicGpsWord23,
     // Drop-downs.
     kOverlaySensitivityTenLevels,
     kOverlaySensitivityPacked,

@@ -110,6 +110,7 @@ const CheckBoxCase kCheckBoxCases[] = {
     {kRecordIntercom,                       "▶ Intercom",                     "word 10 bit 10",        "Enable"},
     {kRecordPhone,                          "▶ Phone",                        "word 10 bit 11",        "Enable"},
     {kAutoCameraSleep,                      "Auto Camera Sleep",              "word 10 bit 7",         "Enable"},
+    {kLayertoneMusicGpsWord23,              "Layertone™",                     "word 23 = 1",           "Enable"},
 };
 // clang-format on
 
