@@ -662,7 +662,7 @@ std::map<GridRowKindId, int> KindsInUse()
 bool HelpLeftOutOnPurpose(GridRowKindId kind)
 {
     return kind == kRecordMusic || kind == kRecordFmRadio || kind == kRecordIntercom || kind == kRecordPhone ||
-           kind == kChannelSelect || kind == kLayertoneWord23;
+           kind == kChannelSelect;
 }
 
 } // namespace
@@ -758,7 +758,7 @@ const std::pair<const char*, HelpText> kGridHelpTexts[] = {
 // Texts that no row shows yet: the models whose rules name them have not got them.
 bool AwaitingItsRows(HelpText text)
 {
-    return text == GetHelpLayertone || text == GetHelpLayertoneMusicGps || text == GetHelpVoxSensitivityDefault2;
+    return text == GetHelpVoxSensitivityDefault2;
 }
 
 int Placeholders(const std::wstring& text)
