@@ -88,6 +88,7 @@ enum GridRowKindId {
     kVideoMicrophoneGain,
     kEssStatus,
     kEssSensitivity,
+    kVoxSensitivityLevelsDefault2,
     kGridRowKindCount
 };
 

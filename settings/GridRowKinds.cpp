@@ -190,5 +190,6 @@ const GridRowKind kGridRowKinds[kGridRowKindCount] = {
     DropDown(kVideoMicrophoneGain,          "Video Microphone Gain", TextVideoMicrophoneGain, Getter(&DC::GetVideoMicrophoneGain, &DC::SetVideoMicrophoneGain),  ValueListLowMediumHigh,           kIndexIsValue, kThree, Help(GetHelpVideoMicrophoneGain, 160)),
     DropDown(kEssStatus,                    "ESS STATUS",          TextEssStatus,            Getter(&DC::GetEssStatus, &DC::SetEssStatus),                       ValueListEssStatus,               kIndexIsValue, kEss, Help(GetHelpEssStatus, 200)),
     DropDown(kEssSensitivity,               "ESS Sensitivity",     TextEssSensitivity,       Getter(&DC::GetEssSensitivity, &DC::SetEssSensitivity),             ValueListLowMediumHigh,           kIndexIsValueMinusOne, kEssSens, Help(GetHelpEssSensitivity, 200)),
+    DropDown(kVoxSensitivityLevelsDefault2, "VOX Sensitivity",     TextVoxSensitivity,       Getter(&DC::GetVoxSensitivity, &DC::SetVoxSensitivity),             ItemsLevels5,                     kIndexIsValueMinusOne, kLevel, Help(GetHelpVoxSensitivityDefault2, 180)),
 };
 // clang-format on

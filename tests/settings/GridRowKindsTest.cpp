@@ -249,6 +249,7 @@ const DropDownItems kDropDownItems[] = {
     {kVideoMicrophoneGain,         "Video Microphone Gain",          kLowMediumHigh},
     {kEssStatus,                   "ESS STATUS",                     {L"ESS ON", L"Position Light + ESS ON", L"Fog Light + ESS ON", L"ESS OFF"}},
     {kEssSensitivity,              "ESS Sensitivity",                kLowMediumHigh},
+    {kVoxSensitivityLevelsDefault2, "VOX Sensitivity",               kLevels5},
 };
 // clang-format on
 

@@ -66,7 +66,7 @@ TEST(GridRulesLayertone, EveryRangeRowByRow)
 
 TEST(GridRulesLayertone, EachProductShowsItsVariantOfTheHelp)
 {
-    constexpr int kChinese = 7;
+    constexpr int kChinese = 9;
     const struct {
         int productId, major, minor, row;
         std::wstring (*text)(int);
