@@ -168,11 +168,10 @@ std::string Name(int productId, const Firmware& firmware)
 
 // Just below, at and above each threshold and its major's minor of 10, with the oldest and a
 // far newer firmware.
-std::vector<Firmware> SweepFirmwares(const GridRowGroup& group)
+std::vector<Firmware> AroundThresholds(const std::vector<GridFirmwareThreshold>& thresholds)
 {
     std::vector<std::pair<int, int>> points = {{0, 0}, {1, 0}, {1, 10}, {9, 9}};
-    for (int t = 0; t < group.thresholdCount; ++t) {
-        const GridFirmwareThreshold& at = group.thresholds[t];
+    for (const GridFirmwareThreshold& at : thresholds) {
         points.push_back(at.minor > 0 ? std::make_pair(at.major, at.minor - 1) : std::make_pair(at.major - 1, 9));
         points.push_back({at.major, at.minor});
         points.push_back({at.major, at.minor + 1});
@@ -186,14 +185,26 @@ std::vector<Firmware> SweepFirmwares(const GridRowGroup& group)
     return firmwares;
 }
 
-// Every product id of the chain with every firmware of its group's sweep.
-template <typename Visit> void ForEachSweepPoint(Visit visit)
+using MoreThresholds = std::vector<GridFirmwareThreshold> (*)(int productId);
+
+std::vector<GridFirmwareThreshold> NoMoreThresholds(int)
+{
+    return {};
+}
+
+// Every product id of the chain with every firmware around its group's thresholds and around
+// any more that a caller names for the id.
+template <typename Visit> void ForEachSweepPoint(Visit visit, MoreThresholds more = NoMoreThresholds)
 {
     for (std::size_t g = 0; g < kGridRowChainLength; ++g) {
         const GridRowGroup& group = *kGridRowChain[g];
-        for (int productId : group.products)
-            for (const Firmware& firmware : SweepFirmwares(group))
+        for (int productId : group.products) {
+            std::vector<GridFirmwareThreshold> thresholds(group.thresholds, group.thresholds + group.thresholdCount);
+            for (const GridFirmwareThreshold& edge : more(productId))
+                thresholds.push_back(edge);
+            for (const Firmware& firmware : AroundThresholds(thresholds))
                 visit(group, productId, firmware);
+        }
     }
 }
 
@@ -542,6 +553,23 @@ DeviceConfig Expected(const RuleLine& line, const DeviceConfig& before, int i)
     return expected;
 }
 
+// The firmware edges of the lines that name a product id, so that the sweep also looks around
+// an edge the catalogue might lack.
+std::vector<GridFirmwareThreshold> LineEdges(int productId)
+{
+    static const std::vector<RuleLine> lines = ReadRuleLines();
+    std::vector<GridFirmwareThreshold> edges;
+    for (const RuleLine& line : lines) {
+        if (std::find(line.productIds.begin(), line.productIds.end(), productId) == line.productIds.end())
+            continue;
+        if (line.from.major > 0 || line.from.minor > 0)
+            edges.push_back({line.from.major, line.from.minor});
+        if (line.before.major < 99)
+            edges.push_back({line.before.major, line.before.minor});
+    }
+    return edges;
+}
+
 } // namespace
 
 TEST(GridWholeTable, EveryDropDownRowHasItsLineAndEveryLineItsRow)
@@ -553,43 +581,45 @@ TEST(GridWholeTable, EveryDropDownRowHasItsLineAndEveryLineItsRow)
             << line.text;
         EXPECT_TRUE(line.store == "word22" || line.store == "none" || SetterNamed(line.store) != nullptr) << line.text;
     }
-    ForEachSweepPoint([&](const GridRowGroup&, int productId, const Firmware& firmware) {
-        SCOPED_TRACE(Name(productId, firmware));
-        const DeviceConfig empty = EmptyRecord(firmware.major, firmware.minor);
-        const GridRowList* list = FindGridRowList(productId, empty);
-        ASSERT_NE(list, nullptr);
-        // No rule without a row: a line that holds here names a drop-down row of the list.
-        for (const RuleLine& line : lines) {
-            if (!Holds(line, productId, firmware, line.row))
-                continue;
-            ASSERT_LT(line.row, list->count) << line.text;
-            EXPECT_EQ(GetGridRowKind(list->rows[line.row].kind).cell, kDropDownCell) << line.text;
-        }
-        // No row without a rule: each drop-down row is matched by exactly one line, which is run
-        // with every item on both records.
-        for (int row = 0; row < list->count; ++row) {
-            const GridRowKind& kind = GetGridRowKind(list->rows[row].kind);
-            if (kind.cell != kDropDownCell)
-                continue;
-            std::vector<RuleLine*> matched;
-            for (RuleLine& line : lines)
-                if (Holds(line, productId, firmware, row))
-                    matched.push_back(&line);
-            ASSERT_EQ(matched.size(), 1u) << "lines for " << kind.englishLabel << " in row " << row;
-            RuleLine& line = *matched[0];
-            ++line.runs;
-            for (const DeviceConfig& record :
-                 {empty, FullRecord(firmware.major, firmware.minor), WidestRecord(firmware.major, firmware.minor)}) {
-                for (int i = 0; i < GridItemCount(kind, 0); ++i) {
-                    SweepPage page(productId, record);
-                    page.grid.m_cells[{row, kGridValueColumn}].curSel = i;
-                    RunGridChoiceRules(page.grid, page.Context(), row, kGridValueColumn, i);
-                    EXPECT_EQ(Slots(page.working), Slots(Expected(line, record, i)))
-                        << "item " << i << " of " << line.text;
+    ForEachSweepPoint(
+        [&](const GridRowGroup&, int productId, const Firmware& firmware) {
+            SCOPED_TRACE(Name(productId, firmware));
+            const DeviceConfig empty = EmptyRecord(firmware.major, firmware.minor);
+            const GridRowList* list = FindGridRowList(productId, empty);
+            ASSERT_NE(list, nullptr);
+            // No rule without a row: a line that holds here names a drop-down row of the list.
+            for (const RuleLine& line : lines) {
+                if (!Holds(line, productId, firmware, line.row))
+                    continue;
+                ASSERT_LT(line.row, list->count) << line.text;
+                EXPECT_EQ(GetGridRowKind(list->rows[line.row].kind).cell, kDropDownCell) << line.text;
+            }
+            // No row without a rule: each drop-down row is matched by exactly one line, which is run
+            // with every item on both records.
+            for (int row = 0; row < list->count; ++row) {
+                const GridRowKind& kind = GetGridRowKind(list->rows[row].kind);
+                if (kind.cell != kDropDownCell)
+                    continue;
+                std::vector<RuleLine*> matched;
+                for (RuleLine& line : lines)
+                    if (Holds(line, productId, firmware, row))
+                        matched.push_back(&line);
+                ASSERT_EQ(matched.size(), 1u) << "lines for " << kind.englishLabel << " in row " << row;
+                RuleLine& line = *matched[0];
+                ++line.runs;
+                for (const DeviceConfig& record : {empty, FullRecord(firmware.major, firmware.minor),
+                                                   WidestRecord(firmware.major, firmware.minor)}) {
+                    for (int i = 0; i < GridItemCount(kind, 0); ++i) {
+                        SweepPage page(productId, record);
+                        page.grid.m_cells[{row, kGridValueColumn}].curSel = i;
+                        RunGridChoiceRules(page.grid, page.Context(), row, kGridValueColumn, i);
+                        EXPECT_EQ(Slots(page.working), Slots(Expected(line, record, i)))
+                            << "item " << i << " of " << line.text;
+                    }
                 }
             }
-        }
-    });
+        },
+        LineEdges);
     for (const RuleLine& line : lines)
         EXPECT_GT(line.runs, 0) << "a line that no sweep point reaches: " << line.text;
 }
