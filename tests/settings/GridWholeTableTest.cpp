@@ -112,9 +112,9 @@ bool Within(const std::set<int>& changed, const std::set<int>& allowed)
     return std::includes(allowed.begin(), allowed.end(), changed.begin(), changed.end());
 }
 
-// Two starting records: all clear, and one with every field set in which every master lets
-// its dependants be clicked (word 23 and word 1 bit 11 clear, word 2 bit 11 and word 10 bit 6
-// set).
+// The starting records: all clear; one with nearly every field set and every list value inside
+// its items, in which every master lets its dependants be clicked (word 23 and word 1 bit 11 clear,
+// word 2 bit 11 and word 10 bit 6 set); and the widest one below.
 DeviceConfig EmptyRecord(int major, int minor)
 {
     return RecordAtFirmware(major, minor);
@@ -125,11 +125,11 @@ DeviceConfig FullRecord(int major, int minor)
     DeviceConfig record = RecordAtFirmware(major, minor);
     for (int DeviceConfig::*option : kOptionSlots)
         record.*option = 1;
-    record.m_settings[0] = 0xFFFF;
-    record.m_settings[1] = 0xF7FF & ~0x38; // packed fields at their lowest levels
-    record.m_settings[2] = 0xFFF2;
+    record.m_settings[0] = 5;      // the overlay level; on the 0x31xx units bits 0 and 2
+    record.m_settings[1] = 0xF653; // VOX 3, Smart Volume 2, Intercom-Layertone 4, bit 11 clear
+    record.m_settings[2] = 0xFFF6; // Smart Volume 3, ESS 2 and Low
     record.m_settings[3] = 2;
-    record.m_settings[10] = 0xFFF;
+    record.m_settings[10] = 0xFF7; // Video Resolution 1
     record.m_settings[12] = 0x15;
     record.m_settings[14] = 3;
     record.m_settings[16] = 2;
@@ -386,13 +386,26 @@ TEST(GridWholeTable, EveryClickAndChoiceOfEveryGridHasADefinedResult)
         const int count = range.list->count;
         ++points;
         std::vector<int> toggled(count, 0);
-        for (const DeviceConfig& record :
-             {empty, FullRecord(firmware.major, firmware.minor), WidestRecord(firmware.major, firmware.minor)}) {
+        const DeviceConfig records[] = {empty, FullRecord(firmware.major, firmware.minor),
+                                        WidestRecord(firmware.major, firmware.minor)};
+        for (const DeviceConfig& record : records) {
             {
                 SweepPage page(productId, record);
                 ASSERT_EQ(page.grid.m_rowCount, count);
                 ASSERT_EQ(page.builtFrom, count > 0 ? range.list : nullptr);
                 ExpectRebuildShowsTheSame(page, "a build");
+            }
+            if (&record == &records[1]) {
+                // Values inside the lists show their items.
+                SweepPage page(productId, record);
+                for (int row = 0; row < count; ++row) {
+                    const GridRowKind& kind = GetGridRowKind(range.list->rows[row].kind);
+                    const int shown = page.grid.Cell(row, kGridValueColumn)->curSel.value_or(-1);
+                    if (kind.cell == kDropDownCell) {
+                        EXPECT_TRUE(shown >= 0 && shown < GridItemCount(kind, 0))
+                            << "row " << row << " shows " << shown;
+                    }
+                }
             }
             for (int row = -1; row <= count; ++row) {
                 SCOPED_TRACE("row " + std::to_string(row));
