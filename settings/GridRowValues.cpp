@@ -3,6 +3,7 @@
 #include "settings/GridRowCatalogue.h"
 
 #include <algorithm>
+#include <climits>
 
 GridListWords GridListWords::From(const DeviceConfig& config)
 {
@@ -30,13 +31,16 @@ const wchar_t* GridCheckBoxText(const GridRowKind& kind, const DeviceConfig& con
 
 int GridDropDownIndex(const GridRowKind& kind, const DeviceConfig& config, const GridListWords& words)
 {
-    const int value = ReadGridValue(kind, config, words);
+    // Worked out wide: a stored value near the int limits (a damaged record)
+    // must give an index outside the items, not overflow.
+    const long long value = ReadGridValue(kind, config, words);
+    long long index = value;
     switch (kind.indexRule) {
-    case kIndexIsValue: return value;
-    case kIndexIsValueMinusOne: return value - 1;
-    case kIndexIsTenMinusValue: return 10 - value;
+    case kIndexIsValue: break;
+    case kIndexIsValueMinusOne: index = value - 1; break;
+    case kIndexIsTenMinusValue: index = 10 - value; break;
     }
-    return value;
+    return index < INT_MIN || index > INT_MAX ? -1 : static_cast<int>(index);
 }
 
 int GridItemCount(const GridRowKind& kind, int language)

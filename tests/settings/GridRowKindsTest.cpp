@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <string>
 #include <vector>
 
@@ -382,6 +384,24 @@ TEST(GridRowKinds, DropDownWriteHalfStoresTheItemBack)
             WriteGridDropDownIndex(kind, record, index);
             const int expected = d.kind == kChannelSelect ? 0 : index; // no setter: nothing stored
             EXPECT_EQ(BuildOne(d.kind, record).curSel, expected);
+        }
+    }
+}
+
+// A damaged record may hold any int in a word: the selection stays an int,
+// outside the items, and the arithmetic never overflows.
+TEST(GridRowKinds, DropDownIndexOfAWordAtTheIntLimitsIsOutsideTheItems)
+{
+    for (const int stored : {INT_MIN, INT_MIN + 5, INT_MAX}) {
+        DeviceConfig record = RecordAtFirmware(2, 0);
+        for (int& word : record.m_settings)
+            word = stored;
+        for (const DropDownItems& d : kDropDownItems) {
+            SCOPED_TRACE(std::string(d.label) + " at " + std::to_string(stored));
+            const GridRowKind& kind = GetGridRowKind(d.kind);
+            const int index = GridDropDownIndex(kind, record, GridListWords::From(record));
+            if (kind.binding.form == kBindSettingsWord)
+                EXPECT_TRUE(index < 0 || index >= static_cast<int>(d.items.size())) << index;
         }
     }
 }
