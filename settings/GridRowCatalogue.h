@@ -64,6 +64,7 @@ enum GridRowKindId {
     kRecordIntercom,
     kRecordPhone,
     kAutoCameraSleep,
+    kLayertoneMusicGpsWord23,
     // Drop-downs.
     kOverlaySensitivityTenLevels,
     kOverlaySensitivityPacked,
@@ -87,6 +88,7 @@ enum GridRowKindId {
     kVideoMicrophoneGain,
     kEssStatus,
     kEssSensitivity,
+    kVoxSensitivityLevelsDefault2,
     kGridRowKindCount
 };
 

@@ -70,8 +70,7 @@ constexpr GridRowHelp ModelHelp(GridNameText text, int height)
     return GridRowHelp{text, {nullptr, nullptr}, true, height};
 }
 
-// No help: the row's "?" shows nothing (the recording sources; and the kinds whose text
-// differs by model until their models' rules name it).
+// No help: the row's "?" shows nothing (the recording sources and Channel Select).
 constexpr GridRowHelp kNoHelp = GridRowHelp{nullptr, {nullptr, nullptr}, false, 0};
 
 std::wstring ItemsLevels10(int language)
@@ -149,7 +148,7 @@ const GridRowKind kGridRowKinds[kGridRowKindCount] = {
     CheckBox(kHdVoiceWord21,                "HD Voice",            TextHdVoice,              Word(21),                                                           kSet,   kNone, kOnSet, Help(GetHelpHdVoice, 160)),
     CheckBox(kDualstreamFlag,               "Dualstream™",         TextDualstream,           Flag(&DC::GetDualstreamBit, &DC::SetDualstreamBit),                 kSet,   kMasterEnablesWhileSet, kOnSet, Help(GetHelpDualstream, 260, TextDualstream, TextFmRadio)),
     CheckBox(kDualstreamWord23,             "Dualstream™",         TextDualstream,           Word(23),                                                           kSet,   kMasterDisablesWhileSet, kOnSet, Help(GetHelpDualstreamFull, 280)),
-    CheckBox(kLayertoneWord23,              "Layertone™",          TextLayertone,            Word(23),                                                           kSet,   kMasterDisablesWhileSet, kOnSet, kNoHelp),
+    CheckBox(kLayertoneWord23,              "Layertone™",          TextLayertone,            Word(23),                                                           kSet,   kMasterDisablesWhileSet, kOnSet, Help(GetHelpLayertone, 280)),
     CheckBox(kBluetoothIntercomDualstreamWord1Bit11, "Bluetooth Intercom Dualstream™", TextBluetoothIntercomDualstream, WordBit(1, 11),                      kSet,   kMasterDisablesWhileSet, kOnSet, Help(GetHelpIntercomDualstream, 280)),
     CheckBox(kNavigationAppSupportFlag,     "Navigation App Support", TextNavigationAppSupport, Flag(&DC::GetLayertoneVolumeManagementBit, &DC::SetLayertoneVolumeManagementBit), kSet, kNone, kOnSet, Help(GetHelpNavigationAppSupport, 190, TextDualstream, TextDualstream)),
     CheckBox(kLayertoneVolumeManagementFlag, "Layertone Volume Management", TextLayertoneVolumeManagement, Flag(&DC::GetLayertoneVolumeManagementBit, &DC::SetLayertoneVolumeManagementBit), kSet, kNone, kOnSet, Help(GetHelpLayertoneVolumeManagement, 220)),
@@ -166,6 +165,7 @@ const GridRowKind kGridRowKinds[kGridRowKindCount] = {
     CheckBox(kRecordIntercom,               "▶ Intercom",          TextRecordSourceIntercom, Getter(&DC::GetRecordIntercom, &DC::SetRecordIntercom),             kSet,   kNone, kOnSet, kNoHelp, kStoreRecordingSource),
     CheckBox(kRecordPhone,                  "▶ Phone",             TextRecordSourcePhone,    Getter(&DC::GetRecordPhone, &DC::SetRecordPhone),                   kSet,   kNone, kOnSet, kNoHelp, kStoreRecordingSource),
     CheckBox(kAutoCameraSleep,              "Auto Camera Sleep",   TextAutoCameraSleep,      Getter(&DC::GetAutoCameraSleep, &DC::SetAutoCameraSleep),           kSet,   kNone, kOnSet, Help(GetHelpAutoCameraSleep, 200, TextAutoCameraSleep, TextAutoCameraSleep)),
+    CheckBox(kLayertoneMusicGpsWord23,      "Layertone™",          TextLayertone,            Word(23),                                                           kSet,   kMasterDisablesWhileSet, kOnSet, Help(GetHelpLayertoneMusicGps, 280)),
 
     // Drop-downs: label, binding, items, index from value, restore list rule, help.
     DropDown(kOverlaySensitivityTenLevels,  "Intercom-Layertone Sensitivity", TextOverlaySensitivity, Getter(&DC::GetOverlaySensitivity, &DC::SetOverlaySensitivity),             ItemsLevels10,                    kIndexIsTenMinusValue, k11Minus, Help(GetHelpOverlaySensitivityMusic, 240, TextDualstream)),
@@ -190,5 +190,6 @@ const GridRowKind kGridRowKinds[kGridRowKindCount] = {
     DropDown(kVideoMicrophoneGain,          "Video Microphone Gain", TextVideoMicrophoneGain, Getter(&DC::GetVideoMicrophoneGain, &DC::SetVideoMicrophoneGain),  ValueListLowMediumHigh,           kIndexIsValue, kThree, Help(GetHelpVideoMicrophoneGain, 160)),
     DropDown(kEssStatus,                    "ESS STATUS",          TextEssStatus,            Getter(&DC::GetEssStatus, &DC::SetEssStatus),                       ValueListEssStatus,               kIndexIsValue, kEss, Help(GetHelpEssStatus, 200)),
     DropDown(kEssSensitivity,               "ESS Sensitivity",     TextEssSensitivity,       Getter(&DC::GetEssSensitivity, &DC::SetEssSensitivity),             ValueListLowMediumHigh,           kIndexIsValueMinusOne, kEssSens, Help(GetHelpEssSensitivity, 200)),
+    DropDown(kVoxSensitivityLevelsDefault2, "VOX Sensitivity",     TextVoxSensitivity,       Getter(&DC::GetVoxSensitivity, &DC::SetVoxSensitivity),             ItemsLevels5,                     kIndexIsValueMinusOne, kLevel, Help(GetHelpVoxSensitivityDefault2, 180)),
 };
 // clang-format on

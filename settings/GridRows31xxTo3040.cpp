@@ -250,8 +250,11 @@ const GridRow k5624From2_0[] = {
 const GridRowList kList5624From2_0 = MakeGridRowList("0x5624 2.0 and later", k5624From2_0);
 } // namespace
 
+// A value click outside the list refreshes the page in every range, for both products.
 const GridRowGroup kGrid5622 = {"0x5622, 0x5624", GridProducts(k5622Ids), 2, {{1, 1}, {2, 0}},
-                                {{&kList5622Below1_1}, {&kList5622From1_1}, {&kList5622From2_0, 0x5622, &kList5624From2_0}}};
+                                {{&kList5622Below1_1, 0, nullptr, kRefreshOutsideList},
+                                 {&kList5622From1_1, 0, nullptr, kRefreshOutsideList},
+                                 {&kList5622From2_0, 0x5622, &kList5624From2_0, kRefreshOutsideList}}};
 
 // --- 0x5524; 0x5536 and 0x5522 keep its list for 1.1 up to below 2.0 ------------------------
 

@@ -110,6 +110,7 @@ const CheckBoxCase kCheckBoxCases[] = {
     {kRecordIntercom,                       "▶ Intercom",                     "word 10 bit 10",        "Enable"},
     {kRecordPhone,                          "▶ Phone",                        "word 10 bit 11",        "Enable"},
     {kAutoCameraSleep,                      "Auto Camera Sleep",              "word 10 bit 7",         "Enable"},
+    {kLayertoneMusicGpsWord23,              "Layertone™",                     "word 23 = 1",           "Enable"},
 };
 // clang-format on
 
@@ -248,6 +249,7 @@ const DropDownItems kDropDownItems[] = {
     {kVideoMicrophoneGain,         "Video Microphone Gain",          kLowMediumHigh},
     {kEssStatus,                   "ESS STATUS",                     {L"ESS ON", L"Position Light + ESS ON", L"Fog Light + ESS ON", L"ESS OFF"}},
     {kEssSensitivity,              "ESS Sensitivity",                kLowMediumHigh},
+    {kVoxSensitivityLevelsDefault2, "VOX Sensitivity",               kLevels5},
 };
 // clang-format on
 

@@ -4,13 +4,14 @@
 // read back; a few boxes are kept as pictures.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/UpdaterDlg.h"
 #include "grid/CellDropDown.h"
 #include "res/resource.h"
 #include "tests/grid/GridWineSupport.h"
+#include "tests/settings/GridRulesPage.h"
 #include "tests/settings/IdleMainWindow.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/WindowPicture.h"
@@ -19,97 +20,7 @@
 #include "text/SharedWords.h"
 
 using namespace gridtest;
-
-namespace {
-
-constexpr int kEnglish = 0;
-constexpr int kJapanese = 4;
-constexpr int kKorean = 5;
-constexpr int kValue = 2;
-constexpr int kHelp = 0;
-
-struct Page {
-    CUpdaterDlg& main;
-    CDialogDeviceSetting& page;
-    CConfigListCtrl& grid;
-
-    void Pump(DWORD ms) { PumpFor(main.m_hWnd, ms); }
-    // A unit with the record's defaults at the firmware; SAVE follows the page.
-    void Enter(int productId, int major, int minor, int language = kEnglish)
-    {
-        main.m_device = DeviceConfig();
-        EnterBasicPage(main, productId, major, minor, language);
-        main.RefreshView();
-        Pump(50);
-    }
-    POINT CellPoint(int row, int column) { return GridCellCentre(main, grid, row, column); }
-    void ClickCell(int row, int column) { ClickAt(main.m_hWnd, grid.m_hWnd, CellPoint(row, column)); }
-    void ToggleCell(int row) { ToggleGridCheckBox(main, grid, row); }
-    // A click below the last row; a grid full of rows grows to leave room below them.
-    void ClickBelowRows(int column)
-    {
-        POINT point = CellPoint(0, column);
-        CRect last;
-        grid.GetSubItemRect(grid.GetItemCount() - 1, column, LVIR_LABEL, last);
-        CRect client;
-        grid.GetClientRect(client);
-        if (last.bottom + 30 > client.bottom) {
-            GrowGridUpwards(main, grid, last.bottom + 30 - client.bottom);
-            grid.GetSubItemRect(grid.GetItemCount() - 1, column, LVIR_LABEL, last);
-        }
-        point.y = last.bottom + 10;
-        ClickAt(main.m_hWnd, grid.m_hWnd, point);
-    }
-    bool Greyed(int row)
-    {
-        CCellCtrl* cell = grid.GetCell(row, kValue);
-        return cell != nullptr && (cell->GetStyle() & 8) != 0;
-    }
-    bool SaveLit() { return ::IsWindowEnabled(::GetDlgItem(main.m_hWnd, IDC_BUTTON_APPLY)) != FALSE; }
-    DeviceConfig& Working() { return page.m_config; }
-};
-
-void WithPage(const std::function<void(Page&)>& body)
-{
-    WithIdleMainWindow([&](CUpdaterDlg& dialog) {
-        Page page{dialog, dialog.m_pageDeviceSetting, dialog.m_pageDeviceSetting.m_grid};
-        body(page);
-    });
-}
-
-struct ShownBox {
-    int seen = 0;
-    std::wstring text;
-    SIZE size{};
-    std::wstring ok;
-};
-
-// Clicks a cell and reads the help box it opened (if any), closing it with OK; the picture
-// is kept when a name is given.
-ShownBox ClickForBox(Page& p, int row, const std::wstring& picture = L"")
-{
-    ShownBox shown;
-    boxwatch::OnEveryBox(p.main.m_hWnd, [&](HWND box) {
-        ++shown.seen;
-        shown.text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
-        shown.size = boxwatch::BoxSize(box);
-        wchar_t ok[64] = {};
-        ::GetDlgItemTextW(box, IDOK, ok, 64);
-        shown.ok = ok;
-        if (!picture.empty())
-            SaveWindowPicture(box, ScreenshotFolder() + L"/" + picture);
-        boxwatch::PressBoxButton(box, IDOK);
-    });
-    if (row < 0)
-        p.ClickBelowRows(kHelp);
-    else
-        p.ClickCell(row, kHelp);
-    p.Pump(200);
-    boxwatch::StopWatching();
-    return shown;
-}
-
-} // namespace
+using namespace rulespage;
 
 TEST(GridRulesWine, FlagWordTogglesGreyTheDependantsAndLightSave)
 {
@@ -292,17 +203,6 @@ TEST(GridRulesWine, FourClosingAListStoresOnlyAShownItem)
         EXPECT_EQ(p.Working().m_settings[0], 7);
     });
 }
-
-namespace {
-
-// A check box cell shows Enable while it is not checked.
-bool ShowsEnable(Page& p, int row)
-{
-    auto* box = dynamic_cast<CCellCheckBox*>(p.grid.GetCell(row, kValue));
-    return box != nullptr && !box->GetCheck();
-}
-
-} // namespace
 
 TEST(GridRulesWine, CameraRecordingAndItsSourcesFollowEachOther)
 {
