@@ -3,7 +3,7 @@
 // to the grid, and a click below the last row in both columns. Each help box is closed by a hook
 // that records its size and text as it opens. Beside the window, the portable rules run the same
 // clicks on a recording grid: after every click the page's working record, its greyed rows, its
-// refresh and its box must be what the rules predict.
+// refresh, its box, its shown options and its open list must be what the rules predict.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -203,12 +203,21 @@ public:
         } else {
             EXPECT_EQ(g_boxes.size(), boxes) << where;
         }
+        // A usable drop-down's click opens its list; the next click elsewhere closes it unchosen.
+        const RecordedCell* clicked = row >= 0 ? m_shadow.Cell(row, kGridValueColumn) : nullptr;
+        const bool opens = column == kGridValueColumn && clicked != nullptr &&
+                           clicked->cellClass == kComboBoxCellClass && clicked->disabled.value_or(0) == 0;
+        EXPECT_EQ(m_page.m_dropDownOpen, opens ? 1 : 0) << where;
         for (int other = 0; other < m_list->count; ++other) {
             const RecordedCell* shadow = m_shadow.Cell(other, kGridValueColumn);
             CCellCtrl* cell = m_grid.GetCell(other, kGridValueColumn);
             ASSERT_TRUE(shadow != nullptr && cell != nullptr) << where;
             EXPECT_EQ((cell->GetStyle() & 8) != 0, shadow->disabled.value_or(0) != 0)
                 << where << ": greyed state of row " << other;
+            if (auto* box = dynamic_cast<CCellCheckBox*>(cell)) {
+                EXPECT_EQ(box->GetCheck() != FALSE, shadow->text.compare(0, 1, L"1") == 0)
+                    << where << ": option shown on row " << other;
+            }
         }
     }
 
