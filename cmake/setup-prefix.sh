@@ -6,7 +6,13 @@ set -eu
 : "${WINEPREFIX:?set WINEPREFIX}"
 export WINEPREFIX WINEARCH="${WINEARCH:-win32}" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 . "$(dirname "$0")/wine-env.sh"
-wineboot -i >/dev/null 2>&1
+# Also run on a prefix already in use when its settings change: that one is
+# booted already, and its persistent server takes the new settings live.
+fresh=0
+[ -f "$WINEPREFIX/system.reg" ] || fresh=1
+if [ "$fresh" = 1 ]; then wineboot -i >/dev/null 2>&1; fi
+# Wine looks a bold font's links up under its full name ("Liberation Sans
+# Bold"), so the bold faces the windows use need entries of their own.
 # REG_MULTI_SZ "file,face": regedit reads hex(7) in an ASCII .reg file as single bytes.
 link=$(printf 'wqy-microhei.ttc,WenQuanYi Micro Hei' | od -An -v -tx1 | tr -s ' \n' ',' | sed 's/^,//; s/,$//')
 link="$link,00,00"
@@ -33,6 +39,10 @@ Windows Registry Editor Version 5.00
 "MS Shell Dlg"=hex(7):$link
 "MS Shell Dlg 2"=hex(7):$link
 "Microsoft Sans Serif"=hex(7):$link
+"Arial Bold"=hex(7):$link
+"Liberation Sans Bold"=hex(7):$link
+"Tahoma Bold"=hex(7):$link
+"Microsoft Sans Serif Bold"=hex(7):$link
 REG
 wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
 rm -f "$reg"
@@ -40,4 +50,5 @@ rm -f "$reg"
 if [ -d /usr/share/wine/fonts ]; then
   for f in /usr/share/wine/fonts/*.ttf; do ln -sf "$f" "$WINEPREFIX/drive_c/windows/Fonts/"; done
 fi
-wineserver -w
+# Waiting for a persistent server to end would never return.
+if [ "$fresh" = 1 ]; then wineserver -w; fi

@@ -48,8 +48,9 @@ mkdir -p "$state"
     fi
     DISPLAY=$(cat "$state/display"); export DISPLAY
   fi
-  if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$state/configured" ]; then
-    "$(dirname "$0")/setup-prefix.sh" </dev/null >/dev/null 2>&1 9>&- && touch "$state/configured"
+  # The stamp's number goes up with the prefix's settings: an older prefix is set up again.
+  if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$state/configured-2" ]; then
+    "$(dirname "$0")/setup-prefix.sh" </dev/null >/dev/null 2>&1 9>&- && touch "$state/configured-2"
   fi
   # A new server (exit 0) needs its services started once; a running one
   # (exit 2) has them already, which saves every later program a start-up.

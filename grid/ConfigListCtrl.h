@@ -87,6 +87,8 @@ protected:
         return CellOwnership<CCellCtrl>(m_cells, m_cellKeys, m_activeRow, m_activeColumn, m_activeCell);
     }
     void MoveCellsToTheirSubItems();
+    // Has the list ask for its row height once, after this object is bound to it.
+    void RemeasureRows();
     // The list's own handling of the mouse message being handled.
     void DefaultMouseHandler(UINT flags, CPoint point) { Default(); }
     int CurrentPage() const;

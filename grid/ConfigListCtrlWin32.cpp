@@ -204,6 +204,9 @@ void CConfigListCtrl::ActivateCellByKey(CellKey key)
 
 int CConfigListCtrl::InsertItem(int row, const wchar_t* text)
 {
+    // Rows inserted at the list's first height would keep a scroll range worked out for that
+    // height: the last rows could not be scrolled into view once they are drawn at the grid's.
+    RemeasureRows();
     Ownership().ShiftRows(row);
     return CListCtrl::InsertItem(LVIF_TEXT, row, text, 0, 0, 0, 0);
 }
@@ -325,6 +328,23 @@ BOOL CConfigListCtrl::PreTranslateMessage(MSG* msg)
 
 // ---------------------------------------------------------------- drawing
 
+void CConfigListCtrl::RemeasureRows()
+{
+    if (m_rowsRemeasured)
+        return;
+    // The list measured its rows before this object was bound to it; a size change without a
+    // size change makes it ask again.
+    CRect window;
+    GetWindowRect(window);
+    WINDOWPOS position{};
+    position.hwnd = m_hWnd;
+    position.cx = window.Width();
+    position.cy = window.Height();
+    position.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+    m_rowsRemeasured = 1;
+}
+
 void CConfigListCtrl::MeasureItem(LPMEASUREITEMSTRUCT measureItem)
 {
     measureItem->itemHeight = static_cast<UINT>(GridRowHeight());
@@ -335,19 +355,7 @@ void CConfigListCtrl::DrawItem(LPDRAWITEMSTRUCT drawItem)
     CDC dc;
     dc.Attach(drawItem->hDC);
     const int saved = dc.SaveDC();
-    if (!m_rowsRemeasured) {
-        // The list measured its rows before this object was bound to it; a
-        // size change without a size change makes it ask again.
-        CRect window;
-        GetWindowRect(window);
-        WINDOWPOS position{};
-        position.hwnd = m_hWnd;
-        position.cx = window.Width();
-        position.cy = window.Height();
-        position.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-        SendMessage(WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
-        m_rowsRemeasured = 1;
-    }
+    RemeasureRows();
     const int row = static_cast<int>(drawItem->itemID);
     const int columns = m_header.m_hWnd ? m_header.GetItemCount() : 1;
     for (int column = 0; column < columns; ++column) {

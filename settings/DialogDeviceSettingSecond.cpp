@@ -44,15 +44,6 @@ bool IsFmModel(int modelCode)
     return kFmTenPresetProducts.Contains(modelCode) || kFmSixPresetProducts.Contains(modelCode);
 }
 
-std::wstring WindowText(const CWnd& window)
-{
-    const int length = ::GetWindowTextLengthW(window.m_hWnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = ::GetWindowTextW(window.m_hWnd, &text[0], length + 1);
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
-}
-
 } // namespace
 
 CDialogDeviceSettingSecond::CDialogDeviceSettingSecond(CWnd* parent)
@@ -154,7 +145,7 @@ void CDialogDeviceSettingSecond::SetBuddyText(int index, int value)
 void CDialogDeviceSettingSecond::ShowPresetText(int index)
 {
     const std::wstring text = PresetText(m_config.m_fmPresets[index], TextEmpty(Language()));
-    if (WindowText(m_edits[index]) != text)
+    if (std::wstring(m_edits[index].GetWindowText()) != text)
         m_edits[index].SetWindowText(text.c_str());
 }
 
@@ -321,7 +312,7 @@ void CDialogDeviceSettingSecond::OnPresetSpin(int index)
 
 int CDialogDeviceSettingSecond::ValidatePresetText(int index)
 {
-    const TypedPreset typed = ReadTypedPreset(WindowText(m_edits[index]), m_config.m_fmRegion);
+    const TypedPreset typed = ReadTypedPreset(std::wstring(m_edits[index].GetWindowText()), m_config.m_fmRegion);
     if (typed.check == kFmFrequencyValid) {
         SetBuddyText(index, typed.frequency);
         return 1;

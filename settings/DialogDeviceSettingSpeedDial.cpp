@@ -15,15 +15,6 @@ namespace {
 const int kLabelIds[kSpeedDialCount] = {IDC_SPEED_DIAL_LABEL1, IDC_SPEED_DIAL_LABEL2, IDC_SPEED_DIAL_LABEL3};
 const int kEditIds[kSpeedDialCount] = {IDC_SPEED_DIAL_EDIT1, IDC_SPEED_DIAL_EDIT2, IDC_SPEED_DIAL_EDIT3};
 
-std::wstring WindowText(const CWnd& window)
-{
-    const int length = ::GetWindowTextLengthW(window.m_hWnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = ::GetWindowTextW(window.m_hWnd, &text[0], length + 1);
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
-}
-
 } // namespace
 
 CDialogDeviceSettingSpeedDial::CDialogDeviceSettingSpeedDial(CWnd* parent)
@@ -85,7 +76,7 @@ void CDialogDeviceSettingSpeedDial::FillPage()
         return;
     for (int i = 0; i < kSpeedDialCount; ++i) {
         // Setting the same text again would only move the caret to the start.
-        if (WindowText(m_edits[i]) != m_config.m_speedDial[i])
+        if (std::wstring(m_edits[i].GetWindowText()) != m_config.m_speedDial[i])
             m_edits[i].SetWindowText(m_config.m_speedDial[i].c_str());
     }
 }
@@ -131,7 +122,7 @@ void CDialogDeviceSettingSpeedDial::OnNumberChanged(int index)
     if (!main)
         return;
     CEdit& edit = m_edits[index];
-    const std::wstring typed = WindowText(edit);
+    const std::wstring typed = std::wstring(edit.GetWindowText());
     DWORD start = 0;
     DWORD end = 0;
     edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

@@ -1,19 +1,16 @@
-// The whole table of the restore page's list for the models with single bits, packed numbers
-// and whole settings words, held against a hand-written text of every row of every product
-// and archived firmware range (data/ArchivedRows.txt): archived records go through the
-// archive writer and reader and the list procedure on a recording list, and every
+// The whole table of the restore page's list, held against the hand-written texts of every
+// row of every product and archived firmware range (ArchivedRowsText.h): archived records go
+// through the archive writer and reader and the list procedure on a recording list, and every
 // "name : value" line must match the text's block with its rules applied to the record.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "ArchivedListProbe.h"
+#include "ArchivedRowsText.h"
 #include "afx/afxstr.h"
 #include "firmware/ArchivedSettingsList.h"
 #include "firmware/SettingsArchive.h"
@@ -22,300 +19,7 @@
 
 namespace {
 
-const char* const kTableText =
-#include "data/ArchivedRows.txt"
-    ;
-
-std::string Trim(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    const std::size_t last = text.find_last_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
-
-std::vector<std::string> Split(const std::string& line)
-{
-    std::vector<std::string> parts;
-    std::stringstream in(line);
-    std::string part;
-    while (std::getline(in, part, '|'))
-        parts.push_back(Trim(part));
-    return parts;
-}
-
-// A value rule: the text of each listed value and of every other value ("#": the decimal).
-struct Rule {
-    std::map<int, std::wstring> texts;
-    std::wstring otherwise;
-
-    std::wstring Apply(int value) const
-    {
-        const auto found = texts.find(value);
-        const std::wstring text = found != texts.end() ? found->second : otherwise;
-        return text == L"#" ? std::to_wstring(value) : text;
-    }
-};
-
-// Where a row's value lives: the value the list words, and the raw place a record is set in.
-struct Field {
-    enum Form { kWord, kBits, kOption, kReading } form = kWord;
-    int word = 0;
-    int low = 0;
-    int high = 31;
-    int DeviceConfig::*option = nullptr;
-    int (DeviceConfig::*reading)() const = nullptr;
-
-    int Read(const DeviceConfig& record) const
-    {
-        switch (form) {
-        case kWord: return record.m_settings[word];
-        case kBits: return static_cast<int>((static_cast<unsigned>(record.m_settings[word]) >> low) & Mask());
-        case kOption: return record.*option;
-        case kReading: return (record.*reading)();
-        }
-        return 0;
-    }
-
-    void Write(DeviceConfig& record, int value) const
-    {
-        if (form == kOption) {
-            record.*option = value;
-        } else if (form == kWord) {
-            record.m_settings[word] = value;
-        } else {
-            const unsigned mask = Mask() << low;
-            const unsigned old = static_cast<unsigned>(record.m_settings[word]) & ~mask;
-            record.m_settings[word] = static_cast<int>(old | ((static_cast<unsigned>(value) << low) & mask));
-        }
-    }
-
-    unsigned Mask() const { return high - low >= 31 ? ~0u : (1u << (high - low + 1)) - 1; }
-};
-
-Field ParseField(const std::string& text)
-{
-    static const std::regex wordForm(R"((?:(\w+) \()?word (\d+)(?: bits? (\d+)(?:-(\d+))?)?\)?)");
-    static const std::map<std::string, int DeviceConfig::*> options = {
-        {"m_handsfreeVox", &DeviceConfig::m_handsfreeVox}, {"m_intercomVox", &DeviceConfig::m_intercomVox},
-        {"m_voicePrompt", &DeviceConfig::m_voicePrompt},   {"m_bitpoolRate", &DeviceConfig::m_bitpoolRate},
-        {"m_sidetone", &DeviceConfig::m_sidetone},         {"m_hushguard", &DeviceConfig::m_hushguard},
-    };
-    static const std::map<std::string, int (DeviceConfig::*)() const> readings = {
-        {"GetPackedVoxSensitivity", &DeviceConfig::GetPackedVoxSensitivity},
-        {"GetPackedSmartVolumeControl", &DeviceConfig::GetPackedSmartVolumeControl},
-        {"GetPackedOverlaySensitivity", &DeviceConfig::GetPackedOverlaySensitivity},
-        {"GetUnitLanguage", &DeviceConfig::GetUnitLanguage},
-        {"GetEssStatus", &DeviceConfig::GetEssStatus},
-        {"GetEssSensitivity", &DeviceConfig::GetEssSensitivity},
-    };
-    Field field;
-    const auto option = options.find(text);
-    if (option != options.end()) {
-        field.form = Field::kOption;
-        field.option = option->second;
-        return field;
-    }
-    std::smatch m;
-    if (!std::regex_match(text, m, wordForm)) {
-        ADD_FAILURE() << "unreadable field " << text;
-        return field;
-    }
-    field.word = std::stoi(m[2]);
-    if (m[3].matched) {
-        field.form = Field::kBits;
-        field.low = std::stoi(m[3]);
-        field.high = m[4].matched ? std::stoi(m[4]) : field.low;
-    }
-    if (m[1].matched) {
-        const auto reading = readings.find(m[1]);
-        if (reading == readings.end()) {
-            ADD_FAILURE() << "unknown reading " << text;
-        } else {
-            field.form = Field::kReading;
-            field.reading = reading->second;
-            // Written raw at the bracketed place; read through the record's reading.
-            field.low = m[3].matched ? std::stoi(m[3]) : 0;
-            field.high = m[4].matched ? std::stoi(m[4]) : field.low;
-        }
-    }
-    return field;
-}
-
-struct Version {
-    int major;
-    int minor;
-    bool operator<(const Version& other) const
-    {
-        return major != other.major ? major < other.major : minor < other.minor;
-    }
-};
-
-struct Row {
-    int number;
-    std::wstring name;
-    std::string rule;
-    std::string fieldText;
-    Field field;
-};
-
-struct Block {
-    std::vector<int> ids;
-    bool fromOldest = true;
-    Version from{0, 0};
-    bool toNewest = true;
-    Version to{0, 0};
-    std::vector<Row>* rows = nullptr;
-
-    bool Holds(int id, Version v) const
-    {
-        bool named = false;
-        for (int each : ids)
-            named = named || each == id;
-        return named && (fromOldest || !(v < from)) && (toNewest || v < to);
-    }
-};
-
-struct Table {
-    std::map<std::string, Rule> rules;
-    std::vector<std::vector<Row>> rowLists;
-    std::vector<Block> blocks;
-};
-
-Version ParseVersion(const std::string& text)
-{
-    const std::size_t dot = text.find('.');
-    return Version{std::stoi(text.substr(0, dot)), std::stoi(text.substr(dot + 1))};
-}
-
-Table ReadTable()
-{
-    Table table;
-    table.rowLists.reserve(200);
-    std::stringstream in(kTableText);
-    std::string line;
-    Rule* rule = nullptr;
-    std::vector<Row>* rows = nullptr;
-    bool inHeaders = false;
-    static const std::regex blockForm(R"(block ((?:0x[0-9A-F]+ )+)from (\S+) to (\S+))");
-    while (std::getline(in, line)) {
-        line = Trim(line);
-        if (line.empty() || line[0] == '#')
-            continue;
-        std::smatch m;
-        if (line.rfind("rule ", 0) == 0) {
-            rule = &table.rules[line.substr(5)];
-            rows = nullptr;
-            inHeaders = false;
-        } else if (std::regex_match(line, m, blockForm)) {
-            if (!inHeaders) {
-                table.rowLists.emplace_back();
-                rows = &table.rowLists.back();
-            }
-            inHeaders = true;
-            rule = nullptr;
-            Block block;
-            std::stringstream ids(m[1]);
-            std::string id;
-            while (ids >> id)
-                block.ids.push_back(std::stoi(id, nullptr, 16));
-            block.fromOldest = m[2] == "-";
-            if (!block.fromOldest)
-                block.from = ParseVersion(m[2]);
-            block.toNewest = m[3] == "-";
-            if (!block.toNewest)
-                block.to = ParseVersion(m[3]);
-            block.rows = rows;
-            table.blocks.push_back(block);
-        } else {
-            const std::vector<std::string> parts = Split(line);
-            inHeaders = false;
-            if (rule != nullptr && parts.size() == 2) {
-                if (parts[0] == "else")
-                    rule->otherwise = AfxUtf8ToWide(parts[1]);
-                else
-                    rule->texts[std::stoi(parts[0])] = AfxUtf8ToWide(parts[1]);
-            } else if (rows != nullptr && parts.size() == 4) {
-                rows->push_back(
-                    Row{std::stoi(parts[0]), AfxUtf8ToWide(parts[1]), parts[2], parts[3], ParseField(parts[3])});
-            } else {
-                ADD_FAILURE() << "unreadable line " << line;
-            }
-        }
-    }
-    return table;
-}
-
-const Table& TheTable()
-{
-    static const Table table = ReadTable();
-    return table;
-}
-
-// Every version the run takes for an id: fixed points, and at, just below and as a release
-// candidate of each threshold of the id's blocks.
-std::vector<std::pair<Version, int>> VersionsOf(int id)
-{
-    std::vector<std::pair<Version, int>> versions = {{{0, 1}, 0},  {{1, 0}, 0}, {{1, 10}, 0},
-                                                     {{2, 10}, 0}, {{3, 0}, 0}, {{9, 9}, 0}};
-    for (const Block& block : TheTable().blocks) {
-        if (std::find(block.ids.begin(), block.ids.end(), id) == block.ids.end())
-            continue;
-        for (const auto& [open, threshold] :
-             {std::make_pair(block.fromOldest, block.from), std::make_pair(block.toNewest, block.to)}) {
-            if (open)
-                continue;
-            versions.push_back({threshold, 0});
-            versions.push_back({threshold, 1}); // release candidate 1 of the threshold
-            if (threshold.minor > 0) {
-                versions.push_back({{threshold.major, threshold.minor - 1}, 0});
-            } else {
-                versions.push_back({{threshold.major - 1, 9}, 0});
-                versions.push_back({{threshold.major - 1, 10}, 0});
-            }
-        }
-    }
-    std::sort(versions.begin(), versions.end(), [](const auto& a, const auto& b) {
-        return a.first < b.first || (!(b.first < a.first) && a.second < b.second);
-    });
-    versions.erase(std::unique(versions.begin(), versions.end(),
-                               [](const auto& a, const auto& b) {
-                                   return !(a.first < b.first) && !(b.first < a.first) && a.second == b.second;
-                               }),
-                   versions.end());
-    return versions;
-}
-
-const Block* BlockFor(int id, Version v)
-{
-    const Block* found = nullptr;
-    for (const Block& block : TheTable().blocks) {
-        if (block.Holds(id, v)) {
-            EXPECT_EQ(found, nullptr) << "two blocks for " << std::hex << id << std::dec << " at " << v.major << "."
-                                      << v.minor;
-            found = &block;
-        }
-    }
-    return found;
-}
-
-std::vector<int> AllIds()
-{
-    std::vector<int> ids;
-    for (const Block& block : TheTable().blocks)
-        for (int id : block.ids)
-            if (std::find(ids.begin(), ids.end(), id) == ids.end())
-                ids.push_back(id);
-    return ids;
-}
-
-std::string Where(int id, Version v, int rc)
-{
-    std::stringstream where;
-    where << "product 0x" << std::hex << std::uppercase << id << std::dec << " at " << v.major << "." << v.minor;
-    if (rc != 0)
-        where << " rc" << rc;
-    return where.str();
-}
+using namespace archivedrows;
 
 // The records of one case: all zero; each row's field alone at 1 (every bit alone); every
 // row's field at once at each value that some rule words apart, and beyond every table.
@@ -340,7 +44,7 @@ std::vector<DeviceConfig> RecordsFor(const DeviceConfig& base, const std::vector
 TEST(ArchivedRowsTable, TheTextReadsWhole)
 {
     const Table& table = TheTable();
-    EXPECT_EQ(table.rules.size(), 13u);
+    EXPECT_EQ(table.rules.size(), 13u + 10u);
     for (const Block& block : table.blocks) {
         ASSERT_NE(block.rows, nullptr);
         for (std::size_t i = 0; i < block.rows->size(); ++i) {
@@ -349,7 +53,55 @@ TEST(ArchivedRowsTable, TheTextReadsWhole)
             EXPECT_EQ(table.rules.count(row.rule), 1u) << row.rule;
         }
     }
-    EXPECT_EQ(AllIds().size(), 35u);
+    EXPECT_EQ(AllIds().size(), 35u + 27u);
+}
+
+// The 52 product groups name every id once, in test order; the groups with rows name exactly
+// the ids of the blocks, and only those.
+TEST(ArchivedRowsTable, TheGroupsNameEveryIdOnceAndTheBlocksTheIdsWithRows)
+{
+    const Table& table = TheTable();
+    ASSERT_EQ(table.groups.size(), 52u);
+    std::vector<int> withRows;
+    std::vector<int> without;
+    for (std::size_t i = 0; i < table.groups.size(); ++i) {
+        const Group& group = table.groups[i];
+        EXPECT_EQ(group.order, static_cast<int>(i) + 1);
+        for (int id : group.ids)
+            (group.rows ? withRows : without).push_back(id);
+    }
+    EXPECT_EQ(without.size(), 45u);
+    EXPECT_EQ(withRows.size(), 62u);
+    std::vector<int> all = withRows;
+    all.insert(all.end(), without.begin(), without.end());
+    std::sort(all.begin(), all.end());
+    EXPECT_EQ(std::adjacent_find(all.begin(), all.end()), all.end()) << "an id named twice";
+    std::vector<int> blockIds = AllIds();
+    std::sort(blockIds.begin(), blockIds.end());
+    std::sort(withRows.begin(), withRows.end());
+    EXPECT_EQ(withRows, blockIds);
+}
+
+// The ids of the groups without rows, and 0x6028, which sits between the 0x60xx ids but no
+// group takes, at any archived firmware: a list that held rows is emptied and gets none, and
+// is neither hidden nor shown.
+TEST(ArchivedRowsTable, TheIdsWithoutRowsLeaveTheListAlone)
+{
+    std::vector<int> ids = {0x6028};
+    for (const Group& group : TheTable().groups)
+        if (!group.rows)
+            ids.insert(ids.end(), group.ids.begin(), group.ids.end());
+    ASSERT_EQ(ids.size(), 46u);
+    for (int id : ids) {
+        for (const auto& [version, rc] : VersionsOf(id)) {
+            RecordingGrid list;
+            list.InsertItem(0, L"kept");
+            FillArchivedSettings(list, id, ParseSettingsArchive(FormatSettingsArchive(RecordAt(id, version, rc), 0)), 0,
+                                 Basic());
+            EXPECT_EQ(list.GetItemCount(), 0) << Where(id, version, rc);
+            EXPECT_FALSE(list.m_hidden) << Where(id, version, rc);
+        }
+    }
 }
 
 TEST(ArchivedRowsTable, EveryCaseThroughWriterReaderAndListShowsItsBlock)
@@ -363,14 +115,7 @@ TEST(ArchivedRowsTable, EveryCaseThroughWriterReaderAndListShowsItsBlock)
                 ADD_FAILURE() << where << ": no block";
                 continue;
             }
-            DeviceConfig base;
-            base.m_modelCode = id;
-            base.m_firmwareVersion.major = version.major;
-            base.m_firmwareVersion.minor = version.minor;
-            if (rc != 0) {
-                base.m_firmwareVersion.kind = 1;
-                base.m_firmwareVersion.build = rc;
-            }
+            const DeviceConfig base = RecordAt(id, version, rc);
             int failures = 0;
             for (const DeviceConfig& record : RecordsFor(base, *block->rows)) {
                 const DeviceConfig archive = ParseSettingsArchive(FormatSettingsArchive(record, 0));
@@ -378,8 +123,7 @@ TEST(ArchivedRowsTable, EveryCaseThroughWriterReaderAndListShowsItsBlock)
                 FillArchivedSettings(list, id, archive, 0, Basic());
                 ASSERT_EQ(list.GetItemCount(), static_cast<int>(block->rows->size())) << where;
                 for (const Row& row : *block->rows) {
-                    const std::wstring expected =
-                        row.name + L" : " + table.rules.at(row.rule).Apply(row.field.Read(record));
+                    const std::wstring expected = ExpectedLine(table, row, record);
                     const std::wstring shown = list.Item(row.number, kArchivedListNameColumn) + L" " +
                                                list.Item(row.number, kArchivedListColonColumn) + L" " +
                                                list.Item(row.number, kArchivedListValueColumn);

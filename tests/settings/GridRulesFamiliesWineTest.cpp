@@ -5,6 +5,7 @@
 // picks are kept as pictures.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,6 +86,13 @@ const FamilyCase kCases[] = {
 };
 // clang-format on
 
+std::wstring ModelHex(int productId)
+{
+    wchar_t text[8] = {};
+    ::swprintf(text, 8, L"%04X", productId);
+    return text;
+}
+
 std::vector<int> Words(Page& p)
 {
     return std::vector<int>(std::begin(p.Working().m_settings), std::end(p.Working().m_settings));
@@ -122,8 +130,13 @@ TEST(GridRulesFamiliesWine, TogglesPicksGreyedRowsHelpAndSave)
             ASSERT_EQ(p.grid.GetItemCount(), c.rows);
             EXPECT_EQ(GreyedRows(p), c.greyed);
             EXPECT_FALSE(p.SaveLit());
-            if (!c.greyed.empty())
+            if (!c.greyed.empty()) {
                 ClickGreyedCheckBox(p, c.greyed.back());
+                p.grid.RedrawWindow();
+                p.Pump(100);
+                SaveWindowPicture(p.grid.m_hWnd,
+                                  ScreenshotFolder() + L"/grid-" + ModelHex(c.productId) + L"-greyed-by-word-23.png");
+            }
 
             // A plain check box: its field, SAVE on, and off again after the undo.
             p.ToggleCell(c.toggleRow);

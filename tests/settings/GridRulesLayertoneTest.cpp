@@ -153,3 +153,25 @@ TEST(GridRulesLayertone, AGreyedDependantStoresItsUnchangedStateAndRefreshes)
         EXPECT_EQ(page.working.m_settings[21], 1);
     }
 }
+
+TEST(GridRulesLayertone, ABuildOrCandidateSuffixKeepsTheRange)
+{
+    // Only major and minor pick the range: the version's kind, build and extra fields do not.
+    const struct {
+        int productId, major, minor, rows, layertoneRow;
+    } cases[] = {{0x5410, 2, 0, 12, 4}, {0x5410, 1, 10, 8, 3},  {0x5412, 1, 1, 13, 4},
+                 {0x5414, 1, 0, 12, 4}, {0x5416, 1, 0, 11, -1}, {0x5416, 1, 1, 12, 4}};
+    for (const auto& c : cases) {
+        DeviceConfig record = RecordAtFirmware(c.major, c.minor);
+        record.m_firmwareVersion.kind = 2;
+        record.m_firmwareVersion.build = 99;
+        record.m_firmwareVersion.extra = 7;
+        Page page(c.productId, record, record);
+        SCOPED_TRACE(std::to_string(c.productId) + " at " + std::to_string(c.major) + "." + std::to_string(c.minor));
+        EXPECT_EQ(page.grid.m_rowCount, c.rows);
+        if (c.layertoneRow >= 0) {
+            page.ClickValue(c.layertoneRow);
+            EXPECT_EQ(page.working.m_settings[23], 1);
+        }
+    }
+}

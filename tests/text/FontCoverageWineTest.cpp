@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,7 +30,7 @@ const int kCell = 24;
 
 class GlyphCanvas {
 public:
-    GlyphCanvas()
+    explicit GlyphCanvas(int weight)
     {
         m_dc = ::CreateCompatibleDC(nullptr);
         BITMAPINFO info{};
@@ -40,8 +41,8 @@ public:
         info.bmiHeader.biBitCount = 32;
         m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
         m_oldBitmap = ::SelectObject(m_dc, m_bitmap);
-        // The dialog font: Arial, 10 points at 96 dpi.
-        m_font = ::CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        // The dialog font: Arial, 10 points at 96 dpi; the pages also draw it bold.
+        m_font = ::CreateFontW(-13, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Arial");
         m_oldFont = ::SelectObject(m_dc, m_font);
     }
@@ -145,24 +146,32 @@ std::wstring Sample(int language)
     return text;
 }
 
-TEST(FontCoverage, EveryLanguageSampleDrawsRealGlyphs)
+TEST(FontCoverage, EveryLanguageSampleDrawsRealGlyphsInNormalAndBold)
 {
-    GlyphCanvas canvas;
-    // Unassigned code points show what a missing glyph looks like.
-    const std::vector<uint32_t> missingA = canvas.Draw(static_cast<wchar_t>(0x0378));
-    const std::vector<uint32_t> missingB = canvas.Draw(static_cast<wchar_t>(0x05FF));
-    const std::vector<uint32_t> blank = canvas.Draw(L' ');
-    for (int language = 0; language < kUiLanguageCount; ++language) {
-        const std::wstring sample = Sample(language);
-        ASSERT_FALSE(sample.empty());
-        std::set<wchar_t> checked;
-        for (wchar_t ch : sample) {
-            if (ch <= L' ' || ch == 0xA0 || ch == 0x3000 || !checked.insert(ch).second)
-                continue;
-            const std::vector<uint32_t> glyph = canvas.Draw(ch);
-            EXPECT_NE(glyph, missingA) << "language " << language << ": U+" << std::hex << static_cast<int>(ch);
-            EXPECT_NE(glyph, missingB) << "language " << language << ": U+" << std::hex << static_cast<int>(ch);
-            EXPECT_NE(glyph, blank) << "language " << language << ": U+" << std::hex << static_cast<int>(ch);
+    for (int weight : {FW_NORMAL, FW_BOLD}) {
+        GlyphCanvas canvas(weight);
+        // Unassigned code points show what a missing glyph looks like.
+        const std::vector<uint32_t> missingA = canvas.Draw(static_cast<wchar_t>(0x0378));
+        const std::vector<uint32_t> missingB = canvas.Draw(static_cast<wchar_t>(0x05FF));
+        const std::vector<uint32_t> blank = canvas.Draw(L' ');
+        for (int language = 0; language < kUiLanguageCount; ++language) {
+            const std::wstring sample = Sample(language);
+            ASSERT_FALSE(sample.empty());
+            std::set<wchar_t> checked;
+            for (wchar_t ch : sample) {
+                if (ch <= L' ' || ch == 0xA0 || ch == 0x3000 || !checked.insert(ch).second)
+                    continue;
+                const std::vector<uint32_t> glyph = canvas.Draw(ch);
+                const auto where = [&] {
+                    std::ostringstream text;
+                    text << "weight " << weight << ", language " << language << ": U+" << std::hex
+                         << static_cast<int>(ch);
+                    return text.str();
+                };
+                EXPECT_NE(glyph, missingA) << where();
+                EXPECT_NE(glyph, missingB) << where();
+                EXPECT_NE(glyph, blank) << where();
+            }
         }
     }
 }
