@@ -86,15 +86,26 @@ struct ShownBox {
 inline ShownBox ClickForBox(Page& p, int row, const std::wstring& picture = L"")
 {
     ShownBox shown;
+    bool picturing = false;
     boxwatch::OnEveryBox(p.main.m_hWnd, [&](HWND box) {
+        // The box is seen as soon as it is shown, before it is on the screen: a picture waits
+        // for it to paint, and the watch's own turns meanwhile leave it alone.
+        if (picturing)
+            return;
         ++shown.seen;
         shown.text = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
         shown.size = boxwatch::BoxSize(box);
         wchar_t ok[64] = {};
         ::GetDlgItemTextW(box, IDOK, ok, 64);
         shown.ok = ok;
-        if (!picture.empty())
+        if (!picture.empty()) {
+            picturing = true;
+            PumpFor(box, 200);
+            ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            PumpFor(box, 100);
             SaveWindowPicture(box, ScreenshotFolder() + L"/" + picture);
+            picturing = false;
+        }
         boxwatch::PressBoxButton(box, IDOK);
     });
     if (row < 0)
