@@ -56,6 +56,24 @@ inline void GrowGridUpwards(CUpdaterDlg& main, CConfigListCtrl& grid, int room)
     gridtest::PumpFor(main.m_hWnd, 50);
 }
 
+// A cell's rectangle once its row is scrolled into view whole, with room pixels of the grid
+// below it; the grid grows upwards where it lacks them, and is painted where it moved.
+inline CRect ShownCellRect(CUpdaterDlg& main, CConfigListCtrl& grid, int row, int column, int room)
+{
+    ::SendMessageW(grid.m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    grid.UpdateWindow();
+    CRect rect;
+    grid.GetSubItemRect(row, column, LVIR_LABEL, rect);
+    CRect client;
+    grid.GetClientRect(client);
+    if (rect.bottom + room > client.bottom) {
+        GrowGridUpwards(main, grid, rect.bottom + room - client.bottom);
+        grid.UpdateWindow();
+        grid.GetSubItemRect(row, column, LVIR_LABEL, rect);
+    }
+    return rect;
+}
+
 // The grid's rows take their height at its first paint, so it is painted before it scrolls.
 inline POINT GridCellCentre(CUpdaterDlg& main, CConfigListCtrl& grid, int row, int column)
 {
@@ -63,14 +81,7 @@ inline POINT GridCellCentre(CUpdaterDlg& main, CConfigListCtrl& grid, int row, i
     gridtest::PumpFor(main.m_hWnd, 20);
     ::SendMessageW(grid.m_hWnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
     gridtest::PumpFor(main.m_hWnd, 20);
-    CRect rect;
-    grid.GetSubItemRect(row, column, LVIR_LABEL, rect);
-    CRect client;
-    grid.GetClientRect(client);
-    if (rect.bottom > client.bottom) {
-        GrowGridUpwards(main, grid, rect.bottom - client.bottom + 4);
-        grid.GetSubItemRect(row, column, LVIR_LABEL, rect);
-    }
+    const CRect rect = ShownCellRect(main, grid, row, column, 4);
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
