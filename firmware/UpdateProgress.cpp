@@ -177,6 +177,10 @@ unsigned StepFinish(const ProgressTickInput& input, const ProgressRules& rules, 
             counters.progress = 98;
             ++counters.waitTicks;
             if (counters.waitTicks > kWaitAtCapTicks) {
+                // The first chip's end is the second chip's start, which only
+                // the wait for the unit makes: the job never ends here.
+                if (input.modelCode == kTwoChipProduct && input.activeEngine != kSecondEngine)
+                    return kProgressAwaitUnit;
                 counters.progress = 100;
                 return kProgressSucceed | kProgressClosePopup;
             }
