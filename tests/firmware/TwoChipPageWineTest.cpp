@@ -1,0 +1,184 @@
+// The two-chip unit's update on the real main window over the simulated bus,
+// the D2XX stand-in and the flash loader stand-in beside the test program: a
+// whole update to its success and the unit recognised again; and a job the
+// progress timer gave up on while its worker still runs the flash loader,
+// during which a new two-chip start is refused, so two workers never share
+// the unit's HID pair.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/UpdaterDlg.h"
+#include "firmware/DialogFirmwareUpdate.h"
+#include "firmware/FirmwarePrompt.h"
+#include "link/FirmwareServerForTests.h"
+#include "standins/FTD2XX.h"
+#include "tests/firmware/DualChipRig.h"
+#include "tests/support/MainWindowDriver.h"
+#include "tests/support/MessageBoxWatch.h"
+#include "tests/support/MessagePump.h"
+#include "tests/support/WineTestFiles.h"
+#include "text/SharedWords.h"
+#include "text/StatusTexts.h"
+
+namespace {
+
+std::atomic<int> g_starts{0};
+
+std::string Joined(const std::vector<std::wstring>& lines)
+{
+    std::string all;
+    for (const std::wstring& line : lines)
+        all += std::string(line.begin(), line.end()) + " | ";
+    return all;
+}
+
+void CountingWorker(ImageWorkerHost&)
+{
+    ++g_starts;
+}
+
+TEST_F(DualChipWorkerTest, WhileAGivenUpWorkerStillRunsANewTwoChipStartIsRefused)
+{
+    UseImage();
+    HANDLE release = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> inLoader{false};
+    host.duringLoader = [&] {
+        // The progress timer's watchdog ends the job while the loader runs.
+        host.job.m_finished = 1;
+        host.job.SetStatusText(0, L"given up");
+        inLoader = true;
+        ::WaitForSingleObject(release, 30000);
+    };
+    std::thread worker([&] { DualChipUpdateThread(host); });
+    for (int i = 0; i < 1000 && !inLoader; ++i)
+        ::Sleep(10);
+    ASSERT_TRUE(inLoader);
+
+    const auto previous = CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChip, CountingWorker);
+    g_starts = 0;
+    mainwindow::InitControls();
+    CUpdaterDlg dialog;
+    mainwindow::RunModal(dialog, [&] {
+        dialog.m_modelCode = kTwoChipProductIdA;
+        dialog.m_usbStatus = kTwoChipProductIdA;
+        dialog.m_recognized = 1;
+        dialog.m_device.m_modelCode = kTwoChipProductIdA;
+        dialog.m_page = 3;
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        const std::wstring refused =
+            GetTextFailure(3, kTwoChipProductIdA, 0) + L". " + GetTextNotRecognizedDevice(0) + L"[0]";
+
+        // The unit is on the bus, but the pair is the running worker's.
+        page.PrepareUpdate();
+        EXPECT_EQ(refused, page.m_firmwareInfo.Lock()->StatusText(0));
+        EXPECT_EQ(1, page.m_firmwareInfo.Lock()->m_finished);
+        mainwindow::PumpFor(dialog.m_hWnd, 300);
+        EXPECT_EQ(0, g_starts);
+
+        // The worker notices its job has ended and leaves without a word.
+        ::SetEvent(release);
+        worker.join();
+        EXPECT_FALSE(DualChipWorkerRunning());
+        EXPECT_EQ(L"given up", host.job.StatusText(0));
+        EXPECT_EQ(0, host.timerRequests);
+        EXPECT_FALSE(WorkFileExists(kDualChipControllerWorkFile));
+
+        // Now a start goes through to a worker of its own.
+        page.m_firmwareInfo.Lock()->Reset(3);
+        page.PrepareUpdate();
+        EXPECT_TRUE(mainwindow::PumpUntil(
+            dialog.m_hWnd, [] { return g_starts == 1; }, 10000));
+        EXPECT_NE(refused, page.m_firmwareInfo.Lock()->StatusText(0));
+
+        CloseHidHandle(&dialog.m_hidPrimary);
+        CloseHidHandle(&dialog.m_hidSecondary);
+        dialog.m_page = 1;
+        dialog.m_busy = 0;
+        mainwindow::Click(dialog, IDC_BUTTON_CLOSE);
+    });
+    if (worker.joinable()) {
+        ::SetEvent(release);
+        worker.join();
+    }
+    ::CloseHandle(release);
+    CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChip, previous);
+}
+
+TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionRunsAgain)
+{
+    UseImage();
+    const std::wstring path = host.folder + L"two_chip_page.img";
+    ASSERT_TRUE(WriteWholeFile(path, std::string(image.begin(), image.end())));
+    FtdiStandInSetScenario(kFtdiPort, 6);
+    // Short waits, and a flash loader bound of a few seconds.
+    SetFirmwareWaitPercentForTests(1);
+    g_firmwarePromptArmed = 0;
+    SetFirmwareServerBaseUrlForTests(L"http://127.0.0.1:9/");
+    mainwindow::InitControls();
+    CUpdaterDlg dialog;
+    mainwindow::RunModal(dialog, [&] {
+        dialog.m_modelCode = kTwoChipProductIdA;
+        dialog.m_usbStatus = kTwoChipProductIdA;
+        dialog.m_recognized = 1;
+        dialog.m_device.m_modelCode = kTwoChipProductIdA;
+        dialog.m_device.m_deviceName = L"QUOR";
+        dialog.m_settingsPageCount = 0;
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        const int checks = page.m_indexTimerTicks;
+        dialog.GoToPage(3);
+        EXPECT_TRUE(mainwindow::PumpUntil(
+            dialog.m_hWnd, [&] { return page.m_indexTimerTicks > checks && !dialog.m_busy; }, 15000));
+        // Should the settings archive not be written here, the backup popup is confirmed.
+        boxwatch::OnEveryBox(dialog.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
+        page.m_imagePath.SetWindowText(path.c_str());
+        std::vector<std::wstring> lines;
+        std::vector<int> progress;
+        page.StartUpdate();
+        EXPECT_TRUE(mainwindow::PumpUntil(
+            dialog.m_hWnd,
+            [&] {
+                const std::wstring line = dialog.GetStatusText().str();
+                if (lines.empty() || lines.back() != line)
+                    lines.push_back(line);
+                if (progress.empty() || progress.back() != dialog.m_progress)
+                    progress.push_back(dialog.m_progress);
+                // The success hands over to the recognition, whose roads do
+                // not read this unit: it stays on its page.
+                return dialog.m_page == 2 && !dialog.m_busy;
+            },
+            60000))
+            << Joined(lines) << " progress " << dialog.m_progress << " page " << dialog.m_page << " state "
+            << page.m_firmwareInfo.Lock()->m_state;
+        boxwatch::StopWatching();
+        EXPECT_NE(progress.end(), std::find(progress.begin(), progress.end(), 100));
+        {
+            const auto job = page.m_firmwareInfo.Lock();
+            EXPECT_EQ(100, job->m_progress);
+            EXPECT_EQ(0, job->m_failed);
+            EXPECT_EQ(0, job->m_state);
+            EXPECT_EQ(1, job->m_spare);
+        }
+        // Both chips got their images: the Bluetooth one over both interfaces.
+        EXPECT_EQ(sections[0].data, a->sections[kBluetoothId]);
+        EXPECT_EQ(sections[0].data, b->sections[kBluetoothId]);
+        EXPECT_EQ(1, a->finishCount);
+        EXPECT_EQ(1, b->finishCount);
+        EXPECT_EQ(0, page.m_waitTimerId);
+        EXPECT_EQ(0, page.m_autoUpdate);
+        dialog.m_busy = 0;
+        mainwindow::Click(dialog, IDC_BUTTON_CLOSE);
+    });
+    FtdiStandInSetScenario(kFtdiNoDevice, 0);
+    SetFirmwareServerBaseUrlForTests(L"");
+    g_firmwarePromptArmed = 1;
+    ::DeleteFileW(path.c_str());
+}
+
+} // namespace
