@@ -96,13 +96,7 @@ protected:
     {
         CUpdaterDlg dialog;
         mainwindow::RunModal(dialog, [&] {
-            dialog.m_modelCode = model;
-            dialog.m_usbStatus = usbStatus;
-            dialog.m_recognized = 1;
-            dialog.m_device.m_modelCode = model;
-            dialog.m_device.m_deviceName = L"QUOR";
-            dialog.m_device.m_firmwareVersion = DeviceVersion{1, 0, 0, 0, 0};
-            dialog.m_settingsPageCount = 0;
+            mainwindow::TargetModel(dialog, model, usbStatus);
             CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
             const int ticks = page.m_indexTimerTicks;
             dialog.GoToPage(3);

@@ -66,10 +66,7 @@ TEST_F(DualChipWorkerTest, WhileAGivenUpWorkerStillRunsANewTwoChipStartIsRefused
     mainwindow::InitControls();
     CUpdaterDlg dialog;
     mainwindow::RunModal(dialog, [&] {
-        dialog.m_modelCode = kTwoChipProductIdA;
-        dialog.m_usbStatus = kTwoChipProductIdA;
-        dialog.m_recognized = 1;
-        dialog.m_device.m_modelCode = kTwoChipProductIdA;
+        mainwindow::TargetModel(dialog, kTwoChipProductIdA, kTwoChipProductIdA);
         dialog.m_page = 3;
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
         const std::wstring refused =
@@ -124,12 +121,7 @@ TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionR
     mainwindow::InitControls();
     CUpdaterDlg dialog;
     mainwindow::RunModal(dialog, [&] {
-        dialog.m_modelCode = kTwoChipProductIdA;
-        dialog.m_usbStatus = kTwoChipProductIdA;
-        dialog.m_recognized = 1;
-        dialog.m_device.m_modelCode = kTwoChipProductIdA;
-        dialog.m_device.m_deviceName = L"QUOR";
-        dialog.m_settingsPageCount = 0;
+        mainwindow::TargetModel(dialog, kTwoChipProductIdA, kTwoChipProductIdA);
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
         const int checks = page.m_indexTimerTicks;
         dialog.GoToPage(3);
