@@ -23,6 +23,7 @@
 #include "shell/DialogMessageBox.h"
 #include "sim/SimDfuChip.h"
 #include "tests/firmware/ImageBuilder.h"
+#include "tests/firmware/UpdatePageRun.h"
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/MessagePump.h"
@@ -71,15 +72,10 @@ std::string DfuImageFor(int model)
     return bytes;
 }
 
-// The main window on page 3 for the model, its server check answered by a
-// closed port; the script runs with the page idle, the window closes after it.
 class DfuFinishingWine : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        mainwindow::InitControls();
-        g_firmwarePromptArmed = 0;
-        SetFirmwareServerBaseUrlForTests(L"http://127.0.0.1:9/");
         SetFirmwareWaitPercentForTests(0);
         CDialogMessageBox::SetCameraPauseForTests(200);
     }
@@ -88,28 +84,6 @@ protected:
         boxwatch::StopWatching();
         SetFirmwareWaitPercentForTests(100);
         CDialogMessageBox::SetCameraPauseForTests(CDialogMessageBox::kCameraPauseMs);
-        SetFirmwareServerBaseUrlForTests(L"");
-        g_firmwarePromptArmed = 1;
-    }
-
-    void RunOnUpdatePage(int model, int usbStatus, const std::function<void(CUpdaterDlg&)>& script)
-    {
-        CUpdaterDlg dialog;
-        mainwindow::RunModal(dialog, [&] {
-            mainwindow::TargetModel(dialog, model, usbStatus);
-            CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
-            const int ticks = page.m_indexTimerTicks;
-            dialog.GoToPage(3);
-            const bool idle =
-                PumpMessagesUntil([&] { return page.m_indexTimerTicks > ticks && !dialog.m_busy; }, 15000);
-            EXPECT_TRUE(idle);
-            if (idle)
-                script(dialog);
-            boxwatch::StopWatching();
-            PumpMessagesUntil([&] { return !dialog.m_busy; }, 15000);
-            dialog.m_busy = 0;
-            mainwindow::Click(dialog, IDC_BUTTON_CLOSE);
-        });
     }
 };
 

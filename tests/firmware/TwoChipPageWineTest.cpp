@@ -20,16 +20,29 @@
 #include "link/FirmwareServerForTests.h"
 #include "standins/FTD2XX.h"
 #include "tests/firmware/DualChipRig.h"
+#include "tests/firmware/UpdatePageRun.h"
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/WineTestFiles.h"
+#include "text/FirmwareTexts.h"
 #include "text/SharedWords.h"
 #include "text/StatusTexts.h"
 
 namespace {
 
 std::atomic<int> g_starts{0};
+
+// Starts the fixture's image on the update page of the running main window,
+// with the D2XX stand-in answering a COM port; every box is confirmed (the
+// backup popup, should the settings archive not be written here).
+void StartTwoChipUpdate(CUpdaterDlg& dialog, const std::wstring& imagePath)
+{
+    FtdiStandInSetScenario(kFtdiPort, 6);
+    boxwatch::OnEveryBox(dialog.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
+    dialog.m_pageFirmwareUpdate.m_imagePath.SetWindowText(imagePath.c_str());
+    dialog.m_pageFirmwareUpdate.StartUpdate();
+}
 
 std::string Joined(const std::vector<std::wstring>& lines)
 {
@@ -113,26 +126,13 @@ TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionR
     UseImage();
     const std::wstring path = host.folder + L"two_chip_page.img";
     ASSERT_TRUE(WriteWholeFile(path, std::string(image.begin(), image.end())));
-    FtdiStandInSetScenario(kFtdiPort, 6);
     // Short waits, and a flash loader bound of a few seconds.
     SetFirmwareWaitPercentForTests(1);
-    g_firmwarePromptArmed = 0;
-    SetFirmwareServerBaseUrlForTests(L"http://127.0.0.1:9/");
-    mainwindow::InitControls();
-    CUpdaterDlg dialog;
-    mainwindow::RunModal(dialog, [&] {
-        mainwindow::TargetModel(dialog, kTwoChipProductIdA, kTwoChipProductIdA);
+    RunOnUpdatePage(kTwoChipProductIdA, kTwoChipProductIdA, [&](CUpdaterDlg& dialog) {
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
-        const int checks = page.m_indexTimerTicks;
-        dialog.GoToPage(3);
-        EXPECT_TRUE(mainwindow::PumpUntil(
-            dialog.m_hWnd, [&] { return page.m_indexTimerTicks > checks && !dialog.m_busy; }, 15000));
-        // Should the settings archive not be written here, the backup popup is confirmed.
-        boxwatch::OnEveryBox(dialog.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
-        page.m_imagePath.SetWindowText(path.c_str());
         std::vector<std::wstring> lines;
         std::vector<int> progress;
-        page.StartUpdate();
+        StartTwoChipUpdate(dialog, path);
         EXPECT_TRUE(mainwindow::PumpUntil(
             dialog.m_hWnd,
             [&] {
@@ -164,12 +164,53 @@ TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionR
         EXPECT_EQ(1, b->finishCount);
         EXPECT_EQ(0, page.m_waitTimerId);
         EXPECT_EQ(0, page.m_autoUpdate);
-        dialog.m_busy = 0;
-        mainwindow::Click(dialog, IDC_BUTTON_CLOSE);
     });
     FtdiStandInSetScenario(kFtdiNoDevice, 0);
-    SetFirmwareServerBaseUrlForTests(L"");
-    g_firmwarePromptArmed = 1;
+    ::DeleteFileW(path.c_str());
+}
+
+TEST_F(DualChipWorkerTest, TheWatchdogEndsAJobWhoseLoaderHangsAndTheWorkerLeavesLater)
+{
+    UseImage();
+    const std::wstring path = host.folder + L"two_chip_watchdog.img";
+    ASSERT_TRUE(WriteWholeFile(path, std::string(image.begin(), image.end())));
+    ::SetEnvironmentVariableW(L"QUOR_FLASHLOADER_SCENARIO", L"hang");
+    // The flash loader's bound is half a minute here, far beyond the watchdog.
+    SetFirmwareWaitPercentForTests(10);
+    RunOnUpdatePage(kTwoChipProductIdA, kTwoChipProductIdA, [&](CUpdaterDlg& dialog) {
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        StartTwoChipUpdate(dialog, path);
+        // Once the transfer runs, the count is put a few ticks short of the
+        // point where the microcontroller step must have begun.
+        EXPECT_TRUE(mainwindow::PumpUntil(
+            dialog.m_hWnd, [&] { return page.m_firmwareInfo.Lock()->m_state == kJobTransferring; }, 20000));
+        page.m_firmwareInfo.Lock()->m_progress = 45;
+        const std::wstring watchdog =
+            GetTextFailure(3, kTwoChipProductIdA, 0) + L". " + GetTextCannotGetStatus(0) + L"[26]";
+        EXPECT_TRUE(mainwindow::PumpUntil(
+            dialog.m_hWnd, [&] { return !dialog.m_busy; }, 20000));
+        EXPECT_EQ(watchdog, dialog.GetStatusText().str());
+        EXPECT_EQ(0, page.m_firmwareInfo.Lock()->m_spare);
+
+        // The worker still waits for the loader: a new start is refused.
+        EXPECT_TRUE(DualChipWorkerRunning());
+        page.m_firmwareInfo.Lock()->Reset(3);
+        page.PrepareUpdate();
+        EXPECT_EQ(GetTextFailure(3, kTwoChipProductIdA, 0) + L". " + GetTextNotRecognizedDevice(0) + L"[0]",
+                  page.m_firmwareInfo.Lock()->StatusText(0));
+
+        // The loader is stopped at its bound; the worker then leaves quietly
+        // and takes its work files with it.
+        EXPECT_TRUE(mainwindow::PumpUntil(
+            dialog.m_hWnd, [] { return !DualChipWorkerRunning(); }, 60000));
+        std::wstring folder;
+        ASSERT_TRUE(DualChipProgramFolder(folder));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((folder + kDualChipControllerWorkFile).c_str()));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((folder + kDualChipBluetoothWorkFile).c_str()));
+        EXPECT_EQ(0, a->finishCount);
+    });
+    ::SetEnvironmentVariableW(L"QUOR_FLASHLOADER_SCENARIO", nullptr);
+    FtdiStandInSetScenario(kFtdiNoDevice, 0);
     ::DeleteFileW(path.c_str());
 }
 
