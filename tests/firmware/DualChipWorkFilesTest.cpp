@@ -79,4 +79,48 @@ TEST_F(DualChipWorkerTest, AnEarlierRunsFilesAreReplacedByThisRunsImages)
     EXPECT_EQ(host.timerRequests, 1) << host.job.StatusText(0);
 }
 
+// The worker looks for the program's folder before each work file, once both
+// are written, and before the flash loader; each look that finds none ends
+// the job with its tag and leaves the files as far as it got.
+TEST_F(DualChipWorkerTest, AProgramFolderNotFoundEndsWithTheTagOfItsLook)
+{
+    struct Case {
+        int look;
+        int tag;
+        bool bluetoothLeft;
+        bool controllerLeft;
+        const wchar_t* reason;
+    };
+    const Case cases[] = {
+        {1, 10, false, false, L"Firmware corrupted"},
+        {2, 10, true, false, L"Firmware corrupted"},
+        {3, 15, true, true, L"Firmware corrupted"},
+        {4, 22, false, false, L"Cannot get status"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.look);
+        ResetDualChipPairForTests();
+        for (const wchar_t* name : {kDualChipBluetoothWorkFile, kDualChipControllerWorkFile})
+            std::filesystem::remove(std::filesystem::path(host.folder + name));
+        host.job.m_finished = 0;
+        host.autoUpdate = 1;
+        host.timerRequests = 0;
+        int looks = 0;
+        host.onProgramFolder = [&] { host.folderFound = ++looks != c.look; };
+        UseImage();
+        DualChipUpdateThread(host);
+        host.folderFound = true;
+        EXPECT_EQ(host.job.StatusText(0),
+                  L"Failed to update firmware. " + std::wstring(c.reason) + L"[" + std::to_wstring(c.tag) + L"]");
+        EXPECT_EQ(host.job.m_failed, 1);
+        EXPECT_EQ(host.job.m_finished, 1);
+        EXPECT_EQ(host.autoUpdate, 0);
+        EXPECT_EQ(host.timerRequests, 0);
+        EXPECT_EQ(host.job.m_state, c.look == 4 ? kJobTransferring : kJobImageVerified);
+        EXPECT_EQ(WorkFileExists(kDualChipBluetoothWorkFile), c.bluetoothLeft);
+        EXPECT_EQ(WorkFileExists(kDualChipControllerWorkFile), c.controllerLeft);
+        EXPECT_TRUE(host.commandLines.empty());
+    }
+}
+
 } // namespace
