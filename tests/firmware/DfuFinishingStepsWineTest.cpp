@@ -87,6 +87,24 @@ protected:
     }
 };
 
+// Whether the control shows anything dark on the screen now (its frame or its
+// text), as it is, without making any window paint first.
+bool ShowsOnScreen(HWND control)
+{
+    RECT r{};
+    ::GetWindowRect(control, &r);
+    HDC screen = ::GetDC(nullptr);
+    bool dark = false;
+    for (int y = r.top; y < r.bottom && !dark; y += 2) {
+        for (int x = r.left; x < r.right && !dark; x += 2) {
+            const COLORREF c = ::GetPixel(screen, x, y);
+            dark = c != CLR_INVALID && GetRValue(c) + GetGValue(c) + GetBValue(c) < 384;
+        }
+    }
+    ::ReleaseDC(nullptr, screen);
+    return dark;
+}
+
 // ---------------------------------------------------------------- 0x5310
 
 // The two units of a 0x5310 in DFU mode, on the stand-in and on USB; each
@@ -217,6 +235,8 @@ TEST_F(DfuFinishingWine, The5310sFirstChipLongAt98WaitsForTheUnitAndLeadsToTheSe
         EXPECT_EQ(1, dialog.m_busy);
         mainwindow::PumpFor(dialog.m_hWnd, 200);
         EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\lun8-first-chip-waiting.png"));
+        // The page keeps showing its controls while the job runs.
+        EXPECT_TRUE(ShowsOnScreen(page.m_imagePath.m_hWnd));
         // The unit comes back: the wait starts the second chip, whose end is
         // the job's success.
         units.LetFirstBack();
@@ -227,6 +247,37 @@ TEST_F(DfuFinishingWine, The5310sFirstChipLongAt98WaitsForTheUnitAndLeadsToTheSe
 }
 
 // ---------------------------------------------------------------- 0x3020
+
+// The program's image folder, where the update unpacks the package; made for
+// the test when missing, and then taken away with whatever it holds, so that
+// no later test program finds it.
+struct ImageFolder {
+    ImageFolder()
+    {
+        ProgramImageFolder(ProgramFolderPath() + L"x.exe", path);
+        made = ::CreateDirectoryW(path.c_str(), nullptr) != FALSE;
+    }
+    ~ImageFolder()
+    {
+        if (!made)
+            return;
+        WIN32_FIND_DATAW found;
+        HANDLE search = ::FindFirstFileW((path + L"*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                    ::DeleteFileW((path + found.cFileName).c_str());
+            } while (::FindNextFileW(search, &found));
+            ::FindClose(search);
+        }
+        ::RemoveDirectoryW(path.c_str());
+    }
+    ImageFolder(const ImageFolder&) = delete;
+    ImageFolder& operator=(const ImageFolder&) = delete;
+
+    std::wstring path;
+    bool made = false;
+};
 
 // The camera's card: a removable drive carrying the marker "lensa.bin", with
 // or without the firmware file of an earlier update.
@@ -242,9 +293,8 @@ TEST_F(DfuFinishingWine, The3020sCameraFirmwareEndsOnItsCardOverAnOldFile)
         {"a fresh card", true, false},
         {"no card: the package stays", false, false},
     };
-    std::wstring images;
-    ASSERT_TRUE(ProgramImageFolder(ProgramFolderPath() + L"x.exe", images));
-    const bool madeImages = ::CreateDirectoryW(images.c_str(), nullptr) != FALSE;
+    ImageFolder folder;
+    const std::wstring& images = folder.path;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         RemovableTestDrive card(L"quor_lensa_card");
@@ -307,8 +357,6 @@ TEST_F(DfuFinishingWine, The3020sCameraFirmwareEndsOnItsCardOverAnOldFile)
         ::DeleteFileW((images + kCameraPackageBluetoothFile).c_str());
         ::DeleteFileW(package.c_str());
     }
-    if (madeImages)
-        ::RemoveDirectoryW(images.c_str());
 }
 
 } // namespace
