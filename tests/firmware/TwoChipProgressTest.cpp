@@ -1,5 +1,6 @@
-// Model 0x5310's finishing ticks: its two Bluetooth chips are flashed one
-// after the other, and only the second chip's end may end the job.
+// The progress ticks of the two-chip models: 0x5310's two Bluetooth chips are
+// flashed one after the other, and only the second chip's end may end the
+// job; the two-chip headset's count never reaches the end by itself.
 #include <gtest/gtest.h>
 
 #include "firmware/UpdateProgress.h"
@@ -64,6 +65,28 @@ TEST(TwoChipDfuFinish, OtherDfuModelsStillSucceedAfterTheWait)
         EXPECT_NE(0u, result.actions & kProgressSucceed);
         EXPECT_EQ(0u, result.actions & kProgressAwaitUnit);
         EXPECT_EQ(100, counters.progress);
+    }
+}
+
+// The two-chip headset's count runs on after the worker's last milestone
+// while the wait for the unit goes on; it never shows the job as done.
+TEST(TwoChipCount, StopsAt98UntilTheJobEnds)
+{
+    ProgressTickInput input;
+    input.state = 7;
+    input.secondChipDone = 1;
+    for (int model : {0x5345, 0x5346}) {
+        SCOPED_TRACE(model);
+        input.modelCode = model;
+        ProgressCounters counters;
+        counters.progress = 88;
+        ProgressTickResult result;
+        for (int tick = 0; tick < 40; ++tick) {
+            result = StepProgress(input, counters);
+            EXPECT_EQ(0u, result.actions) << tick;
+        }
+        EXPECT_EQ(98, counters.progress);
+        EXPECT_EQ(98, result.shownProgress);
     }
 }
 
