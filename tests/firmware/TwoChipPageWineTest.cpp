@@ -126,8 +126,9 @@ TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionR
     UseImage();
     const std::wstring path = host.folder + L"two_chip_page.img";
     ASSERT_TRUE(WriteWholeFile(path, std::string(image.begin(), image.end())));
-    // Short waits, and a flash loader bound of a few seconds.
-    SetFirmwareWaitPercentForTests(1);
+    // Short waits, and a flash loader bound of a quarter of a minute, well
+    // above the stand-in's start on a busy machine.
+    SetFirmwareWaitPercentForTests(5);
     RunOnUpdatePage(kTwoChipProductIdA, kTwoChipProductIdA, [&](CUpdaterDlg& dialog) {
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
         std::vector<std::wstring> lines;
