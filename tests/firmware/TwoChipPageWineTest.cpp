@@ -158,6 +158,8 @@ TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionR
             EXPECT_EQ(0, job->m_state);
             EXPECT_EQ(1, job->m_spare);
         }
+        // The mark reaches the restore page's record too.
+        EXPECT_EQ(1, dialog.m_pageFirmwareRestore.m_firmwareInfo.Lock()->m_spare);
         // Both chips got their images: the Bluetooth one over both interfaces.
         EXPECT_EQ(sections[0].data, a->sections[kBluetoothId]);
         EXPECT_EQ(sections[0].data, b->sections[kBluetoothId]);
