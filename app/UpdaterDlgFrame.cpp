@@ -167,7 +167,9 @@ void CUpdaterDlg::RefreshView()
         m_progressBar.SetPos(view.progress);
         m_percentNumber.SetWindowText(std::to_wstring(view.progress).c_str());
     }
-    Invalidate(FALSE);
+    // The shown page's controls too: the frame's paint covers them otherwise,
+    // and a page that stays on screen through a job would lose them.
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CUpdaterDlg::UpdatePageCaptions()

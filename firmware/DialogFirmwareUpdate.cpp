@@ -60,6 +60,9 @@ bool HasServerVersion(const ImageVersion& version)
 // in; written just before each worker starts, read by it afterwards.
 CMainDialog* g_workerMainWindow = nullptr;
 FirmwareInfo* g_workerJob = nullptr;
+// The restore page's record, found by the page's thread before a worker
+// starts: the two-chip worker marks its second chip there too.
+GuardedFirmwareInfo* g_workerRestoreRecord = nullptr;
 
 // The worker of each road (index: the road's number); null where this
 // program has none yet.
@@ -131,7 +134,9 @@ private:
 // and its milestones to the update page's progress, whichever page drives.
 class PageDualChipHost final : public DualChipWorkerHost {
 public:
-    PageDualChipHost(ImageWorkerHost& base, CDialogFirmwareUpdate* page) : m_base(base), m_page(page) {}
+    PageDualChipHost(ImageWorkerHost& base, CDialogFirmwareUpdate* page, GuardedFirmwareInfo* restore)
+        : m_base(base), m_page(page), m_restore(restore)
+    {}
     FirmwareInfo& Job() override { return m_base.Job(); }
     int Page() override { return m_base.Page(); }
     int UsbStatus() override { return m_base.UsbStatus(); }
@@ -155,6 +160,8 @@ public:
     {
         m_base.Job().m_spare = value;
         m_page->m_firmwareInfo.Lock()->m_spare = value;
+        if (m_restore)
+            m_restore->Lock()->m_spare = value;
     }
     int PageProgress() override { return m_page->m_firmwareInfo.Lock()->m_progress; }
     void SetPageProgress(int percent) override { m_page->m_firmwareInfo.Lock()->m_progress = percent; }
@@ -162,6 +169,7 @@ public:
 private:
     ImageWorkerHost& m_base;
     CDialogFirmwareUpdate* m_page;
+    GuardedFirmwareInfo* m_restore;
 };
 
 void DualChipRoad(ImageWorkerHost& host)
@@ -169,7 +177,7 @@ void DualChipRoad(ImageWorkerHost& host)
     auto* pageHost = dynamic_cast<PageWorkerHost*>(&host);
     if (!pageHost)
         return;
-    PageDualChipHost dualChip(host, pageHost->UpdatePage());
+    PageDualChipHost dualChip(host, pageHost->UpdatePage(), g_workerRestoreRecord);
     DualChipUpdateThread(dualChip);
 }
 
@@ -692,6 +700,8 @@ void CDialogFirmwareUpdate::StartWorker(UpdateRoad road)
     }
     g_workerMainWindow = main;
     g_workerJob = &job;
+    CDialogFirmwareRestore* restore = RestorePage();
+    g_workerRestoreRecord = restore ? &restore->m_firmwareInfo : nullptr;
     // Neither waited for nor kept: the worker ends the job through its record.
     const HANDLE thread = ::CreateThread(nullptr, 0, UpdateWorkerThread, this, 0, nullptr);
     if (thread)

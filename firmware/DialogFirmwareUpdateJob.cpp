@@ -442,6 +442,8 @@ void CDialogFirmwareUpdate::OnProgressTimer()
             ShowPopup(job, GetTextHoldButtonPrompt(main->m_modelCode, language), false, kHoldPopupSize);
         if (tick.actions & kProgressFailTwoChip)
             FailWithStatusError(job, main->m_page, main->m_usbStatus, &m_autoUpdate);
+        if (tick.actions & kProgressAwaitUnit)
+            ArmWaitTimer();
         if (tick.actions & kProgressSucceed) {
             if (m_waitTimerId != 0) {
                 KillTimer(kDeviceWaitTimer);

@@ -136,7 +136,8 @@ unsigned StepTransfer(const ProgressTickInput& input, const ProgressRules& rules
         counters.progress = Percent(counters.phaseTicks, transferAndFinish) + 2;
         return kProgressClosePopup;
     case TransferRule::kTwoChip:
-        ++counters.progress;
+        // Only the wait for the unit ends the job: the count stays below 100.
+        counters.progress = std::min(counters.progress + 1, 98);
         if (counters.progress >= 50 && counters.progress <= 55 && input.secondChipDone == 0)
             return kProgressFailTwoChip;
         return 0;
@@ -177,6 +178,10 @@ unsigned StepFinish(const ProgressTickInput& input, const ProgressRules& rules, 
             counters.progress = 98;
             ++counters.waitTicks;
             if (counters.waitTicks > kWaitAtCapTicks) {
+                // The first chip's end is the second chip's start, which only
+                // the wait for the unit makes: the job never ends here.
+                if (input.modelCode == kTwoChipProduct && input.activeEngine != kSecondEngine)
+                    return kProgressAwaitUnit;
                 counters.progress = 100;
                 return kProgressSucceed | kProgressClosePopup;
             }

@@ -75,6 +75,7 @@ enum ProgressAction : unsigned {
     kProgressClosePopup = 1u << 2,
     kProgressFailTwoChip = 1u << 3, // the two-chip microcontroller step never began
     kProgressSucceed = 1u << 4,     // the wait at 98 % ran out: the job succeeds
+    kProgressAwaitUnit = 1u << 5,   // the wait for the unit runs (started when it does not)
 };
 
 struct ProgressTickResult {

@@ -1,11 +1,26 @@
 #include "sim/SimCameraCard.h"
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "link/HidChannel.h"
 #include "sim/SimHeadset.h"
 
 namespace {
 
 constexpr int kStatusFailure = 2;
+
+namespace fs = std::filesystem;
+
+void WriteCardFile(const fs::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::error_code ignored;
+    fs::create_directories(path.parent_path(), ignored);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
 
 } // namespace
 
@@ -17,6 +32,9 @@ SimCameraCard::SimCameraCard(SimHidInterface& iface, std::wstring versionFile, s
 
 SimCameraCard::~SimCameraCard()
 {
+    // The camera leaves with its card.
+    Withdraw();
+    JoinVersionWriter();
     m_iface.onCommand = nullptr;
     SetCameraDriveSeam(nullptr);
 }
@@ -26,19 +44,87 @@ void SimCameraCard::Install()
     SetCameraDriveSeam(this);
 }
 
+void SimCameraCard::UseFolder(const std::wstring& folder, int versionDelayMs)
+{
+    m_folder = folder;
+    m_versionDelayMs = versionDelayMs;
+    SetCameraDriveSeam(nullptr);
+}
+
+void SimCameraCard::JoinVersionWriter()
+{
+    if (m_versionWriter.joinable())
+        m_versionWriter.join();
+}
+
+void SimCameraCard::ShowInFolder()
+{
+    JoinVersionWriter();
+    if (knobs.noCard)
+        return;
+    const fs::path root(m_folder);
+    for (const auto& file : files) {
+        if (file.first != m_versionFile)
+            WriteCardFile(root / file.first, file.second);
+    }
+    const auto version = files.find(m_versionFile);
+    if (version == files.end()) {
+        files.clear();
+        return;
+    }
+    // The camera shows its card before it has its version file ready.
+    m_versionWriter = std::thread([path = root / m_versionFile, bytes = version->second, delay = m_versionDelayMs] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+        WriteCardFile(path, bytes);
+    });
+    // While offered, the card's files are the folder's.
+    files.clear();
+}
+
+void SimCameraCard::TakeBackFromFolder()
+{
+    JoinVersionWriter();
+    if (knobs.noCard)
+        return;
+    const fs::path root(m_folder);
+    std::error_code error;
+    files.clear();
+    for (fs::recursive_directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
+        if (!it->is_regular_file())
+            continue;
+        std::ifstream in(it->path(), std::ios::binary);
+        files[it->path().lexically_relative(root).generic_wstring()].assign(std::istreambuf_iterator<char>(in),
+                                                                            std::istreambuf_iterator<char>());
+    }
+    for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error))
+        fs::remove_all(it->path(), error);
+}
+
+void SimCameraCard::Withdraw()
+{
+    const bool wasOffered = offered;
+    offered = false;
+    if (wasOffered && !m_folder.empty())
+        TakeBackFromFolder();
+}
+
 int SimCameraCard::OnCommand(int command, std::vector<unsigned char>& reply)
 {
     switch (command) {
     case kHidCmdCameraStep1:
         ++offers;
+        if (!offered && !m_folder.empty())
+            ShowInFolder();
         offered = true;
         m_scansLeft = knobs.scansUntilShown;
+        if (offers == 1)
+            m_lagPollsLeft = knobs.firstOfferLagPolls;
         if (installs > 0 && m_pollsUntilWithdraw == 0)
             m_pollsUntilWithdraw = knobs.withdrawsItselfAfterPolls;
         break;
     case kHidCmdCameraStep2:
         ++releases;
-        offered = false;
+        Withdraw();
         if (!knobs.neverInstalls && files.count(m_targetName) != 0) {
             // The camera takes the file and shows its new version.
             files.erase(m_targetName);
@@ -50,11 +136,13 @@ int SimCameraCard::OnCommand(int command, std::vector<unsigned char>& reply)
         if (++polls == knobs.failPollAt)
             return kStatusFailure;
         if (m_pollsUntilWithdraw > 0 && --m_pollsUntilWithdraw == 0) {
-            offered = false;
+            Withdraw();
             m_pollsUntilWithdraw = -1; // once
         }
         // The drive state: non-zero while the card is offered.
-        reply[kHidReplyFirstData] = offered ? 1 : 0;
+        reply[kHidReplyFirstData] = offered && m_lagPollsLeft == 0 ? 1 : 0;
+        if (m_lagPollsLeft > 0)
+            --m_lagPollsLeft;
         return -1;
     default: break;
     }

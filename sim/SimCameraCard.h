@@ -3,11 +3,13 @@
 // memory card: the drive commands offer the card to the PC as a removable
 // drive (after a few drive scans) or take it back; a camera that gets its
 // card back with the firmware file on it installs it. The card is also the
-// firmware's drive seam, so the drive step sees it as the system's drives.
+// firmware's drive seam, so the drive step sees it as the system's drives;
+// or it lies in a folder that a test maps to a removable drive letter.
 
 #include <cstdint>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "firmware/CameraDriveSeam.h"
@@ -25,6 +27,9 @@ struct SimCameraKnobs {
     // back by itself after this many polls (the camera that restarts once
     // more); 0: never.
     int withdrawsItselfAfterPolls = 0;
+    // Polls after the first offer that still find the card not offered (a
+    // failed poll does not count).
+    int firstOfferLagPolls = 0;
 };
 
 class SimCameraCard final : public CameraDriveSeam {
@@ -36,6 +41,11 @@ public:
 
     // Installs itself as the drive seam for its lifetime.
     void Install();
+    // The card as a folder (which the test maps to a removable drive; the
+    // drive seam is then the system's): while the card is offered its files
+    // lie in the folder, the version file only versionDelayMs after the
+    // offer; while the camera keeps the card the folder is empty.
+    void UseFolder(const std::wstring& folder, int versionDelayMs);
 
     SimCameraKnobs knobs;
     // The card's files by name relative to its root.
@@ -65,10 +75,19 @@ private:
     int OnCommand(int command, std::vector<unsigned char>& reply);
     // The name on the card, or empty when the path is not on the shown card.
     std::wstring OnCard(const std::wstring& path) const;
+    void Withdraw();
+    // Folder mode: the card's files into the folder, and back.
+    void ShowInFolder();
+    void TakeBackFromFolder();
+    void JoinVersionWriter();
 
     SimHidInterface& m_iface;
     std::wstring m_versionFile;
     std::wstring m_targetName;
     int m_scansLeft = 0;
     int m_pollsUntilWithdraw = 0;
+    int m_lagPollsLeft = 0;
+    std::wstring m_folder; // empty: the card is the drive seam
+    int m_versionDelayMs = 0;
+    std::thread m_versionWriter;
 };

@@ -34,6 +34,7 @@
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowPicture.h"
+#include "tests/support/WineTestFiles.h"
 #include "text/FirmwareTexts.h"
 #include "text/MainWindowTexts.h"
 #include "text/SharedWords.h"
@@ -118,24 +119,12 @@ std::wstring Key()
 
 void WriteBytes(const std::wstring& path, const std::string& bytes)
 {
-    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(f);
+    WriteWholeFile(path, bytes);
 }
 
 std::string ReadBytes(const std::wstring& path)
 {
-    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes;
-    char buffer[4096];
-    DWORD n = 0;
-    while (::ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0)
-        bytes.append(buffer, n);
-    ::CloseHandle(f);
-    return bytes;
+    return ReadWholeFile(path);
 }
 
 std::string Narrow(const std::wstring& text)

@@ -78,6 +78,19 @@ inline INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
     return dialog.DoModal();
 }
 
+// The main window as after recognising a unit of the model, for a model the
+// recognition roads do not read themselves.
+inline void TargetModel(CUpdaterDlg& dialog, int model, int usbStatus)
+{
+    dialog.m_modelCode = model;
+    dialog.m_usbStatus = usbStatus;
+    dialog.m_recognized = 1;
+    dialog.m_device.m_modelCode = model;
+    dialog.m_device.m_deviceName = L"QUOR";
+    dialog.m_device.m_firmwareVersion = DeviceVersion{1, 0, 0, 0, 0};
+    dialog.m_settingsPageCount = 0;
+}
+
 inline void Click(CUpdaterDlg& dialog, int id)
 {
     // The window refuses to close while busy, as during the start page's update check.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/support/WineHost.h"
+#include "tests/support/WineTestFiles.h"
 
 class RemovableTestDrive {
 public:
@@ -26,8 +27,16 @@ public:
     {
         if (m_letter != 0)
             DefineUnixDrive(m_letter, DRIVE_NO_ROOT_DIR, "");
-        for (const std::wstring& file : m_files)
-            ::DeleteFileW((m_folder + L"\\" + file).c_str());
+        // Whatever the test or the program left in the drive goes with it.
+        WIN32_FIND_DATAW found;
+        HANDLE search = ::FindFirstFileW((m_folder + L"\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                    ::DeleteFileW((m_folder + L"\\" + found.cFileName).c_str());
+            } while (::FindNextFileW(search, &found));
+            ::FindClose(search);
+        }
         ::RemoveDirectoryW(m_folder.c_str());
     }
     RemovableTestDrive(const RemovableTestDrive&) = delete;
@@ -51,17 +60,15 @@ public:
         }
         return "Wine's mount manager defines no drive here";
     }
-    // An empty file of this name in the drive's root.
-    bool PutFile(const std::wstring& name)
+    // A file of this name in the drive's root, empty unless bytes are given.
+    bool PutFile(const std::wstring& name, const std::string& bytes = std::string())
     {
-        HANDLE f =
-            ::CreateFileW((m_folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (f == INVALID_HANDLE_VALUE)
-            return false;
-        ::CloseHandle(f);
-        m_files.push_back(name);
-        return true;
+        return WriteWholeFile(m_folder + L"\\" + name, bytes);
     }
+    // The bytes of a file in the drive's folder; "<missing>" when there is none.
+    std::string ReadFile(const std::wstring& name) const { return ReadWholeFile(m_folder + L"\\" + name); }
+    // The drive's folder as the test program sees it (not through the letter).
+    const std::wstring& Folder() const { return m_folder; }
     std::wstring Root() const { return std::wstring(1, m_letter) + L":\\"; }
 
 private:
@@ -104,5 +111,4 @@ private:
 
     std::wstring m_folder;
     wchar_t m_letter = 0;
-    std::vector<std::wstring> m_files;
 };
