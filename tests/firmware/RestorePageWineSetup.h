@@ -12,9 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +25,7 @@
 #include "tests/firmware/TempFiles.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ProgramFiles.h"
 #include "tests/support/WindowPicture.h"
 
 #ifndef QUOR_SERVE_FIXTURE_SCRIPT
@@ -37,33 +36,10 @@ namespace restorepage {
 
 // ---------------------------------------------------------------- files
 
-// The folder the manager keeps archives and images in, beside the program.
-inline std::filesystem::path ImgFolder()
-{
-    wchar_t program[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, program, MAX_PATH);
-    return std::filesystem::path(program).parent_path() / L"IMG";
-}
-
 // The model's file of that kind in IMG: "hvlxarch" the archive, "img" the image.
 inline std::filesystem::path InImg(const wchar_t* extension, int model)
 {
-    return ImgFolder() / (GetModelName(model, 1) + L"." + extension);
-}
-
-inline std::string FileBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void PutFile(const std::filesystem::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    EXPECT_TRUE(out.good()) << path.string();
+    return std::filesystem::path(ImgFolder()) / (GetModelName(model, 1) + L"." + extension);
 }
 
 inline std::vector<std::uint8_t> Bytes(const std::string& text)

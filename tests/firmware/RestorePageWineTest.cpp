@@ -64,7 +64,7 @@ void PlantArchive(int model, int major, int minor)
     device.m_fmPresets[1] = 10800;
     device.m_fmPresets[9] = 10790;
     device.m_fmRds = 1;
-    PutFile(ArchivePath(model), ArchiveTextToBytes(FormatSettingsArchive(device, std::time(nullptr))));
+    WriteFileBytes(ArchivePath(model), ArchiveTextToBytes(FormatSettingsArchive(device, std::time(nullptr))));
 }
 
 std::wstring Text(HWND page, int id)
@@ -452,7 +452,7 @@ TEST_F(RestorePageWine, RestoreDownloadsTheChosenVariantIntoTheImgFolder)
     EXPECT_FALSE(page().m_versionList.IsWindowEnabled());
     EXPECT_FALSE(RestoreEnabled());
     EXPECT_EQ(L"French", dialog.m_firmwareLanguage.str());
-    ASSERT_TRUE(PumpMessagesUntil([&] { return FileBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return ReadFileBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
     PumpMessagesFor(200);
     EXPECT_EQ(ImagePath(kFmModel), page().m_firmwareInfo.Lock()->m_imagePath);
 }
@@ -472,7 +472,7 @@ TEST_F(RestorePageWine, AFailedDownloadLeavesAnEarlierImageAndFlashesNothing)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ServeRevisions(ServerKey(kFmModel) + ":v4.3:" + c.file + "\n");
-        PutFile(ImagePath(kFmModel), "earlier image");
+        WriteFileBytes(ImagePath(kFmModel), "earlier image");
         page().m_archiveTimerTicks = 0;
         Enter(kFmModel);
         WaitForDetails();
@@ -480,7 +480,7 @@ TEST_F(RestorePageWine, AFailedDownloadLeavesAnEarlierImageAndFlashesNothing)
         PressRestore();
         ASSERT_TRUE(PumpMessagesUntil([&] { return !dialog.m_busy; }, 15000));
         lock.Release();
-        EXPECT_EQ("earlier image", FileBytes(ImagePath(kFmModel)));
+        EXPECT_EQ("earlier image", ReadFileBytes(ImagePath(kFmModel)));
         EXPECT_EQ(GetTextDownloadLatestFailed(0) + L". " + c.reason(0), Status());
         EXPECT_EQ(kJobDownloadingImage, page().m_firmwareInfo.Lock()->m_state);
         EXPECT_EQ(0, page().m_firmwareInfo.Lock()->m_finished);
@@ -500,7 +500,7 @@ TEST_F(RestorePageWine, AComboWithoutASelectionKeepsThePreselectedFile)
     EXPECT_EQ(1, page().m_versionList.GetCurSel());
     page().m_versionList.SetCurSel(-1);
     PressRestore();
-    ASSERT_TRUE(PumpMessagesUntil([&] { return FileBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return ReadFileBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
     PumpMessagesFor(200);
 }
 

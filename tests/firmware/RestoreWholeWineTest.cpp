@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -151,11 +152,6 @@ int FirmwareRequestsSeen(const SimHeadset& hid)
 
 // ---------------------------------------------------------------- files
 
-std::filesystem::path ConfigurationPath()
-{
-    return ImgFolder() / L"QuorBluetoothDeviceManager.hvlxconf";
-}
-
 // A backup image of the pair: a first-interface and a second-interface
 // section, filled so that each variant's bytes are its own.
 struct BackupImage {
@@ -248,8 +244,8 @@ protected:
         g_firmwarePromptArmed = 0;
         // Closing the window writes the configuration file, with the voice-prompt
         // language a restore chose: the other test programs find it as it was.
-        m_configuration = FileBytes(ConfigurationPath());
-        PutFile(InImg(L"hvlxarch", kPair), ArchiveText());
+        m_configuration = ReadFileBytes(ConfigurationFilePath());
+        WriteFileBytes(InImg(L"hvlxarch", kPair), ArchiveText());
         hid.Install();
         pair = hid.AddHidPairUnit();
     }
@@ -261,9 +257,9 @@ protected:
         RemoveModelFiles({kPair, kDfuFamily});
         std::error_code ignored;
         if (m_configuration == "<missing>")
-            std::filesystem::remove(ConfigurationPath(), ignored);
+            std::filesystem::remove(ConfigurationFilePath(), ignored);
         else
-            PutFile(ConfigurationPath(), m_configuration);
+            WriteFileBytes(ConfigurationFilePath(), m_configuration);
     }
 
     void ServeRevisions(const std::string& text) { m_served->ServeRevisions(text); }
@@ -446,7 +442,7 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
             EXPECT_LT(updateJobHighest, kJobUpdateStarted);
             // The chosen backup went to IMG under the model's name and into the unit.
             const std::vector<std::uint8_t> served = c.image->file;
-            EXPECT_EQ(std::string(served.begin(), served.end()), FileBytes(InImg(L"img", kPair)));
+            EXPECT_EQ(std::string(served.begin(), served.end()), ReadFileBytes(InImg(L"img", kPair)));
             EXPECT_EQ(c.image->primary, pair.primary->sections[0]);
             EXPECT_EQ(c.image->secondary, pair.secondary->sections[1]);
             EXPECT_EQ(3 + 1, pair.primary->dataReports + pair.secondary->dataReports - dataReports);
@@ -478,7 +474,7 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
             EXPECT_EQ(nullptr, dialog.m_pageDeviceRecognition.PendingRecord());
             EXPECT_TRUE(Enabled(dialog, IDC_BUTTON_APPLY));
             // The restore writes no archive: the earlier one is there for another restore.
-            EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch", kPair)));
+            EXPECT_EQ(ArchiveText(), ReadFileBytes(InImg(L"hvlxarch", kPair)));
             EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\restore-whole-restored-" +
                                                              std::to_wstring(c.uiLanguage) + L".png"));
         });
@@ -502,7 +498,7 @@ TEST_F(RestoreWhole, AFailedDownloadFlashesNothingAndWritesNothing)
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             ServeRevisions(Key() + ":v1.1:" + c.file + "\n");
-            PutFile(InImg(L"img", kPair), "an earlier image");
+            WriteFileBytes(InImg(L"img", kPair), "an earlier image");
             ASSERT_NO_FATAL_FAILURE(OpenRestorePage(dialog));
             hid.ClearLog();
             FileHeldOpen lock(c.lockTarget ? InImg(L"img", kPair) : std::filesystem::path());
@@ -512,12 +508,12 @@ TEST_F(RestoreWhole, AFailedDownloadFlashesNothingAndWritesNothing)
             lock.Release();
             PumpFor(dialog.m_hWnd, 300);
             EXPECT_EQ(GetTextDownloadLatestFailed(0) + L". " + c.reason(0), dialog.GetStatusText().str());
-            EXPECT_EQ("an earlier image", FileBytes(InImg(L"img", kPair)));
+            EXPECT_EQ("an earlier image", ReadFileBytes(InImg(L"img", kPair)));
             EXPECT_EQ(0, FirmwareRequestsSeen(hid));
             EXPECT_EQ(0u, GroupWritesSeen(hid).size());
             EXPECT_TRUE(pair.primary->sections.empty());
             EXPECT_EQ(4, dialog.m_page);
-            EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch", kPair)));
+            EXPECT_EQ(ArchiveText(), ReadFileBytes(InImg(L"hvlxarch", kPair)));
         }
     });
 }
@@ -553,7 +549,7 @@ TEST_F(RestoreWhole, ABackupTheUnitMustNotTakeIsRefusedBeforeAnythingIsSent)
             EXPECT_EQ(0u, GroupWritesSeen(hid).size());
             EXPECT_EQ(4, dialog.m_page);
             EXPECT_TRUE(Enabled(dialog, IDC_BUTTON_APPLY));
-            EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch", kPair)));
+            EXPECT_EQ(ArchiveText(), ReadFileBytes(InImg(L"hvlxarch", kPair)));
         }
     });
 }
@@ -582,7 +578,7 @@ TEST_F(RestoreWhole, TheUnitLeavingDuringTheFlashEndsWithoutSuccessAndKeepsTheAr
         EXPECT_EQ(0, pair.primary->finishCount);
         EXPECT_TRUE(pair.secondary->sections.empty());
         EXPECT_EQ(0u, GroupWritesSeen(hid).size());
-        EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch", kPair)));
+        EXPECT_EQ(ArchiveText(), ReadFileBytes(InImg(L"hvlxarch", kPair)));
 
         // Plugged in again, recognised and restored: the same archive goes to the unit.
         pair.primary->firmware.unplugAfterDataReports = 0;
@@ -632,9 +628,10 @@ TEST_F(RestoreWhole, ADfuFamilyUnitIsFlashedByTheLibraryAndGetsItsArchivedKeys)
     };
     chip.Attach();
     // The archive of an earlier update: voice prompt on, two of three speed dials.
-    PutFile(InImg(L"hvlxarch", kDfuFamily), "keyDeviceRecognized=" + std::to_string(kDfuFamily) +
-                                                "\r\nkeyDeviceVersion=1.0\r\nkeyVoicePrompt=1\r\nkeyHandsfreeVOX=1\r\n"
-                                                "keySpeedDial01=+4930123456\r\nkeySpeedDial03=112\r\n");
+    WriteFileBytes(InImg(L"hvlxarch", kDfuFamily),
+                   "keyDeviceRecognized=" + std::to_string(kDfuFamily) +
+                       "\r\nkeyDeviceVersion=1.0\r\nkeyVoicePrompt=1\r\nkeyHandsfreeVOX=1\r\n"
+                       "keySpeedDial01=+4930123456\r\nkeySpeedDial03=112\r\n");
     // A library image whose header names the model.
     std::string image(1700, ' ');
     const std::string header = "Zenta#2020";
@@ -663,7 +660,7 @@ TEST_F(RestoreWhole, ADfuFamilyUnitIsFlashedByTheLibraryAndGetsItsArchivedKeys)
         // The library's road holds the unit's buttons through the flash, on page 4 as on page 3.
         ASSERT_FALSE(boxes.empty());
         EXPECT_EQ(GetTextHoldButtonPrompt(kDfuFamily, 0), boxes.front());
-        EXPECT_EQ(image, FileBytes(InImg(L"img", kDfuFamily)));
+        EXPECT_EQ(image, ReadFileBytes(InImg(L"img", kDfuFamily)));
         EXPECT_EQ((std::vector<int>{0, 1, 2}), chip.PlannedSteps()); // reconfigure, download, manifest
         EXPECT_GE(restoreJobHighest, kJobImageVerified);
         EXPECT_LT(updateJobHighest, kJobUpdateStarted);
