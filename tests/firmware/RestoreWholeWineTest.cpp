@@ -604,13 +604,6 @@ TEST_F(RestoreWhole, TheUnitLeavingDuringTheFlashEndsWithoutSuccessAndKeepsTheAr
     });
 }
 
-std::wstring UsbDeviceKey(int productId)
-{
-    wchar_t key[32];
-    std::swprintf(key, 32, L"VID_%04X&PID_%04X", kMakerUsbVendorId, productId);
-    return key;
-}
-
 TEST_F(RestoreWhole, ADfuFamilyUnitIsFlashedByTheLibraryAndGetsItsArchivedKeys)
 {
     hid.Unplug(0); // no HID pair: the recognition takes the library road
@@ -621,10 +614,10 @@ TEST_F(RestoreWhole, ADfuFamilyUnitIsFlashedByTheLibraryAndGetsItsArchivedKeys)
     unit.SetKeyWords(676, {0x000B, 0x0200});
     unit.SetKeyWords(654, {0x0301, 0});
     unit.keys[264] = {'Z', 'e', 'n', 't', 'a', 0};
-    ASSERT_TRUE(usb.Plant(UsbDeviceKey(kDfuFamily), L"unit", {unit.UsbHardwareId()}));
+    ASSERT_TRUE(usb.Plant(PlantedUsbDevices::MakerDeviceKey(kDfuFamily), L"unit", {unit.UsbHardwareId()}));
     chip.onBackInNormalMode = [&](const SimDfuDevice& device, int oldId) {
-        usb.Unplug(UsbDeviceKey(oldId));
-        usb.Plant(UsbDeviceKey(device.productId), L"unit", {device.UsbHardwareId()});
+        usb.Unplug(PlantedUsbDevices::MakerDeviceKey(oldId));
+        usb.Plant(PlantedUsbDevices::MakerDeviceKey(device.productId), L"unit", {device.UsbHardwareId()});
     };
     chip.Attach();
     // The archive of an earlier update: voice prompt on, two of three speed dials.
