@@ -16,8 +16,8 @@
 #include "link/DownloadForTests.h"
 #include "link/FirmwareServer.h"
 #include "link/FirmwareServerForTests.h"
-#include "tests/support/ProgramFiles.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/ProgramFiles.h"
 #include "tests/support/WineHost.h"
 
 #ifndef QUOR_SERVE_FIXTURE_SCRIPT
@@ -60,11 +60,7 @@ protected:
 
     static void TearDownTestSuite()
     {
-        if (m_serving) {
-            char* bye = nullptr;
-            DownloadUrl(Url(L"quit"), &bye, CString(), nullptr);
-            std::free(bye);
-        }
+        localhttp::StopFixtureServer(m_port);
         SetFirmwareServerBaseUrlForTests(L"");
         WSACleanup();
         for (const wchar_t* name : {L"Firmware", L"exact10240.bin", L"empty.txt", L"image3000.img", L"large.img"}) {

@@ -5,14 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
-#include "link/Download.h"
 #include "link/FirmwareServerForTests.h"
 #include "link/ManagerUpdate.h"
-#include "tests/support/ProgramFiles.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/ProgramFiles.h"
 #include "tests/support/WineHost.h"
 
 #ifndef QUOR_SERVE_FIXTURE_SCRIPT
@@ -56,11 +54,7 @@ protected:
 
     static void TearDownTestSuite()
     {
-        if (serving_) {
-            char* bye = nullptr;
-            DownloadUrl(CString((Base() + L"quit").c_str()), &bye, CString(), nullptr);
-            std::free(bye);
-        }
+        localhttp::StopFixtureServer(port_);
         SetFirmwareServerBaseUrlForTests(L"");
         WSACleanup();
         for (const wchar_t* name : {L"\\x64\\Software", L"\\empty\\x64\\Software", L"\\Setup.exe"})
