@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/DiagnosticLogWin32.h"
+#include "tests/support/ProgramFiles.h"
 #include "tests/support/UsbPlanting.h"
 
 namespace {
@@ -27,11 +28,6 @@ std::string ReadAll(const std::wstring& path)
 {
     std::ifstream in(path.c_str(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 TEST(DiagnosticLogWine, TheFileHoldsTheComposedTextOfTheSystemsOwnValues)
@@ -69,7 +65,7 @@ TEST(DiagnosticLogWine, TheFileHoldsTheComposedTextOfTheSystemsOwnValues)
     const std::string stored = ReadAll(path);
     EXPECT_EQ(stored, ToTextModeLineEnds(text));
     EXPECT_NE(stored.find("Device Name: Zenta 100%\r\n"), std::string::npos);
-    EXPECT_FALSE(Exists(path + L".part"));
+    EXPECT_FALSE(FileExists(path + L".part"));
 
     // A second log over the first replaces it whole.
     ASSERT_TRUE(WriteDiagnosticLogFile(path, "short\n"));
@@ -83,14 +79,14 @@ TEST(DiagnosticLogWine, AFileThatCannotBeCreatedLeavesNothing)
     const std::wstring folder = TempFolder();
     const std::wstring path = folder + L"missing\\log.hvlxlog";
     EXPECT_FALSE(WriteDiagnosticLogFile(path, "text\n"));
-    EXPECT_FALSE(Exists(path));
-    EXPECT_FALSE(Exists(path + L".part"));
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_FALSE(FileExists(path + L".part"));
 
     // A target that is a folder: the write fails and the temporary file goes.
     const std::wstring blocked = folder + L"blocked.hvlxlog";
     ASSERT_TRUE(CreateDirectoryW(blocked.c_str(), nullptr));
     EXPECT_FALSE(WriteDiagnosticLogFile(blocked, "text\n"));
-    EXPECT_FALSE(Exists(blocked + L".part"));
+    EXPECT_FALSE(FileExists(blocked + L".part"));
     RemoveDirectoryW(blocked.c_str());
     RemoveDirectoryW(folder.c_str());
 }

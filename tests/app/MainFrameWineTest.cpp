@@ -15,6 +15,7 @@
 #include "res/resource.h"
 #include "sim/SimHeadset.h"
 #include "tests/support/MainWindowDriver.h"
+#include "tests/support/ProgramFiles.h"
 #include "tests/support/WindowCapture.h"
 #include "text/MainWindowTexts.h"
 #include "text/SettingsPageTitle.h"
@@ -27,58 +28,12 @@ using namespace mainwindow;
 
 // ---------------------------------------------------------------- the IMG folder beside the program
 
-std::wstring ProgramFolder()
-{
-    wchar_t exe[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring path(exe, length);
-    return path.substr(0, path.rfind(L'\\'));
-}
-
-std::wstring ImgFolder()
-{
-    return ProgramFolder() + L"\\IMG";
-}
-
-std::wstring ConfigPath()
-{
-    return ImgFolder() + L"\\QuorBluetoothDeviceManager.hvlxconf";
-}
-
 void RemoveImg()
 {
-    ::SetFileAttributesW(ConfigPath().c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileW(ConfigPath().c_str());
-    ::DeleteFileW((ConfigPath() + L".new").c_str());
+    ::SetFileAttributesW(ConfigurationFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(ConfigurationFilePath().c_str());
+    ::DeleteFileW((ConfigurationFilePath() + L".new").c_str());
     ::RemoveDirectoryW(ImgFolder().c_str());
-}
-
-bool FileExists(const std::wstring& path)
-{
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadBytes(const std::wstring& path)
-{
-    std::string bytes;
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    ::CloseHandle(file);
-    return bytes;
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
 }
 
 const char kGermanExample[] = "keyManagerVersion=v1.3\r\n"
@@ -156,7 +111,7 @@ TEST_F(MainFrameTest, WithoutImgStartsInEnglishAndClosingCreatesNoFile)
 TEST_F(MainFrameTest, TheExampleFileStartsInGermanAndIsWrittenBackByteForByte)
 {
     ASSERT_TRUE(::CreateDirectoryW(ImgFolder().c_str(), nullptr));
-    WriteBytes(ConfigPath(), kGermanExample);
+    WriteFileBytes(ConfigurationFilePath(), kGermanExample);
     CUpdaterDlg dialog;
     const INT_PTR result = RunModal(dialog, [&] {
         EXPECT_EQ(2, dialog.m_uiLanguage);
@@ -167,18 +122,18 @@ TEST_F(MainFrameTest, TheExampleFileStartsInGermanAndIsWrittenBackByteForByte)
         Click(dialog, IDC_BUTTON_CLOSE);
     });
     EXPECT_EQ(IDOK, result);
-    EXPECT_EQ(std::string(kGermanExample), ReadBytes(ConfigPath()));
-    EXPECT_FALSE(FileExists(ConfigPath() + L".new"));
+    EXPECT_EQ(std::string(kGermanExample), ReadFileBytes(ConfigurationFilePath()));
+    EXPECT_FALSE(FileExists(ConfigurationFilePath() + L".new"));
 }
 
 TEST_F(MainFrameTest, AFailedReplaceIsToldClosesAndLeavesTheOldFile)
 {
     ASSERT_TRUE(::CreateDirectoryW(ImgFolder().c_str(), nullptr));
     const std::string old = "keyManagerLanguage=French\r\n";
-    WriteBytes(ConfigPath(), old);
+    WriteFileBytes(ConfigurationFilePath(), old);
     // Another program holds the file open without letting it be replaced.
-    HANDLE holder =
-        ::CreateFileW(ConfigPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE holder = ::CreateFileW(ConfigurationFilePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, holder);
     CUpdaterDlg dialog;
     CString told;
@@ -198,8 +153,8 @@ TEST_F(MainFrameTest, AFailedReplaceIsToldClosesAndLeavesTheOldFile)
     EXPECT_EQ(ConfigurationWrite::ReplaceFailed, dialog.m_lastConfigurationWrite);
     EXPECT_NE(-1, told.str().find(L"Cannot open file"));
     EXPECT_NE(std::wstring::npos, told.str().find(L"QuorBluetoothDeviceManager.hvlxconf"));
-    EXPECT_EQ(old, ReadBytes(ConfigPath()));
-    EXPECT_FALSE(FileExists(ConfigPath() + L".new"));
+    EXPECT_EQ(old, ReadFileBytes(ConfigurationFilePath()));
+    EXPECT_FALSE(FileExists(ConfigurationFilePath() + L".new"));
 }
 
 // The three ways out: the "X" button, the context menu's Close, and WM_CLOSE (Alt+F4).
@@ -234,7 +189,7 @@ TEST_F(MainFrameTest, NoWayClosesWhileBusyOrWithTheListOpenAndEachClosesAndWrite
                     dialog.m_dropListOpen = 1;
                 CloseBy(dialog, way);
                 stayed = stayed && ::IsWindowVisible(dialog.m_hWnd) && sim.OpenHandleCount() == 2;
-                EXPECT_FALSE(FileExists(ConfigPath())) << "way " << way;
+                EXPECT_FALSE(FileExists(ConfigurationFilePath())) << "way " << way;
                 dialog.m_busy = 0;
                 dialog.m_dropListOpen = 0;
             }
@@ -243,7 +198,7 @@ TEST_F(MainFrameTest, NoWayClosesWhileBusyOrWithTheListOpenAndEachClosesAndWrite
         EXPECT_TRUE(stayed) << "way " << way;
         EXPECT_EQ(IDOK, result) << "way " << way;
         EXPECT_EQ(0, sim.OpenHandleCount()) << "way " << way;
-        EXPECT_TRUE(FileExists(ConfigPath())) << "way " << way;
+        EXPECT_TRUE(FileExists(ConfigurationFilePath())) << "way " << way;
     }
 }
 

@@ -11,26 +11,12 @@
 #include "shell/ShellOpen.h"
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/WindowCapture.h"
 
 namespace {
 
 CWinApp g_app;
-
-void PumpFor(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWnd::WalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(5);
-    }
-}
 
 // A main window for the boxes to belong to, as the program has one.
 class MessageBoxTest : public ::testing::Test {
@@ -49,7 +35,7 @@ protected:
         g_app.m_pMainWnd = m_main.get();
         // The start page shows and its update check lets the window go again.
         for (int i = 0; i < 60 && (m_main->m_page != 1 || m_main->m_busy); ++i)
-            PumpFor(50);
+            PumpMessagesFor(50);
         CDialogMessageBox::SetCameraPauseForTests(CDialogMessageBox::kCameraPauseMs);
     }
     void TearDown() override
@@ -110,7 +96,7 @@ void Key(HWND box, WPARAM key)
         target = box;
     ::PostMessageW(target, WM_KEYDOWN, key, 1);
     ::PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-    PumpFor(150);
+    PumpMessagesFor(150);
 }
 
 RECT ChildRect(HWND box, int id)
@@ -212,7 +198,7 @@ TEST_F(MessageBoxTest, WarningShowsTheSignOnOrangeAndPlainTheLogoOnWhite)
         box.SetContentWithLink(L"Would you like to save DEVICE SETTING changes?", c.iconKind, &kNotes, &kNo, &kYes,
                                CSize(400, 130));
         RunBox(box, [&] {
-            PumpFor(200);
+            PumpMessagesFor(200);
             const WindowPicture picture = CaptureWindow(box.m_hWnd, true);
             // Background beside the picture and below the text.
             EXPECT_EQ(c.background, picture.At(10, 100)) << c.iconKind;
@@ -366,7 +352,7 @@ TEST_F(MessageBoxTest, ReleaseNotesOpenTheirPageAndLeaveTheBoxOpen)
     RunBox(box, [&] {
         EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(box.m_hWnd, IDC_MESSAGE_BUTTON3)));
         ::SendMessageW(::GetDlgItem(box.m_hWnd, IDC_MESSAGE_BUTTON3), BM_CLICK, 0, 0);
-        PumpFor(100);
+        PumpMessagesFor(100);
         stillOpen = ::IsWindowVisible(box.m_hWnd) != FALSE;
         EXPECT_TRUE(SaveScreenshot(box.m_hWnd, L"message-box-three-buttons"));
     });

@@ -4,40 +4,29 @@
 // local HTTP server, and the list read back row by row against the hand-written texts, in
 // English and in Chinese, drawn.
 
-#include <winsock2.h>
-#include <ws2tcpip.h>
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "ArchivedListProbe.h"
 #include "ArchivedRowsText.h"
-#include "TempFiles.h"
 #include "app/UpdaterDlg.h"
 #include "device/ModelCatalogue.h"
 #include "firmware/ArchivedSettingsList.h"
 #include "firmware/DialogFirmwareRestore.h"
 #include "firmware/SettingsArchive.h"
-#include "link/Download.h"
-#include "link/FirmwareServerForTests.h"
 #include "res/resource.h"
-#include "tests/support/LocalHttpServer.h"
-#include "tests/support/MessagePump.h"
-#include "tests/support/WindowPicture.h"
-
-#ifndef QUOR_SERVE_FIXTURE_SCRIPT
-#error "the build passes the server script's path"
-#endif
+#include "tests/firmware/RestorePageWineSetup.h"
 
 namespace {
+
+using namespace restorepage;
 
 constexpr int kChinese = 9;
 
@@ -53,12 +42,6 @@ std::wstring ArchiveFile(int model)
     std::wstring path;
     EXPECT_TRUE(SettingsArchivePath(ProgramPath(), model, path));
     return path;
-}
-
-std::string ServerKey(int model)
-{
-    const std::wstring name = GetModelName(model, 1);
-    return std::string(name.begin(), name.end());
 }
 
 // A unit of the model on firmware major.minor whose Basic settings are the given words and
@@ -119,50 +102,11 @@ const Unit kUnits[] = {
 };
 // clang-format on
 
-class ArchivedListWine : public ::testing::Test {
+class ArchivedListWine : public RestorePageOnTheMainWindow {
 protected:
-    static void SetUpTestSuite()
-    {
-        WSADATA wsa;
-        WSAStartup(MAKEWORD(2, 2), &wsa);
-        s_served = std::make_unique<TempFolder>();
-        s_port = localhttp::StartFixtureServer(QUOR_SERVE_FIXTURE_SCRIPT, s_served->File(L"."));
-        const std::wstring archive = ArchiveFile(k3110.model);
-        s_imgFolder = archive.substr(0, archive.rfind(L'\\'));
-        s_madeImg = ::CreateDirectoryW(s_imgFolder.c_str(), nullptr) != FALSE;
-    }
-
-    static void TearDownTestSuite()
-    {
-        if (s_port) {
-            char* bye = nullptr;
-            DownloadUrl(CString(ServerUrl() + L"quit"), &bye, CString(), nullptr);
-            std::free(bye);
-        }
-        SetFirmwareServerBaseUrlForTests(L"");
-        s_served.reset();
-        if (s_madeImg)
-            ::RemoveDirectoryW(s_imgFolder.c_str());
-        WSACleanup();
-    }
-
-    static std::wstring ServerUrl() { return L"http://127.0.0.1:" + std::to_wstring(s_port) + L"/"; }
-
-    void SetUp() override
-    {
-        ASSERT_NE(0, s_port) << "the local HTTP server (python3) did not start";
-        SetFirmwareServerBaseUrlForTests(ServerUrl());
-        INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
-        ::InitCommonControlsEx(&controls);
-        ASSERT_TRUE(dialog.Create(IDD_UPDATER_DIALOG));
-        dialog.ShowWindow(SW_SHOW);
-        ASSERT_TRUE(PumpMessagesUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 10000));
-    }
-
     void TearDown() override
     {
-        dialog.m_busy = 0;
-        dialog.DestroyWindow();
+        RestorePageOnTheMainWindow::TearDown();
         for (const Unit& unit : kUnits)
             ::DeleteFileW(ArchiveFile(unit.model).c_str());
     }
@@ -175,44 +119,22 @@ protected:
         DeviceConfig record = unit.Record();
         EXPECT_EQ(1, WriteSettingsArchive(HostFileSystem(), ArchiveFile(unit.model), record, std::time(nullptr)));
         const std::string version = std::to_string(unit.major) + "." + std::to_string(unit.minor);
-        const std::string revisions = ServerKey(unit.model) + ":v" + version + ":a.img\n";
-        s_served->Write(L"Revisions", std::vector<std::uint8_t>(revisions.begin(), revisions.end()));
-        dialog.m_uiLanguage = language;
-        dialog.m_modelCode = unit.model;
-        dialog.m_usbStatus = unit.model;
-        dialog.m_recognized = 1;
-        dialog.m_device.m_modelCode = unit.model;
+        s_server->ServeRevisions(ServerKey(unit.model) + ":v" + version + ":a.img\n");
         dialog.m_device.m_firmwareVersion.major = liveMajor;
         dialog.m_device.m_firmwareVersion.minor = 0;
         page().m_archiveTimerTicks = 0;
-        dialog.ShowFirmwareRestorePage(1);
-        const bool read = PumpMessagesUntil([&] { return page().m_archiveTimerTicks == 1 && !dialog.m_busy; }, 15000);
-        PumpMessagesFor(50);
-        return read;
+        Enter(unit.model, language);
+        return ArchiveAndListRead();
     }
 
-    CDialogFirmwareRestore& page() { return dialog.m_pageFirmwareRestore; }
-    HWND list() { return ::GetDlgItem(page().m_hWnd, IDC_RESTORE_SETTINGS_LIST); }
     bool ListShown() { return (::GetWindowLongW(list(), GWL_STYLE) & WS_VISIBLE) != 0; }
-    int RowCount() { return static_cast<int>(::SendMessageW(list(), LVM_GETITEMCOUNT, 0, 0)); }
-
-    std::wstring Cell(int row, int column)
-    {
-        wchar_t text[256] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 256;
-        ::SendMessageW(list(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
 
     std::vector<std::wstring> Lines()
     {
         std::vector<std::wstring> lines;
         for (int row = 0; row < RowCount(); ++row)
-            lines.push_back(Cell(row, kArchivedListNameColumn) + L" " + Cell(row, kArchivedListColonColumn) + L" " +
-                            Cell(row, kArchivedListValueColumn));
+            lines.push_back(ListText(row, kArchivedListNameColumn) + L" " + ListText(row, kArchivedListColonColumn) +
+                            L" " + ListText(row, kArchivedListValueColumn));
         return lines;
     }
 
@@ -228,40 +150,7 @@ protected:
         ::GetClientRect(list(), &client);
         return last.top >= 0 && last.bottom <= client.bottom;
     }
-
-    void Click(int id)
-    {
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, id)));
-    }
-
-    // Three categories: button 1027 opens the main window's category list, and a choice in it
-    // shows that category.
-    void ChooseCategory(int index)
-    {
-        Click(IDC_BUTTON_SETTINGS_PAGE_LIST);
-        dialog.m_settingsPageList.SetCurSel(index);
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_PAGE_LIST, LBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(dialog.m_settingsPageList.m_hWnd));
-    }
-
-    void Picture(const std::wstring& name)
-    {
-        PumpMessagesFor(100);
-        EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\" + name + L".png"));
-    }
-
-    CUpdaterDlg dialog;
-    static std::unique_ptr<TempFolder> s_served;
-    static int s_port;
-    static std::wstring s_imgFolder;
-    static bool s_madeImg;
 };
-
-std::unique_ptr<TempFolder> ArchivedListWine::s_served;
-int ArchivedListWine::s_port = 0;
-std::wstring ArchivedListWine::s_imgFolder;
-bool ArchivedListWine::s_madeImg = false;
 
 std::string Name(const Unit& unit)
 {

@@ -2,28 +2,22 @@
 // beside the test program and the backup list and images served by a local
 // HTTP server.
 
-#include <winsock2.h>
-#include <ws2tcpip.h>
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
-#include <functional>
 #include <string>
 
 #include "app/UpdaterDlg.h"
 #include "device/ModelCatalogue.h"
 #include "firmware/DialogFirmwareRestore.h"
 #include "firmware/SettingsArchive.h"
-#include "link/Download.h"
-#include "link/FirmwareServerForTests.h"
 #include "res/resource.h"
+#include "tests/firmware/RestorePageWineSetup.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/MessagePump.h"
-#include "tests/support/WindowPicture.h"
 #include "text/FirmwareTexts.h"
 #include "text/NameTables.h"
 #include "text/RestorePageTexts.h"
@@ -31,66 +25,23 @@
 #include "text/StatusTexts.h"
 #include "text/UiLanguages.h"
 
-#ifndef QUOR_SERVE_FIXTURE_SCRIPT
-#error "the build passes the server script's path"
-#endif
-
 namespace {
+
+using namespace restorepage;
 
 constexpr int kFmModel = 0x5040;          // Basic, Speed Dial and FM Radio from firmware 4.3
 constexpr int kTwoCategoryModel = 0x2020; // Basic and Speed Dial
 constexpr int kListModel = 0x5520;        // the archived settings list of its option ints and words
 constexpr int kCameraModel = 0x5510;      // the longest archived settings list
 
-void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-}
-
-std::string ReadBytes(const std::wstring& path)
-{
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    ::CloseHandle(file);
-    return bytes;
-}
-
-std::wstring ProgramFolder()
-{
-    wchar_t exe[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring path(exe, length);
-    return path.substr(0, path.rfind(L'\\'));
-}
-
-std::wstring ImgFolder()
-{
-    return ProgramFolder() + L"\\IMG";
-}
-
 std::wstring ArchivePath(int model)
 {
-    return ImgFolder() + L"\\" + GetModelName(model, 1) + L".hvlxarch";
+    return InImg(L"hvlxarch", model).wstring();
 }
 
 std::wstring ImagePath(int model)
 {
-    return ImgFolder() + L"\\" + GetModelName(model, 1) + L".img";
-}
-
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
+    return InImg(L"img", model).wstring();
 }
 
 // An archive as the update writes it before flashing.
@@ -113,7 +64,7 @@ void PlantArchive(int model, int major, int minor)
     device.m_fmPresets[1] = 10800;
     device.m_fmPresets[9] = 10790;
     device.m_fmRds = 1;
-    WriteBytes(ArchivePath(model), ArchiveTextToBytes(FormatSettingsArchive(device, std::time(nullptr))));
+    WriteFileBytes(ArchivePath(model), ArchiveTextToBytes(FormatSettingsArchive(device, std::time(nullptr))));
 }
 
 std::wstring Text(HWND page, int id)
@@ -128,120 +79,38 @@ bool Visible(HWND page, int id)
     return (::GetWindowLongW(::GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-class RestorePageWine : public ::testing::Test {
+class RestorePageWine : public RestorePageOnTheMainWindow {
 protected:
     static void SetUpTestSuite()
     {
-        WSADATA wsa;
-        WSAStartup(MAKEWORD(2, 2), &wsa);
-        wchar_t temp[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, temp);
-        m_served = std::wstring(temp) + L"quor_restore_served_" + std::to_wstring(::GetCurrentProcessId());
-        ::CreateDirectoryW(m_served.c_str(), nullptr);
-        WriteBytes(m_served + L"\\a.img", "image a, English");
-        WriteBytes(m_served + L"\\b.img", "image b, French");
-        m_port = localhttp::StartFixtureServer(QUOR_SERVE_FIXTURE_SCRIPT, m_served);
-        m_madeImg = ::CreateDirectoryW(ImgFolder().c_str(), nullptr) != FALSE;
-    }
-
-    static void TearDownTestSuite()
-    {
-        if (m_port) {
-            char* bye = nullptr;
-            DownloadUrl(CString(ServerUrl() + L"quit"), &bye, CString(), nullptr);
-            std::free(bye);
-        }
-        SetFirmwareServerBaseUrlForTests(L"");
-        for (const wchar_t* name : {L"a.img", L"b.img", L"Revisions"})
-            ::DeleteFileW((m_served + L"\\" + name).c_str());
-        ::RemoveDirectoryW(m_served.c_str());
-        if (m_madeImg)
-            ::RemoveDirectoryW(ImgFolder().c_str());
-        WSACleanup();
-    }
-
-    static std::wstring ServerUrl() { return L"http://127.0.0.1:" + std::to_wstring(m_port) + L"/"; }
-
-    void SetUp() override
-    {
-        ASSERT_NE(0, m_port) << "the local HTTP server (python3) did not start";
-        SetFirmwareServerBaseUrlForTests(ServerUrl());
-        INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
-        ::InitCommonControlsEx(&controls);
-        ASSERT_TRUE(dialog.Create(IDD_UPDATER_DIALOG));
-        dialog.ShowWindow(SW_SHOW);
-        ASSERT_TRUE(PumpMessagesUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 10000));
+        RestorePageOnTheMainWindow::SetUpTestSuite();
+        s_server->Serve(L"a.img", Bytes("image a, English"));
+        s_server->Serve(L"b.img", Bytes("image b, French"));
     }
 
     void TearDown() override
     {
-        dialog.m_busy = 0;
-        dialog.DestroyWindow();
-        for (int model : {kFmModel, kTwoCategoryModel, kListModel, kCameraModel}) {
-            ::DeleteFileW(ArchivePath(model).c_str());
-            ::DeleteFileW(ImagePath(model).c_str());
-        }
-        ::DeleteFileW((m_served + L"\\Revisions").c_str());
+        RestorePageOnTheMainWindow::TearDown();
+        RemoveModelFiles({kFmModel, kTwoCategoryModel, kListModel, kCameraModel});
     }
 
-    void ServeRevisions(const std::string& text) { WriteBytes(m_served + L"\\Revisions", text); }
-
-    // Recognised as the unit of the archive, then page 4 as the user opens it.
-    void Enter(int model, int language = 0)
-    {
-        dialog.m_uiLanguage = language;
-        dialog.m_modelCode = model;
-        dialog.m_usbStatus = model;
-        dialog.m_recognized = 1;
-        dialog.m_device.m_modelCode = model;
-        dialog.ShowFirmwareRestorePage(1);
-    }
+    static std::wstring ServerUrl() { return s_server->Url(); }
+    void ServeRevisions(const std::string& text) { s_server->ServeRevisions(text); }
 
     // The tick of timer 202 has read the archive and the list.
-    void WaitForDetails()
-    {
-        ASSERT_TRUE(PumpMessagesUntil([&] { return page().m_archiveTimerTicks == 1 && !dialog.m_busy; }, 15000));
-        PumpMessagesFor(50);
-    }
+    void WaitForDetails() { ASSERT_TRUE(ArchiveAndListRead()); }
 
-    CDialogFirmwareRestore& page() { return dialog.m_pageFirmwareRestore; }
-    HWND pageWindow() { return page().m_hWnd; }
     bool RestoreEnabled() { return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_APPLY)) != FALSE; }
     std::wstring Status() { return static_cast<const wchar_t*>(dialog.GetStatusText()); }
 
-    void PressRestore()
-    {
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_APPLY, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_APPLY)));
-    }
-
-    void Click(int id)
-    {
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, id)));
-    }
-
-    void Picture(const wchar_t* name)
-    {
-        PumpMessagesFor(100);
-        EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\" + name + L".png"));
-    }
+    void PressRestore() { Click(IDC_BUTTON_APPLY); }
 
     std::string Variants(int model, const char* version)
     {
-        const std::string key = Narrow(GetModelName(model, 1));
+        const std::string key = ServerKey(model);
         return key + ":" + version + ":English:a.img\r\n" + key + ":" + version + ":French:b.img\r\n";
     }
-
-    CUpdaterDlg dialog;
-    static std::wstring m_served;
-    static int m_port;
-    static bool m_madeImg;
 };
-
-std::wstring RestorePageWine::m_served;
-int RestorePageWine::m_port = 0;
-bool RestorePageWine::m_madeImg = false;
 
 const int kDetailIds[] = {IDC_RESTORE_VERSION_CAPTION, IDC_RESTORE_VERSION, IDC_RESTORE_DATE_CAPTION, IDC_RESTORE_DATE};
 const int kPairIds[6][2] = {{IDC_RESTORE_CAPTION1, IDC_RESTORE_VALUE1}, {IDC_RESTORE_CAPTION2, IDC_RESTORE_VALUE2},
@@ -375,7 +244,7 @@ TEST_F(RestorePageWine, TheTitleKeepsItsColourAndTheOpenCategoryListKeepsTheKeys
 TEST_F(RestorePageWine, BlankUntilTheTickThenVersionDateAndTheBasicPairs)
 {
     PlantArchive(kFmModel, 4, 3);
-    ServeRevisions(Narrow(GetModelName(kFmModel, 1)) + ":v4.3:a.img\n");
+    ServeRevisions(ServerKey(kFmModel) + ":v4.3:a.img\n");
     Enter(kFmModel);
     EXPECT_EQ(4, dialog.m_page);
     EXPECT_TRUE(dialog.m_busy);
@@ -432,7 +301,7 @@ TEST_F(RestorePageWine, TheComboShowsOnlyWithTwoLanguagesTranslatedAndKeepsTheCh
     PlantArchive(kFmModel, 4, 3);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string key = Narrow(GetModelName(kFmModel, 1));
+        const std::string key = ServerKey(kFmModel);
         ServeRevisions(c.twoLanguages ? Variants(kFmModel, "v4.3") : key + ":v4.3:English:a.img\n");
         dialog.m_applyToFirmwareLanguage = c.applyToFirmware;
         page().m_archiveTimerTicks = 0;
@@ -467,7 +336,7 @@ TEST_F(RestorePageWine, TheMainWindowsButtonsSwitchTheCategoryShown)
 {
     // Two categories: button 1027 selects the second, 1025 the first.
     PlantArchive(kTwoCategoryModel, 1, 1);
-    ServeRevisions(Narrow(GetModelName(kTwoCategoryModel, 1)) + ":v1.1:a.img\n");
+    ServeRevisions(ServerKey(kTwoCategoryModel) + ":v1.1:a.img\n");
     Enter(kTwoCategoryModel);
     WaitForDetails();
     ASSERT_EQ(2, page().m_settingsPageCount);
@@ -489,7 +358,7 @@ TEST_F(RestorePageWine, TheMainWindowsButtonsSwitchTheCategoryShown)
 TEST_F(RestorePageWine, TheFmBlockFromTheCategoryListAndBack)
 {
     PlantArchive(kFmModel, 4, 3);
-    ServeRevisions(Narrow(GetModelName(kFmModel, 1)) + ":v4.3:a.img\n");
+    ServeRevisions(ServerKey(kFmModel) + ":v4.3:a.img\n");
     Enter(kFmModel);
     WaitForDetails();
     ASSERT_EQ(3, page().m_settingsPageCount);
@@ -514,10 +383,7 @@ TEST_F(RestorePageWine, TheFmBlockFromTheCategoryListAndBack)
     Picture(L"restore-page-fm-block");
 
     // Back to Basic: right-aligned captions and the date in row 0 again.
-    Click(IDC_BUTTON_SETTINGS_PAGE_LIST);
-    dialog.m_settingsPageList.SetCurSel(0);
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_PAGE_LIST, LBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(dialog.m_settingsPageList.m_hWnd));
+    ChooseCategory(0);
     EXPECT_EQ(L"Date:", Text(pageWindow(), IDC_RESTORE_DATE_CAPTION));
     EXPECT_EQ(SS_RIGHT, ::GetWindowLongW(::GetDlgItem(pageWindow(), IDC_RESTORE_CAPTION1), GWL_STYLE) & SS_RIGHT);
     EXPECT_EQ(0x0Fu, ShownPairs(pageWindow()));
@@ -537,7 +403,7 @@ TEST_F(RestorePageWine, AJapaneseUiLabelsEverything)
 
 TEST_F(RestorePageWine, WithoutAUsableBackupOnlyTheTitleAndTheReasonShow)
 {
-    const std::string key = Narrow(GetModelName(kFmModel, 1));
+    const std::string key = ServerKey(kFmModel);
     struct Case {
         const char* name;
         bool archive;
@@ -554,7 +420,7 @@ TEST_F(RestorePageWine, WithoutAUsableBackupOnlyTheTitleAndTheReasonShow)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ::DeleteFileW(ArchivePath(kFmModel).c_str());
-        ::DeleteFileW((m_served + L"\\Revisions").c_str());
+        s_server->WithdrawRevisions();
         if (c.archive)
             PlantArchive(kFmModel, 4, c.archiveMinor);
         if (c.revisions)
@@ -586,7 +452,7 @@ TEST_F(RestorePageWine, RestoreDownloadsTheChosenVariantIntoTheImgFolder)
     EXPECT_FALSE(page().m_versionList.IsWindowEnabled());
     EXPECT_FALSE(RestoreEnabled());
     EXPECT_EQ(L"French", dialog.m_firmwareLanguage.str());
-    ASSERT_TRUE(PumpMessagesUntil([&] { return ReadBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return ReadFileBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
     PumpMessagesFor(200);
     EXPECT_EQ(ImagePath(kFmModel), page().m_firmwareInfo.Lock()->m_imagePath);
 }
@@ -605,19 +471,16 @@ TEST_F(RestorePageWine, AFailedDownloadLeavesAnEarlierImageAndFlashesNothing)
     PlantArchive(kFmModel, 4, 3);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ServeRevisions(Narrow(GetModelName(kFmModel, 1)) + ":v4.3:" + c.file + "\n");
-        WriteBytes(ImagePath(kFmModel), "earlier image");
+        ServeRevisions(ServerKey(kFmModel) + ":v4.3:" + c.file + "\n");
+        WriteFileBytes(ImagePath(kFmModel), "earlier image");
         page().m_archiveTimerTicks = 0;
         Enter(kFmModel);
         WaitForDetails();
-        HANDLE lock = INVALID_HANDLE_VALUE;
-        if (c.lockTarget)
-            lock = ::CreateFileW(ImagePath(kFmModel).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        FileHeldOpen lock(c.lockTarget ? ImagePath(kFmModel) : L"");
         PressRestore();
         ASSERT_TRUE(PumpMessagesUntil([&] { return !dialog.m_busy; }, 15000));
-        if (lock != INVALID_HANDLE_VALUE)
-            ::CloseHandle(lock);
-        EXPECT_EQ("earlier image", ReadBytes(ImagePath(kFmModel)));
+        lock.Release();
+        EXPECT_EQ("earlier image", ReadFileBytes(ImagePath(kFmModel)));
         EXPECT_EQ(GetTextDownloadLatestFailed(0) + L". " + c.reason(0), Status());
         EXPECT_EQ(kJobDownloadingImage, page().m_firmwareInfo.Lock()->m_state);
         EXPECT_EQ(0, page().m_firmwareInfo.Lock()->m_finished);
@@ -637,7 +500,7 @@ TEST_F(RestorePageWine, AComboWithoutASelectionKeepsThePreselectedFile)
     EXPECT_EQ(1, page().m_versionList.GetCurSel());
     page().m_versionList.SetCurSel(-1);
     PressRestore();
-    ASSERT_TRUE(PumpMessagesUntil([&] { return ReadBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return ReadFileBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
     PumpMessagesFor(200);
 }
 
@@ -666,7 +529,7 @@ TEST_F(RestorePageWine, BackAfterARestoreTheCompletionsTextStaysUnlessTheReadFai
         {"the backup is offered again", true, L"Firmware restored successfully"},
         {"the archive is gone", false, GetTextFailure(4, kFmModel, 0) + L". " + GetTextNoBackupFirmware(0)},
     };
-    ServeRevisions(Narrow(GetModelName(kFmModel, 1)) + ":v4.3:a.img\n");
+    ServeRevisions(ServerKey(kFmModel) + ":v4.3:a.img\n");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ::DeleteFileW(ArchivePath(kFmModel).c_str());
@@ -685,32 +548,14 @@ TEST_F(RestorePageWine, BackAfterARestoreTheCompletionsTextStaysUnlessTheReadFai
     }
 }
 
-} // namespace
-
-namespace {
-
-std::wstring ListText(HWND list, int row, int column)
-{
-    wchar_t text[256] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = 256;
-    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
-} // namespace
-
 TEST_F(RestorePageWine, TheArchivedSettingsListShowsTheArchivesBasicSettings)
 {
     PlantArchive(kListModel, 2, 0);
-    ServeRevisions(Narrow(GetModelName(kListModel, 1)) + ":v2.0:a.img\n");
+    ServeRevisions(ServerKey(kListModel) + ":v2.0:a.img\n");
     Enter(kListModel);
     WaitForDetails();
-    HWND list = ::GetDlgItem(pageWindow(), IDC_RESTORE_SETTINGS_LIST);
     ASSERT_TRUE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
-    ASSERT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    ASSERT_EQ(12, RowCount());
     // The planted unit: VOX Phone 1, VOX Intercom 0, Sidetone 1, Hushguard 2, every word 0.
     const wchar_t* const rows[12][2] = {
         {L"Audio Boost", L"Enabled"},
@@ -728,57 +573,52 @@ TEST_F(RestorePageWine, TheArchivedSettingsListShowsTheArchivesBasicSettings)
     };
     for (int row = 0; row < 12; ++row) {
         SCOPED_TRACE(row);
-        EXPECT_EQ(rows[row][0], ListText(list, row, 0));
-        EXPECT_EQ(L":", ListText(list, row, 1));
-        EXPECT_EQ(rows[row][1], ListText(list, row, 2));
+        EXPECT_EQ(rows[row][0], ListText(row, 0));
+        EXPECT_EQ(L":", ListText(row, 1));
+        EXPECT_EQ(rows[row][1], ListText(row, 2));
     }
     Picture(L"restore-page-archived-list");
 
     // Three categories: Speed Dial from the category list hides the list; Basic again shows it.
-    const auto choose = [&](int index) {
-        Click(IDC_BUTTON_SETTINGS_PAGE_LIST);
-        dialog.m_settingsPageList.SetCurSel(index);
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_PAGE_LIST, LBN_SELCHANGE),
-                           reinterpret_cast<LPARAM>(dialog.m_settingsPageList.m_hWnd));
-    };
     ASSERT_EQ(3, page().m_settingsPageCount);
-    choose(1);
+    ChooseCategory(1);
     EXPECT_EQ(1, page().m_settingsPageIndex);
     EXPECT_FALSE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
-    EXPECT_EQ(0, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    choose(0);
+    EXPECT_EQ(0, RowCount());
+    ChooseCategory(0);
     EXPECT_EQ(0, page().m_settingsPageIndex);
     EXPECT_TRUE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
-    EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    EXPECT_EQ(L"Hushguard\u2122", ListText(list, 11, 0));
+    EXPECT_EQ(12, RowCount());
+    EXPECT_EQ(L"Hushguard\u2122", ListText(11, 0));
 
     // A new UI language relabels names and values on the next refresh.
     dialog.m_uiLanguage = 1;
     page().RefreshPage();
-    EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    EXPECT_EQ(L"Amplification audio", ListText(list, 0, 0));
-    EXPECT_EQ(L"Activé", ListText(list, 0, 2));
+    EXPECT_EQ(12, RowCount());
+    EXPECT_EQ(L"Amplification audio", ListText(0, 0));
+    EXPECT_EQ(L"Activé", ListText(0, 2));
 
     // Japanese, drawn.
     dialog.m_uiLanguage = 4;
     page().RefreshPage();
-    EXPECT_EQ(12, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(12, RowCount());
     Picture(L"restore-page-archived-list-japanese");
 }
 
 TEST_F(RestorePageWine, TheCameraHeadsetsListScrollsToItsLastRow)
 {
     PlantArchive(kCameraModel, 3, 0);
-    ServeRevisions(Narrow(GetModelName(kCameraModel, 1)) + ":v3.0:a.img\n");
+    ServeRevisions(ServerKey(kCameraModel) + ":v3.0:a.img\n");
     Enter(kCameraModel);
     WaitForDetails();
-    HWND list = ::GetDlgItem(pageWindow(), IDC_RESTORE_SETTINGS_LIST);
     ASSERT_TRUE(Visible(pageWindow(), IDC_RESTORE_SETTINGS_LIST));
-    ASSERT_EQ(25, ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    EXPECT_EQ(L"\u25B6 Music", ListText(list, 20, 0));
-    EXPECT_EQ(L"Disabled", ListText(list, 20, 2));
-    EXPECT_EQ(L"Auto Camera Sleep", ListText(list, 24, 0));
-    EXPECT_NE(0, ::GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL);
-    ::SendMessageW(list, LVM_ENSUREVISIBLE, 24, FALSE);
+    ASSERT_EQ(25, RowCount());
+    EXPECT_EQ(L"\u25B6 Music", ListText(20, 0));
+    EXPECT_EQ(L"Disabled", ListText(20, 2));
+    EXPECT_EQ(L"Auto Camera Sleep", ListText(24, 0));
+    EXPECT_NE(0, ::GetWindowLongW(list(), GWL_STYLE) & WS_VSCROLL);
+    ::SendMessageW(list(), LVM_ENSUREVISIBLE, 24, FALSE);
     Picture(L"restore-page-archived-list-camera-scrolled");
 }
+
+} // namespace

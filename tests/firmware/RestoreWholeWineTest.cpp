@@ -5,7 +5,6 @@
 // downloads the chosen image, the update flashes the unit on the restore page's
 // job record, and the recognition after it writes the archived settings back
 // to the unit before page 4 shows again.
-#include <winsock2.h>
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,9 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,8 +32,7 @@
 #include "sim/SimDfuChip.h"
 #include "sim/SimHeadset.h"
 #include "tests/firmware/ImageBuilder.h"
-#include "tests/firmware/TempFiles.h"
-#include "tests/support/LocalHttpServer.h"
+#include "tests/firmware/RestorePageWineSetup.h"
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowPicture.h"
@@ -44,13 +40,10 @@
 #include "text/MainWindowTexts.h"
 #include "text/StatusTexts.h"
 
-#ifndef QUOR_SERVE_FIXTURE_SCRIPT
-#error "the build passes the server script's path"
-#endif
-
 namespace {
 
 using namespace mainwindow;
+using namespace restorepage;
 
 constexpr int kPair = 0x2030;
 constexpr int kDfuFamily = 0x2020; // flashed and written through the DFU library
@@ -159,42 +152,6 @@ int FirmwareRequestsSeen(const SimHeadset& hid)
 
 // ---------------------------------------------------------------- files
 
-std::filesystem::path ImgFolder()
-{
-    wchar_t program[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, program, MAX_PATH);
-    return std::filesystem::path(program).parent_path() / L"IMG";
-}
-
-std::filesystem::path InImg(const wchar_t* extension, int model = kPair)
-{
-    return ImgFolder() / (GetModelName(model, 1) + L"." + extension);
-}
-
-std::filesystem::path ConfigurationPath()
-{
-    return ImgFolder() / L"QuorBluetoothDeviceManager.hvlxconf";
-}
-
-std::string FileBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void PutFile(const std::filesystem::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<std::uint8_t> Bytes(const std::string& text)
-{
-    return std::vector<std::uint8_t>(text.begin(), text.end());
-}
-
 // A backup image of the pair: a first-interface and a second-interface
 // section, filled so that each variant's bytes are its own.
 struct BackupImage {
@@ -265,40 +222,30 @@ class RestoreWhole : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        WSADATA wsa;
-        WSAStartup(MAKEWORD(2, 2), &wsa);
-        m_served = std::make_unique<TempFolder>();
+        m_served = std::make_unique<BackupServer>();
         m_english = MakeBackupImage(0x5A);
         m_french = MakeBackupImage(0x3C);
-        m_served->Write(L"zenta2_en.img", m_english.file);
-        m_served->Write(L"zenta2_fr.img", m_french.file);
-        m_port = localhttp::StartFixtureServer(QUOR_SERVE_FIXTURE_SCRIPT, m_served->File(L""));
+        m_served->Serve(L"zenta2_en.img", m_english.file);
+        m_served->Serve(L"zenta2_fr.img", m_french.file);
         SetFirmwareWaitPercentForTests(0);
     }
 
     static void TearDownTestSuite()
     {
-        localhttp::StopFixtureServer(m_port);
-        SetFirmwareServerBaseUrlForTests(L"");
-        SetFirmwareWaitPercentForTests(100);
         m_served.reset();
-        WSACleanup();
+        SetFirmwareWaitPercentForTests(100);
     }
-
-    static std::wstring ServerUrl() { return L"http://127.0.0.1:" + std::to_wstring(m_port) + L"/"; }
 
     void SetUp() override
     {
-        ASSERT_NE(0, m_port) << "the local HTTP server (python3) did not start";
+        ASSERT_NE(0, m_served->Port()) << "the local HTTP server (python3) did not start";
         InitControls();
-        SetFirmwareServerBaseUrlForTests(ServerUrl());
+        m_served->UseIt();
         g_firmwarePromptArmed = 0;
-        std::error_code ignored;
-        m_madeImg = std::filesystem::create_directory(ImgFolder(), ignored);
         // Closing the window writes the configuration file, with the voice-prompt
         // language a restore chose: the other test programs find it as it was.
-        m_configuration = FileBytes(ConfigurationPath());
-        PutFile(InImg(L"hvlxarch"), ArchiveText());
+        m_configuration = ReadFileBytes(ConfigurationFilePath());
+        WriteFileBytes(InImg(L"hvlxarch", kPair), ArchiveText());
         hid.Install();
         pair = hid.AddHidPairUnit();
     }
@@ -307,20 +254,15 @@ protected:
     {
         StopWatching();
         g_firmwarePromptArmed = 1;
+        RemoveModelFiles({kPair, kDfuFamily});
         std::error_code ignored;
-        for (int model : {kPair, kDfuFamily}) {
-            std::filesystem::remove(InImg(L"hvlxarch", model), ignored);
-            std::filesystem::remove(InImg(L"img", model), ignored);
-        }
         if (m_configuration == "<missing>")
-            std::filesystem::remove(ConfigurationPath(), ignored);
+            std::filesystem::remove(ConfigurationFilePath(), ignored);
         else
-            PutFile(ConfigurationPath(), m_configuration);
-        if (m_madeImg)
-            std::filesystem::remove(ImgFolder(), ignored);
+            WriteFileBytes(ConfigurationFilePath(), m_configuration);
     }
 
-    void ServeRevisions(const std::string& text) { m_served->Write(L"Revisions", Bytes(text)); }
+    void ServeRevisions(const std::string& text) { m_served->ServeRevisions(text); }
 
     static std::string Key() { return std::string("Zenta2"); }
 
@@ -404,19 +346,17 @@ protected:
     int restoreJobHighest = 0;
     int updateJobHighest = 0;
     int progressHighest = 0;
-    bool m_madeImg = false;
+    ImgFolderForTheRun m_img;
     std::string m_configuration;
 
-    static std::unique_ptr<TempFolder> m_served;
+    static std::unique_ptr<BackupServer> m_served;
     static BackupImage m_english;
     static BackupImage m_french;
-    static int m_port;
 };
 
-std::unique_ptr<TempFolder> RestoreWhole::m_served;
+std::unique_ptr<BackupServer> RestoreWhole::m_served;
 BackupImage RestoreWhole::m_english;
 BackupImage RestoreWhole::m_french;
-int RestoreWhole::m_port = 0;
 
 const std::wstring kRestored = L"Firmware restored successfully";
 
@@ -502,7 +442,7 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
             EXPECT_LT(updateJobHighest, kJobUpdateStarted);
             // The chosen backup went to IMG under the model's name and into the unit.
             const std::vector<std::uint8_t> served = c.image->file;
-            EXPECT_EQ(std::string(served.begin(), served.end()), FileBytes(InImg(L"img")));
+            EXPECT_EQ(std::string(served.begin(), served.end()), ReadFileBytes(InImg(L"img", kPair)));
             EXPECT_EQ(c.image->primary, pair.primary->sections[0]);
             EXPECT_EQ(c.image->secondary, pair.secondary->sections[1]);
             EXPECT_EQ(3 + 1, pair.primary->dataReports + pair.secondary->dataReports - dataReports);
@@ -534,7 +474,7 @@ TEST_F(RestoreWhole, TheBackupIsFlashedAndTheArchivedSettingsWrittenBack)
             EXPECT_EQ(nullptr, dialog.m_pageDeviceRecognition.PendingRecord());
             EXPECT_TRUE(Enabled(dialog, IDC_BUTTON_APPLY));
             // The restore writes no archive: the earlier one is there for another restore.
-            EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch")));
+            EXPECT_EQ(ArchiveText(), ReadFileBytes(InImg(L"hvlxarch", kPair)));
             EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\restore-whole-restored-" +
                                                              std::to_wstring(c.uiLanguage) + L".png"));
         });
@@ -558,25 +498,22 @@ TEST_F(RestoreWhole, AFailedDownloadFlashesNothingAndWritesNothing)
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             ServeRevisions(Key() + ":v1.1:" + c.file + "\n");
-            PutFile(InImg(L"img"), "an earlier image");
+            WriteFileBytes(InImg(L"img", kPair), "an earlier image");
             ASSERT_NO_FATAL_FAILURE(OpenRestorePage(dialog));
             hid.ClearLog();
-            HANDLE lock = INVALID_HANDLE_VALUE;
-            if (c.lockTarget)
-                lock = ::CreateFileW(InImg(L"img").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            FileHeldOpen lock(c.lockTarget ? InImg(L"img", kPair) : std::filesystem::path());
             Click(dialog, IDC_BUTTON_APPLY);
             ASSERT_TRUE(PumpUntil(
                 dialog.m_hWnd, [&] { return !dialog.m_busy; }, 15000));
-            if (lock != INVALID_HANDLE_VALUE)
-                ::CloseHandle(lock);
+            lock.Release();
             PumpFor(dialog.m_hWnd, 300);
             EXPECT_EQ(GetTextDownloadLatestFailed(0) + L". " + c.reason(0), dialog.GetStatusText().str());
-            EXPECT_EQ("an earlier image", FileBytes(InImg(L"img")));
+            EXPECT_EQ("an earlier image", ReadFileBytes(InImg(L"img", kPair)));
             EXPECT_EQ(0, FirmwareRequestsSeen(hid));
             EXPECT_EQ(0u, GroupWritesSeen(hid).size());
             EXPECT_TRUE(pair.primary->sections.empty());
             EXPECT_EQ(4, dialog.m_page);
-            EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch")));
+            EXPECT_EQ(ArchiveText(), ReadFileBytes(InImg(L"hvlxarch", kPair)));
         }
     });
 }
@@ -597,7 +534,7 @@ TEST_F(RestoreWhole, ABackupTheUnitMustNotTakeIsRefusedBeforeAnythingIsSent)
         ASSERT_NO_FATAL_FAILURE(RecogniseAndOpenRestorePage(dialog));
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
-            m_served->Write(L"refused.img", c.served);
+            m_served->Serve(L"refused.img", c.served);
             ServeRevisions(Key() + ":v1.1:refused.img\n");
             ASSERT_NO_FATAL_FAILURE(OpenRestorePage(dialog));
             hid.ClearLog();
@@ -612,7 +549,7 @@ TEST_F(RestoreWhole, ABackupTheUnitMustNotTakeIsRefusedBeforeAnythingIsSent)
             EXPECT_EQ(0u, GroupWritesSeen(hid).size());
             EXPECT_EQ(4, dialog.m_page);
             EXPECT_TRUE(Enabled(dialog, IDC_BUTTON_APPLY));
-            EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch")));
+            EXPECT_EQ(ArchiveText(), ReadFileBytes(InImg(L"hvlxarch", kPair)));
         }
     });
 }
@@ -641,7 +578,7 @@ TEST_F(RestoreWhole, TheUnitLeavingDuringTheFlashEndsWithoutSuccessAndKeepsTheAr
         EXPECT_EQ(0, pair.primary->finishCount);
         EXPECT_TRUE(pair.secondary->sections.empty());
         EXPECT_EQ(0u, GroupWritesSeen(hid).size());
-        EXPECT_EQ(ArchiveText(), FileBytes(InImg(L"hvlxarch")));
+        EXPECT_EQ(ArchiveText(), ReadFileBytes(InImg(L"hvlxarch", kPair)));
 
         // Plugged in again, recognised and restored: the same archive goes to the unit.
         pair.primary->firmware.unplugAfterDataReports = 0;
@@ -667,13 +604,6 @@ TEST_F(RestoreWhole, TheUnitLeavingDuringTheFlashEndsWithoutSuccessAndKeepsTheAr
     });
 }
 
-std::wstring UsbDeviceKey(int productId)
-{
-    wchar_t key[32];
-    std::swprintf(key, 32, L"VID_%04X&PID_%04X", kMakerUsbVendorId, productId);
-    return key;
-}
-
 TEST_F(RestoreWhole, ADfuFamilyUnitIsFlashedByTheLibraryAndGetsItsArchivedKeys)
 {
     hid.Unplug(0); // no HID pair: the recognition takes the library road
@@ -684,21 +614,22 @@ TEST_F(RestoreWhole, ADfuFamilyUnitIsFlashedByTheLibraryAndGetsItsArchivedKeys)
     unit.SetKeyWords(676, {0x000B, 0x0200});
     unit.SetKeyWords(654, {0x0301, 0});
     unit.keys[264] = {'Z', 'e', 'n', 't', 'a', 0};
-    ASSERT_TRUE(usb.Plant(UsbDeviceKey(kDfuFamily), L"unit", {unit.UsbHardwareId()}));
+    ASSERT_TRUE(usb.Plant(PlantedUsbDevices::MakerDeviceKey(kDfuFamily), L"unit", {unit.UsbHardwareId()}));
     chip.onBackInNormalMode = [&](const SimDfuDevice& device, int oldId) {
-        usb.Unplug(UsbDeviceKey(oldId));
-        usb.Plant(UsbDeviceKey(device.productId), L"unit", {device.UsbHardwareId()});
+        usb.Unplug(PlantedUsbDevices::MakerDeviceKey(oldId));
+        usb.Plant(PlantedUsbDevices::MakerDeviceKey(device.productId), L"unit", {device.UsbHardwareId()});
     };
     chip.Attach();
     // The archive of an earlier update: voice prompt on, two of three speed dials.
-    PutFile(InImg(L"hvlxarch", kDfuFamily), "keyDeviceRecognized=" + std::to_string(kDfuFamily) +
-                                                "\r\nkeyDeviceVersion=1.0\r\nkeyVoicePrompt=1\r\nkeyHandsfreeVOX=1\r\n"
-                                                "keySpeedDial01=+4930123456\r\nkeySpeedDial03=112\r\n");
+    WriteFileBytes(InImg(L"hvlxarch", kDfuFamily),
+                   "keyDeviceRecognized=" + std::to_string(kDfuFamily) +
+                       "\r\nkeyDeviceVersion=1.0\r\nkeyVoicePrompt=1\r\nkeyHandsfreeVOX=1\r\n"
+                       "keySpeedDial01=+4930123456\r\nkeySpeedDial03=112\r\n");
     // A library image whose header names the model.
     std::string image(1700, ' ');
     const std::string header = "Zenta#2020";
     image.replace(kImageHeaderTextOffset, header.size(), header);
-    m_served->Write(L"zenta.dfu", Bytes(image));
+    m_served->Serve(L"zenta.dfu", Bytes(image));
     ServeRevisions("Zenta:v1.0:zenta.dfu\n");
     chip.validImages.insert(InImg(L"img", kDfuFamily).wstring());
     CUpdaterDlg dialog;
@@ -722,7 +653,7 @@ TEST_F(RestoreWhole, ADfuFamilyUnitIsFlashedByTheLibraryAndGetsItsArchivedKeys)
         // The library's road holds the unit's buttons through the flash, on page 4 as on page 3.
         ASSERT_FALSE(boxes.empty());
         EXPECT_EQ(GetTextHoldButtonPrompt(kDfuFamily, 0), boxes.front());
-        EXPECT_EQ(image, FileBytes(InImg(L"img", kDfuFamily)));
+        EXPECT_EQ(image, ReadFileBytes(InImg(L"img", kDfuFamily)));
         EXPECT_EQ((std::vector<int>{0, 1, 2}), chip.PlannedSteps()); // reconfigure, download, manifest
         EXPECT_GE(restoreJobHighest, kJobImageVerified);
         EXPECT_LT(updateJobHighest, kJobUpdateStarted);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "firmware/SettingsArchive.h"
+#include "tests/firmware/ArchivedFields.h"
 #include "tests/firmware/LocalTimeZone.h"
 #include "tests/firmware/TempFiles.h"
 
@@ -417,29 +418,9 @@ void ExpectSameArchivedFields(const DeviceConfig& written, const DeviceConfig& r
     EXPECT_EQ(written.m_firmwareVersion.kind, read.m_firmwareVersion.kind);
     EXPECT_EQ(written.m_firmwareVersion.build, read.m_firmwareVersion.build);
     EXPECT_EQ(written.m_archivedAt, read.m_archivedAt);
-    const int DeviceConfig::*options[] = {
-        &DeviceConfig::m_intercomVox,
-        &DeviceConfig::m_handsfreeVox,
-        &DeviceConfig::m_edr,
-        &DeviceConfig::m_voicePrompt,
-        &DeviceConfig::m_plc,
-        &DeviceConfig::m_bitpoolRate,
-        &DeviceConfig::m_microphoneBoost,
-        &DeviceConfig::m_sidetone,
-        &DeviceConfig::m_hushguard,
-        &DeviceConfig::m_autoGainControl,
-        &DeviceConfig::m_radioTransmitGain,
-        &DeviceConfig::m_audioChannelTimeout,
-        &DeviceConfig::m_fmRegion,
-        &DeviceConfig::m_fmMagicCode,
-        &DeviceConfig::m_fmCurrentFrequency,
-        &DeviceConfig::m_fmCurrentPreset,
-        &DeviceConfig::m_fmRds,
-    };
-    for (const int DeviceConfig::*option : options)
+    for (const int DeviceConfig::*option : kArchivedOptionInts)
         EXPECT_EQ(written.*option, read.*option);
-    const int archivedWords[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
-    for (int word : archivedWords)
+    for (int word : kArchivedSettingsWords)
         EXPECT_EQ(written.m_settings[word], read.m_settings[word]) << "word " << word;
     for (int preset = 0; preset < kFmPresetCount; ++preset)
         EXPECT_EQ(written.m_fmPresets[preset], read.m_fmPresets[preset]);

@@ -17,6 +17,7 @@
 #include "link/FirmwareServer.h"
 #include "link/FirmwareServerForTests.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/ProgramFiles.h"
 #include "tests/support/WineHost.h"
 
 #ifndef QUOR_SERVE_FIXTURE_SCRIPT
@@ -24,34 +25,6 @@
 #endif
 
 namespace {
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(f, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(f);
-}
-
-std::string ReadFileBytes(const std::wstring& path)
-{
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes;
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0)
-        bytes.append(buffer, n);
-    CloseHandle(f);
-    return bytes;
-}
-
-bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 std::string Pattern(std::size_t size)
 {
@@ -87,11 +60,7 @@ protected:
 
     static void TearDownTestSuite()
     {
-        if (m_serving) {
-            char* bye = nullptr;
-            DownloadUrl(Url(L"quit"), &bye, CString(), nullptr);
-            std::free(bye);
-        }
+        localhttp::StopFixtureServer(m_port);
         SetFirmwareServerBaseUrlForTests(L"");
         WSACleanup();
         for (const wchar_t* name : {L"Firmware", L"exact10240.bin", L"empty.txt", L"image3000.img", L"large.img"}) {
@@ -173,7 +142,7 @@ TEST_F(DownloadWine, FileModeReportsProgressAndWritesTheWholeBody)
     EXPECT_EQ(progress.m_total, kDownloadProgressTotal);
     EXPECT_EQ(progress.m_done, kDownloadProgressTotal);
     EXPECT_EQ(ReadFileBytes(m_target), Pattern(3000));
-    EXPECT_FALSE(Exists(m_target + L".download"));
+    EXPECT_FALSE(FileExists(m_target + L".download"));
 
     // A larger body, watched from another thread like the start page's timer
     // does: values below the total while running, the total only at the end.
@@ -209,8 +178,8 @@ TEST_F(DownloadWine, AnUnreachableHostFailsWithoutAFile)
     EXPECT_EQ(memory, nullptr);
     DownloadProgress progress;
     EXPECT_EQ(DownloadUrl(url, nullptr, m_target.c_str(), &progress), kDownloadFailed);
-    EXPECT_FALSE(Exists(m_target));
-    EXPECT_FALSE(Exists(m_target + L".download"));
+    EXPECT_FALSE(FileExists(m_target));
+    EXPECT_FALSE(FileExists(m_target + L".download"));
     EXPECT_EQ(progress.m_total, 0);
 }
 
@@ -221,11 +190,11 @@ TEST_F(DownloadWine, AnErrorStatusIsAFailureAndLeavesAnExistingFileAlone)
     EXPECT_EQ(memory, nullptr);
 
     EXPECT_EQ(DownloadUrl(Url(L"missing.img"), nullptr, m_target.c_str(), nullptr), kDownloadFailed);
-    EXPECT_FALSE(Exists(m_target));
+    EXPECT_FALSE(FileExists(m_target));
     WriteFileBytes(m_target, "previous image");
     EXPECT_EQ(DownloadUrl(Url(L"missing.img"), nullptr, m_target.c_str(), nullptr), kDownloadFailed);
     EXPECT_EQ(ReadFileBytes(m_target), "previous image");
-    EXPECT_FALSE(Exists(m_target + L".download"));
+    EXPECT_FALSE(FileExists(m_target + L".download"));
 
     // A complete download replaces it.
     EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, m_target.c_str(), nullptr), 3000);
@@ -237,7 +206,7 @@ TEST_F(DownloadWine, AFileThatCannotBeCreatedIsAFileError)
     const std::wstring nowhere = m_root + L"\\no such folder\\target.bin";
     DownloadProgress progress;
     EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, nowhere.c_str(), &progress), kDownloadFileError);
-    EXPECT_FALSE(Exists(nowhere));
+    EXPECT_FALSE(FileExists(nowhere));
     // The transfer never began: the progress record is untouched.
     EXPECT_EQ(progress.m_total, 0);
     EXPECT_EQ(progress.m_done, 0);
@@ -250,7 +219,7 @@ TEST_F(DownloadWine, AFileThatCannotBeCreatedIsAFileError)
     EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, folder.c_str(), nullptr), kDownloadFileError);
     EXPECT_NE(GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
     EXPECT_EQ(ReadFileBytes(folder + L"\\old.bin"), "old content");
-    EXPECT_FALSE(Exists(folder + L".download"));
+    EXPECT_FALSE(FileExists(folder + L".download"));
     DeleteFileW((folder + L"\\old.bin").c_str());
     RemoveDirectoryW(folder.c_str());
 }
@@ -285,7 +254,7 @@ TEST_F(DownloadWine, ABrokenOrUnwantedAnswerNeverReplacesTheTarget)
         DownloadProgress progress;
         EXPECT_EQ(DownloadUrl(Url(answer), nullptr, m_target.c_str(), &progress), kDownloadFailed);
         EXPECT_EQ(ReadFileBytes(m_target), "previous image");
-        EXPECT_FALSE(Exists(m_target + L".download"));
+        EXPECT_FALSE(FileExists(m_target + L".download"));
         EXPECT_NE(progress.m_done, kDownloadProgressTotal);
     }
 }
@@ -301,7 +270,7 @@ TEST_F(DownloadWine, AnEmptyBodyIsAListButNeverAnImage)
     WriteFileBytes(m_target, "previous image");
     EXPECT_EQ(DownloadUrl(Url(L"bad/empty"), nullptr, m_target.c_str(), nullptr), kDownloadFailed);
     EXPECT_EQ(ReadFileBytes(m_target), "previous image");
-    EXPECT_FALSE(Exists(m_target + L".download"));
+    EXPECT_FALSE(FileExists(m_target + L".download"));
 }
 
 TEST_F(DownloadWine, RedirectsAndExactLengthsStillSucceed)
@@ -340,10 +309,10 @@ TEST_F(DownloadWine, APartialFileLeftByAKilledRunIsRemoved)
     WriteFileBytes(m_target + L".download", "half an image");
     const CString closed(L"http://127.0.0.1:" + std::to_wstring(localhttp::FreeLoopbackPort()) + L"/Firmware");
     EXPECT_EQ(DownloadUrl(closed, nullptr, m_target.c_str(), nullptr), kDownloadFailed);
-    EXPECT_FALSE(Exists(m_target + L".download"));
+    EXPECT_FALSE(FileExists(m_target + L".download"));
     WriteFileBytes(m_target + L".download", "half an image");
     EXPECT_EQ(DownloadUrl(Url(L"image3000.img"), nullptr, m_target.c_str(), nullptr), 3000);
-    EXPECT_FALSE(Exists(m_target + L".download"));
+    EXPECT_FALSE(FileExists(m_target + L".download"));
     EXPECT_EQ(ReadFileBytes(m_target), Pattern(3000));
 }
 

@@ -5,13 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
-#include "link/Download.h"
 #include "link/FirmwareServerForTests.h"
 #include "link/ManagerUpdate.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/ProgramFiles.h"
 #include "tests/support/WineHost.h"
 
 #ifndef QUOR_SERVE_FIXTURE_SCRIPT
@@ -19,33 +18,6 @@
 #endif
 
 namespace {
-
-void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(f);
-}
-
-std::string ReadBytes(const std::wstring& path)
-{
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes;
-    char buffer[4096];
-    DWORD n = 0;
-    while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n > 0)
-        bytes.append(buffer, n);
-    CloseHandle(f);
-    return bytes;
-}
-
-bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 InstallerDownloadTick WaitForEnd(const InstallerDownloadJob& job)
 {
@@ -72,9 +44,9 @@ protected:
         CreateDirectoryW((served_ + L"\\x64").c_str(), nullptr);
         CreateDirectoryW((served_ + L"\\empty").c_str(), nullptr);
         CreateDirectoryW((served_ + L"\\empty\\x64").c_str(), nullptr);
-        WriteBytes(served_ + L"\\x64\\Software", "OtherTool:4\r\nQuorDeviceManager:v1.4:Setup.exe\r\n");
-        WriteBytes(served_ + L"\\empty\\x64\\Software", "");
-        WriteBytes(served_ + L"\\Setup.exe", std::string(70000, 'Q'));
+        WriteFileBytes(served_ + L"\\x64\\Software", "OtherTool:4\r\nQuorDeviceManager:v1.4:Setup.exe\r\n");
+        WriteFileBytes(served_ + L"\\empty\\x64\\Software", "");
+        WriteFileBytes(served_ + L"\\Setup.exe", std::string(70000, 'Q'));
 
         port_ = localhttp::StartFixtureServer(QUOR_SERVE_FIXTURE_SCRIPT, served_);
         serving_ = port_ != 0;
@@ -82,11 +54,7 @@ protected:
 
     static void TearDownTestSuite()
     {
-        if (serving_) {
-            char* bye = nullptr;
-            DownloadUrl(CString((Base() + L"quit").c_str()), &bye, CString(), nullptr);
-            std::free(bye);
-        }
+        localhttp::StopFixtureServer(port_);
         SetFirmwareServerBaseUrlForTests(L"");
         WSACleanup();
         for (const wchar_t* name : {L"\\x64\\Software", L"\\empty\\x64\\Software", L"\\Setup.exe"})
@@ -146,7 +114,7 @@ TEST_F(ManagerUpdateWine, InstallerArrivesWhole)
     const InstallerDownloadTick tick = WaitForEnd(job);
     EXPECT_EQ(tick.outcome, InstallerDownloadOutcome::Succeeded);
     EXPECT_EQ(tick.result, 70000);
-    EXPECT_EQ(ReadBytes(target_), std::string(70000, 'Q'));
+    EXPECT_EQ(ReadFileBytes(target_), std::string(70000, 'Q'));
 }
 
 TEST_F(ManagerUpdateWine, MissingInstallerFailsAndLeavesNoFile)
@@ -156,7 +124,7 @@ TEST_F(ManagerUpdateWine, MissingInstallerFailsAndLeavesNoFile)
     const InstallerDownloadTick tick = WaitForEnd(job);
     EXPECT_EQ(tick.outcome, InstallerDownloadOutcome::Failed);
     EXPECT_EQ(tick.result, -1);
-    EXPECT_FALSE(Exists(target_));
+    EXPECT_FALSE(FileExists(target_));
 }
 
 TEST_F(ManagerUpdateWine, UncreatableTargetFailsWithTheFileResult)

@@ -139,13 +139,7 @@ protected:
     // A USB entry of the maker with this product id, as the scan finds it.
     void Plant(PlantedUsbDevices& devices, int productId)
     {
-        wchar_t device[32];
-        swprintf(device, 32, L"VID_%04X&PID_%04X", kMakerUsbVendorId, productId);
-        wchar_t instance[16];
-        swprintf(instance, 16, L"%d", ++planted);
-        wchar_t id[64];
-        swprintf(id, 64, L"USB\\VID_%04X&PID_%04X&REV_0100", kMakerUsbVendorId, productId);
-        ASSERT_TRUE(devices.Plant(device, instance, {id}));
+        ASSERT_TRUE(devices.PlantMakerUnit(productId, std::to_wstring(++planted)));
     }
     // Keys the library asked the chips for, in order; writes negative.
     std::vector<int> KeysAsked() const

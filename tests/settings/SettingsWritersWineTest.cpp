@@ -731,16 +731,7 @@ TEST_F(SettingsWritersTest, EachFamilySendsItsRequestsInOrderOverTheMainWindowsC
 
 class StoreWritersTest : public SettingsWritersTest {
 protected:
-    void Plant(int productId)
-    {
-        wchar_t device[32];
-        swprintf(device, 32, L"VID_%04X&PID_%04X", kMakerUsbVendorId, productId);
-        wchar_t instance[16];
-        swprintf(instance, 16, L"%d", ++planted);
-        wchar_t id[64];
-        swprintf(id, 64, L"USB\\VID_%04X&PID_%04X&REV_0100", kMakerUsbVendorId, productId);
-        ASSERT_TRUE(usb.Plant(device, instance, {id}));
-    }
+    void Plant(int productId) { ASSERT_TRUE(usb.PlantMakerUnit(productId, std::to_wstring(++planted))); }
     PlantedUsbDevices usb;
     int planted = 0;
 };

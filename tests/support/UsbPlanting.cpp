@@ -1,6 +1,9 @@
 #include "tests/support/UsbPlanting.h"
 
 #include <algorithm>
+#include <cwchar>
+
+#include "link/MakerUsb.h"
 
 namespace {
 
@@ -59,4 +62,16 @@ void PlantedUsbDevices::Unplug(const std::wstring& device)
 {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, DeviceKey(device).c_str());
     m_planted.erase(std::remove(m_planted.begin(), m_planted.end(), device), m_planted.end());
+}
+
+std::wstring PlantedUsbDevices::MakerDeviceKey(int productId)
+{
+    wchar_t device[32];
+    std::swprintf(device, 32, L"VID_%04X&PID_%04X", kMakerUsbVendorId, productId);
+    return device;
+}
+
+bool PlantedUsbDevices::PlantMakerUnit(int productId, const std::wstring& instance)
+{
+    return Plant(MakerDeviceKey(productId), instance, {L"USB\\" + MakerDeviceKey(productId) + L"&REV_0100"});
 }

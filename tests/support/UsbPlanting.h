@@ -19,8 +19,14 @@ public:
     // Plugs a device in: device is the key under Enum\USB ("VID_2B4E&PID_2011"),
     // instance the key below it. False when the registry refused.
     bool Plant(const std::wstring& device, const std::wstring& instance, const std::vector<std::wstring>& hardwareIds);
+    // Plugs in a unit of the maker with this product id, as the scan finds one: its key under
+    // Enum\USB (MakerDeviceKey) with one hardware id of revision 0100.
+    bool PlantMakerUnit(int productId, const std::wstring& instance);
     // Unplugs a planted device.
     void Unplug(const std::wstring& device);
+
+    // "VID_2B4E&PID_2020": the key under Enum\USB of the maker's device with this product id.
+    static std::wstring MakerDeviceKey(int productId);
 
 private:
     HANDLE m_lock;

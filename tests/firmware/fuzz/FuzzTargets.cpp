@@ -17,6 +17,7 @@ extern "C" {
 #include "firmware/RevisionsList.h"
 #include "firmware/ServerListLine.h"
 #include "firmware/SettingsArchive.h"
+#include "tests/firmware/ArchivedFields.h"
 #include "tests/firmware/LocalTimeZone.h"
 
 namespace {
@@ -290,27 +291,9 @@ void FuzzSettingsArchive(const std::uint8_t* data, std::size_t size)
     Require(back.m_archivedAt == now, "archive date");
     const int region = device.m_fmRegion >= 0 && device.m_fmRegion <= 5 ? device.m_fmRegion : 0;
     device.m_fmRegion = region;
-    const int DeviceConfig::*fields[] = {&DeviceConfig::m_intercomVox,
-                                         &DeviceConfig::m_handsfreeVox,
-                                         &DeviceConfig::m_edr,
-                                         &DeviceConfig::m_voicePrompt,
-                                         &DeviceConfig::m_plc,
-                                         &DeviceConfig::m_bitpoolRate,
-                                         &DeviceConfig::m_microphoneBoost,
-                                         &DeviceConfig::m_sidetone,
-                                         &DeviceConfig::m_hushguard,
-                                         &DeviceConfig::m_autoGainControl,
-                                         &DeviceConfig::m_radioTransmitGain,
-                                         &DeviceConfig::m_audioChannelTimeout,
-                                         &DeviceConfig::m_fmRegion,
-                                         &DeviceConfig::m_fmMagicCode,
-                                         &DeviceConfig::m_fmCurrentFrequency,
-                                         &DeviceConfig::m_fmCurrentPreset,
-                                         &DeviceConfig::m_fmRds};
-    for (const int DeviceConfig::*field : fields)
+    for (const int DeviceConfig::*field : kArchivedOptionInts)
         Require(back.*field == device.*field, "an option");
-    const int archived[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
-    for (int word : archived)
+    for (int word : kArchivedSettingsWords)
         Require(back.m_settings[word] == device.m_settings[word], "a settings word");
     for (int preset = 0; preset < kFmPresetCount; ++preset)
         Require(back.m_fmPresets[preset] == device.m_fmPresets[preset], "a preset");
