@@ -17,8 +17,9 @@
 #include "res/resource.h"
 #include "shell/DialogMessageBox.h"
 #include "shell/ShellOpen.h"
-#include "tests/support/MessagePump.h"
+#include "tests/support/MainWindowDriver.h"
 #include "tests/support/MessageBoxWatch.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/SaveDialogWatch.h"
 #include "tests/support/WindowCapture.h"
 #include "text/FirmwareTexts.h"
@@ -36,43 +37,10 @@ const struct {
     const wchar_t* name;
 } kPictureLanguages[] = {{0, L"english"}, {4, L"japanese"}, {8, L"russian"}};
 
-void InitControls()
-{
-    static bool done = false;
-    if (!done) {
-        INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
-        ::InitCommonControlsEx(&controls);
-        done = true;
-    }
-}
+// Each script ends with the window closed for it, whatever it left open.
+const mainwindow::RunPlan kThenClose{3000, true, 0};
 
-std::function<void()> g_script;
-UINT_PTR g_scriptTimer = 0;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
-{
-    ::KillTimer(nullptr, g_scriptTimer);
-    auto script = std::move(g_script);
-    g_script = nullptr;
-    if (script)
-        script();
-}
-
-// Runs the main window modally; the script runs inside its modal loop once the
-// first page shows and its update check has let the window go. The script
-// ends by closing the window.
-INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
-{
-    g_script = [&dialog, script] {
-        PumpMessagesUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
-        script();
-        dialog.m_busy = 0;
-        dialog.m_dropListOpen = 0;
-        ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
-    };
-    g_scriptTimer = ::SetTimer(nullptr, 0, 10, RunScript);
-    return dialog.DoModal();
-}
+using mainwindow::InitControls;
 
 std::wstring TextOf(HWND window, int id)
 {
@@ -171,7 +139,7 @@ protected:
 TEST_F(ShellDialogsTest, TheHeaderControlsShowTheSkinBehindThem)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         for (int id : {IDC_DEVICE_NAME, IDC_DEVICE_VERSION}) {
             // A point right of any text: the control's own background.
             RECT r{};
@@ -229,7 +197,7 @@ TEST_F(ShellDialogsTest, TheHeaderControlsShowTheSkinBehindThem)
 TEST_F(ShellDialogsTest, TheAboutBoxShowsTitleAndButtonsInTheUiLanguage)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         struct Case {
             int language;
             std::wstring picture;
@@ -268,7 +236,7 @@ TEST_F(ShellDialogsTest, TheAboutBoxShowsTitleAndButtonsInTheUiLanguage)
 TEST_F(ShellDialogsTest, TheAboutBoxOpensFromTheMenuAndTheSystemMenuButNotWhileBusy)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         boxwatch::OnEveryBox(dialog.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
         dialog.SendMessage(WM_COMMAND, ID_MENU_ABOUT);
         PumpMessagesUntil([] { return boxwatch::BoxesSeen() >= 1; }, 3000);
@@ -298,7 +266,7 @@ TEST_F(ShellDialogsTest, OnlineHelpOpensTheOverviewFromTheBoxAndTheMenuAlsoWhile
               overview.find(L"kelmobluetoothmanager/KelmoBluetoothDeviceManagerForWindowsHelp/Contents/Resources/"
                             L"English/overview.html"));
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         bool stayed = false;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
             boxwatch::PressBoxButton(box, IDC_ABOUT_ONLINE_HELP);
@@ -362,7 +330,7 @@ void ExpectLabelledIn(const LanguageDialogView& view, int language)
 TEST_F(ShellDialogsTest, TheLanguageDialogOpensInTheUiLanguageAndRelabelsAsTheUserPicks)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.ApplyLanguage(5, 1);
         LanguageDialogView opened, picked;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
@@ -405,7 +373,7 @@ TEST_F(ShellDialogsTest, TheLanguageDialogOpensInTheUiLanguageAndRelabelsAsTheUs
 TEST_F(ShellDialogsTest, OkInTheLanguageDialogRelabelsTheFrameAndTheToolTips)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.m_applyToFirmwareLanguage = 0;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
             ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_NAME_PL, STN_CLICKED),
@@ -447,7 +415,7 @@ TEST_F(ShellDialogsTest, OkInTheLanguageDialogRelabelsTheFrameAndTheToolTips)
 TEST_F(ShellDialogsTest, PicturesOfTheLanguageDialog)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         for (const auto& l : kPictureLanguages) {
             dialog.ApplyLanguage(l.language, 1);
             LanguageDialogView view;
@@ -468,7 +436,7 @@ TEST_F(ShellDialogsTest, PicturesOfTheLanguageDialog)
 TEST_F(ShellDialogsTest, TheContextMenuShowsItsFiveCommandsInTheUiLanguage)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.ApplyLanguage(2, 1);
         RightClick(dialog);
         ASSERT_EQ(1, g_menu.seen);
@@ -500,7 +468,7 @@ TEST_F(ShellDialogsTest, TheContextMenuShowsItsFiveCommandsInTheUiLanguage)
 TEST_F(ShellDialogsTest, NoContextMenuWhileBusyOrWithTheListOpen)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         for (int blocker = 0; blocker < 2; ++blocker) {
             if (blocker == 0)
                 dialog.m_busy = 1;
@@ -526,7 +494,7 @@ TEST_F(ShellDialogsTest, NoContextMenuWhileBusyOrWithTheListOpen)
 TEST_F(ShellDialogsTest, TheInformationBoxShowsPageAndStatusWithTheStatusIcon)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         struct Case {
             int failure;
             COLORREF background;
@@ -572,7 +540,7 @@ TEST_F(ShellDialogsTest, TheInformationBoxShowsPageAndStatusWithTheStatusIcon)
 TEST_F(ShellDialogsTest, TheNewFirmwareQuestionCopiesThePagesLanguagesAndYesWritesTheChoiceBack)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.m_modelCode = 0x4D10;
         dialog.m_device.m_firmwareVersion.major = 4;
         dialog.m_device.m_firmwareVersion.minor = 1;
@@ -677,7 +645,7 @@ TEST_F(ShellDialogsTest, TheDiagnosticLogIsSavedWhereTheUserChoosesAndTheFolderI
 {
     const std::wstring folder = TemporaryFolder(L"quor_log_");
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.m_recognized = 1;
         dialog.m_modelCode = 0x4D10;
         dialog.m_usbStatus = 0x4D10;
@@ -732,7 +700,7 @@ TEST_F(ShellDialogsTest, ALogThatCannotBeWrittenIsToldAndTheFolderIsStillKept)
     HANDLE held = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.m_currentPath = L"";
         std::wstring told;
         int warnings = 0;
