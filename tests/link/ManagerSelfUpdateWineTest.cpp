@@ -317,4 +317,52 @@ TEST_F(ManagerSelfUpdate, AFirstByteAfterTwoSecondsStillSucceedsAndTheProgressSh
     EXPECT_TRUE(Exists(m_downloads + L"\\Setup.bat"));
 }
 
+// The question and the download as a Japanese and a Russian user see them:
+// the manager starts in the language its configuration names.
+TEST_F(ManagerSelfUpdate, PicturesOfTheQuestionAndTheDownloadInJapaneseAndRussian)
+{
+    const struct {
+        int language;
+        const char* configured;
+        const wchar_t* name;
+    } languages[] = {{4, "Japanese", L"japanese"}, {8, "Russian", L"russian"}};
+    ServeList("QuorDeviceManager:v1.4:Setup.bat\n");
+    UseServer(L"late/");
+    const std::wstring config = ImgFolder() + L"\\QuorBluetoothDeviceManager.hvlxconf";
+    ::CreateDirectoryW(ImgFolder().c_str(), nullptr);
+    for (const auto& l : languages) {
+        WriteBytes(config, std::string("keyManagerVersion=v1.3\r\nkeyManagerLanguage=") + l.configured + "\r\n");
+        // A folder of its own: the installer started before may still hold its file.
+        const std::wstring folder = m_downloads + L"\\" + l.name;
+        ::CreateDirectoryW(folder.c_str(), nullptr);
+        CUpdaterDlg dialog;
+        std::wstring question, status;
+        bool applyShown = true;
+        mainwindow::RunModal(dialog, kAtOnceThenClose, [&] {
+            dialog.m_currentPath = (folder + L"\\").c_str();
+            boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+                question = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+                EXPECT_TRUE(SaveScreenshot(box, std::wstring(L"self-update-question-") + l.name));
+                savewatch::SaveAs(folder + L"\\Setup.bat");
+                boxwatch::PressBoxButton(box, IDOK);
+            });
+            EXPECT_TRUE(PumpMessagesUntil(
+                [&] { return dialog.m_pageDeviceSelection.m_updateChecked && dialog.m_progress >= 0; }, 15000))
+                << l.language;
+            boxwatch::StopWatching();
+            status = dialog.GetStatusText().str();
+            applyShown = ::IsWindowVisible(dialog.m_buttonApply.m_hWnd) != FALSE;
+            EXPECT_TRUE(SaveScreenshot(dialog.m_hWnd, std::wstring(L"self-update-download-") + l.name));
+            PumpMessagesUntil([&] { return !::IsWindow(dialog.m_hWnd) || !::IsWindowVisible(dialog.m_hWnd); }, 20000);
+        });
+        EXPECT_EQ(l.language, dialog.m_uiLanguage);
+        EXPECT_EQ(ComposeManagerUpdatePrompt(l.language, 1, 4, 0), question) << l.language;
+        EXPECT_EQ(GetTextDownloadingUpdateFile(l.language), status) << l.language;
+        EXPECT_FALSE(applyShown) << l.language;
+        EXPECT_TRUE(Exists(folder + L"\\Setup.bat")) << l.language;
+    }
+    ::DeleteFileW(config.c_str());
+    ::RemoveDirectoryW(ImgFolder().c_str());
+}
+
 } // namespace
