@@ -362,7 +362,9 @@ TEST_F(ShellDialogsTest, APressedFocusedApplyButtonIsAGreyPillWithADottedOutline
 struct MouseDrag {
     POINT from{};
     SIZE by{};
+    DWORD windowThread = ::GetCurrentThreadId();
     POINT cursorPressed{}, cursorReleased{};
+    bool moveLoopSeen = false;
     std::atomic<bool> done{false};
 };
 
@@ -385,7 +387,15 @@ DWORD WINAPI RunMouseDrag(void* argument)
     SendMouse(0, drag.from);
     ::GetCursorPos(&drag.cursorPressed);
     SendMouse(MOUSEEVENTF_LEFTDOWN, drag.from);
-    ::Sleep(200);
+    // The moves wait for the window's thread to be in the system's move loop,
+    // however long the press takes to reach it.
+    for (int waited = 0; waited < 10000 && !drag.moveLoopSeen; waited += 20) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        drag.moveLoopSeen = ::GetGUIThreadInfo(drag.windowThread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+        if (!drag.moveLoopSeen)
+            ::Sleep(20);
+    }
     const int steps = 5;
     POINT at = drag.from;
     for (int i = 1; i <= steps; ++i) {
@@ -432,6 +442,7 @@ TEST_F(ShellDialogsTest, DraggingAnyFreePointOfTheClientAreaMovesTheWindow)
             ::WaitForSingleObject(thread, 10000);
             ::CloseHandle(thread);
             PumpMessagesFor(200);
+            EXPECT_TRUE(drag.moveLoopSeen);
             ::GetWindowRect(dialog.m_hWnd, &after);
             const SIZE cursorMoved{drag.cursorReleased.x - drag.cursorPressed.x,
                                    drag.cursorReleased.y - drag.cursorPressed.y};
