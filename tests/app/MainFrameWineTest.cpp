@@ -57,35 +57,6 @@ protected:
     }
 };
 
-// A recognised unit with three settings categories, as identification leaves it.
-void Recognise(CUpdaterDlg& dialog, int product = 0x4D15, int categories = 3)
-{
-    dialog.m_modelCode = product;
-    dialog.m_usbStatus = product;
-    dialog.m_recognized = 1;
-    dialog.m_device.m_modelCode = product;
-    dialog.m_device.m_deviceName = L"QUOR 20S EVO 1.2";
-    dialog.m_device.m_firmwareVersion.major = 2;
-    dialog.m_device.m_firmwareVersion.minor = 1;
-    dialog.m_device.m_firmwareVersion.kind = 2;
-    dialog.m_device.m_firmwareVersion.build = 3;
-    const int all[3] = {1, 2, 3};
-    dialog.m_settingsPageCount = categories;
-    for (int i = 0; i < 3; ++i)
-        dialog.m_settingsPages[i] = i < categories ? all[i] : 0;
-    dialog.m_settingsPageIndex = 0;
-}
-
-// Page 3 asks the firmware server on entry and holds the window busy until
-// the answer (here: none) is in.
-void ShowUpdatePage(CUpdaterDlg& dialog)
-{
-    dialog.GoToPage(3);
-    PumpUntil(
-        dialog.m_hWnd, [&] { return dialog.m_pageFirmwareUpdate.m_indexTimerTicks > 0 && !dialog.m_busy; }, 5000);
-    dialog.m_pageFirmwareUpdate.m_indexTimerTicks = 0;
-}
-
 // ---------------------------------------------------------------- configuration and closing
 
 TEST_F(MainFrameTest, WithoutImgStartsInEnglishAndClosingCreatesNoFile)

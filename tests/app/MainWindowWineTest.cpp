@@ -11,75 +11,15 @@
 #include "link/HidChannel.h"
 #include "res/resource.h"
 #include "sim/SimHeadset.h"
+#include "tests/support/MainWindowDriver.h"
 
 namespace {
 
-void InitControls()
-{
-    static bool done = false;
-    if (!done) {
-        INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
-        ::InitCommonControlsEx(&controls);
-        done = true;
-    }
-}
+using namespace mainwindow;
 
-// Pumps messages the way the modal loop does, for the given time or until
-// the condition holds.
-bool PumpUntil(HWND dialog, const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        if (done && done())
-            return true;
-        if (::GetTickCount() - start > timeoutMs)
-            return done ? done() : true;
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWnd::WalkPreTranslateTree(dialog, &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(5);
-    }
-}
-
-void PumpFor(HWND dialog, DWORD ms)
-{
-    PumpUntil(dialog, nullptr, ms);
-}
-
-// Runs the dialog modally; the script runs inside the modal loop once the
-// window exists, as a user's actions would.
-std::function<void()> g_script;
-UINT_PTR g_scriptTimer = 0;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
-{
-    ::KillTimer(nullptr, g_scriptTimer);
-    auto script = std::move(g_script);
-    g_script = nullptr;
-    if (script)
-        script();
-}
-
-INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
-{
-    g_script = std::move(script);
-    g_scriptTimer = ::SetTimer(nullptr, 0, 10, RunScript);
-    return dialog.DoModal();
-}
-
-void PressKey(HWND dialog, WPARAM key)
-{
-    HWND target = ::GetFocus();
-    if (!target || (target != dialog && !::IsChild(dialog, target)))
-        target = dialog;
-    ::PostMessageW(target, WM_KEYDOWN, key, 1);
-    ::PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-    PumpFor(dialog, 150);
-}
+// The script runs inside the modal loop as soon as the window exists, as a
+// user's actions would, before the first page shows.
+const RunPlan kAtOnce{0, false, 0};
 
 void ClickClose(CUpdaterDlg& dialog)
 {
@@ -99,7 +39,7 @@ TEST(MainWindow, StartsWithTitleMenuAndHiddenPagesThenShowsPageOne)
     InitControls();
     CUpdaterDlg dialog;
     bool scriptRan = false;
-    const INT_PTR result = RunModal(dialog, [&] {
+    const INT_PTR result = RunModal(dialog, kAtOnce, [&] {
         scriptRan = true;
         HWND hwnd = dialog.m_hWnd;
         ASSERT_TRUE(::IsWindow(hwnd));
@@ -163,7 +103,7 @@ TEST(MainWindow, ClosingBeforeTheFirstPageShowsTakesTheNormalPath)
     InitControls();
     CUpdaterDlg dialog;
     int pageAtClose = -1;
-    const INT_PTR result = RunModal(dialog, [&] {
+    const INT_PTR result = RunModal(dialog, kAtOnce, [&] {
         pageAtClose = dialog.m_page;
         ClickClose(dialog);
     });
@@ -175,7 +115,7 @@ TEST(MainWindow, CloseIsRefusedWhileBusy)
 {
     InitControls();
     CUpdaterDlg dialog;
-    const INT_PTR result = RunModal(dialog, [&] {
+    const INT_PTR result = RunModal(dialog, kAtOnce, [&] {
         PumpUntil(
             dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
         dialog.m_busy = 1;
@@ -197,7 +137,7 @@ TEST(MainWindow, ClosingClosesTheUnitsChannels)
     sim.Install();
     sim.AddHidPairUnit();
     CUpdaterDlg dialog;
-    const INT_PTR result = RunModal(dialog, [&] {
+    const INT_PTR result = RunModal(dialog, kAtOnce, [&] {
         PumpUntil(
             dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
         dialog.m_hidPrimary = OpenHidInterface(0x2030);

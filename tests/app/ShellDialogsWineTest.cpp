@@ -1,10 +1,14 @@
-// The main window's secondary windows under Wine, on the real main window:
-// the skin behind the header, the About box, the language dialog, the
-// right-click menu, the status information box and the new-firmware question,
-// with pictures of each in English, Japanese and Russian.
+// The main window's skin and secondary windows under Wine, on the real main
+// window: the skin's colours in each state and behind the header, the drag
+// by the client area, the About box, the language dialog, the right-click
+// menu, the status information box and the new-firmware question, with
+// pictures of each in English, Japanese and Russian.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,12 +17,14 @@
 #include "app/DiagnosticLogWin32.h"
 #include "app/DialogLanguageManager.h"
 #include "app/DialogNewUpdateFound.h"
+#include "app/SkinPalette.h"
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
 #include "shell/DialogMessageBox.h"
 #include "shell/ShellOpen.h"
-#include "tests/support/MessagePump.h"
+#include "tests/support/MainWindowDriver.h"
 #include "tests/support/MessageBoxWatch.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/SaveDialogWatch.h"
 #include "tests/support/WindowCapture.h"
 #include "text/FirmwareTexts.h"
@@ -36,43 +42,10 @@ const struct {
     const wchar_t* name;
 } kPictureLanguages[] = {{0, L"english"}, {4, L"japanese"}, {8, L"russian"}};
 
-void InitControls()
-{
-    static bool done = false;
-    if (!done) {
-        INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
-        ::InitCommonControlsEx(&controls);
-        done = true;
-    }
-}
+// Each script ends with the window closed for it, whatever it left open.
+const mainwindow::RunPlan kThenClose{3000, true, 0};
 
-std::function<void()> g_script;
-UINT_PTR g_scriptTimer = 0;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
-{
-    ::KillTimer(nullptr, g_scriptTimer);
-    auto script = std::move(g_script);
-    g_script = nullptr;
-    if (script)
-        script();
-}
-
-// Runs the main window modally; the script runs inside its modal loop once the
-// first page shows and its update check has let the window go. The script
-// ends by closing the window.
-INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
-{
-    g_script = [&dialog, script] {
-        PumpMessagesUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
-        script();
-        dialog.m_busy = 0;
-        dialog.m_dropListOpen = 0;
-        ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
-    };
-    g_scriptTimer = ::SetTimer(nullptr, 0, 10, RunScript);
-    return dialog.DoModal();
-}
+using mainwindow::InitControls;
 
 std::wstring TextOf(HWND window, int id)
 {
@@ -171,7 +144,7 @@ protected:
 TEST_F(ShellDialogsTest, TheHeaderControlsShowTheSkinBehindThem)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         for (int id : {IDC_DEVICE_NAME, IDC_DEVICE_VERSION}) {
             // A point right of any text: the control's own background.
             RECT r{};
@@ -224,12 +197,271 @@ TEST_F(ShellDialogsTest, TheHeaderControlsShowTheSkinBehindThem)
     });
 }
 
+// The colour most of a control's rectangle shows on the screen: its fill,
+// whatever text or edge lies on it.
+COLORREF FillOf(CUpdaterDlg& dialog, int id)
+{
+    const WindowPicture picture = CaptureWindow(dialog.m_hWnd);
+    RECT r{}, window{};
+    ::GetWindowRect(::GetDlgItem(dialog.m_hWnd, id), &r);
+    ::GetWindowRect(dialog.m_hWnd, &window);
+    std::map<COLORREF, int> counts;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            ++counts[picture.At(x - window.left, y - window.top)];
+    COLORREF most = CLR_INVALID;
+    int seen = 0;
+    for (const auto& count : counts)
+        if (count.second > seen) {
+            most = count.first;
+            seen = count.second;
+        }
+    return most;
+}
+
+TEST_F(ShellDialogsTest, TheStatusAreaPageButtonsAndTabsShowTheSkinsColoursInEachState)
+{
+    using mainwindow::Recognise;
+    struct Probe {
+        int id;
+        COLORREF fill;
+    };
+    struct Case {
+        const char* state;
+        std::function<void(CUpdaterDlg&)> arrange;
+        std::vector<Probe> probes;
+    };
+    const Case cases[] = {
+        {"a normal status",
+         [](CUpdaterDlg& d) { d.ShowStatusText(L"Ready", 0); },
+         {{IDC_STATUS_UPPER, kSkinStatusNormal}, {IDC_STATUS_TEXT, kSkinStatusNormal}}},
+        {"a failure status",
+         [](CUpdaterDlg& d) { d.ShowStatusText(L"Failed", 1); },
+         {{IDC_STATUS_UPPER, kSkinStatusWarning}, {IDC_STATUS_TEXT, kSkinStatusWarning}}},
+        {"a normal status again",
+         [](CUpdaterDlg& d) { d.ShowStatusText(L"Ready", 0); },
+         {{IDC_STATUS_UPPER, kSkinStatusNormal}, {IDC_STATUS_TEXT, kSkinStatusNormal}}},
+        // Page 1: its own button pressed, the pages that need a unit disabled.
+        {"page 1",
+         [](CUpdaterDlg& d) { d.RefreshView(); },
+         {{IDC_BUTTON_HOME, kSkinPressed}, {IDC_BUTTON_DEVICE_RECOGNITION, kSkinDisabled}}},
+        {"page 1 while busy",
+         [](CUpdaterDlg& d) {
+             d.m_busy = 1;
+             d.RefreshView();
+         },
+         {{IDC_BUTTON_HOME, kSkinStrip}, {IDC_BUTTON_DEVICE_RECOGNITION, kSkinDisabled}}},
+        {"page 3 with a unit",
+         [](CUpdaterDlg& d) {
+             d.m_busy = 0;
+             Recognise(d, 0x4D15, 2);
+             mainwindow::ShowUpdatePage(d);
+         },
+         {{IDC_BUTTON_FIRMWARE_UPDATE, kSkinPressed},
+          {IDC_BUTTON_HOME, kSkinPageButton},
+          {IDC_BUTTON_DEVICE_RECOGNITION, kSkinPageButton}}},
+        // Two categories: the tab of the category shown is open (white), the other closed.
+        {"page 5 with two categories",
+         [](CUpdaterDlg& d) {
+             d.GoToPage(5);
+             d.RefreshView();
+         },
+         {{IDC_BUTTON_DEVICE_SETTING, kSkinPressed},
+          {IDC_BREADCRUMB, kSkinStrip},
+          {IDC_BUTTON_FIRST_SETTINGS_PAGE, kSkinWhite},
+          {IDC_BUTTON_SETTINGS_PAGE_LIST, kSkinStrip}}},
+    };
+    CUpdaterDlg dialog;
+    mainwindow::RunModal(dialog, kThenClose, [&] {
+        for (const Case& c : cases) {
+            c.arrange(dialog);
+            PumpMessagesFor(100);
+            for (const Probe& p : c.probes)
+                EXPECT_EQ(p.fill, FillOf(dialog, p.id)) << c.state << ", control " << p.id;
+        }
+        EXPECT_TRUE(SaveScreenshot(dialog.m_hWnd, L"skin-page-5-two-categories"));
+    });
+}
+
+TEST_F(ShellDialogsTest, APressedFocusedApplyButtonIsAGreyPillWithADottedOutline)
+{
+    CUpdaterDlg dialog;
+    mainwindow::RunModal(dialog, kThenClose, [&] {
+        mainwindow::Recognise(dialog);
+        mainwindow::ShowUpdatePage(dialog);
+        dialog.m_pageFirmwareUpdate.m_imagePath.SetWindowText(L"C:\\IMG\\QUOR_20S_EVO-v2.2.img");
+        dialog.RefreshView();
+        CButton& apply = dialog.m_buttonApply;
+        ASSERT_TRUE(::IsWindowVisible(apply.m_hWnd));
+        ASSERT_TRUE(::IsWindowEnabled(apply.m_hWnd));
+        // The button as the screen shows it, its rectangle only.
+        const auto shot = [&] {
+            const WindowPicture picture = CaptureWindow(dialog.m_hWnd);
+            RECT r{}, window{};
+            ::GetWindowRect(apply.m_hWnd, &r);
+            ::GetWindowRect(dialog.m_hWnd, &window);
+            std::vector<COLORREF> pixels;
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x)
+                    pixels.push_back(picture.At(x - window.left, y - window.top));
+            return pixels;
+        };
+        const auto count = [](const std::vector<COLORREF>& pixels, COLORREF colour) {
+            return std::count(pixels.begin(), pixels.end(), colour);
+        };
+        ::SetFocus(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE));
+        apply.SendMessage(BM_SETSTATE, FALSE);
+        const std::vector<COLORREF> atRest = shot();
+        apply.SendMessage(BM_SETSTATE, TRUE);
+        const std::vector<COLORREF> pressed = shot();
+        apply.SetFocus();
+        ASSERT_EQ(apply.m_hWnd, ::GetFocus());
+        apply.SendMessage(BM_SETSTATE, TRUE);
+        const std::vector<COLORREF> pressedFocused = shot();
+        EXPECT_TRUE(SaveScreenshot(dialog.m_hWnd, L"skin-apply-pressed-focused"));
+        apply.SendMessage(BM_SETSTATE, FALSE);
+
+        // At rest the pill is the strip's colour in a grey outline; pressed it
+        // turns grey in a darker outline.
+        EXPECT_GT(count(atRest, kSkinStrip), count(atRest, kSkinDisabledText));
+        EXPECT_GT(count(atRest, kSkinDisabledText), 0);
+        EXPECT_EQ(0, count(atRest, kSkinGreyText));
+        EXPECT_GT(count(pressed, kSkinDisabledText), count(pressed, kSkinGreyText));
+        EXPECT_GT(count(pressed, kSkinGreyText), 0);
+        EXPECT_EQ(0, count(pressed, kSkinStrip));
+        // Focus adds black dots on the grey pill and nothing else.
+        ASSERT_EQ(pressed.size(), pressedFocused.size());
+        RECT r{};
+        ::GetWindowRect(apply.m_hWnd, &r);
+        const size_t width = static_cast<size_t>(r.right - r.left);
+        int dots = 0;
+        std::map<size_t, std::vector<size_t>> dotsByRow;
+        for (size_t i = 0; i < pressed.size(); ++i) {
+            if (pressed[i] == pressedFocused[i])
+                continue;
+            ++dots;
+            dotsByRow[i / width].push_back(i % width);
+            EXPECT_EQ(COLORREF(0), pressedFocused[i]) << i;
+            EXPECT_EQ(COLORREF(kSkinDisabledText), pressed[i]) << i;
+        }
+        EXPECT_GT(dots, 20);
+        // Dotted: along the outline's straight top the pill's grey shows
+        // between the dots.
+        ASSERT_FALSE(dotsByRow.empty());
+        const std::vector<size_t>& top = dotsByRow.begin()->second;
+        EXPECT_GT(top.size(), 3u);
+        EXPECT_LT(top.size(), top.back() - top.front() + 1);
+    });
+}
+
+// ---------------------------------------------------------------- the drag
+
+// Real mouse input: a press on the window, moves with the button held, a
+// release. It comes from a thread of its own, since the window's thread is
+// inside the move loop while the button is held.
+struct MouseDrag {
+    POINT from{};
+    SIZE by{};
+    DWORD windowThread = ::GetCurrentThreadId();
+    POINT cursorPressed{}, cursorReleased{};
+    bool moveLoopSeen = false;
+    std::atomic<bool> done{false};
+};
+
+void SendMouse(DWORD flags, POINT at)
+{
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>((static_cast<long long>(at.x) * 65536 + width - 1) / width);
+    input.mi.dy = static_cast<LONG>((static_cast<long long>(at.y) * 65536 + height - 1) / height);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof input);
+    ::Sleep(60);
+}
+
+DWORD WINAPI RunMouseDrag(void* argument)
+{
+    MouseDrag& drag = *static_cast<MouseDrag*>(argument);
+    SendMouse(0, drag.from);
+    ::GetCursorPos(&drag.cursorPressed);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, drag.from);
+    // The moves wait for the window's thread to be in the system's move loop,
+    // however long the press takes to reach it.
+    for (int waited = 0; waited < 10000 && !drag.moveLoopSeen; waited += 20) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        drag.moveLoopSeen = ::GetGUIThreadInfo(drag.windowThread, &info) && (info.flags & GUI_INMOVESIZE) != 0;
+        if (!drag.moveLoopSeen)
+            ::Sleep(20);
+    }
+    const int steps = 5;
+    POINT at = drag.from;
+    for (int i = 1; i <= steps; ++i) {
+        at = {drag.from.x + drag.by.cx * i / steps, drag.from.y + drag.by.cy * i / steps};
+        SendMouse(0, at);
+    }
+    ::GetCursorPos(&drag.cursorReleased);
+    SendMouse(MOUSEEVENTF_LEFTUP, at);
+    drag.done = true;
+    return 0;
+}
+
+// A point of the header that no control takes: a press there reaches the window.
+bool FindFreePoint(CUpdaterDlg& dialog, POINT& found)
+{
+    RECT client{};
+    ::GetClientRect(dialog.m_hWnd, &client);
+    for (int x = client.right / 3; x < client.right * 2 / 3; x += 10) {
+        POINT at{x, 20};
+        ::ClientToScreen(dialog.m_hWnd, &at);
+        if (::WindowFromPoint(at) == dialog.m_hWnd) {
+            found = at;
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(ShellDialogsTest, DraggingAnyFreePointOfTheClientAreaMovesTheWindow)
+{
+    const SIZE drags[] = {{60, 35}, {-45, 20}};
+    CUpdaterDlg dialog;
+    mainwindow::RunModal(dialog, kThenClose, [&] {
+        ::SetForegroundWindow(dialog.m_hWnd);
+        for (const SIZE& by : drags) {
+            RECT before{}, after{};
+            ::GetWindowRect(dialog.m_hWnd, &before);
+            MouseDrag drag;
+            drag.by = by;
+            ASSERT_TRUE(FindFreePoint(dialog, drag.from));
+            const HANDLE thread = ::CreateThread(nullptr, 0, RunMouseDrag, &drag, 0, nullptr);
+            ASSERT_NE(nullptr, thread);
+            EXPECT_TRUE(PumpMessagesUntil([&] { return drag.done.load(); }, 10000));
+            ::WaitForSingleObject(thread, 10000);
+            ::CloseHandle(thread);
+            PumpMessagesFor(200);
+            EXPECT_TRUE(drag.moveLoopSeen);
+            ::GetWindowRect(dialog.m_hWnd, &after);
+            const SIZE cursorMoved{drag.cursorReleased.x - drag.cursorPressed.x,
+                                   drag.cursorReleased.y - drag.cursorPressed.y};
+            EXPECT_EQ(by.cx, cursorMoved.cx);
+            EXPECT_EQ(by.cy, cursorMoved.cy);
+            EXPECT_EQ(cursorMoved.cx, after.left - before.left) << by.cx;
+            EXPECT_EQ(cursorMoved.cy, after.top - before.top) << by.cy;
+            EXPECT_EQ(before.right - before.left, after.right - after.left);
+            EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+        }
+    });
+}
+
 // ---------------------------------------------------------------- About box
 
 TEST_F(ShellDialogsTest, TheAboutBoxShowsTitleAndButtonsInTheUiLanguage)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         struct Case {
             int language;
             std::wstring picture;
@@ -268,7 +500,7 @@ TEST_F(ShellDialogsTest, TheAboutBoxShowsTitleAndButtonsInTheUiLanguage)
 TEST_F(ShellDialogsTest, TheAboutBoxOpensFromTheMenuAndTheSystemMenuButNotWhileBusy)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         boxwatch::OnEveryBox(dialog.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
         dialog.SendMessage(WM_COMMAND, ID_MENU_ABOUT);
         PumpMessagesUntil([] { return boxwatch::BoxesSeen() >= 1; }, 3000);
@@ -298,7 +530,7 @@ TEST_F(ShellDialogsTest, OnlineHelpOpensTheOverviewFromTheBoxAndTheMenuAlsoWhile
               overview.find(L"kelmobluetoothmanager/KelmoBluetoothDeviceManagerForWindowsHelp/Contents/Resources/"
                             L"English/overview.html"));
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         bool stayed = false;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
             boxwatch::PressBoxButton(box, IDC_ABOUT_ONLINE_HELP);
@@ -362,7 +594,7 @@ void ExpectLabelledIn(const LanguageDialogView& view, int language)
 TEST_F(ShellDialogsTest, TheLanguageDialogOpensInTheUiLanguageAndRelabelsAsTheUserPicks)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.ApplyLanguage(5, 1);
         LanguageDialogView opened, picked;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
@@ -405,7 +637,7 @@ TEST_F(ShellDialogsTest, TheLanguageDialogOpensInTheUiLanguageAndRelabelsAsTheUs
 TEST_F(ShellDialogsTest, OkInTheLanguageDialogRelabelsTheFrameAndTheToolTips)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.m_applyToFirmwareLanguage = 0;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
             ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_NAME_PL, STN_CLICKED),
@@ -447,7 +679,7 @@ TEST_F(ShellDialogsTest, OkInTheLanguageDialogRelabelsTheFrameAndTheToolTips)
 TEST_F(ShellDialogsTest, PicturesOfTheLanguageDialog)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         for (const auto& l : kPictureLanguages) {
             dialog.ApplyLanguage(l.language, 1);
             LanguageDialogView view;
@@ -468,7 +700,7 @@ TEST_F(ShellDialogsTest, PicturesOfTheLanguageDialog)
 TEST_F(ShellDialogsTest, TheContextMenuShowsItsFiveCommandsInTheUiLanguage)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.ApplyLanguage(2, 1);
         RightClick(dialog);
         ASSERT_EQ(1, g_menu.seen);
@@ -500,7 +732,7 @@ TEST_F(ShellDialogsTest, TheContextMenuShowsItsFiveCommandsInTheUiLanguage)
 TEST_F(ShellDialogsTest, NoContextMenuWhileBusyOrWithTheListOpen)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         for (int blocker = 0; blocker < 2; ++blocker) {
             if (blocker == 0)
                 dialog.m_busy = 1;
@@ -526,7 +758,7 @@ TEST_F(ShellDialogsTest, NoContextMenuWhileBusyOrWithTheListOpen)
 TEST_F(ShellDialogsTest, TheInformationBoxShowsPageAndStatusWithTheStatusIcon)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         struct Case {
             int failure;
             COLORREF background;
@@ -572,7 +804,7 @@ TEST_F(ShellDialogsTest, TheInformationBoxShowsPageAndStatusWithTheStatusIcon)
 TEST_F(ShellDialogsTest, TheNewFirmwareQuestionCopiesThePagesLanguagesAndYesWritesTheChoiceBack)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.m_modelCode = 0x4D10;
         dialog.m_device.m_firmwareVersion.major = 4;
         dialog.m_device.m_firmwareVersion.minor = 1;
@@ -677,7 +909,7 @@ TEST_F(ShellDialogsTest, TheDiagnosticLogIsSavedWhereTheUserChoosesAndTheFolderI
 {
     const std::wstring folder = TemporaryFolder(L"quor_log_");
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.m_recognized = 1;
         dialog.m_modelCode = 0x4D10;
         dialog.m_usbStatus = 0x4D10;
@@ -732,7 +964,7 @@ TEST_F(ShellDialogsTest, ALogThatCannotBeWrittenIsToldAndTheFolderIsStillKept)
     HANDLE held = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         dialog.m_currentPath = L"";
         std::wstring told;
         int warnings = 0;

@@ -29,8 +29,9 @@
 #include "sim/SimDfuChip.h"
 #include "sim/SimHeadset.h"
 #include "tests/firmware/ImageBuilder.h"
-#include "tests/support/MessagePump.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/MainWindowDriver.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowPicture.h"
@@ -51,33 +52,9 @@ constexpr int kModel = 0x4D15;
 
 // ---------------------------------------------------------------- running the window
 
-std::function<void()> g_script;
-UINT_PTR g_scriptTimer = 0;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
-{
-    ::KillTimer(nullptr, g_scriptTimer);
-    auto script = std::move(g_script);
-    g_script = nullptr;
-    if (script)
-        script();
-}
-
-// Runs the main window modally; the script runs inside its modal loop once the
-// first page shows and the window is no longer busy; the window closes after it.
-void RunModal(CUpdaterDlg& dialog, std::function<void()> script)
-{
-    g_script = [&dialog, script] {
-        PumpMessagesUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 5000);
-        script();
-        boxwatch::StopWatching();
-        PumpMessagesUntil([&] { return !dialog.m_busy; }, 5000);
-        dialog.m_busy = 0;
-        ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
-    };
-    g_scriptTimer = ::SetTimer(nullptr, 0, 10, RunScript);
-    dialog.DoModal();
-}
+// The script starts once the first page shows; after it the page's own work
+// may end before the window is closed.
+const mainwindow::RunPlan kThenClose{5000, true, 5000};
 
 void Recognise(CUpdaterDlg& dialog, int product)
 {
@@ -249,7 +226,7 @@ TEST_F(UpdatePageWine, TheIndexFillsTheLabelTheListAndLevelsDownload)
         {L"three/", 3, true, L"Latest Version: v3.1.5"},
     };
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
         for (const Case& c : cases) {
             SetFirmwareServerBaseUrlForTests(Base(c.folder));
@@ -291,7 +268,7 @@ TEST_F(UpdatePageWine, TheIndexFillsTheLabelTheListAndLevelsDownload)
 TEST_F(UpdatePageWine, WithTheServerDownTheLabelSaysSoInOrangeAndDownloadWaits)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         SetFirmwareServerBaseUrlForTests(L"http://127.0.0.1:" + std::to_wstring(localhttp::FreeLoopbackPort()) + L"/");
         Recognise(dialog, kModel);
         g_firmwarePromptArmed = 1; // no server version: nothing to offer
@@ -326,7 +303,7 @@ std::wstring PromptText(HWND box)
 TEST_F(UpdatePageWine, ANewerServerVersionIsOfferedAndDecliningStartsNothing)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         g_firmwarePromptArmed = 1;
         std::wstring question;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
@@ -355,7 +332,7 @@ TEST_F(UpdatePageWine, AcceptingThePromptDownloadsTheImageAndStartsTheUpdate)
     const std::wstring target = root_ + L"\\q_fr.img";
     DeleteFileW(target.c_str());
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         SetFirmwareServerBaseUrlForTests(Base(L"three/"));
         g_firmwarePromptArmed = 1;
         dialog.m_firmwareLanguage = L"french";
@@ -398,7 +375,7 @@ TEST_F(UpdatePageWine, AFailedDownloadSaysSoAndStartsNothing)
 {
     const std::wstring target = root_ + L"\\q_gone.img";
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         SetFirmwareServerBaseUrlForTests(Base(L"missing/"));
         g_firmwarePromptArmed = 1;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
@@ -428,7 +405,7 @@ TEST_F(UpdatePageWine, BrowseTakesTheChosenImageAndItsFolder)
     const std::wstring image = root_ + L"\\chosen.img";
     WriteBytes(image, "chosen");
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         Recognise(dialog, kModel);
         EnterUpdatePage(dialog);
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
@@ -489,7 +466,7 @@ TEST_F(UpdatePageWine, APreparationThatFailsEndsTheJobWithItsReasonAndTag)
     sim.Unplug(0);
     bool plugged = false;
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         SetFirmwareServerBaseUrlForTests(Base(L"none/"));
         Recognise(dialog, kModel);
         EnterUpdatePage(dialog);
@@ -600,7 +577,7 @@ TEST_F(UpdatePageWine, AHidJobRunsToSuccessAndTheUnitIsRecognisedAgain)
         CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChannelImage, TransferringTestWorker);
     g_workerRuns = 0;
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         Recognise(dialog, 0x2030);
         dialog.m_device.m_chipVersion1 = DeviceVersion{1, 0, 0, 0, 0};
         dialog.m_device.m_chipVersion2 = DeviceVersion{1, 0, 0, 0, 0};
@@ -652,7 +629,7 @@ TEST_F(UpdatePageWine, The2030PairTakesItsImageAndEndsUpdatedAndRecognised)
     const std::wstring path = root_ + L"\\pair.img";
     WriteBytes(path, std::string(image.begin(), image.end()));
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         Recognise(dialog, 0x2030);
         dialog.m_device.m_chipVersion1 = DeviceVersion{1, 0, 0, 0, 0};
         dialog.m_device.m_chipVersion2 = DeviceVersion{1, 0, 0, 0, 0};
@@ -716,7 +693,7 @@ TEST_F(UpdatePageWine, ADfuUnitIsFlashedOnTheStandInAndGetsThePairingAdvice)
     WriteBytes(path, header);
     chip.validImages.insert(path);
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         Recognise(dialog, 0x4D10);
         dialog.m_usbStatus = 0xA010;
         EnterUpdatePage(dialog);
@@ -755,7 +732,7 @@ TEST_F(UpdatePageWine, AFailedBackupHoldsTheWorkerUntilOkAndTheJobEndsAsFailed)
     g_workerRuns = 0;
     g_released = false;
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         Recognise(dialog, 0x5610);
         dialog.m_device.m_firmwareVersion = DeviceVersion{1, 0, 0, 0, 0};
         EnterUpdatePage(dialog);
@@ -790,7 +767,7 @@ TEST_F(UpdatePageWine, AFailedBackupHoldsTheWorkerUntilOkAndTheJobEndsAsFailed)
 TEST_F(UpdatePageWine, AUnitThatIsNotTheRecognisedOneEndsInTheNotConnectedBoxAndPageOne)
 {
     CUpdaterDlg dialog;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kThenClose, [&] {
         Recognise(dialog, kModel);
         EnterUpdatePage(dialog);
         std::wstring text;

@@ -18,8 +18,9 @@
 #include "link/FirmwareServerForTests.h"
 #include "res/resource.h"
 #include "shell/ShellOpen.h"
-#include "tests/support/MessagePump.h"
 #include "tests/support/LocalHttpServer.h"
+#include "tests/support/MainWindowDriver.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/SaveDialogWatch.h"
 #include "tests/support/WindowCapture.h"
@@ -125,33 +126,9 @@ std::wstring ManagerSelfUpdate::s_served;
 int ManagerSelfUpdate::s_port = 0;
 int ManagerSelfUpdate::s_case = 0;
 
-std::function<void()> g_script;
-UINT_PTR g_scriptTimer = 0;
-
-void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
-{
-    ::KillTimer(nullptr, g_scriptTimer);
-    auto run = std::move(g_script);
-    g_script = nullptr;
-    if (run)
-        run();
-}
-
-// Runs the main window with the script started at once, while the start
-// page's check may still be on its way; the script closes the window unless
-// the manager closed itself.
-INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
-{
-    g_script = [&dialog, script] {
-        script();
-        if (::IsWindow(dialog.m_hWnd) && ::IsWindowVisible(dialog.m_hWnd)) {
-            PumpMessagesUntil([&] { return !dialog.m_busy; }, 10000);
-            ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
-        }
-    };
-    g_scriptTimer = ::SetTimer(nullptr, 0, 10, RunScript);
-    return dialog.DoModal();
-}
+// The script starts at once, while the start page's check may still be on
+// its way; the window is closed after it unless the manager closed itself.
+const mainwindow::RunPlan kAtOnceThenClose{0, true, 10000};
 
 bool StartPictureShown(CUpdaterDlg& dialog)
 {
@@ -177,7 +154,7 @@ TEST_F(ManagerSelfUpdate, YesSavesDownloadsStartsTheInstallerAndCloses)
     std::wstring question;
     SIZE size{};
     int pressed = 0;
-    const INT_PTR result = RunModal(dialog, [&] {
+    const INT_PTR result = mainwindow::RunModal(dialog, kAtOnceThenClose, [&] {
         dialog.m_currentPath = (m_downloads + L"\\").c_str();
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
             question = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
@@ -231,7 +208,7 @@ TEST_F(ManagerSelfUpdate, NoCancelAndNothingNewerDownloadNothingAndClearBusy)
         ServeList(c.list);
         CUpdaterDlg dialog;
         int boxes = 0;
-        RunModal(dialog, [&] {
+        mainwindow::RunModal(dialog, kAtOnceThenClose, [&] {
             boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
                 ++boxes;
                 if (c.answer == IDOK)
@@ -260,7 +237,7 @@ TEST_F(ManagerSelfUpdate, AnUnreachableListClearsBusyAndTheNextEntryToPageOneChe
     ServeList("QuorDeviceManager:v1.4:Setup.bat\n");
     CUpdaterDlg dialog;
     int boxes = 0;
-    RunModal(dialog, [&] {
+    mainwindow::RunModal(dialog, kAtOnceThenClose, [&] {
         EXPECT_TRUE(PumpMessagesUntil([&] { return dialog.m_page == 1 && !dialog.m_busy; }, 10000));
         EXPECT_EQ(0, dialog.m_pageDeviceSelection.m_updateChecked);
         UseServer(L"");
@@ -295,7 +272,7 @@ TEST_F(ManagerSelfUpdate, AFailedDownloadOrShellLeavesTheManagerOpenWithItsStatu
         CUpdaterDlg dialog;
         bool stayed = false;
         std::wstring shown;
-        RunModal(dialog, [&] {
+        mainwindow::RunModal(dialog, kAtOnceThenClose, [&] {
             boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
                 SaveAs(c.name);
                 boxwatch::PressBoxButton(box, IDOK);
@@ -322,7 +299,7 @@ TEST_F(ManagerSelfUpdate, AFirstByteAfterTwoSecondsStillSucceedsAndTheProgressSh
     UseServer(L"late/");
     CUpdaterDlg dialog;
     bool hiddenWhileDownloading = false;
-    const INT_PTR result = RunModal(dialog, [&] {
+    const INT_PTR result = mainwindow::RunModal(dialog, kAtOnceThenClose, [&] {
         dialog.m_currentPath = (m_downloads + L"\\").c_str();
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
             SaveAs(L"Setup.bat");
@@ -338,6 +315,54 @@ TEST_F(ManagerSelfUpdate, AFirstByteAfterTwoSecondsStillSucceedsAndTheProgressSh
     EXPECT_EQ(IDOK, result);
     EXPECT_TRUE(hiddenWhileDownloading);
     EXPECT_TRUE(Exists(m_downloads + L"\\Setup.bat"));
+}
+
+// The question and the download as a Japanese and a Russian user see them:
+// the manager starts in the language its configuration names.
+TEST_F(ManagerSelfUpdate, PicturesOfTheQuestionAndTheDownloadInJapaneseAndRussian)
+{
+    const struct {
+        int language;
+        const char* configured;
+        const wchar_t* name;
+    } languages[] = {{4, "Japanese", L"japanese"}, {8, "Russian", L"russian"}};
+    ServeList("QuorDeviceManager:v1.4:Setup.bat\n");
+    UseServer(L"late/");
+    const std::wstring config = ImgFolder() + L"\\QuorBluetoothDeviceManager.hvlxconf";
+    ::CreateDirectoryW(ImgFolder().c_str(), nullptr);
+    for (const auto& l : languages) {
+        WriteBytes(config, std::string("keyManagerVersion=v1.3\r\nkeyManagerLanguage=") + l.configured + "\r\n");
+        // A folder of its own: the installer started before may still hold its file.
+        const std::wstring folder = m_downloads + L"\\" + l.name;
+        ::CreateDirectoryW(folder.c_str(), nullptr);
+        CUpdaterDlg dialog;
+        std::wstring question, status;
+        bool applyShown = true;
+        mainwindow::RunModal(dialog, kAtOnceThenClose, [&] {
+            dialog.m_currentPath = (folder + L"\\").c_str();
+            boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+                question = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
+                EXPECT_TRUE(SaveScreenshot(box, std::wstring(L"self-update-question-") + l.name));
+                savewatch::SaveAs(folder + L"\\Setup.bat");
+                boxwatch::PressBoxButton(box, IDOK);
+            });
+            EXPECT_TRUE(PumpMessagesUntil(
+                [&] { return dialog.m_pageDeviceSelection.m_updateChecked && dialog.m_progress >= 0; }, 15000))
+                << l.language;
+            boxwatch::StopWatching();
+            status = dialog.GetStatusText().str();
+            applyShown = ::IsWindowVisible(dialog.m_buttonApply.m_hWnd) != FALSE;
+            EXPECT_TRUE(SaveScreenshot(dialog.m_hWnd, std::wstring(L"self-update-download-") + l.name));
+            PumpMessagesUntil([&] { return !::IsWindow(dialog.m_hWnd) || !::IsWindowVisible(dialog.m_hWnd); }, 20000);
+        });
+        EXPECT_EQ(l.language, dialog.m_uiLanguage);
+        EXPECT_EQ(ComposeManagerUpdatePrompt(l.language, 1, 4, 0), question) << l.language;
+        EXPECT_EQ(GetTextDownloadingUpdateFile(l.language), status) << l.language;
+        EXPECT_FALSE(applyShown) << l.language;
+        EXPECT_TRUE(Exists(folder + L"\\Setup.bat")) << l.language;
+    }
+    ::DeleteFileW(config.c_str());
+    ::RemoveDirectoryW(ImgFolder().c_str());
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "app/UpdaterDlg.h"
 #include "res/resource.h"
 #include "tests/support/MessageBoxWatch.h"
+#include "tests/support/MessagePump.h"
 
 namespace mainwindow {
 
@@ -29,28 +30,12 @@ inline void InitControls()
 
 inline void PumpFor(HWND, DWORD ms)
 {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < ms) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWnd::WalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(5);
-    }
+    PumpMessagesFor(ms);
 }
 
-inline bool PumpUntil(HWND dialog, const std::function<bool()>& done, DWORD timeoutMs)
+inline bool PumpUntil(HWND, const std::function<bool()>& done, DWORD timeoutMs)
 {
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        PumpFor(dialog, 10);
-    }
-    return true;
+    return PumpMessagesUntil(done, timeoutMs);
 }
 
 inline std::function<void()> g_script;
@@ -65,14 +50,35 @@ inline void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD)
         script();
 }
 
-// Runs the main window modally; the script runs inside its modal loop once
-// the first page shows and its update check has let the window go.
-inline INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
+// When the script takes its turn and how the window ends after it.
+struct RunPlan {
+    // The script waits for the first page and the end of the start page's
+    // update check (at most this long); 0 starts it at once, while that
+    // check may still be on its way.
+    DWORD firstPageWaitMs = 3000;
+    // After the script the window is closed, unless it closed itself: the
+    // boxes are no longer answered, the window's own work may end (at most
+    // workWaitMs), then busy and the open list are cleared and X is pressed.
+    bool closeAfter = false;
+    DWORD workWaitMs = 0;
+};
+
+// Runs the main window modally with the script inside its modal loop.
+inline INT_PTR RunModal(CUpdaterDlg& dialog, const RunPlan& plan, std::function<void()> script)
 {
-    g_script = [&dialog, script] {
-        PumpUntil(
-            dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, 3000);
+    g_script = [&dialog, plan, script] {
+        if (plan.firstPageWaitMs > 0)
+            PumpUntil(
+                dialog.m_hWnd, [&] { return dialog.m_page == 1 && !dialog.m_busy; }, plan.firstPageWaitMs);
         script();
+        if (!plan.closeAfter || !::IsWindow(dialog.m_hWnd) || !::IsWindowVisible(dialog.m_hWnd))
+            return;
+        boxwatch::StopWatching();
+        PumpUntil(
+            dialog.m_hWnd, [&] { return !dialog.m_busy; }, plan.workWaitMs);
+        dialog.m_busy = 0;
+        dialog.m_dropListOpen = 0;
+        ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
     };
     g_scriptTimer = ::SetTimer(nullptr, 0, 10, RunScript);
     return dialog.DoModal();
@@ -89,6 +95,12 @@ inline void TargetModel(CUpdaterDlg& dialog, int model, int usbStatus)
     dialog.m_device.m_deviceName = L"QUOR";
     dialog.m_device.m_firmwareVersion = DeviceVersion{1, 0, 0, 0, 0};
     dialog.m_settingsPageCount = 0;
+}
+
+// The script closes the window itself.
+inline INT_PTR RunModal(CUpdaterDlg& dialog, std::function<void()> script)
+{
+    return RunModal(dialog, RunPlan{}, std::move(script));
 }
 
 inline void Click(CUpdaterDlg& dialog, int id)
@@ -125,6 +137,37 @@ inline bool Visible(CUpdaterDlg& dialog, int id)
 inline bool Enabled(CUpdaterDlg& dialog, int id)
 {
     return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != FALSE;
+}
+
+// ---------------------------------------------------------------- a unit in the window
+
+// A recognised unit with three settings categories, as identification leaves it.
+inline void Recognise(CUpdaterDlg& dialog, int product = 0x4D15, int categories = 3)
+{
+    dialog.m_modelCode = product;
+    dialog.m_usbStatus = product;
+    dialog.m_recognized = 1;
+    dialog.m_device.m_modelCode = product;
+    dialog.m_device.m_deviceName = L"QUOR 20S EVO 1.2";
+    dialog.m_device.m_firmwareVersion.major = 2;
+    dialog.m_device.m_firmwareVersion.minor = 1;
+    dialog.m_device.m_firmwareVersion.kind = 2;
+    dialog.m_device.m_firmwareVersion.build = 3;
+    const int all[3] = {1, 2, 3};
+    dialog.m_settingsPageCount = categories;
+    for (int i = 0; i < 3; ++i)
+        dialog.m_settingsPages[i] = i < categories ? all[i] : 0;
+    dialog.m_settingsPageIndex = 0;
+}
+
+// Page 3 asks the firmware server on entry and holds the window busy until
+// the answer (here: none) is in.
+inline void ShowUpdatePage(CUpdaterDlg& dialog)
+{
+    dialog.GoToPage(3);
+    PumpUntil(
+        dialog.m_hWnd, [&] { return dialog.m_pageFirmwareUpdate.m_indexTimerTicks > 0 && !dialog.m_busy; }, 5000);
+    dialog.m_pageFirmwareUpdate.m_indexTimerTicks = 0;
 }
 
 // ---------------------------------------------------------------- the manager's message boxes
