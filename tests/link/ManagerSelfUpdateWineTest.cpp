@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -65,6 +66,10 @@ protected:
         ::GetTempPathW(MAX_PATH, temp);
         s_root = std::wstring(temp) + L"quor_self_update_" + std::to_wstring(::GetCurrentProcessId());
         s_served = s_root + L"\\served";
+        // Wine hands out process ids again: an earlier program's folder of the
+        // same name would show its downloads to this one's cases.
+        std::error_code ignored;
+        std::filesystem::remove_all(s_root, ignored);
         ::CreateDirectoryW(s_root.c_str(), nullptr);
         ::CreateDirectoryW(s_served.c_str(), nullptr);
         // A small installer that leaves a marker beside itself.
@@ -84,6 +89,8 @@ protected:
         }
         SetFirmwareServerBaseUrlForTests(L"");
         WSACleanup();
+        std::error_code ignored;
+        std::filesystem::remove_all(s_root, ignored);
     }
 
     void SetUp() override
