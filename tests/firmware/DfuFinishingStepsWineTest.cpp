@@ -30,7 +30,7 @@
 #include "tests/support/RemovableTestDrive.h"
 #include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowPicture.h"
-#include "tests/support/WineTestFiles.h"
+#include "tests/support/ProgramFiles.h"
 #include "text/StatusTexts.h"
 #include "text/TextFormat.h"
 #include "text/UpdatePageTexts.h"
@@ -55,11 +55,6 @@ std::wstring ProgramFolderPath()
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     return folder.substr(0, folder.rfind(L'\\') + 1);
-}
-
-bool FileExists(const std::wstring& path)
-{
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // A DFU image the header check takes for the model: its file-form name and

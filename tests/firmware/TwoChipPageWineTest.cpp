@@ -24,7 +24,7 @@
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/MessagePump.h"
-#include "tests/support/WineTestFiles.h"
+#include "tests/support/ProgramFiles.h"
 #include "text/FirmwareTexts.h"
 #include "text/SharedWords.h"
 #include "text/StatusTexts.h"

@@ -35,7 +35,7 @@
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowPicture.h"
-#include "tests/support/WineTestFiles.h"
+#include "tests/support/ProgramFiles.h"
 #include "text/FirmwareTexts.h"
 #include "text/MainWindowTexts.h"
 #include "text/SharedWords.h"
@@ -58,13 +58,7 @@ const mainwindow::RunPlan kThenClose{5000, true, 5000};
 
 void Recognise(CUpdaterDlg& dialog, int product)
 {
-    dialog.m_modelCode = product;
-    dialog.m_usbStatus = product;
-    dialog.m_recognized = 1;
-    dialog.m_device.m_modelCode = product;
-    dialog.m_device.m_deviceName = L"QUOR";
-    dialog.m_device.m_firmwareVersion = DeviceVersion{2, 1, 2, 3, 0};
-    dialog.m_settingsPageCount = 0;
+    mainwindow::TargetModel(dialog, product, product, DeviceVersion{2, 1, 2, 3, 0});
 }
 
 // Page 3 for the unit, with the server's answer in.
@@ -101,7 +95,7 @@ void WriteBytes(const std::wstring& path, const std::string& bytes)
 
 std::string ReadBytes(const std::wstring& path)
 {
-    return ReadWholeFile(path);
+    return ReadFileBytes(path);
 }
 
 std::string Narrow(const std::wstring& text)

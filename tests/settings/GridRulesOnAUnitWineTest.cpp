@@ -13,6 +13,7 @@
 #include "link/HidDeviceSeam.h"
 #include "sim/SimHeadset.h"
 #include "tests/settings/CameraRecordingCases.h"
+#include "tests/settings/ConnectedBasicPage.h"
 #include "tests/settings/GridRulesPage.h"
 #include "text/SettingHelpTexts.h"
 
@@ -30,20 +31,7 @@ struct UnitPage : Page {
     // The record the unit was read into, at its firmware; the page copies it on entering.
     void Connect(int productId, int major, int minor, const DeviceConfig& record)
     {
-        unit.version[0] = static_cast<unsigned char>(major);
-        unit.version[1] = static_cast<unsigned char>(minor);
-        unit.version[2] = 0;
-        unit.version[3] = 0;
-        main.m_device = record;
-        main.m_usbStatus = productId;
-        main.m_recognized = 1;
-        main.m_device.m_firmwareVersion = DeviceVersion{major, minor, 0, 0, 0};
-        main.m_device.m_chipVersion1 = main.m_device.m_firmwareVersion;
-        main.m_device.m_chipVersion2 = main.m_device.m_firmwareVersion;
-        CloseHidHandle(&main.m_hidPrimary);
-        main.m_hidPrimary = OpenHidInterface(productId);
-        EnterBasicPage(main, productId, major, minor, kEnglish);
-        main.RefreshView();
+        ConnectOnBasicPage(main, unit, productId, major, minor, record, kEnglish);
         Pump(50);
         ::SetForegroundWindow(main.m_hWnd);
     }

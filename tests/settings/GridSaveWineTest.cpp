@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "sim/SimHeadset.h"
 #include "tests/grid/GridWineSupport.h"
+#include "tests/settings/ConnectedBasicPage.h"
 #include "tests/settings/IdleMainWindow.h"
 #include "tests/support/MessageBoxWatch.h"
 
@@ -62,20 +63,8 @@ TEST(GridSaveWine, ChangesClickedOnTheGridReachTheUnitThroughSave)
         SimHeadset sim;
         sim.Install();
         SimHidInterface& unit = sim.AddInterface(c.productId);
-        unit.version[0] = static_cast<unsigned char>(c.major);
-        unit.version[1] = static_cast<unsigned char>(c.minor);
-        unit.version[2] = 0;
-        unit.version[3] = 0;
         WithIdleMainWindow([&](CUpdaterDlg& main) {
-            main.m_device = DeviceConfig();
-            main.m_device.m_firmwareVersion = DeviceVersion{c.major, c.minor, 0, 0, 0};
-            main.m_device.m_chipVersion1 = main.m_device.m_firmwareVersion;
-            main.m_device.m_chipVersion2 = main.m_device.m_firmwareVersion;
-            main.m_usbStatus = c.productId;
-            main.m_recognized = 1;
-            main.m_hidPrimary = OpenHidInterface(c.productId);
-            EnterBasicPage(main, c.productId, c.major, c.minor, 0);
-            main.RefreshView();
+            ConnectOnBasicPage(main, unit, c.productId, c.major, c.minor, DeviceConfig(), 0);
             PumpFor(main.m_hWnd, 50);
             CDialogDeviceSetting& page = main.m_pageDeviceSetting;
             for (int row : c.toggles)

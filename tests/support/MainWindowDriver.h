@@ -86,14 +86,15 @@ inline INT_PTR RunModal(CUpdaterDlg& dialog, const RunPlan& plan, std::function<
 
 // The main window as after recognising a unit of the model, for a model the
 // recognition roads do not read themselves.
-inline void TargetModel(CUpdaterDlg& dialog, int model, int usbStatus)
+inline void TargetModel(CUpdaterDlg& dialog, int model, int usbStatus, DeviceVersion firmware = {1, 0, 0, 0, 0},
+                        const wchar_t* name = L"QUOR")
 {
     dialog.m_modelCode = model;
     dialog.m_usbStatus = usbStatus;
     dialog.m_recognized = 1;
     dialog.m_device.m_modelCode = model;
-    dialog.m_device.m_deviceName = L"QUOR";
-    dialog.m_device.m_firmwareVersion = DeviceVersion{1, 0, 0, 0, 0};
+    dialog.m_device.m_deviceName = name;
+    dialog.m_device.m_firmwareVersion = firmware;
     dialog.m_settingsPageCount = 0;
 }
 
@@ -144,15 +145,7 @@ inline bool Enabled(CUpdaterDlg& dialog, int id)
 // A recognised unit with three settings categories, as identification leaves it.
 inline void Recognise(CUpdaterDlg& dialog, int product = 0x4D15, int categories = 3)
 {
-    dialog.m_modelCode = product;
-    dialog.m_usbStatus = product;
-    dialog.m_recognized = 1;
-    dialog.m_device.m_modelCode = product;
-    dialog.m_device.m_deviceName = L"QUOR 20S EVO 1.2";
-    dialog.m_device.m_firmwareVersion.major = 2;
-    dialog.m_device.m_firmwareVersion.minor = 1;
-    dialog.m_device.m_firmwareVersion.kind = 2;
-    dialog.m_device.m_firmwareVersion.build = 3;
+    TargetModel(dialog, product, product, DeviceVersion{2, 1, 2, 3, 0}, L"QUOR 20S EVO 1.2");
     const int all[3] = {1, 2, 3};
     dialog.m_settingsPageCount = categories;
     for (int i = 0; i < 3; ++i)

@@ -38,6 +38,21 @@ inline std::string ReadFileBytes(const std::filesystem::path& path)
     return bytes;
 }
 
+// Creates or replaces the file with the bytes; false when it cannot, for callers
+// that decide themselves what a failed write means.
+inline bool WriteWholeFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    const bool whole =
+        bytes.empty() || (::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                          written == bytes.size());
+    ::CloseHandle(file);
+    return whole;
+}
+
 // The file made anew with the bytes; a file that cannot be made fails the test.
 inline void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
 {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "tests/support/WineHost.h"
-#include "tests/support/WineTestFiles.h"
+#include "tests/support/ProgramFiles.h"
 
 class RemovableTestDrive {
 public:
@@ -66,7 +66,7 @@ public:
         return WriteWholeFile(m_folder + L"\\" + name, bytes);
     }
     // The bytes of a file in the drive's folder; "<missing>" when there is none.
-    std::string ReadFile(const std::wstring& name) const { return ReadWholeFile(m_folder + L"\\" + name); }
+    std::string ReadFile(const std::wstring& name) const { return ReadFileBytes(m_folder + L"\\" + name); }
     // The drive's folder as the test program sees it (not through the letter).
     const std::wstring& Folder() const { return m_folder; }
     std::wstring Root() const { return std::wstring(1, m_letter) + L":\\"; }
