@@ -2,7 +2,9 @@
 
 #include <process.h>
 
-#include <cassert>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <exception>
@@ -50,17 +52,20 @@ void PurgeTemporaries()
     }
 }
 
-// Only the thread that made a window touches it (the rule in afxwin.h). A
-// window touched from another thread works by accident under one system and
-// deadlocks or crashes under the next, so debug builds stop right there.
-void AssertCreatingThread(HWND hwnd)
+// A window touched from another thread works by accident under one system
+// and deadlocks or crashes under the next: the check stops right there.
+void StopAtWrongThread(const char* where, HWND window)
 {
-#ifndef NDEBUG
-    assert(!hwnd || !::IsWindow(hwnd) || ::GetWindowThreadProcessId(hwnd, nullptr) == ::GetCurrentThreadId());
-#else
-    (void)hwnd;
-#endif
+    char line[160] = {};
+    ::wsprintfA(line, "QuorDeviceManager: %s on window %p from a thread that did not create it\n", where,
+                static_cast<void*>(window));
+    ::OutputDebugStringA(line);
+    std::fputs(line, stderr);
+    std::fflush(stderr);
+    std::abort();
 }
+
+std::atomic<WindowThreadCheckHandler> g_threadCheckHandler{nullptr};
 
 // An exception must not unwind through the system's window code, so the
 // window procedures stop it; it is recorded for a debugger rather than lost.
@@ -87,6 +92,19 @@ bool IsCtlColor(UINT message)
 }
 
 } // namespace
+
+void SetWindowThreadCheckHandler(WindowThreadCheckHandler handler)
+{
+    g_threadCheckHandler = handler;
+}
+
+void CheckWindowThread(HWND window, const char* where)
+{
+    if (!window || !::IsWindow(window) || ::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId())
+        return;
+    const WindowThreadCheckHandler handler = g_threadCheckHandler.load();
+    (handler ? handler : StopAtWrongThread)(where, window);
+}
 
 // ---------------------------------------------------------------- application
 
@@ -249,7 +267,7 @@ CWnd::~CWnd()
     if (m_hWnd) {
         HWND hwnd = m_hWnd;
         if (CWnd::FromHandlePermanent(hwnd) == this) {
-            AssertCreatingThread(hwnd);
+            QUOR_CHECK_WINDOW_THREAD(hwnd, "the window object's end");
             // The object goes before its window: unbind first so the window's
             // last messages never reach a destroyed object.
             UnsubclassWindow();
@@ -290,7 +308,7 @@ BOOL CWnd::Attach(HWND hwnd)
 {
     if (!hwnd || m_hWnd)
         return FALSE;
-    AssertCreatingThread(hwnd);
+    QUOR_CHECK_WINDOW_THREAD(hwnd, "Attach");
     std::lock_guard<std::recursive_mutex> lock(g_mapLock);
     m_hWnd = hwnd;
     g_permanent[hwnd] = this;
@@ -344,7 +362,7 @@ HWND CWnd::UnsubclassWindow()
 BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
                     CWnd* parent, UINT id)
 {
-    AssertCreatingThread(parent ? parent->m_hWnd : nullptr);
+    QUOR_CHECK_WINDOW_THREAD(parent ? parent->m_hWnd : nullptr, "CreateEx");
     CreationHook hook(this);
     HWND hwnd = ::CreateWindowExW(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
                                   rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
@@ -356,7 +374,7 @@ BOOL CWnd::DestroyWindow()
 {
     if (!m_hWnd)
         return FALSE;
-    AssertCreatingThread(m_hWnd);
+    QUOR_CHECK_WINDOW_THREAD(m_hWnd, "DestroyWindow");
     return ::DestroyWindow(m_hWnd);
 }
 
@@ -1083,7 +1101,7 @@ BOOL CDialog::CreateFromTemplate(UINT templateId, HWND owner)
 {
     if (m_hWnd)
         return FALSE;
-    AssertCreatingThread(owner);
+    QUOR_CHECK_WINDOW_THREAD(owner, "CreateFromTemplate");
     CreationHook hook(this);
     // The creation hook binds the object to its window; nothing reads the
     // creation parameter.

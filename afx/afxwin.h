@@ -8,8 +8,10 @@
 // calls a window's operations; it writes a guarded record (core/GuardedRecord.h)
 // or an atomic flag and posts a message (PostMessage, or PostToMainWindow in
 // shell/MainDialog.h), and the window's thread reads the record back when the
-// message or its timer arrives. Debug builds assert the creating thread where
-// this layer creates, destroys or maps a window.
+// message or its timer arrives. Where QUOR_CHECK_WINDOW_THREADS is defined
+// (the Windows trees that build the test programs, whatever the build type),
+// this layer checks the creating thread wherever it creates, destroys or maps
+// a window, and a touch from any other thread is reported.
 
 #ifndef UNICODE
 #define UNICODE
@@ -300,6 +302,20 @@ CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 void AfxEnableControlContainer();
+
+// The thread rule's check: where names the operation ("DestroyWindow"),
+// window the window touched (or the parent or owner of one being created).
+// The handler runs on the offending thread; the default one prints the
+// offence and stops the program, so no test passes over it. Null restores it.
+using WindowThreadCheckHandler = void (*)(const char* where, HWND window);
+void SetWindowThreadCheckHandler(WindowThreadCheckHandler handler);
+// Reports a window that exists and belongs to another thread of this process.
+void CheckWindowThread(HWND window, const char* where);
+#ifdef QUOR_CHECK_WINDOW_THREADS
+#define QUOR_CHECK_WINDOW_THREAD(window, where) CheckWindowThread((window), (where))
+#else
+#define QUOR_CHECK_WINDOW_THREAD(window, where) ((void)0)
+#endif
 // The program's entry: builds nothing itself (globals are built by the
 // runtime), runs InitInstance and ends when it returns FALSE.
 int AfxWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int show);

@@ -59,7 +59,7 @@ BOOL CDialogNewUpdateFound::OnInitDialog()
 
     CDialogFirmwareUpdate& page = m_main->m_pageFirmwareUpdate;
     ImageVersion server;
-    server = page.m_firmwareInfo.Lock()->m_version;
+    server = page.m_firmwareInfo->Lock()->m_version;
     const int serverVersion[4] = {server.major, server.minor, server.kind, server.build};
     m_newVersion.SetWindowText(FormatNewFirmwareVersion(m_main->m_modelCode, serverVersion).c_str());
     m_currentVersion.SetWindowText(

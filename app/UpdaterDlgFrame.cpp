@@ -76,7 +76,7 @@ FrameFacts CUpdaterDlg::GetFrameFacts()
     facts.settingsPageCount = m_settingsPageCount;
     facts.settingsPageIndex = m_settingsPageIndex;
     const CDialogFirmwareRestore& restore = m_pageFirmwareRestore;
-    facts.restoreArchiveReady = restore.m_firmwareInfo.Lock()->m_clearedMark;
+    facts.restoreArchiveReady = restore.m_firmwareInfo->Lock()->m_clearedMark;
     facts.restorePageCount = restore.m_settingsPageCount;
     facts.restorePageIndex = restore.m_settingsPageIndex;
     for (int i = 0; i < 3; ++i) {
@@ -325,7 +325,7 @@ void CUpdaterDlg::ApplyLanguage(int language, int applyToFirmwareLanguage)
         if (update.m_firmwareLanguageList.m_hWnd && update.m_firmwareLanguageList.GetCount() > 0 &&
             m_applyToFirmwareLanguage) {
             g_firmwarePromptArmed = 0;
-            update.m_firmwareInfo.Lock()->Reset(3);
+            update.m_firmwareInfo->Reset(3);
             update.m_firmwareLanguageList.ResetContent();
             update.SetTimer(CDialogFirmwareUpdate::kIndexTimer, kRefreshAgainMs);
         } else {
@@ -336,8 +336,8 @@ void CUpdaterDlg::ApplyLanguage(int language, int applyToFirmwareLanguage)
     case 4: {
         CDialogFirmwareRestore& restore = m_pageFirmwareRestore;
         if (restore.m_versionList.m_hWnd && restore.m_versionList.GetCount() > 0 && m_applyToFirmwareLanguage) {
-            restore.m_firmwareInfo.Lock()->Reset(4);
-            restore.m_firmwareInfo.Lock()->m_clearedMark = 1;
+            restore.m_firmwareInfo->Reset(4);
+            restore.m_firmwareInfo->Lock()->m_clearedMark = 1;
             restore.m_versionList.ResetContent();
             restore.SetTimer(CDialogFirmwareRestore::kArchiveTimer, kRefreshAgainMs);
         } else {

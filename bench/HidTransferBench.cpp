@@ -44,13 +44,13 @@ int main()
     host.page = 4; // no settings archive in the timed run
     host.primary = OpenHidInterface(kHidPairPrimaryProductId);
     host.secondary = OpenHidInterface(kHidPairSecondaryProductId);
-    host.job.m_imagePath = file.wstring();
+    host.job->Lock()->m_imagePath = file.wstring();
     sim.ClearLog();
     sim.SetUsbTimingModel(true);
-    DualChannelImageUpdateThread(host);
+    host.Run(DualChannelImageUpdateThread);
     sim.SetUsbTimingModel(false);
     std::filesystem::remove(file);
-    if (host.job.m_finished) {
+    if (host.Job().m_finished) {
         std::printf("transfer failed\n");
         return 1;
     }

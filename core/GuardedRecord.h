@@ -20,7 +20,8 @@ public:
     template <typename R> class BasicAccess {
     public:
         R* operator->() const { return m_record; }
-        R& operator*() const { return *m_record; }
+        R& operator*() const& { return *m_record; }
+        R& operator*() const&& = delete;
 
     private:
         friend class GuardedRecord;

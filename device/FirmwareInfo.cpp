@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cwctype>
-#include <utility>
 
 #include "device/VersionCompare.h"
 
@@ -30,11 +29,6 @@ FirmwareInfo::FirmwareInfo()
     : m_files(kFirmwareFileSlotStep), m_languages(kFirmwareFileSlotStep), m_capacity(kFirmwareFileSlotStep)
 {}
 
-FirmwareInfo::~FirmwareInfo()
-{
-    ClosePopup();
-}
-
 void FirmwareInfo::Reset(int mode)
 {
     if (mode == kUpdateResetMode) {
@@ -49,8 +43,7 @@ void FirmwareInfo::Reset(int mode)
     m_progress = -10;
     m_finished = 0;
     m_succeeded = 0;
-    ReplaceStatusTexts(LanguageTextSet());
-    ClosePopup();
+    m_statusText = LanguageTextSet();
 }
 
 // m_count is public; never trust it beyond the slots that exist.
@@ -95,16 +88,6 @@ const std::wstring& FirmwareInfo::FileLanguage(int index) const
     return (index >= 0 && index < FilledSlots()) ? m_languages[index] : kNoText;
 }
 
-void FirmwareInfo::ClosePopup()
-{
-    // The record lets go of the popup before its window goes: destroying a
-    // window runs its handlers, and one that closes the job's popup again
-    // must find none rather than destroy and delete the same object twice.
-    std::unique_ptr<FirmwarePopup> popup = std::move(m_popup);
-    if (popup)
-        popup->DestroyPopupWindow();
-}
-
 int FirmwareInfo::SetVersionText(const std::wstring& text)
 {
     return ParseVersion2(text, m_version.major, m_version.minor);
@@ -117,7 +100,6 @@ int FirmwareInfo::SetVersionText4(const std::wstring& text)
 
 std::wstring FirmwareInfo::StatusText(int language) const
 {
-    std::lock_guard<std::mutex> hold(m_textLock);
     return m_statusText[UiLanguageRow(language)];
 }
 
@@ -125,26 +107,22 @@ void FirmwareInfo::SetStatusText(int language, const std::wstring& text)
 {
     if (language < 0 || language >= kUiLanguageCount)
         return;
-    std::lock_guard<std::mutex> hold(m_textLock);
     m_statusText[language] = text;
 }
 
 void FirmwareInfo::ReplaceStatusTexts(const LanguageTextSet& texts)
 {
-    std::lock_guard<std::mutex> hold(m_textLock);
     m_statusText = texts;
 }
 
 LanguageTextSet FirmwareInfo::StatusTexts() const
 {
-    std::lock_guard<std::mutex> hold(m_textLock);
     return m_statusText;
 }
 
 LanguageTextSet FirmwareInfo::TakeStatusTexts()
 {
     LanguageTextSet taken;
-    std::lock_guard<std::mutex> hold(m_textLock);
     taken.swap(m_statusText);
     return taken;
 }

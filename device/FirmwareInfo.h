@@ -1,24 +1,22 @@
 #pragma once
 // The record of one firmware job: the images the server offers, the image to
 // flash, its version and how the job stands. Update workers write it and the
-// update page's progress timer reads it, so the pages hold it as a
-// GuardedFirmwareInfo and every access goes through its lock.
+// update page's progress timer reads it, so it lives inside a firmware job
+// (firmware/FirmwareJob.h), which hands it out only under its one lock or as
+// a copy taken under it.
 
 #include <array>
-#include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
-#include "core/GuardedRecord.h"
 #include "core/UiLanguageRow.h"
 
-// The job's modeless progress popup. The record only needs to close it; the
+// The job's modeless progress popup. The job only needs to close it; the
 // window itself belongs to the user interface.
 class FirmwarePopup {
 public:
     virtual ~FirmwarePopup() = default;
-    // Destroys the popup's window; the record deletes the object afterwards.
+    // Destroys the popup's window; the job deletes the object afterwards.
     virtual void DestroyPopupWindow() = 0;
 };
 
@@ -47,15 +45,15 @@ enum FirmwareJobState {
 
 constexpr int kFirmwareFileSlotStep = 20;
 
+// A plain value: its owner (the firmware job) guards it, so copies are
+// snapshots and nothing in here takes a lock.
 class FirmwareInfo {
 public:
     FirmwareInfo();
-    ~FirmwareInfo();
-    FirmwareInfo(const FirmwareInfo&) = delete;
-    FirmwareInfo& operator=(const FirmwareInfo&) = delete;
 
     // Mode 3 readies the record for an update (state 1, version cleared); any
     // other mode makes it idle. Failure flag, image path and capacity survive.
+    // The job closes its popup with it.
     void Reset(int mode);
 
     void AddLanguageFile(const std::wstring& fileName, const std::wstring& language);
@@ -67,18 +65,14 @@ public:
     const std::wstring& FileName(int index) const;
     const std::wstring& FileLanguage(int index) const;
 
-    void ClosePopup();
-
     // "a.b" into the version's major and minor; kind and build stay.
     int SetVersionText(const std::wstring& text);
     // "a.b.c.d" (the camera 0x3020's form) into all four parts.
     int SetVersionText4(const std::wstring& text);
 
-    // The 13 status texts are the one part of the record that the workers and
-    // the progress timer both write whole strings into, so they have a lock of
-    // their own, taken by every call below and held by nothing else: a worker
-    // replaces all 13 in one call and the timer takes and empties them in one,
-    // and neither ever sees half of one state and half of the next.
+    // A worker replaces all 13 status texts in one call and the progress timer
+    // takes and empties them in one, each under the job's lock, so neither
+    // ever sees half of one state and half of the next.
     // Status text of a UI language; a language outside 0 to 12 reads English.
     std::wstring StatusText(int language) const;
     // A language outside 0 to 12 stores nothing.
@@ -107,16 +101,19 @@ public:
     // Set only where a job is declared successful; the job's end tests this,
     // never the progress that happens to stand at 100.
     int m_succeeded = 0;
-    LanguageTextSet m_statusText; // through the calls above once a worker runs
-    std::unique_ptr<FirmwarePopup> m_popup;
+    LanguageTextSet m_statusText;
     int m_waitFlag = 0;     // a worker waits for the user to hold the unit's button
     int m_counters[3] = {}; // progress-timer ticks: stall, phase, and one never read
+    // Activity events of the DFU step counted since an engine step started, and
+    // whether the progress timer itself advances the step's phase ticks (the
+    // DFU sequence clears it once the engine reports its own progress). Both
+    // restart with every transfer, from a worker as from the DFU sequence.
+    int m_progressEventCount = 0;
+    int m_timedProgress = 0;
+    // A worker waits for the user's OK after a failed settings backup; the
+    // progress timer hands the wait to the main window and back.
+    int m_waitForUser = 0;
 
 private:
-    mutable std::mutex m_textLock;
     int FilledSlots() const;
 };
-
-// The job record as the pages own it: workers and the UI thread reach it only
-// through Lock().
-using GuardedFirmwareInfo = GuardedRecord<FirmwareInfo>;

@@ -10,6 +10,7 @@
 #include "firmware/CameraDriveSeam.h"
 #include "firmware/CameraWorkerRules.h"
 #include "firmware/FirmwareBounds.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/FirmwareWait.h"
 #include "firmware/ImageContainer.h"
 #include "firmware/JobTexts.h"
@@ -110,7 +111,7 @@ WaitEnd WaitForCamera(HidHandle* primary, const PollPlan& plan)
 
 class CameraDriveStep {
 public:
-    CameraDriveStep(ImageWorkerHost& host, const ImageSection& camera, const std::uint8_t* data)
+    CameraDriveStep(WorkerHost& host, const ImageSection& camera, const std::uint8_t* data)
         : m_host(host), m_drives(GetCameraDriveSeam()), m_camera(camera), m_data(data),
           m_names(FindCameraDriveNames(host.ModelCode()))
     {}
@@ -315,7 +316,7 @@ private:
         return false;
     }
 
-    ImageWorkerHost& m_host;
+    WorkerHost& m_host;
     CameraDriveSeam& m_drives;
     const ImageSection& m_camera;
     const std::uint8_t* m_data;
@@ -325,27 +326,25 @@ private:
 
 class CameraWorker {
 public:
-    explicit CameraWorker(ImageWorkerHost& host) : m_host(host), m_job(host.Job()) {}
+    explicit CameraWorker(WorkerHost& host) : m_host(host), m_job(host.Job()) {}
 
     void Run()
     {
         const int model = m_host.ModelCode();
-        m_image = LoadImageContainer(m_job.m_imagePath, ImageCheckOptionsForModel(model),
-                                     [this] { m_job.m_state = kJobImageRead; });
+        m_image = LoadJobImage(m_job, ImageCheckOptionsForModel(model));
         if (!m_image.check.Passed())
             return End(FirmwareCorruptedTexts(m_host.Page(), m_host.UsbStatus()));
-        m_job.m_state = kJobImageVerified;
+        SetJobState(m_job, kJobImageVerified);
         if (m_host.Page() == 3)
             BackUpSettingsBeforeTransfer(m_host,
                                          ActivityTexts(m_host.Page(), m_host.UsbStatus(), GetTextAboutToMakeBackup));
         StartTransferReport(m_host);
-        m_job.m_state = kJobTransferring;
+        SetJobState(m_job, kJobTransferring);
         const std::vector<ImageSection>& sections = m_image.check.sections;
         std::size_t sectionsOverHid = sections.size();
         if (HasCameraDrive(model)) {
             if (!CopyCameraFirmwareToCard(m_host, sections[kCameraSection], m_image.Bytes())) {
                 m_image = LoadedImage();
-                m_host.ClearAutoUpdate();
                 return;
             }
             sectionsOverHid = std::min(sectionsOverHid, kCameraHidSections);
@@ -365,19 +364,22 @@ public:
                 return FailStatus();
             FirmwareWait(kCameraDirectFinishPauseMs);
         } else {
-            m_job.m_waitFlag = 1;
-            if (!WaitUntilReady())
+            SetHoldButtonFlag(m_job, 1);
+            if (!WaitUntilUnitReady(m_host.Primary()))
                 return FailStatus();
             if (sentType0) {
                 if (!Finish())
                     return FailStatus();
-                m_job.m_waitFlag = 0;
+                SetHoldButtonFlag(m_job, 0);
             }
         }
         m_image = LoadedImage();
         FirmwareWait(kImageRestartWaitMs);
-        m_job.m_state = kJobFinished;
-        m_job.m_waitFlag = direct ? 0 : 1;
+        {
+            auto job = m_job.Lock();
+            job->m_state = kJobFinished;
+            job->m_waitFlag = direct ? 0 : 1;
+        }
         m_host.ArmWaitTimer();
     }
 
@@ -386,7 +388,6 @@ private:
     {
         m_image = LoadedImage();
         EndJobWithFailure(m_job, texts);
-        m_host.ClearAutoUpdate();
     }
     void FailStatus() { End(FailureTexts(m_host.Page(), m_host.UsbStatus(), GetTextCannotGetStatus)); }
 
@@ -397,34 +398,21 @@ private:
         return frame.Send(m_host.Primary());
     }
 
-    // The unit's restart poll, bounded; a failed poll is retried after a pause.
-    bool WaitUntilReady()
-    {
-        for (int poll = 0; poll < kReadyPollLimitMs / kReadyPollPauseMs; ++poll) {
-            HidCommandFrame frame;
-            frame.Begin(kHidCmdQueryReady);
-            if (frame.Send(m_host.Primary()) && frame.reply[kHidReplyFirstData] != 0)
-                return true;
-            FirmwareWait(kReadyPollPauseMs);
-        }
-        return false;
-    }
-
-    ImageWorkerHost& m_host;
-    FirmwareInfo& m_job;
+    WorkerHost& m_host;
+    FirmwareJob& m_job;
     LoadedImage m_image;
 };
 
 } // namespace
 
-bool CopyCameraFirmwareToCard(ImageWorkerHost& host, const ImageSection& camera, const std::uint8_t* data)
+bool CopyCameraFirmwareToCard(WorkerHost& host, const ImageSection& camera, const std::uint8_t* data)
 {
     if (FindCameraDriveNames(host.ModelCode()) == nullptr)
         return true;
     return CameraDriveStep(host, camera, data).Run();
 }
 
-void CameraFirmwareUpdateThread(ImageWorkerHost& host)
+void CameraFirmwareUpdateThread(WorkerHost& host)
 {
     CameraWorker(host).Run();
 }

@@ -12,6 +12,6 @@ struct ImageSection;
 // The camera drive step: section 2 onto the camera's card, the camera's
 // install awaited and its version checked. False after it has written its
 // failure texts and set the job's failure flag.
-bool CopyCameraFirmwareToCard(ImageWorkerHost& host, const ImageSection& camera, const std::uint8_t* data);
+bool CopyCameraFirmwareToCard(WorkerHost& host, const ImageSection& camera, const std::uint8_t* data);
 
-void CameraFirmwareUpdateThread(ImageWorkerHost& host);
+void CameraFirmwareUpdateThread(WorkerHost& host);

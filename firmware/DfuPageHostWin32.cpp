@@ -4,7 +4,7 @@
 
 #include "shell/DialogMessageBox.h"
 #include "shell/MainDialog.h"
-#include "device/FirmwareInfo.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/FirmwareWait.h"
 #include "text/MainWindowTexts.h"
 
@@ -16,12 +16,12 @@ constexpr int kPopupIconKind = 1;
 
 } // namespace
 
-DfuPageHost::DfuPageHost(CMainDialog* main, HWND window, std::function<FirmwareInfo&()> job,
+DfuPageHost::DfuPageHost(CMainDialog* main, HWND window, std::function<FirmwareJob&()> job,
                          std::function<void()> armWaitTimer)
     : m_main(main), m_window(window), m_job(std::move(job)), m_armWaitTimer(std::move(armWaitTimer))
 {}
 
-FirmwareInfo& DfuPageHost::Job()
+FirmwareJob& DfuPageHost::Job()
 {
     return m_job();
 }
@@ -52,7 +52,7 @@ void DfuPageHost::OpenPopup(DfuPopup popup)
     box->SetContent(CString(text.c_str()), kPopupIconKind, nullptr, nullptr, CSize(kPopupWidth, kPopupHeight));
     if (!box->CreatePopup())
         return;
-    Job().m_popup = std::move(box);
+    Job().SetPopup(std::move(box));
 }
 
 void DfuPageHost::ArmWaitTimer()

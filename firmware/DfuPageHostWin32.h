@@ -19,9 +19,9 @@ class DfuPageHost final : public DfuSequenceHost {
 public:
     // window receives kDfuCallbackMessage; job picks the record driven now;
     // armWaitTimer starts the page's wait timer unless it runs.
-    DfuPageHost(CMainDialog* main, HWND window, std::function<FirmwareInfo&()> job, std::function<void()> armWaitTimer);
+    DfuPageHost(CMainDialog* main, HWND window, std::function<FirmwareJob&()> job, std::function<void()> armWaitTimer);
 
-    FirmwareInfo& Job() override;
+    FirmwareJob& Job() override;
     int Page() override;
     int UsbStatus() override;
     int ModelCode() override;
@@ -34,7 +34,7 @@ public:
 private:
     CMainDialog* m_main;
     HWND m_window;
-    std::function<FirmwareInfo&()> m_job;
+    std::function<FirmwareJob&()> m_job;
     std::function<void()> m_armWaitTimer;
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "device/FirmwareInfo.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/JobTexts.h"
 #include "link/UsbHardwareId.h"
 #include "text/FirmwareTexts.h"
@@ -32,7 +33,8 @@ constexpr int kActivityTransferEnd = 17;
 constexpr int kActivityRestartHeld = 18;
 constexpr int kActivityWaitReconnect = 19;
 
-constexpr int kProgressAfterRetry = 50;
+// Engine B starts at half of the job: the second chip, or a retry.
+constexpr int kEngineBStartProgress = 50;
 
 template <std::size_t N> bool Contains(const int (&list)[N], int value)
 {
@@ -101,10 +103,8 @@ DfuSequence::DfuSequence(DfuSequenceHost& host, DfuEngineDriver& engines, const 
     : m_activeEngine(fields.activeEngine ? *fields.activeEngine : m_own[0]),
       m_engineACreated(fields.engineACreated ? *fields.engineACreated : m_own[1]),
       m_engineBCreated(fields.engineBCreated ? *fields.engineBCreated : m_own[2]),
-      m_progressEventCount(fields.progressEventCount ? *fields.progressEventCount : m_own[3]),
-      m_timedProgress(fields.timedProgress ? *fields.timedProgress : m_own[4]),
-      m_waitTicks(fields.waitTicks ? *fields.waitTicks : m_own[5]),
-      m_restartPending(fields.restartPending ? *fields.restartPending : m_own[6]), m_host(host), m_engines(engines)
+      m_waitTicks(fields.waitTicks ? *fields.waitTicks : m_own[3]),
+      m_restartPending(fields.restartPending ? *fields.restartPending : m_own[4]), m_host(host), m_engines(engines)
 {}
 
 DfuSequence::~DfuSequence()
@@ -116,21 +116,33 @@ DfuSequence::~DfuSequence()
 void DfuSequence::ResetForUpdate()
 {
     m_restartPending = 0;
-    m_progressEventCount = 0;
-    m_timedProgress = 1;
     m_waitTicks = 0;
+    RestartEventCount();
+}
+
+void DfuSequence::RestartEventCount()
+{
+    auto job = m_host.Job().Lock();
+    job->m_progressEventCount = 0;
+    job->m_timedProgress = 1;
+}
+
+std::wstring DfuSequence::ImagePath()
+{
+    return m_host.Job().Lock()->m_imagePath;
 }
 
 void DfuSequence::Fail(const wchar_t* tag, std::wstring (*reason)(int), bool finished)
 {
-    FirmwareInfo& job = m_host.Job();
-    WriteJobStatusTexts(job, FailureTexts(m_host.Page(), m_host.UsbStatus(), reason, tag));
-    job.m_failed = 1;
-    job.m_succeeded = 0;
-    if (finished) {
-        job.m_finished = 1;
+    const LanguageTexts texts = FailureTexts(m_host.Page(), m_host.UsbStatus(), reason, tag);
+    if (finished)
         m_stepRunning = false;
-    }
+    auto job = m_host.Job().Lock();
+    WriteJobStatusTexts(*job, texts);
+    job->m_failed = 1;
+    job->m_succeeded = 0;
+    if (finished)
+        job->m_finished = 1;
 }
 
 void DfuSequence::FailCount(int count)
@@ -190,7 +202,7 @@ void DfuSequence::StartDfu()
         FailCount(matched);
         return;
     }
-    if (!m_engines.StartReconfigure(kDfuEngineA, m_host.Job().m_imagePath)) {
+    if (!m_engines.StartReconfigure(kDfuEngineA, ImagePath())) {
         Fail(WaitsForDfuDevice(model) ? L"[8][1]" : L"[8][3]", GetTextCannotGetDevice);
         return;
     }
@@ -264,7 +276,7 @@ void DfuSequence::EndJob()
 
 bool DfuSequence::CheckSilentEngine()
 {
-    if (!m_stepRunning || m_activeEngine == 0 || m_host.Job().m_finished)
+    if (!m_stepRunning || m_activeEngine == 0 || m_host.Job().Lock()->m_finished)
         return false;
     if (m_host.NowMs() - m_lastHeardMs < kDfuSilentEngineMs)
         return false;
@@ -274,42 +286,52 @@ bool DfuSequence::CheckSilentEngine()
 
 void DfuSequence::HandleActivity(int activity)
 {
-    FirmwareInfo& job = m_host.Job();
+    FirmwareJob& job = m_host.Job();
     const int model = m_host.ModelCode();
+    // A popup is a window: it is opened with the job's lock let go.
     switch (activity) {
     case kActivityTransfer: {
-        job.m_state = kJobTransferring;
         const int usb = m_host.UsbStatus();
         const bool normalMode = usb > 0 && usb < 0x8000;
-        if (normalMode && !job.m_popup) {
-            if (!IsNoPopupDfuModel(model))
-                m_host.OpenPopup(DfuPopup::kHoldButton);
-        } else {
-            m_timedProgress = 0;
-            ++m_progressEventCount;
-            if (!IsNoPopupDfuModel(model) && m_progressEventCount > kDfuPopupEveryActivities) {
-                m_progressEventCount = 0;
-                if (!job.m_popup)
-                    m_host.OpenPopup(DfuPopup::kHoldButton);
+        const bool popupOpen = job.HasPopup();
+        bool openPopup = false;
+        {
+            auto record = job.Lock();
+            record->m_state = kJobTransferring;
+            if (normalMode && !popupOpen) {
+                openPopup = !IsNoPopupDfuModel(model);
+            } else {
+                record->m_timedProgress = 0;
+                ++record->m_progressEventCount;
+                if (!IsNoPopupDfuModel(model) && record->m_progressEventCount > kDfuPopupEveryActivities) {
+                    record->m_progressEventCount = 0;
+                    openPopup = !popupOpen;
+                }
             }
+            record->m_counters[1] = 0;
+            record->m_counters[0] = 0;
         }
-        job.m_counters[1] = 0;
-        job.m_counters[0] = 0;
+        if (openPopup)
+            m_host.OpenPopup(DfuPopup::kHoldButton);
         break;
     }
     case kActivityTransferEnd:
         if (model != kTwoChipDfuModel)
             job.ClosePopup();
         break;
-    case kActivityRestartHeld:
+    case kActivityRestartHeld: {
         m_restartPending = 1;
-        job.m_state = kJobFinished;
         m_waitTicks = 0;
-        if (!IsNoPopupDfuModel(model) && !job.m_popup)
+        {
+            auto record = job.Lock();
+            record->m_state = kJobFinished;
+            record->m_counters[1] = 0;
+            record->m_counters[0] = 0;
+        }
+        if (!IsNoPopupDfuModel(model) && !job.HasPopup())
             m_host.OpenPopup(DfuPopup::kHoldTwoButtons);
-        job.m_counters[1] = 0;
-        job.m_counters[0] = 0;
         break;
+    }
     case kActivityWaitReconnect: m_host.ArmWaitTimer(); break;
     default: break;
     }
@@ -317,10 +339,20 @@ void DfuSequence::HandleActivity(int activity)
 
 bool DfuSequence::StartEngineB()
 {
-    if (!m_engines.StartReconfigure(kDfuEngineB, m_host.Job().m_imagePath))
+    if (!m_engines.StartReconfigure(kDfuEngineB, ImagePath()))
         return false;
     m_activeEngine = 2;
     StepStarted();
+    // The job runs its phases again from half way, without the failure a
+    // retry leaves behind.
+    auto job = m_host.Job().Lock();
+    job->m_failed = 0;
+    job->m_progressEventCount = 0;
+    job->m_timedProgress = 1;
+    job->m_counters[0] = 0;
+    job->m_counters[1] = 0;
+    job->m_progress = kEngineBStartProgress;
+    job->m_state = kJobSecondEngineRestarting;
     return true;
 }
 
@@ -339,7 +371,6 @@ void DfuSequence::HandleNextCallback()
     if (item->m_jobNumber != m_jobNumber.load() || m_activeEngine == 0)
         return;
     m_lastHeardMs = m_host.NowMs();
-    FirmwareInfo& job = m_host.Job();
     switch (item->m_kind) {
     case kDfuNotify: Progress(item->m_argument, item->m_status); break;
     case kDfuProgress: HandleActivity(item->m_status.activity); break;
@@ -351,16 +382,8 @@ void DfuSequence::HandleNextCallback()
             retried = true;
             Fail(L"", GetTextCannotUpdateFirmware, false);
             if (m_host.ModelCode() == kTwoChipDfuModel || m_activeEngine == 2) {
-                job.m_finished = 1;
-            } else if (StartEngineB()) {
-                job.m_failed = 0;
-                m_progressEventCount = 0;
-                m_timedProgress = 1;
-                job.m_counters[0] = 0;
-                job.m_counters[1] = 0;
-                job.m_progress = kProgressAfterRetry;
-                job.m_state = kJobSecondEngineRestarting;
-            } else {
+                m_host.Job().Lock()->m_finished = 1;
+            } else if (!StartEngineB()) {
                 Fail(L"", GetTextCannotGetDevice);
             }
         }
@@ -381,17 +404,15 @@ void DfuSequence::HandleNextCallback()
 
 void DfuSequence::StartNextDfuStep(const DFUEngine::Status& status)
 {
-    FirmwareInfo& job = m_host.Job();
-    m_progressEventCount = 0;
-    m_timedProgress = 1;
+    RestartEventCount();
     const int engine = EngineInUse();
     bool started = true;
     switch (status.step) {
     case kStepReconfigureHeld:
-        job.ClosePopup();
-        started = m_engines.StartDownload(engine, job.m_imagePath);
+        m_host.Job().ClosePopup();
+        started = m_engines.StartDownload(engine, ImagePath());
         break;
-    case kStepReconfigure: started = m_engines.StartDownload(engine, job.m_imagePath); break;
+    case kStepReconfigure: started = m_engines.StartDownload(engine, ImagePath()); break;
     case kStepDownload: started = m_engines.StartManifest(engine); break;
     default:
         if (m_restartPending)

@@ -17,7 +17,7 @@
 #include "firmware/SmartPtr.h"
 #include "standins/DFUEngine.h"
 
-class FirmwareInfo;
+class FirmwareJob;
 
 enum DfuCallbackKind {
     kDfuNotify = 0,
@@ -83,11 +83,11 @@ class DfuSequenceHost {
 public:
     virtual ~DfuSequenceHost() = default;
     // The job driven now (the update page's on page 3, else the restore page's).
-    virtual FirmwareInfo& Job() = 0;
+    virtual FirmwareJob& Job() = 0;
     virtual int Page() = 0;
     virtual int UsbStatus() = 0;
     virtual int ModelCode() = 0;
-    // Opens the popup and stores it in the job.
+    // Opens the popup and hands it to the job.
     virtual void OpenPopup(DfuPopup popup) = 0;
     // Starts the wait timer unless it runs.
     virtual void ArmWaitTimer() = 0;
@@ -101,13 +101,11 @@ public:
 };
 
 // The page's ints that the sequence writes and the progress and wait timers
-// read; a sequence made without them keeps its own.
+// read, all on the page's thread; a sequence made without them keeps its own.
 struct DfuPageFields {
     int* activeEngine = nullptr;
     int* engineACreated = nullptr;
     int* engineBCreated = nullptr;
-    int* progressEventCount = nullptr;
-    int* timedProgress = nullptr;
     int* waitTicks = nullptr;
     int* restartPending = nullptr;
 };
@@ -144,7 +142,8 @@ public:
     bool CheckSilentEngine();
 
     // Starts engine B's reconfigure (the wait timer does this for the
-    // two-chip model once its first chip is done); true when it started.
+    // two-chip model once its first chip is done) and readies the job for
+    // its phases from 50 %; true when it started.
     bool StartEngineB();
 
     // Clears the fields an update starts from.
@@ -153,14 +152,12 @@ public:
     std::size_t QueuedItems();
 
 private:
-    int m_own[7] = {};
+    int m_own[5] = {};
 
 public:
     int& m_activeEngine; // 0 none, 1 engine A, 2 engine B
     int& m_engineACreated;
     int& m_engineBCreated;
-    int& m_progressEventCount;
-    int& m_timedProgress;
     int& m_waitTicks;
     int& m_restartPending;
 
@@ -177,6 +174,9 @@ private:
     };
 
     void StartNextDfuStep(const DFUEngine::Status& status);
+    // The engine step restarts its activity count and the timed progress.
+    void RestartEventCount();
+    std::wstring ImagePath();
     void HandleActivity(int activity);
     void Fail(const wchar_t* tag, std::wstring (*reason)(int), bool finished = true);
     void FailCount(int count);

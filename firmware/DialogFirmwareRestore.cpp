@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "device/ModelCatalogue.h"
 #include "firmware/ArchivedSettingsList.h"
@@ -25,27 +26,13 @@
 namespace {
 
 constexpr UINT kArchiveTimerFirstMs = 500;
-// The update page's progress timer, which drives a restore once the image is in place.
-constexpr UINT kUpdateProgressTimer = 203;
-constexpr UINT kUpdateProgressTimerMs = 1000;
 constexpr COLORREF kTitleColour = 0xD77538;
-constexpr int kProgramPathCapacity = 260;
 constexpr int kListColumnWidths[3] = {322, 11, 177}; // name, ":" and value
 
 const int kPairCaptionIds[kBackupInfoPairs] = {IDC_RESTORE_CAPTION1, IDC_RESTORE_CAPTION2, IDC_RESTORE_CAPTION3,
                                                IDC_RESTORE_CAPTION4, IDC_RESTORE_CAPTION5, IDC_RESTORE_CAPTION6};
 const int kPairValueIds[kBackupInfoPairs] = {IDC_RESTORE_VALUE1, IDC_RESTORE_VALUE2, IDC_RESTORE_VALUE3,
                                              IDC_RESTORE_VALUE4, IDC_RESTORE_VALUE5, IDC_RESTORE_VALUE6};
-
-// The running program's full path; empty when it cannot be had whole.
-std::wstring RunningProgramPath()
-{
-    wchar_t program[kProgramPathCapacity] = {};
-    const DWORD length = ::GetModuleFileNameW(nullptr, program, kProgramPathCapacity);
-    if (length == 0 || length >= static_cast<DWORD>(kProgramPathCapacity))
-        return std::wstring();
-    return std::wstring(program, length);
-}
 
 void WriteMainStatusTexts(CMainDialog& main, const LanguageTexts& texts)
 {
@@ -57,6 +44,7 @@ void WriteMainStatusTexts(CMainDialog& main, const LanguageTexts& texts)
 // nothing else of the main window.
 struct BackupDownloadRequest {
     CDialogFirmwareRestore* page = nullptr;
+    std::shared_ptr<FirmwareJob> job; // the page's
     HWND pageWindow = nullptr;
     int modelCode = 0;
     std::wstring programPath;
@@ -76,7 +64,7 @@ DWORD WINAPI FirmwareImageDownloadThread(LPVOID parameter)
     if (haveFolder)
         imagePath = folder + GetModelName(request->modelCode, 1) + L".img";
     {
-        auto job = page.m_firmwareInfo.Lock();
+        auto job = request->job->Lock();
         job->m_state = kJobDownloadingImage;
         chosenFile = job->m_selectedFile;
         job->m_imagePath = imagePath;
@@ -193,11 +181,8 @@ void CDialogFirmwareRestore::EnterPage(int mode)
     if (main)
         main->m_progress = -1;
     ResetRestoreState();
-    {
-        auto job = m_firmwareInfo.Lock();
-        job->Reset(4);
-        job->m_clearedMark = 1;
-    }
+    m_firmwareInfo->Reset(4);
+    m_firmwareInfo->Lock()->m_clearedMark = 1;
     if (!m_hWnd)
         return;
     m_versionList.ResetContent();
@@ -236,7 +221,7 @@ void CDialogFirmwareRestore::ShowLabelPairs(bool show)
 
 void CDialogFirmwareRestore::ShowSettingsList()
 {
-    const int ready = m_firmwareInfo.Lock()->m_clearedMark;
+    const int ready = m_firmwareInfo->Lock()->m_clearedMark;
     m_settingsList.ShowWindow(ready ? SW_SHOW : SW_HIDE);
 }
 
@@ -323,16 +308,19 @@ void CDialogFirmwareRestore::RefreshPage()
         // Relabelled in the UI language; the chosen variant stays chosen.
         const int selected = m_versionList.GetCurSel();
         m_versionList.ResetContent();
+        std::vector<std::wstring> languages;
         {
-            auto job = m_firmwareInfo.Lock();
+            auto job = m_firmwareInfo->Lock();
             for (int i = 0; i < job->m_count; ++i)
-                m_versionList.AddString(TranslateLanguageName(job->FileLanguage(i), language).c_str());
+                languages.push_back(job->FileLanguage(i));
         }
+        for (const std::wstring& name : languages)
+            m_versionList.AddString(TranslateLanguageName(name, language).c_str());
         m_versionList.SetCurSel(selected);
         m_voicePromptCaption.SetWindowText(TextVoicePrompt(language).c_str());
     }
 
-    const int ready = m_firmwareInfo.Lock()->m_clearedMark;
+    const int ready = m_firmwareInfo->Lock()->m_clearedMark;
     const RestorePageVisibility visibility =
         DecideRestorePageVisibility(main->m_modelCode, CurrentCategory(), m_archive, ready, m_versionList.GetCount());
     m_versionList.ShowWindow(visibility.comboShown ? SW_SHOW : SW_HIDE);
@@ -376,15 +364,15 @@ void CDialogFirmwareRestore::ReadArchiveAndBackupList()
     CMainDialog* main = GetMainDialog(this);
     if (!main)
         return;
-    m_firmwareInfo.Lock()->m_state = kJobIdle;
+    m_firmwareInfo->Lock()->m_state = kJobIdle;
     const int archiveUsable = LoadSettingsArchive();
-    m_firmwareInfo.Lock()->m_clearedMark = archiveUsable;
+    m_firmwareInfo->Lock()->m_clearedMark = archiveUsable;
     const int page = main->m_page;
     const int usbStatus = main->m_usbStatus;
     if (!archiveUsable) {
         WriteMainStatusTexts(*main, FailureTexts(page, usbStatus, GetTextNoBackupFirmware));
     } else {
-        m_firmwareInfo.Lock()->m_clearedMark = 0;
+        m_firmwareInfo->Lock()->m_clearedMark = 0;
         char* buffer = nullptr;
         const int got = DownloadUrl(CString(FirmwareServerBaseUrl() + L"Revisions"), &buffer, CString(), nullptr);
         if (got < 1 || !buffer) {
@@ -398,7 +386,7 @@ void CDialogFirmwareRestore::ReadArchiveAndBackupList()
             query.firmwareLanguage = main->m_firmwareLanguage.str();
             query.applyToFirmwareLanguage = main->m_applyToFirmwareLanguage;
             const RevisionsMatch match = MatchRevisionsList(ArchiveBytesToText(std::string(buffer)), query);
-            StoreRevisionsMatch(match, *m_firmwareInfo.Lock());
+            m_firmwareInfo->With([&match](FirmwareInfo& job) { StoreRevisionsMatch(match, job); });
             for (const std::wstring& language : match.languages)
                 m_versionList.AddString(TranslateLanguageName(language, query.uiLanguage).c_str());
             if (match.selectedItem >= 0)
@@ -409,7 +397,7 @@ void CDialogFirmwareRestore::ReadArchiveAndBackupList()
         std::free(buffer);
     }
 
-    const int ready = m_firmwareInfo.Lock()->m_clearedMark;
+    const int ready = m_firmwareInfo->Lock()->m_clearedMark;
     // Back after a restore, the completion's texts stay.
     if (ready && m_entryMode != 0) {
         const LanguageTexts texts = m_versionList.GetCount() > 0
@@ -443,7 +431,7 @@ void CDialogFirmwareRestore::StartBackupFirmwareDownload()
     if (!main || !m_hWnd)
         return;
     {
-        auto job = m_firmwareInfo.Lock();
+        auto job = m_firmwareInfo->Lock();
         job->m_state = kJobUpdateStarted;
         job->ReplaceStatusTexts(LanguageTextSet{});
     }
@@ -453,7 +441,7 @@ void CDialogFirmwareRestore::StartBackupFirmwareDownload()
     // Without a selection the chosen file stays the one the list preselected.
     const int selected = m_versionList.GetCount() > 0 ? m_versionList.GetCurSel() : -1;
     if (selected >= 0) {
-        auto job = m_firmwareInfo.Lock();
+        auto job = m_firmwareInfo->Lock();
         if (selected < job->m_count) {
             main->m_firmwareLanguage = job->FileLanguage(selected);
             job->m_selectedFile = job->FileName(selected);
@@ -461,11 +449,12 @@ void CDialogFirmwareRestore::StartBackupFirmwareDownload()
     }
     const LanguageTexts texts = ActivityTexts(main->m_page, main->m_usbStatus, GetTextAboutToDownloadBackup);
     WriteMainStatusTexts(*main, texts);
-    WriteJobStatusTexts(*m_firmwareInfo.Lock(), texts);
+    WriteJobStatusTexts(*m_firmwareInfo, texts);
     ShowStatus(0);
 
     auto request = std::make_unique<BackupDownloadRequest>();
     request->page = this;
+    request->job = m_firmwareInfo;
     request->pageWindow = m_hWnd;
     request->modelCode = main->m_modelCode;
     request->programPath = RunningProgramPath();
@@ -484,10 +473,8 @@ LRESULT CDialogFirmwareRestore::OnBackupFirmwareDownloaded(WPARAM wParam, LPARAM
     if (!main)
         return 0;
     if (wParam == kBackupDownloaded) {
-        if (CDialogFirmwareUpdate* update = main->FirmwareUpdatePage()) {
-            update->PrepareUpdate();
-            update->SetTimer(kUpdateProgressTimer, kUpdateProgressTimerMs);
-        }
+        if (CDialogFirmwareUpdate* update = main->FirmwareUpdatePage())
+            update->StartRestore(RestoreJobRequest{m_firmwareInfo, m_archive});
         return 0;
     }
     const TextInLanguage reason =
@@ -495,7 +482,7 @@ LRESULT CDialogFirmwareRestore::OnBackupFirmwareDownloaded(WPARAM wParam, LPARAM
     const LanguageTexts texts =
         FillLanguageTexts(L"%s. %s", {GetTextDownloadLatestFailed, [&](int language) { return reason(language); }});
     WriteMainStatusTexts(*main, texts);
-    WriteJobStatusTexts(*m_firmwareInfo.Lock(), texts);
+    WriteJobStatusTexts(*m_firmwareInfo, texts);
     ShowStatus(1);
     main->m_busy = 0;
     main->RefreshView();

@@ -2,6 +2,7 @@
 #include "shell/PageDialog.h"
 #include "device/DeviceConfig.h"
 #include "device/FirmwareInfo.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/RestorePageRules.h"
 #include "grid/ConfigListCtrl.h"
 
@@ -36,9 +37,9 @@ public:
     // 1 when the user opened the page, 0 when the recognition after a restore
     // returned to it (the completion's status texts then stay).
     int m_entryMode = 0;
-    // Written by the download thread and the update workers, read by the
-    // progress timer: through Lock() only.
-    GuardedFirmwareInfo m_firmwareInfo;
+    // This page's job, which the download thread, the update workers and the
+    // update page's progress timer share.
+    const std::shared_ptr<FirmwareJob> m_firmwareInfo = std::make_shared<FirmwareJob>();
     DeviceConfig m_archive;
 
     CStatic m_title;          // 1012

@@ -56,145 +56,6 @@ bool HasServerVersion(const ImageVersion& version)
     return version.major != 0 || version.minor != 0 || version.kind != 0 || version.build != 0;
 }
 
-// The two process-wide pointers a worker finds its main window and its job
-// in; written just before each worker starts, read by it afterwards.
-CMainDialog* g_workerMainWindow = nullptr;
-FirmwareInfo* g_workerJob = nullptr;
-// The restore page's record, found by the page's thread before a worker
-// starts: the two-chip worker marks its second chip there too.
-GuardedFirmwareInfo* g_workerRestoreRecord = nullptr;
-
-// The worker of each road (index: the road's number); null where this
-// program has none yet.
-void DualChipRoad(ImageWorkerHost& host);
-
-CDialogFirmwareUpdate::WorkerRoutine g_workerSlots[8] = {
-    nullptr,
-    VersionedImageUpdateThread,   // 1
-    DualChannelImageUpdateThread, // 2
-    DualChipRoad,                 // 3, the two-chip unit
-    LoaderUpdateThread,           // 4
-    CameraFirmwareUpdateThread,   // 5, the camera models
-    ImageUpdateThread,            // 6
-    nullptr,                      // 7 runs on the DFU library
-};
-
-std::wstring ProgramPath()
-{
-    wchar_t path[MAX_PATH + 1] = {};
-    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
-    return length == 0 || length > MAX_PATH ? std::wstring() : std::wstring(path, length);
-}
-
-int WriteArchiveOfMainWindow(CMainDialog* main)
-{
-    std::wstring path;
-    if (!SettingsArchivePath(ProgramPath(), main->m_modelCode, path))
-        return 0;
-    return WriteSettingsArchive(HostFileSystem(), path, main->m_device, static_cast<std::int64_t>(std::time(nullptr)));
-}
-
-// What a worker reads and writes outside its own locals, over the main
-// window and the page it was started for.
-class PageWorkerHost final : public ImageWorkerHost {
-public:
-    PageWorkerHost(CDialogFirmwareUpdate* page, CMainDialog* main, FirmwareInfo* job)
-        : m_page(page), m_main(main), m_job(job), m_window(page->m_hWnd),
-          m_firmwareLanguage(main->m_firmwareLanguage.str())
-    {}
-    FirmwareInfo& Job() override { return *m_job; }
-    int Page() override { return m_main->m_page; }
-    int UsbStatus() override { return m_main->m_usbStatus; }
-    int ModelCode() override { return m_main->m_modelCode; }
-    HidHandle* Primary() override { return &m_main->m_hidPrimary; }
-    HidHandle* Secondary() override { return &m_main->m_hidSecondary; }
-    int WriteSettingsArchive() override { return WriteArchiveOfMainWindow(m_main); }
-    int WaitForUser() override { return m_main->m_waitForUser.load(); }
-    void SetWaitForUser(int value) override { m_main->m_waitForUser = value; }
-    void StartTransferProgress() override
-    {
-        m_page->m_progressEventCount = 0;
-        m_page->m_timedProgress = 1;
-    }
-    void ClearAutoUpdate() override { m_page->m_autoUpdate = 0; }
-    void ArmWaitTimer() override { ::PostMessageW(m_window, CDialogFirmwareUpdate::kArmWaitTimerMessage, 0, 0); }
-    std::wstring FirmwareLanguage() override { return m_firmwareLanguage; }
-    CDialogFirmwareUpdate* UpdatePage() const { return m_page; }
-
-private:
-    CDialogFirmwareUpdate* m_page;
-    CMainDialog* m_main;
-    FirmwareInfo* m_job;
-    HWND m_window;
-    std::wstring m_firmwareLanguage;
-};
-
-// The two-chip worker on the page's host: the second chip's mark goes to the
-// job it drives and to the update page's own record (the same one on page 3),
-// and its milestones to the update page's progress, whichever page drives.
-class PageDualChipHost final : public DualChipWorkerHost {
-public:
-    PageDualChipHost(ImageWorkerHost& base, CDialogFirmwareUpdate* page, GuardedFirmwareInfo* restore)
-        : m_base(base), m_page(page), m_restore(restore)
-    {}
-    FirmwareInfo& Job() override { return m_base.Job(); }
-    int Page() override { return m_base.Page(); }
-    int UsbStatus() override { return m_base.UsbStatus(); }
-    int ModelCode() override { return m_base.ModelCode(); }
-    HidHandle* Primary() override { return m_base.Primary(); }
-    HidHandle* Secondary() override { return m_base.Secondary(); }
-    int WriteSettingsArchive() override { return m_base.WriteSettingsArchive(); }
-    int WaitForUser() override { return m_base.WaitForUser(); }
-    void SetWaitForUser(int value) override { m_base.SetWaitForUser(value); }
-    void StartTransferProgress() override { m_base.StartTransferProgress(); }
-    void ClearAutoUpdate() override { m_base.ClearAutoUpdate(); }
-    void ArmWaitTimer() override { m_base.ArmWaitTimer(); }
-    std::wstring FirmwareLanguage() override { return m_base.FirmwareLanguage(); }
-    bool ProgramFolder(std::wstring& folder) override { return DualChipProgramFolder(folder); }
-    ComPortLookup LookUpComPort(int& port) override { return DualChipComPort(port); }
-    std::wstring RunFlashLoader(const std::wstring& commandLine) override
-    {
-        return DualChipRunFlashLoader(commandLine);
-    }
-    void SetSecondChipDone(int value) override
-    {
-        m_base.Job().m_spare = value;
-        m_page->m_firmwareInfo.Lock()->m_spare = value;
-        if (m_restore)
-            m_restore->Lock()->m_spare = value;
-    }
-    int PageProgress() override { return m_page->m_firmwareInfo.Lock()->m_progress; }
-    void SetPageProgress(int percent) override { m_page->m_firmwareInfo.Lock()->m_progress = percent; }
-
-private:
-    ImageWorkerHost& m_base;
-    CDialogFirmwareUpdate* m_page;
-    GuardedFirmwareInfo* m_restore;
-};
-
-void DualChipRoad(ImageWorkerHost& host)
-{
-    auto* pageHost = dynamic_cast<PageWorkerHost*>(&host);
-    if (!pageHost)
-        return;
-    PageDualChipHost dualChip(host, pageHost->UpdatePage(), g_workerRestoreRecord);
-    DualChipUpdateThread(dualChip);
-}
-
-DWORD WINAPI UpdateWorkerThread(LPVOID parameter)
-{
-    auto* page = static_cast<CDialogFirmwareUpdate*>(parameter);
-    CMainDialog* main = g_workerMainWindow;
-    FirmwareInfo* job = g_workerJob;
-    const CDialogFirmwareUpdate::WorkerRoutine routine =
-        CDialogFirmwareUpdate::WorkerOfRoad(FindUpdateRoad(main->m_modelCode).road);
-    if (routine) {
-        PageWorkerHost host(page, main, job);
-        routine(host);
-    }
-    return 0;
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialogFirmwareUpdate, CWaitCursorPage)
@@ -214,37 +75,6 @@ CDialogFirmwareUpdate::~CDialogFirmwareUpdate()
         m_dfu->EndJob();
 }
 
-CDialogFirmwareUpdate::WorkerRoutine CDialogFirmwareUpdate::WorkerOfRoad(UpdateRoad road)
-{
-    const int index = static_cast<int>(road);
-    return index > 0 && index < 8 ? g_workerSlots[index] : nullptr;
-}
-
-CDialogFirmwareUpdate::WorkerRoutine CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad road,
-                                                                                    WorkerRoutine routine)
-{
-    static const WorkerRoutine kProgramSlots[8] = {
-        g_workerSlots[0], g_workerSlots[1], g_workerSlots[2], g_workerSlots[3],
-        g_workerSlots[4], g_workerSlots[5], g_workerSlots[6], g_workerSlots[7],
-    };
-    const int index = static_cast<int>(road);
-    if (index <= 0 || index >= 8)
-        return nullptr;
-    const WorkerRoutine previous = g_workerSlots[index];
-    g_workerSlots[index] = routine ? routine : kProgramSlots[index];
-    return previous;
-}
-
-CMainDialog* CDialogFirmwareUpdate::WorkerMainWindow()
-{
-    return g_workerMainWindow;
-}
-
-FirmwareInfo* CDialogFirmwareUpdate::WorkerJob()
-{
-    return g_workerJob;
-}
-
 CDialogFirmwareRestore* CDialogFirmwareUpdate::RestorePage() const
 {
     // The restore page is this page's sibling in the main window's page area.
@@ -256,23 +86,6 @@ CDialogFirmwareRestore* CDialogFirmwareUpdate::RestorePage() const
             return restore;
     }
     return nullptr;
-}
-
-GuardedFirmwareInfo& CDialogFirmwareUpdate::DrivenRecord()
-{
-    const CMainDialog* main = GetMainDialog(this);
-    if (main && main->m_page != 3) {
-        if (CDialogFirmwareRestore* restore = RestorePage())
-            return restore->m_firmwareInfo;
-    }
-    return m_firmwareInfo;
-}
-
-FirmwareInfo& CDialogFirmwareUpdate::DrivenJob()
-{
-    // The workers and the DFU side hold the record itself; its int fields are
-    // single words written whole, and its texts change in one call.
-    return *DrivenRecord().Lock();
 }
 
 void CDialogFirmwareUpdate::DoDataExchange(CDataExchange* dx)
@@ -312,13 +125,11 @@ BOOL CDialogFirmwareUpdate::OnInitDialog()
     }
     m_engines = std::make_unique<DfuLibraryEngines>(m_engineA, m_engineB);
     m_dfuHost = std::make_unique<DfuPageHost>(
-        GetMainDialog(this), m_hWnd, [this]() -> FirmwareInfo& { return DrivenJob(); }, [this] { ArmWaitTimer(); });
+        GetMainDialog(this), m_hWnd, [this]() -> FirmwareJob& { return Driven(); }, [this] { ArmWaitTimer(); });
     DfuPageFields fields;
     fields.activeEngine = &m_activeEngine;
     fields.engineACreated = &m_engineACreated;
     fields.engineBCreated = &m_engineBCreated;
-    fields.progressEventCount = &m_progressEventCount;
-    fields.timedProgress = &m_timedProgress;
     fields.waitTicks = &m_waitTicks;
     fields.restartPending = &m_restartPending;
     m_dfu = std::make_unique<DfuSequence>(*m_dfuHost, *m_engines, fields);
@@ -342,7 +153,7 @@ void CDialogFirmwareUpdate::EnterPage()
     m_engineACreated = 0;
     m_engineBCreated = 0;
     m_autoUpdate = 0;
-    m_firmwareInfo.Lock()->Reset(3);
+    m_firmwareInfo->Reset(3);
     if (!m_hWnd)
         return;
     m_imagePath.SetWindowText(L"");
@@ -389,7 +200,7 @@ void CDialogFirmwareUpdate::RefreshPage()
         std::vector<std::wstring> languages;
     } job;
     {
-        const auto record = m_firmwareInfo.Lock();
+        const auto record = m_firmwareInfo->Lock();
         job.version = record->m_version;
         job.serverFile = record->m_selectedFile;
         for (int i = 0; i < record->m_count; ++i)
@@ -442,7 +253,7 @@ HBRUSH CDialogFirmwareUpdate::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor)
     CWaitCursorPage::OnCtlColor(dc, wnd, ctlColor);
     dc->SetBkMode(TRANSPARENT);
     if (wnd && wnd->m_hWnd == m_latestVersion.m_hWnd) {
-        const bool known = HasServerVersion(m_firmwareInfo.Lock()->m_version);
+        const bool known = HasServerVersion(m_firmwareInfo->Lock()->m_version);
         dc->SetTextColor(known ? kTextColour : kNoServerColour);
     }
     CMainDialog* main = GetMainDialog(this);
@@ -455,7 +266,7 @@ std::wstring CDialogFirmwareUpdate::StartFolder() const
     if (main && !main->m_currentPath.IsEmpty())
         return main->m_currentPath.str();
     std::wstring folder;
-    return ProgramImageFolder(ProgramPath(), folder) ? folder : std::wstring(L"\\");
+    return ProgramImageFolder(RunningProgramPath(), folder) ? folder : std::wstring(L"\\");
 }
 
 void CDialogFirmwareUpdate::TakeChosenPath(const CString& path)
@@ -494,7 +305,7 @@ void CDialogFirmwareUpdate::OnBrowse()
     m_imagePath.SetSel(end, end);
     SetStatusTexts(FillLanguageTexts(L"%s", {GetTextPressUpdateButton}), 0);
     {
-        auto job = m_firmwareInfo.Lock();
+        auto job = m_firmwareInfo->Lock();
         job->m_progress = -1;
         job->m_finished = 0;
     }
@@ -508,10 +319,10 @@ void CDialogFirmwareUpdate::OnDownload()
     if (!main || main->m_busy)
         return;
     std::wstring serverFile;
+    // A list without a selection keeps the file the server check chose.
+    const int selected = m_firmwareLanguageList.GetCount() > 0 ? m_firmwareLanguageList.GetCurSel() : -1;
     {
-        auto job = m_firmwareInfo.Lock();
-        // A list without a selection keeps the file the server check chose.
-        const int selected = m_firmwareLanguageList.GetCount() > 0 ? m_firmwareLanguageList.GetCurSel() : -1;
+        auto job = m_firmwareInfo->Lock();
         if (selected >= 0)
             job->m_selectedFile = job->FileName(selected);
         job->m_state = kJobDownloadingImage;
@@ -540,7 +351,7 @@ void CDialogFirmwareUpdate::OnDownload()
     const int usb = main->m_usbStatus;
     const LanguageTexts texts = ActivityTexts(page, usb, GetTextAboutToDownloadLatest);
     {
-        auto job = m_firmwareInfo.Lock();
+        auto job = m_firmwareInfo->Lock();
         job->m_imagePath = path.str();
         WriteJobStatusTexts(*job, texts);
     }
@@ -594,7 +405,7 @@ void CDialogFirmwareUpdate::OnIndexTimer()
     }
     std::free(buffer);
     {
-        auto job = m_firmwareInfo.Lock();
+        auto job = m_firmwareInfo->Lock();
         StoreFirmwareIndexEntry(entry, *job);
     }
     for (const std::wstring& name : entry.languages)
@@ -614,7 +425,7 @@ void CDialogFirmwareUpdate::OnIndexTimer()
     } else {
         g_firmwarePromptArmed = 1;
     }
-    m_firmwareInfo.Lock()->m_state = kJobIdle;
+    m_firmwareInfo->Lock()->m_state = kJobIdle;
     main->m_busy = 0;
     main->RefreshView();
     RefreshPage();
@@ -628,7 +439,7 @@ void CDialogFirmwareUpdate::OnDownloadTimer()
         return;
     std::wstring serverFile, imagePath;
     {
-        const auto job = m_firmwareInfo.Lock();
+        const auto job = m_firmwareInfo->Lock();
         serverFile = job->m_selectedFile;
         imagePath = job->m_imagePath;
     }
@@ -657,7 +468,7 @@ void CDialogFirmwareUpdate::OnDownloadTimer()
         // not the one the user accepted.
         m_autoUpdate = 0;
     }
-    m_firmwareInfo.Lock()->m_state = kJobIdle;
+    m_firmwareInfo->Lock()->m_state = kJobIdle;
     main->m_busy = 0;
     main->RefreshView();
     RefreshPage();
@@ -688,24 +499,4 @@ LRESULT CDialogFirmwareUpdate::OnDfuCallback(WPARAM, LPARAM)
     if (m_dfu)
         m_dfu->HandleNextCallback();
     return 0;
-}
-
-void CDialogFirmwareUpdate::StartWorker(UpdateRoad road)
-{
-    CMainDialog* main = GetMainDialog(this);
-    FirmwareInfo& job = DrivenJob();
-    if (!WorkerOfRoad(road)) {
-        Fail(job, L"", GetTextCannotUpdateFirmware);
-        return;
-    }
-    g_workerMainWindow = main;
-    g_workerJob = &job;
-    CDialogFirmwareRestore* restore = RestorePage();
-    g_workerRestoreRecord = restore ? &restore->m_firmwareInfo : nullptr;
-    // Neither waited for nor kept: the worker ends the job through its record.
-    const HANDLE thread = ::CreateThread(nullptr, 0, UpdateWorkerThread, this, 0, nullptr);
-    if (thread)
-        ::CloseHandle(thread);
-    else
-        Fail(job, L"", GetTextCannotUpdateFirmware);
 }

@@ -3,7 +3,8 @@
 #include <string>
 
 #include "shell/PageDialog.h"
-#include "device/FirmwareInfo.h"
+#include "device/DeviceConfig.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/JobTexts.h"
 #include "firmware/UpdateRoads.h"
 #include "standins/DFUEngine.h"
@@ -13,7 +14,15 @@ class CMainDialog;
 class DfuLibraryEngines;
 class DfuPageHost;
 class DfuSequence;
-class ImageWorkerHost;
+struct PreparationOutcome;
+
+// What the restore page hands the update page once its backup image is in
+// place: its own job, the image path set, and the archive the recognition
+// writes back after the flash.
+struct RestoreJobRequest {
+    std::shared_ptr<FirmwareJob> job;
+    DeviceConfig archive;
+};
 
 // Page 3, firmware update: the newest firmware the server offers for the
 // recognised unit and its voice-prompt variants, the image to flash (downloaded
@@ -25,10 +34,13 @@ public:
 
     // Checks the unit and the image, has the settings archived and starts the
     // road of the main window's product id: a worker thread, or the DFU
-    // library. On page 3 it drives this page's record, otherwise the restore
-    // page's. Its whole result is in the record (a failure: finished with its
-    // texts); the caller arms the progress timer.
+    // library. On page 3 it drives this page's job, otherwise the restore
+    // page's. Its whole result is in the job's record (a failure: finished
+    // with its texts); the caller arms the progress timer.
     void PrepareUpdate();
+    // The restore page's flash of its downloaded backup image: the
+    // preparation on the request's job, then the progress timer.
+    void StartRestore(RestoreJobRequest request);
     // 1 when the unit of the current product id is back in normal operation
     // (for the HID models: its channels open again in the main window).
     int IsDeviceReady();
@@ -39,11 +51,10 @@ public:
     int m_activeEngine = 0; // 0 none, 1 engine A, 2 engine B
     int m_engineACreated = 0;
     int m_engineBCreated = 0;
-    // Written by the update workers, read by the progress timer: through Lock() only.
-    GuardedFirmwareInfo m_firmwareInfo;
+    // This page's job, which the update workers, the DFU sequence and the
+    // progress timer share.
+    const std::shared_ptr<FirmwareJob> m_firmwareInfo = std::make_shared<FirmwareJob>();
     int m_autoUpdate = 0; // the update was accepted from the new-firmware prompt
-    int m_progressEventCount = 0;
-    int m_timedProgress = 0;
     CStatic m_caption;
     CEdit m_imagePath;
     CButton m_browse;
@@ -84,22 +95,6 @@ public:
     // thread arms its timers.
     static const UINT kArmWaitTimerMessage = WM_USER + 2;
 
-    // The routine a road's worker thread runs; null for a road whose worker
-    // this program does not have (the job then ends as failed).
-    using WorkerRoutine = void (*)(ImageWorkerHost& host);
-    static WorkerRoutine WorkerOfRoad(UpdateRoad road);
-    // Tests put a routine of their own into a road's slot (null restores the
-    // program's); returns the slot's previous routine.
-    static WorkerRoutine SetWorkerOfRoadForTests(UpdateRoad road, WorkerRoutine routine);
-
-    // The two process-wide pointers a worker finds its main window and its
-    // job in, set just before each worker starts.
-    static CMainDialog* WorkerMainWindow();
-    static FirmwareInfo* WorkerJob();
-
-    // The job driven now: this page's on page 3, the restore page's otherwise.
-    FirmwareInfo& DrivenJob();
-
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
@@ -117,29 +112,38 @@ private:
     void OnDownloadTimer();
     void OnProgressTimer();
     void OnDeviceWaitTimer();
-    void EndJob(FirmwareInfo& job);
-    void ShowClosingAdvice(FirmwareInfo& job);
+    void EndJob();
+    // The success text in the UI language fills the power-cycle advice.
+    void ShowClosingAdvice(const std::wstring& successText);
     void ArmWaitTimer();
     void StartJob(bool secondPhase);
     // The preparation; the second phase takes the DFU road from its USB check
     // on, without the reboot step, the archive and error-site tags.
     void Prepare(bool secondPhase);
-    void StartWorker(UpdateRoad road);
-    void PrepareHidRoad(UpdateRoad road, FirmwareInfo& job);
-    void PrepareDfuRoad(FirmwareInfo& job, bool secondPhase);
-    void Fail(FirmwareInfo& job, const std::wstring& tag, const TextInLanguage& reason);
-    void TakeStatusTexts(CMainDialog* main, const FirmwareInfo& job);
-    GuardedFirmwareInfo& DrivenRecord();
+    void CarryOut(const PreparationOutcome& outcome, JobContext context);
+    JobContext CaptureContext() const;
+    void Fail(const LanguageTexts& texts);
+    void TakeStatusTexts(CMainDialog* main);
+    void HandOverUserWait(CMainDialog* main, int jobWaits);
     CDialogFirmwareRestore* RestorePage() const;
-    void ShowPopup(FirmwareInfo& job, const std::wstring& text, bool withOk, CSize size);
+    void ShowPopup(const std::wstring& text, bool withOk, CSize size);
     void SetStatusTexts(const LanguageTextSet& texts, int failure);
     std::wstring StartFolder() const;
     void TakeChosenPath(const CString& path);
+    FirmwareJob& Driven() { return *m_drivenJob; }
 
     CFont m_boldFont;
     std::unique_ptr<DfuLibraryEngines> m_engines;
     std::unique_ptr<DfuPageHost> m_dfuHost;
     std::unique_ptr<DfuSequence> m_dfu;
+    // The job driven now: this page's on page 3, the restore page's otherwise;
+    // chosen when a job starts and kept to its end.
+    std::shared_ptr<FirmwareJob> m_drivenJob = m_firmwareInfo;
+    // A restore's archive, which the recognition writes back after the flash.
+    DeviceConfig m_restoreArchive;
+    bool m_restoreArchiveSet = false;
+    // The main window waits for the user's OK on behalf of the job's worker.
+    bool m_userWaitHandedOver = false;
     int m_deviceWaitTicks = 0;
     int m_cameraDelay = 0;
 };

@@ -9,8 +9,10 @@
 #include "device/FirmwareInfo.h"
 #include "firmware/FirmwareBounds.h"
 #include "firmware/FirmwareFiles.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/FirmwareWait.h"
 #include "firmware/ImageContainer.h"
+#include "firmware/ImageWorkers.h"
 #include "firmware/UpdateRoads.h"
 #include "link/HidChannel.h"
 #include "link/MakerUsb.h"
@@ -30,6 +32,7 @@ struct DualChipPair {
 };
 DualChipPair g_pair;
 std::atomic<bool> g_running{false};
+std::atomic<DualChipSystemSeam*> g_installedSystem{nullptr};
 
 constexpr int kBluetoothEntry = 0;
 constexpr int kControllerEntry = 1;
@@ -86,13 +89,13 @@ void QueryControlInterface()
 
 class DualChipRun {
 public:
-    explicit DualChipRun(DualChipWorkerHost& host) : m_host(host), m_job(host.Job()) {}
+    explicit DualChipRun(WorkerHost& host) : m_host(host), m_job(host.Job()), m_system(GetDualChipSystemSeam()) {}
 
     void Run()
     {
         if (!LoadAndCheck())
             return;
-        m_job.m_state = kJobImageVerified;
+        SetJobState(m_job, kJobImageVerified);
         if (m_host.Page() == 3) {
             const int page = m_host.Page();
             const int usb = m_host.UsbStatus();
@@ -105,9 +108,9 @@ public:
         if (!WriteWorkFiles())
             return;
         std::wstring folder;
-        if (!m_host.ProgramFolder(folder))
+        if (!m_system.ProgramFolder(folder))
             return Fail(15, Corrupted, false);
-        m_job.m_state = kJobTransferring;
+        SetJobState(m_job, kJobTransferring);
         if (!ReopenPair())
             return Fail(16, Status, true);
         if (Abandoned())
@@ -130,14 +133,13 @@ private:
         m_image = LoadedImage();
         EndJobWithFailure(m_job,
                           FailureTexts(m_host.Page(), m_host.UsbStatus(), reason, L"[" + std::to_wstring(tag) + L"]"));
-        m_host.ClearAutoUpdate();
     }
 
     // The progress timer gave the job up while the worker still ran: it
     // leaves without a word, and leaves no work file behind.
     bool Abandoned()
     {
-        if (m_job.m_finished == 0)
+        if (m_job.Lock()->m_finished == 0)
             return false;
         DeleteWorkFiles();
         m_image = LoadedImage();
@@ -146,8 +148,7 @@ private:
 
     bool LoadAndCheck()
     {
-        m_image = LoadImageContainer(m_job.m_imagePath, ImageCheckOptionsForModel(m_host.ModelCode()),
-                                     [this] { m_job.m_state = kJobImageRead; });
+        m_image = LoadJobImage(m_job, ImageCheckOptionsForModel(m_host.ModelCode()));
         switch (m_image.check.fault) {
         case ImageCheckFault::kNone: return true;
         case ImageCheckFault::kCannotOpen: Fail(2, Corrupted, false); break;
@@ -173,7 +174,7 @@ private:
         const wchar_t* const names[2] = {kDualChipBluetoothWorkFile, kDualChipControllerWorkFile};
         for (int entry = kBluetoothEntry; entry <= kControllerEntry; ++entry) {
             std::wstring folder;
-            if (!m_host.ProgramFolder(folder)) {
+            if (!m_system.ProgramFolder(folder)) {
                 Fail(10, Corrupted, false);
                 return false;
             }
@@ -248,18 +249,18 @@ private:
         }
         FirmwareWait(kDualChipLoaderPauseMs);
         std::wstring folder;
-        if (!m_host.ProgramFolder(folder)) {
+        if (!m_system.ProgramFolder(folder)) {
             Fail(22, Status, true);
             return false;
         }
         int port = -1;
-        switch (m_host.LookUpComPort(port)) {
+        switch (m_system.LookUpComPort(port)) {
         case ComPortLookup::kFound: break;
         case ComPortLookup::kOpenFailed: Fail(24, Status, true); return false;
         case ComPortLookup::kQueryFailed: Fail(23, Status, true); return false;
         }
         m_host.SetSecondChipDone(0);
-        const std::wstring log = m_host.RunFlashLoader(FlashLoaderCommandLine(folder, port));
+        const std::wstring log = m_system.RunFlashLoader(FlashLoaderCommandLine(folder, port));
         m_host.SetPageProgress(28);
         if (Abandoned())
             return false;
@@ -325,8 +326,9 @@ private:
         m_host.ArmWaitTimer();
     }
 
-    DualChipWorkerHost& m_host;
-    FirmwareInfo& m_job;
+    WorkerHost& m_host;
+    FirmwareJob& m_job;
+    DualChipSystemSeam& m_system;
     LoadedImage m_image;
     std::wstring m_workFiles[2];
 };
@@ -362,13 +364,27 @@ bool OpenDualChipHidHandles(HidHandle* first, HidHandle* second, int count)
     return *first != nullptr && (count != 2 || *second != nullptr);
 }
 
-void DualChipUpdateThread(DualChipWorkerHost& host)
+DualChipSystemSeam& GetDualChipSystemSeam()
 {
-    g_running = true;
+    DualChipSystemSeam* installed = g_installedSystem.load();
+    return installed ? *installed : PlatformDualChipSystemSeam();
+}
+
+void SetDualChipSystemSeam(DualChipSystemSeam* seam)
+{
+    g_installedSystem = seam;
+}
+
+void DualChipUpdateThread(WorkerHost& host)
+{
+    // Also a run that throws lets the next two-chip update have the pair.
+    struct Running {
+        Running() { g_running = true; }
+        ~Running() { g_running = false; }
+    } running;
     // The mark is 0 at the start of every job, whatever the last one left.
     host.SetSecondChipDone(0);
     DualChipRun(host).Run();
-    g_running = false;
 }
 
 bool DualChipWorkerRunning()

@@ -16,6 +16,16 @@ constexpr std::uint64_t kDfuSilentEngineMs = 10u * 60u * 1000u;
 // again after this many transfer notifications.
 constexpr int kDfuPopupEveryActivities = 20;
 
+// The preparation's reboots. A HID unit told to restart into its update mode
+// is looked for again after three seconds. A unit of the three models the
+// manager reboots into DFU mode leaves the bus, restarts and enumerates in
+// its DFU mode within ten seconds, and is given one more to settle; one
+// already in DFU mode is given a second before the USB check.
+constexpr int kHidRebootWaitMs = 3000;
+inline constexpr int kDfuRebootWaitsMs[] = {3000, 4000, 3000};
+constexpr int kDfuRebootSettleMs = 1000;
+constexpr int kDfuModeSettleMs = 1000;
+
 // HID image workers. The unit installs the image after the section end and
 // reports ready on the status poll; five minutes is far more than any unit
 // takes, and a failed exchange is retried after a pause rather than at once.

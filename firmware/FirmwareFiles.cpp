@@ -1,5 +1,7 @@
 #include "firmware/FirmwareFiles.h"
 
+#include <atomic>
+
 #ifdef _WIN32
 #include <share.h>
 #endif
@@ -130,10 +132,27 @@ bool ProgramImageFolder(const std::wstring& programPath, std::wstring& folder)
     return true;
 }
 
-FirmwareFileSystem& HostFileSystem()
+namespace {
+
+std::atomic<FirmwareFileSystem*> g_installedFiles{nullptr};
+
+} // namespace
+
+FirmwareFileSystem& MachineFileSystem()
 {
     static HostFiles files;
     return files;
+}
+
+FirmwareFileSystem& HostFileSystem()
+{
+    FirmwareFileSystem* installed = g_installedFiles.load();
+    return installed ? *installed : MachineFileSystem();
+}
+
+void SetHostFileSystem(FirmwareFileSystem* files)
+{
+    g_installedFiles = files;
 }
 
 bool MoveCameraPackageToCard(FirmwareFileSystem& files, const std::wstring& imageFolder, const std::wstring& cardRoot)

@@ -19,6 +19,10 @@ bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to);
 std::string Utf8Path(const std::wstring& path);
 #endif
 
+// The running program's file; empty when it cannot be had whole (and on a
+// host without program files of this kind).
+std::wstring RunningProgramPath();
+
 // The program's own folder: its path up to and including the last backslash.
 // False when the path is empty, cut at 260 characters or names no folder.
 bool ProgramFolder(const std::wstring& programPath, std::wstring& folder);
@@ -42,7 +46,11 @@ public:
 };
 
 // The machine's own files.
+FirmwareFileSystem& MachineFileSystem();
+// The files in use: the installed ones, else the machine's own.
 FirmwareFileSystem& HostFileSystem();
+// Tests install theirs; null returns to the machine's.
+void SetHostFileSystem(FirmwareFileSystem* files);
 
 // The two parts of a 0x3020 package that the update unpacks into the image
 // folder: the Bluetooth chip's image and the camera's own firmware.

@@ -5,3 +5,8 @@ bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to)
 {
     return std::rename(Utf8Path(from).c_str(), Utf8Path(to).c_str()) == 0;
 }
+
+std::wstring RunningProgramPath()
+{
+    return std::wstring();
+}

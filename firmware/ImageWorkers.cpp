@@ -7,6 +7,7 @@
 #include "device/FirmwareInfo.h"
 #include "device/VersionCompare.h"
 #include "firmware/FirmwareBounds.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/FirmwareWait.h"
 #include "firmware/ImageContainer.h"
 #include "firmware/JobTexts.h"
@@ -40,7 +41,7 @@ constexpr WorkerTraits kPairTraits = {false, false, true, true, kPairRestartWait
 
 class Worker {
 public:
-    explicit Worker(ImageWorkerHost& host) : m_host(host), m_job(host.Job()) {}
+    explicit Worker(WorkerHost& host) : m_host(host), m_job(host.Job()) {}
 
     // Texts ("%s. %s<tag>", cannot get status), then the failure end.
     void FailStatus(const wchar_t* tag)
@@ -50,20 +51,17 @@ public:
     void End(const LanguageTexts& texts)
     {
         m_image = LoadedImage();
-        int autoUpdate = 1;
-        EndJobWithFailure(m_job, texts, &autoUpdate);
-        m_host.ClearAutoUpdate();
+        EndJobWithFailure(m_job, texts);
     }
 
     bool LoadAndCheck()
     {
-        const ImageCheckOptions options = ImageCheckOptionsForModel(m_host.ModelCode());
-        m_image = LoadImageContainer(m_job.m_imagePath, options, [this] { m_job.m_state = kJobImageRead; });
+        m_image = LoadJobImage(m_job, ImageCheckOptionsForModel(m_host.ModelCode()));
         if (!m_image.check.Passed()) {
             End(FirmwareCorruptedTexts(m_host.Page(), m_host.UsbStatus()));
             return false;
         }
-        m_job.m_state = kJobImageVerified;
+        SetJobState(m_job, kJobImageVerified);
         return true;
     }
 
@@ -78,7 +76,7 @@ public:
     void StartTransfer()
     {
         StartTransferReport(m_host);
-        m_job.m_state = kJobTransferring;
+        SetJobState(m_job, kJobTransferring);
     }
 
     // Every section in table order; false after a failure end.
@@ -104,14 +102,9 @@ public:
     // The status poll after the transfer, bounded; false after a failure end.
     bool WaitUntilReady()
     {
-        m_job.m_waitFlag = 1;
-        for (int poll = 0; poll < kReadyPolls; ++poll) {
-            HidCommandFrame frame;
-            frame.Begin(kHidCmdQueryReady);
-            if (frame.Send(m_host.Primary()) && frame.reply[kHidReplyFirstData] != 0)
-                return true;
-            FirmwareWait(kReadyPollPauseMs);
-        }
+        SetHoldButtonFlag(m_job, 1);
+        if (WaitUntilUnitReady(m_host.Primary()))
+            return true;
         FailStatus(L"[9][3]");
         return false;
     }
@@ -139,7 +132,7 @@ public:
                     FailStatus(L"[9][3]");
                     return;
                 }
-                m_job.m_waitFlag = 0;
+                SetHoldButtonFlag(m_job, 0);
             }
         } else {
             if ((m_sentType0 && !Finish(m_host.Primary())) ||
@@ -150,19 +143,20 @@ public:
         }
         m_image = LoadedImage();
         if (traits.stateFirst) {
-            m_job.m_state = kJobFinished;
+            SetJobState(m_job, kJobFinished);
             FirmwareWait(traits.finalWaitMs);
         } else {
             FirmwareWait(traits.finalWaitMs);
-            m_job.m_state = kJobFinished;
-            m_job.m_waitFlag = 1;
+            auto job = m_job.Lock();
+            job->m_state = kJobFinished;
+            job->m_waitFlag = 1;
         }
         m_host.ArmWaitTimer();
     }
 
 private:
-    ImageWorkerHost& m_host;
-    FirmwareInfo& m_job;
+    WorkerHost& m_host;
+    FirmwareJob& m_job;
     LoadedImage m_image;
     bool m_sentType0 = false;
     bool m_sentType1 = false;
@@ -187,32 +181,59 @@ int LeadingNumber(const std::wstring& field)
 
 } // namespace
 
-void StartTransferReport(ImageWorkerHost& host)
+LoadedImage LoadJobImage(FirmwareJob& job, const ImageCheckOptions& options)
 {
-    FirmwareInfo& job = host.Job();
+    const std::wstring path = job.Lock()->m_imagePath;
+    return LoadImageContainer(path, options, [&job] { SetJobState(job, kJobImageRead); });
+}
+
+void StartTransferReport(WorkerHost& host)
+{
     const int page = host.Page();
     const int usb = host.UsbStatus();
-    WriteJobStatusTexts(
-        job, FillLanguageTexts(L"%s", {[page, usb](int language) { return GetTextInProgress(page, usb, language); }}));
-    job.m_failed = 0;
-    host.StartTransferProgress();
-    for (int& counter : job.m_counters)
+    const LanguageTexts texts =
+        FillLanguageTexts(L"%s", {[page, usb](int language) { return GetTextInProgress(page, usb, language); }});
+    auto job = host.Job().Lock();
+    WriteJobStatusTexts(*job, texts);
+    job->m_failed = 0;
+    job->m_progressEventCount = 0;
+    job->m_timedProgress = 1;
+    for (int& counter : job->m_counters)
         counter = 0;
 }
 
-void BackUpSettingsBeforeTransfer(ImageWorkerHost& host, const LanguageTexts& activity)
+void BackUpSettingsBeforeTransfer(WorkerHost& host, const LanguageTexts& activity)
 {
-    FirmwareInfo& job = host.Job();
+    FirmwareJob& job = host.Job();
     WriteJobStatusTexts(job, activity);
     if (host.WriteSettingsArchive() != 0)
         return;
     // A failed backup never stops the update: the user is told and
     // confirms, however long that takes.
-    job.m_state = kJobWaitingAfterBackupFailure;
-    host.SetWaitForUser(1);
+    {
+        auto record = job.Lock();
+        record->m_state = kJobWaitingAfterBackupFailure;
+        record->m_waitForUser = 1;
+    }
     FirmwareWait(kBackupPopupFirstWaitMs);
-    while (host.WaitForUser() == 1)
+    while (job.Lock()->m_waitForUser == 1)
         FirmwareWait(kBackupPopupPollMs);
+}
+
+bool WaitUntilUnitReady(HidHandle* channel)
+{
+    // Each exchange may itself last its write, its read and minutes of busy
+    // replies, so the five minutes are measured on the seam's clock and bound
+    // every exchange; the count of polls only bounds a unit that answers at once.
+    const HidDeadline deadline = HidDeadline::In(kReadyPollLimitMs);
+    for (int poll = 0; poll < kReadyPolls && !deadline.Passed(); ++poll) {
+        HidCommandFrame frame;
+        frame.Begin(kHidCmdQueryReady);
+        if (frame.Send(channel, deadline) && frame.reply[kHidReplyFirstData] != 0)
+            return true;
+        FirmwareWait(kReadyPollPauseMs);
+    }
+    return false;
 }
 
 SectionFault SendImageSection(HidHandle* channel, int sectionId, const std::uint8_t* data, std::size_t length,
@@ -289,28 +310,27 @@ bool UnitStateNeedsVersionGate(int state)
     return state == 16 || state == 27;
 }
 
-void ImageUpdateThread(ImageWorkerHost& host)
+void ImageUpdateThread(WorkerHost& host)
 {
     Worker(host).Run(kImageTraits);
 }
 
-void DualChannelImageUpdateThread(ImageWorkerHost& host)
+void DualChannelImageUpdateThread(WorkerHost& host)
 {
     Worker(host).Run(kPairTraits);
 }
 
-void VersionedImageUpdateThread(ImageWorkerHost& host)
+void VersionedImageUpdateThread(WorkerHost& host)
 {
-    if (UnitStateNeedsVersionGate(ReadUnitState(host.Primary())) && !ImageNameVersionPasses(host.Job().m_imagePath)) {
-        int autoUpdate = 1;
-        EndJobWithFailure(host.Job(), FillLanguageTexts(L"%s.[0]", {GetTextUnsupportedFirmware}), &autoUpdate);
-        host.ClearAutoUpdate();
+    const std::wstring imagePath = host.Job().Lock()->m_imagePath;
+    if (UnitStateNeedsVersionGate(ReadUnitState(host.Primary())) && !ImageNameVersionPasses(imagePath)) {
+        EndJobWithFailure(host.Job(), FillLanguageTexts(L"%s.[0]", {GetTextUnsupportedFirmware}));
         return;
     }
     Worker(host).Run(kPairTraits);
 }
 
-void FailWithStatusError(FirmwareInfo& job, int page, int usbStatus, int* autoUpdate)
+void FailWithStatusError(FirmwareInfo& job, int page, int usbStatus)
 {
-    EndJobWithFailure(job, FailureTexts(page, usbStatus, GetTextCannotGetStatus, L"[26]"), autoUpdate);
+    EndJobWithFailure(job, FailureTexts(page, usbStatus, GetTextCannotGetStatus, L"[26]"));
 }

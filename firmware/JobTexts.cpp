@@ -53,15 +53,13 @@ void WriteJobStatusTexts(FirmwareInfo& job, const LanguageTexts& texts)
     job.ReplaceStatusTexts(texts);
 }
 
-void EndJobWithFailure(FirmwareInfo& job, const LanguageTexts& texts, int* autoUpdate)
+void EndJobWithFailure(FirmwareInfo& job, const LanguageTexts& texts)
 {
     WriteJobStatusTexts(job, texts);
     if (job.m_failed != kUnitNotRecognised)
         job.m_failed = 1;
     job.m_succeeded = 0;
     job.m_finished = 1;
-    if (autoUpdate)
-        *autoUpdate = 0;
 }
 
 void EndJobWithSuccess(FirmwareInfo& job)

@@ -36,9 +36,9 @@ void WriteJobStatusTexts(FirmwareInfo& job, const LanguageTexts& texts);
 
 // Every failure end of an update or restore: the texts, the job finished, and
 // its failure flag 1 (2, the unit on USB is not the recognised one, stays 2),
-// so a failure never shows the success icon. The page's automatic update is
-// cleared when one is given.
-void EndJobWithFailure(FirmwareInfo& job, const LanguageTexts& texts, int* autoUpdate = nullptr);
+// so a failure never shows the success icon. The finish is written last: a
+// reader that sees it sees the rest.
+void EndJobWithFailure(FirmwareInfo& job, const LanguageTexts& texts);
 
 // Where a job is declared successful (the unit is back, or the wait at 98 %
 // ran out): finished, no failure, 100 %, and the success mark set.

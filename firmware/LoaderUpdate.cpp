@@ -7,6 +7,7 @@
 #include "device/VersionCompare.h"
 #include "firmware/Crc16.h"
 #include "firmware/FirmwareBounds.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/FirmwareWait.h"
 #include "firmware/ImageContainer.h"
 #include "firmware/ImageWorkers.h"
@@ -61,7 +62,7 @@ bool SendSimple(HidHandle* channel, int command, int parameter = 0)
 
 class LoaderWorker {
 public:
-    explicit LoaderWorker(ImageWorkerHost& host) : m_host(host), m_job(host.Job()) {}
+    explicit LoaderWorker(WorkerHost& host) : m_host(host), m_job(host.Job()) {}
     ~LoaderWorker() { CloseHandles(); }
 
     void Run();
@@ -76,23 +77,17 @@ private:
     {
         CloseHandles();
         m_image = LoadedImage();
-        int autoUpdate = 1;
-        EndJobWithFailure(m_job, FailureTexts(m_host.Page(), m_host.UsbStatus(), GetTextCannotGetStatus, tag),
-                          &autoUpdate);
-        m_host.ClearAutoUpdate();
+        EndJobWithFailure(m_job, FailureTexts(m_host.Page(), m_host.UsbStatus(), GetTextCannotGetStatus, tag));
     }
     void FailCorrupted()
     {
         m_image = LoadedImage();
-        int autoUpdate = 1;
-        EndJobWithFailure(m_job, FirmwareCorruptedTexts(m_host.Page(), m_host.UsbStatus()), &autoUpdate);
-        m_host.ClearAutoUpdate();
+        EndJobWithFailure(m_job, FirmwareCorruptedTexts(m_host.Page(), m_host.UsbStatus()));
     }
     bool LoadAndCheck();
-    void BackUpSettings();
 
-    ImageWorkerHost& m_host;
-    FirmwareInfo& m_job;
+    WorkerHost& m_host;
+    FirmwareJob& m_job;
     LoadedImage m_image;
     HidHandle m_normal = nullptr;
     HidHandle m_loader = nullptr;
@@ -102,8 +97,7 @@ private:
 bool LoaderWorker::LoadAndCheck()
 {
     const int model = m_host.ModelCode();
-    m_image = LoadImageContainer(m_job.m_imagePath, ImageCheckOptionsForModel(model),
-                                 [this] { m_job.m_state = kJobImageRead; });
+    m_image = LoadJobImage(m_job, ImageCheckOptionsForModel(model));
     if (!m_image.check.Passed()) {
         FailCorrupted();
         return false;
@@ -123,31 +117,19 @@ bool LoaderWorker::LoadAndCheck()
             return false;
         }
     }
-    m_job.m_state = kJobImageVerified;
+    SetJobState(m_job, kJobImageVerified);
     return true;
-}
-
-void LoaderWorker::BackUpSettings()
-{
-    if (m_host.Page() != 3)
-        return;
-    WriteJobStatusTexts(m_job, ActivityTexts(m_host.Page(), m_host.UsbStatus(), GetTextAboutToMakeBackup));
-    if (m_host.WriteSettingsArchive() != 0)
-        return;
-    m_job.m_state = kJobWaitingAfterBackupFailure;
-    m_host.SetWaitForUser(1);
-    FirmwareWait(kBackupPopupFirstWaitMs);
-    while (m_host.WaitForUser() == 1)
-        FirmwareWait(kBackupPopupPollMs);
 }
 
 void LoaderWorker::Run()
 {
     if (!LoadAndCheck())
         return;
-    BackUpSettings();
+    if (m_host.Page() == 3)
+        BackUpSettingsBeforeTransfer(m_host,
+                                     ActivityTexts(m_host.Page(), m_host.UsbStatus(), GetTextAboutToMakeBackup));
     StartTransferReport(m_host);
-    m_job.m_state = kJobTransferring;
+    SetJobState(m_job, kJobTransferring);
 
     // First stage on the normal firmware.
     const std::vector<ImageSection>& sections = m_image.check.sections;
@@ -223,7 +205,7 @@ void LoaderWorker::Run()
 
     // The voice-prompt language; neither this nor the language setting below
     // fails the update.
-    const int language = MapVoicePromptLanguageIndex(LoaderLanguageNumber(m_job.m_imagePath));
+    const int language = MapVoicePromptLanguageIndex(LoaderLanguageNumber(m_job.Lock()->m_imagePath));
     if (!SendSimple(&m_normal, kHidCmdLoaderLanguage, language))
         SendSimple(&m_normal, kHidCmdLoaderLanguage, 0);
     HidCommandFrame version;
@@ -232,7 +214,7 @@ void LoaderWorker::Run()
         WriteUnitVoicePromptLanguage(&m_normal, VoicePromptLanguageFromName(m_host.FirmwareLanguage()));
 
     CloseHandles();
-    m_job.m_state = kJobFinished;
+    SetJobState(m_job, kJobFinished);
     m_host.ArmWaitTimer();
     m_image = LoadedImage();
 }
@@ -317,7 +299,7 @@ int LoaderLanguageNumber(const std::wstring& imagePath)
     return VoicePromptLanguageFromCode(code);
 }
 
-void LoaderUpdateThread(ImageWorkerHost& host)
+void LoaderUpdateThread(WorkerHost& host)
 {
     LoaderWorker(host).Run();
 }

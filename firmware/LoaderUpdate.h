@@ -10,7 +10,7 @@
 
 #include "link/HidDeviceSeam.h"
 
-class ImageWorkerHost;
+class WorkerHost;
 
 constexpr int kLoaderProductId = 0x3120;
 constexpr std::size_t kLoaderChunkBytes = 58;
@@ -39,4 +39,4 @@ std::wstring SendLoaderSection(HidHandle* loader, const std::uint8_t* data, std:
 int LoaderLanguageNumber(const std::wstring& imagePath);
 
 // The worker; it ends at its failure end or after asking for the wait timer.
-void LoaderUpdateThread(ImageWorkerHost& host);
+void LoaderUpdateThread(WorkerHost& host);

@@ -3,6 +3,10 @@
 #include <cstddef>
 
 #include "device/DeviceProductLists.h"
+#include "firmware/CameraWorker.h"
+#include "firmware/DualChipWorker.h"
+#include "firmware/ImageWorkers.h"
+#include "firmware/LoaderUpdate.h"
 
 namespace {
 
@@ -33,14 +37,14 @@ struct RoadRow {
 
 // Tested in this order; the first row that lists the product wins.
 const RoadRow kRoadRows[] = {
-    {List(kRoad1), {UpdateRoad::kVersionedImage,   L"VersionedImageUpdateThread"},   ImageTable::kShort, ImageModelTest::kNameField},
-    {List(kRoad2), {UpdateRoad::kDualChannelImage, L"DualChannelImageUpdateThread"}, ImageTable::kLong,  ImageModelTest::kNone},
-    {List(kRoad3), {UpdateRoad::kDualChip,         L"DualChipUpdateThread"},         ImageTable::kLong,  ImageModelTest::kEquality},
-    {List(kRoad4), {UpdateRoad::kLoader,           L"LoaderUpdateThread"},           ImageTable::kLong,  ImageModelTest::kEquality},
-    {List(kRoad5), {UpdateRoad::kCamera,           L"CameraFirmwareUpdateThread"},   ImageTable::kLong,  ImageModelTest::kEquality},
-    {List(kRoad6), {UpdateRoad::kRebootImage,      L"ImageUpdateThread"},            ImageTable::kLong,  ImageModelTest::kEquality},
+    {List(kRoad1), {UpdateRoad::kVersionedImage,   VersionedImageUpdateThread},   ImageTable::kShort, ImageModelTest::kNameField},
+    {List(kRoad2), {UpdateRoad::kDualChannelImage, DualChannelImageUpdateThread}, ImageTable::kLong,  ImageModelTest::kNone},
+    {List(kRoad3), {UpdateRoad::kDualChip,         DualChipUpdateThread},         ImageTable::kLong,  ImageModelTest::kEquality},
+    {List(kRoad4), {UpdateRoad::kLoader,           LoaderUpdateThread},           ImageTable::kLong,  ImageModelTest::kEquality},
+    {List(kRoad5), {UpdateRoad::kCamera,           CameraFirmwareUpdateThread},   ImageTable::kLong,  ImageModelTest::kEquality},
+    {List(kRoad6), {UpdateRoad::kRebootImage,      ImageUpdateThread},            ImageTable::kLong,  ImageModelTest::kEquality},
 };
-constexpr UpdateRoadInfo kDfuRoad = {UpdateRoad::kDfu, L"StartDfu"};
+constexpr UpdateRoadInfo kDfuRoad = {UpdateRoad::kDfu, nullptr};
 
 // Sections a road takes out of the container, where it takes a fixed number:
 // the loader models send one or two sections and then the loader's; the four

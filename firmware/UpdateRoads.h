@@ -2,6 +2,7 @@
 // The seven roads a firmware update takes, chosen by the target product id,
 // and what each road's image reader asks of the container.
 
+#include "firmware/FirmwareJob.h"
 #include "firmware/ImageContainer.h"
 
 enum class UpdateRoad {
@@ -16,7 +17,9 @@ enum class UpdateRoad {
 
 struct UpdateRoadInfo {
     UpdateRoad road;
-    const wchar_t* worker; // the routine that runs the road's transfer
+    // The routine that runs the road's transfer on its own thread; none for
+    // the DFU road, which the DFU library carries on the page's thread.
+    WorkerRoutine worker;
 };
 
 UpdateRoadInfo FindUpdateRoad(int modelCode);

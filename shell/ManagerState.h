@@ -2,7 +2,8 @@
 // The state the main window shares with its pages, below the windows: the
 // rules over it are plain functions tested natively, and the main window
 // derives from it, so a page still reads main->m_page. Written on the UI
-// thread, except m_busy and m_waitForUser, which an update worker also writes.
+// thread; a firmware job's worker gets what it needs of it as a value when it
+// starts (firmware/FirmwareJob.h) and never reads it afterwards.
 
 #include <atomic>
 
@@ -49,7 +50,8 @@ public:
     int m_dropListOpen = 0;
     int m_modelCode = 0; // the target product id; 0 when none is chosen
     int m_cameraWaitPending = 0;
-    // Set by an update worker that waits for the user; cleared on the UI thread.
+    // A job's worker waits for the user's OK after a failed backup: the
+    // progress timer sets this for it, and the backup popup's OK clears it.
     std::atomic<int> m_waitForUser{0};
     CString m_managerVersionText;
     int m_uiLanguage = 0;
@@ -59,7 +61,7 @@ public:
     CString m_currentPath;
     int m_usbStatus = 0; // 0x8000 or more: the unit is in its DFU mode
     // Refuses commands, page switches and closing while an operation runs;
-    // an update worker clears it when its job ends.
+    // the update page clears it when its job ends.
     std::atomic<int> m_busy{0};
     int m_statusIconFlag = 1;
     int m_progress = -1; // percent; -1 hides the progress display

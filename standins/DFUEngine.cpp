@@ -275,13 +275,28 @@ struct DfuWorkerState {
     bool stopped = false;     // released: the thread ends at its next look
     DFUEngine::Callback* callback = nullptr;
     int device = -1;
+    int callbacksInFlight = 0; // taken under the lock and not yet returned
 };
 
-// The callback to call now; none once the engine was released.
-DFUEngine::Callback* CurrentCallback(DfuWorkerState& state)
+// The callback to call now, counted in flight until LeaveCallback; none once
+// the engine was released. Releasing waits for the calls in flight, so no
+// callback runs on into an owner that is going away.
+DFUEngine::Callback* EnterCallback(DfuWorkerState& state)
 {
     std::lock_guard<std::mutex> lock(state.mutex);
-    return state.stopped ? nullptr : state.callback;
+    if (state.stopped || state.callback == nullptr)
+        return nullptr;
+    ++state.callbacksInFlight;
+    return state.callback;
+}
+
+void LeaveCallback(DfuWorkerState& state)
+{
+    {
+        std::lock_guard<std::mutex> lock(state.mutex);
+        --state.callbacksInFlight;
+    }
+    state.wake.notify_all();
 }
 
 void RunDfuWorker(std::shared_ptr<DfuWorkerState> state)
@@ -320,7 +335,7 @@ void RunDfuWorker(std::shared_ptr<DfuWorkerState> state)
             for (int r = 0; r < (transfer ? repeat : 1); ++r) {
                 if (pause.count() > 0)
                     std::this_thread::sleep_for(pause);
-                DFUEngine::Callback* callback = CurrentCallback(*state);
+                DFUEngine::Callback* callback = EnterCallback(*state);
                 if (callback == nullptr)
                     continue;
                 DFUEngine::Status status;
@@ -332,6 +347,7 @@ void RunDfuWorker(std::shared_ptr<DfuWorkerState> state)
                 } else {
                     callback->Notify(0, status);
                 }
+                LeaveCallback(*state);
             }
         }
         if (pause.count() > 0 && !plan.silent)
@@ -341,13 +357,14 @@ void RunDfuWorker(std::shared_ptr<DfuWorkerState> state)
             if (DfuSimulatedBus* bus = Bus())
                 bus->StepEnded(index, request, plan.resultCode);
         }
-        if (DFUEngine::Callback* callback = plan.silent ? nullptr : CurrentCallback(*state)) {
+        if (DFUEngine::Callback* callback = plan.silent ? nullptr : EnterCallback(*state)) {
             DFUEngine::Status status;
             status.step = plan.finishedStep;
             status.result = DFUEngine::Result(plan.resultCode,
                                               plan.resultCode == DFUEngine::Result::success ? L"" : L"step failed");
             status.progress = 100;
             callback->Complete(0, status);
+            LeaveCallback(*state);
         }
         {
             std::lock_guard<std::mutex> lock(state->mutex);
@@ -401,6 +418,11 @@ void DFUEngine::Impl::Stop()
         stopping->requests.clear();
         stopping->callback = nullptr;
         stopping->stopped = true;
+        // A callback already called runs to its end before its owner may go;
+        // callbacks are short, unlike the step the bound above is for. From
+        // inside a callback the one in flight is the caller's own.
+        if (!onWorker)
+            stopping->wake.wait(lock, [&] { return stopping->callbacksInFlight == 0; });
     }
     stopping->wake.notify_all();
     if (!thread.joinable())

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -265,6 +266,48 @@ TEST(FrameworkLayer, ADialogWithoutParentIsOwnedByTheMainWindow)
     app.m_pMainWnd = nullptr;
     main.DestroyWindow();
     EXPECT_FALSE(::IsWindow(child.m_hWnd));
+}
+
+// The thread rule's check is on in the test programs' build, Release
+// included: a worker that would destroy a window of this thread, or create a
+// child of one, is caught where it does it. The handler here stops the
+// operation (the system would have the worker wait for this thread).
+struct WrongThread {
+    std::string where;
+    HWND window;
+};
+
+TEST(FrameworkLayer, AWindowTouchedFromAWorkerThreadIsReported)
+{
+    InitControls();
+    CDialog main(IDD_TEST);
+    ASSERT_TRUE(main.Create(IDD_TEST));
+    SetWindowThreadCheckHandler([](const char* where, HWND window) { throw WrongThread{where, window}; });
+    std::vector<WrongThread> reports;
+    CWnd child;
+    std::thread worker([&] {
+        try {
+            main.DestroyWindow();
+        } catch (const WrongThread& report) {
+            reports.push_back(report);
+        }
+        try {
+            child.CreateEx(0, L"STATIC", L"", WS_CHILD, CRect(0, 0, 10, 10), &main, 0);
+        } catch (const WrongThread& report) {
+            reports.push_back(report);
+        }
+    });
+    worker.join();
+    SetWindowThreadCheckHandler(nullptr);
+    ASSERT_EQ(2u, reports.size());
+    EXPECT_EQ("DestroyWindow", reports[0].where);
+    EXPECT_EQ(main.m_hWnd, reports[0].window);
+    EXPECT_EQ("CreateEx", reports[1].where);
+    EXPECT_EQ(main.m_hWnd, reports[1].window);
+    EXPECT_TRUE(::IsWindow(main.m_hWnd));
+    EXPECT_EQ(nullptr, child.m_hWnd);
+    // From its own thread nothing is reported, and the window goes.
+    EXPECT_TRUE(main.DestroyWindow());
 }
 
 TEST(FrameworkLayer, WindowsWithoutObjectsGetOneStableWrapper)

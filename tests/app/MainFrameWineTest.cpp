@@ -662,9 +662,9 @@ TEST_F(MainFrameTest, ALanguageChangeOnTheFirmwarePagesAsksTheServerAgainWithout
         dialog.GoToPage(4);
         CDialogFirmwareRestore& restore = dialog.m_pageFirmwareRestore;
         restore.m_versionList.AddString(L"v2.0");
-        restore.m_firmwareInfo.Lock()->m_clearedMark = 0;
+        restore.m_firmwareInfo->Lock()->m_clearedMark = 0;
         dialog.ApplyLanguage(6, 1);
-        EXPECT_EQ(1, restore.m_firmwareInfo.Lock()->m_clearedMark);
+        EXPECT_EQ(1, restore.m_firmwareInfo->Lock()->m_clearedMark);
         EXPECT_EQ(0, restore.m_versionList.GetCount());
         EXPECT_TRUE(PumpUntil(
             dialog.m_hWnd, [&] { return restore.m_archiveTimerTicks == 1; }, 2000));

@@ -10,6 +10,7 @@
 #include "shell/DialogMessageBox.h"
 #include "shell/ShellOpen.h"
 #include "app/UpdaterDlg.h"
+#include "firmware/FirmwareJob.h"
 #include "res/resource.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/WindowCapture.h"
@@ -297,8 +298,8 @@ TEST_F(MessageBoxTest, PauseTouchesNothingWhenTheBoxGoesMeanwhile)
     auto* popup = new CDialogMessageBox;
     popup->SetContent(L"Restart the camera.", 1, nullptr, &kOk, CSize(380, 145));
     ASSERT_TRUE(popup->CreatePopup());
-    FirmwareInfo job;
-    job.m_popup.reset(popup);
+    FirmwareJob job;
+    job.SetPopup(std::unique_ptr<FirmwarePopup>(popup));
     const HWND window = popup->m_hWnd;
     g_script = [&] { job.ClosePopup(); };
     g_timer = ::SetTimer(nullptr, 0, 100, RunScript);
@@ -383,11 +384,11 @@ TEST_F(MessageBoxTest, ClosePopupTakesDownAModelessPopup)
     Key(window, VK_ESCAPE);
     Key(window, VK_RETURN);
     EXPECT_TRUE(::IsWindowVisible(window));
-    FirmwareInfo job;
-    job.m_popup.reset(popup);
+    FirmwareJob job;
+    job.SetPopup(std::unique_ptr<FirmwarePopup>(popup));
     job.ClosePopup();
     EXPECT_FALSE(::IsWindow(window));
-    EXPECT_EQ(nullptr, job.m_popup);
+    EXPECT_FALSE(job.HasPopup());
 }
 
 } // namespace

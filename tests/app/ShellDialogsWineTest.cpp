@@ -811,7 +811,7 @@ TEST_F(ShellDialogsTest, TheNewFirmwareQuestionCopiesThePagesLanguagesAndYesWrit
         dialog.m_device.m_firmwareVersion.kind = 2;
         dialog.m_device.m_firmwareVersion.build = 0;
         {
-            auto job = dialog.m_pageFirmwareUpdate.m_firmwareInfo.Lock();
+            auto job = dialog.m_pageFirmwareUpdate.m_firmwareInfo->Lock();
             job->m_version.major = 4;
             job->m_version.minor = 2;
             job->m_version.kind = 0;

@@ -6,15 +6,6 @@
 
 namespace {
 
-class FakePopup : public FirmwarePopup {
-public:
-    explicit FakePopup(int& destroyed) : m_destroyed(destroyed) {}
-    void DestroyPopupWindow() override { ++m_destroyed; }
-
-private:
-    int& m_destroyed;
-};
-
 void ExpectAllStatusTextsEmpty(const FirmwareInfo& job)
 {
     for (const std::wstring& text : job.m_statusText)
@@ -37,7 +28,6 @@ TEST(FirmwareInfo, StartsIdleWithTwentyEmptySlots)
     EXPECT_EQ(0, job.m_failed);
     EXPECT_EQ(0, job.m_waitFlag);
     EXPECT_EQ(0, job.m_counters[0] + job.m_counters[1] + job.m_counters[2]);
-    EXPECT_FALSE(job.m_popup);
     EXPECT_TRUE(job.m_selectedFile.empty());
     EXPECT_TRUE(job.m_imagePath.empty());
     ExpectAllStatusTextsEmpty(job);
@@ -109,7 +99,6 @@ TEST(FirmwareInfo, ResetModesDifferInStateVersionAndClearedMark)
 {
     for (int mode : {3, 4, 0}) {
         SCOPED_TRACE(mode);
-        int destroyed = 0;
         FirmwareInfo job;
         job.AddLanguageFile(L"a.img", L"English");
         job.m_state = 7;
@@ -121,7 +110,6 @@ TEST(FirmwareInfo, ResetModesDifferInStateVersionAndClearedMark)
         job.m_finished = 1;
         job.m_failed = 2;
         job.m_statusText[5] = L"status";
-        job.m_popup.reset(new FakePopup(destroyed));
 
         job.Reset(mode);
 
@@ -134,61 +122,11 @@ TEST(FirmwareInfo, ResetModesDifferInStateVersionAndClearedMark)
         EXPECT_EQ(-10, job.m_progress);
         EXPECT_EQ(0, job.m_finished);
         ExpectAllStatusTextsEmpty(job);
-        EXPECT_EQ(1, destroyed);
-        EXPECT_FALSE(job.m_popup);
         // What a reset keeps.
         EXPECT_EQ(2, job.m_failed);
         EXPECT_EQ(L"C:\\IMG\\a.img", job.m_imagePath);
         EXPECT_EQ(20, job.m_capacity);
     }
-}
-
-TEST(FirmwareInfo, ClosesThePopupOnceAndOnDestruction)
-{
-    int destroyed = 0;
-    {
-        FirmwareInfo job;
-        job.m_popup.reset(new FakePopup(destroyed));
-        job.ClosePopup();
-        job.ClosePopup();
-        EXPECT_EQ(1, destroyed);
-        job.m_popup.reset(new FakePopup(destroyed));
-    }
-    EXPECT_EQ(2, destroyed);
-}
-
-// A popup whose window, while being destroyed, asks the job to close its
-// popup again (as a destroy handler of the window may).
-class ReentrantPopup : public FirmwarePopup {
-public:
-    ReentrantPopup(FirmwareInfo& job, int& destroyed) : m_job(job), m_destroyed(destroyed) {}
-    void DestroyPopupWindow() override
-    {
-        ++m_destroyed;
-        EXPECT_FALSE(m_job.m_popup);
-        m_job.ClosePopup();
-        m_marker = 1; // still alive after the nested close
-    }
-
-private:
-    FirmwareInfo& m_job;
-    int& m_destroyed;
-    int m_marker = 0;
-};
-
-TEST(FirmwareInfo, ClosingThePopupFromItsOwnDestructionIsHarmless)
-{
-    int destroyed = 0;
-    FirmwareInfo job;
-    job.m_popup.reset(new ReentrantPopup(job, destroyed));
-    job.ClosePopup();
-    EXPECT_EQ(1, destroyed);
-    EXPECT_FALSE(job.m_popup);
-
-    job.m_popup.reset(new ReentrantPopup(job, destroyed));
-    job.Reset(3);
-    EXPECT_EQ(2, destroyed);
-    EXPECT_FALSE(job.m_popup);
 }
 
 TEST(FirmwareInfo, VersionTextsFillTheirParts)

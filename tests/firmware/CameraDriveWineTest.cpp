@@ -69,12 +69,12 @@ TEST_F(CameraDriveWine, TheCameraTakesThePackagesFirmwareFromItsCardOrAlreadyHas
         SCOPED_TRACE(std::to_string(c.model) + " " + c.cardVersion);
         auto rig = Rig(c.model, c.cardVersion);
         rig->Run();
-        EXPECT_EQ(rig->host.job.m_state, kJobFinished) << rig->host.job.StatusText(0);
-        EXPECT_EQ(rig->host.job.m_failed, 0);
-        EXPECT_EQ(rig->host.timerRequests, 1);
+        EXPECT_EQ(rig->host.Job().m_state, kJobFinished) << rig->host.Job().StatusText(0);
+        EXPECT_EQ(rig->host.Job().m_failed, 0);
+        EXPECT_EQ(rig->host.TimerRequests(), 1);
         EXPECT_EQ(rig->card->installs, c.installs);
         EXPECT_EQ(rig->card->releases, c.releases);
-        EXPECT_EQ(rig->host.job.m_waitFlag, c.waitFlag);
+        EXPECT_EQ(rig->host.Job().m_waitFlag, c.waitFlag);
         // Only the headset's sections go over HID.
         EXPECT_EQ(rig->SectionIdsStarted(), (std::vector<int>{0x10, 0x11}));
         // The card is back with the camera and holds nothing but its version.
@@ -104,14 +104,14 @@ TEST_F(CameraDriveWine, WhatTheCardAndTheCameraDoDecidesTheEnd)
         c.arrange(*rig->card);
         rig->Run();
         if (c.text) {
-            EXPECT_EQ(rig->host.job.StatusText(0), c.text);
-            EXPECT_EQ(rig->host.job.m_failed, 1);
-            EXPECT_EQ(rig->host.job.m_finished, 1);
-            EXPECT_EQ(rig->host.job.m_state, kJobTransferring);
-            EXPECT_EQ(rig->host.timerRequests, 0);
+            EXPECT_EQ(rig->host.Job().StatusText(0), c.text);
+            EXPECT_EQ(rig->host.Job().m_failed, 1);
+            EXPECT_EQ(rig->host.Job().m_finished, 1);
+            EXPECT_EQ(rig->host.Job().m_state, kJobTransferring);
+            EXPECT_EQ(rig->host.TimerRequests(), 0);
             EXPECT_TRUE(rig->SectionIdsStarted().empty());
         } else {
-            EXPECT_EQ(rig->host.job.m_state, kJobFinished) << rig->host.job.StatusText(0);
+            EXPECT_EQ(rig->host.Job().m_state, kJobFinished) << rig->host.Job().StatusText(0);
             EXPECT_EQ(rig->card->installs, 1);
         }
         EXPECT_EQ(OnCard(*rig, L"FWCARCAM.bin"), c.targetLeft);

@@ -41,15 +41,16 @@ struct CameraRig {
         sections[2].versionMajor = 2;
         sections[2].versionMinor = 5;
         sections.resize(static_cast<std::size_t>(sectionCount));
-        host.job.m_imagePath = folder.Write(L"camera.img", BuildImage(static_cast<std::uint32_t>(model), sections));
-        host.job.m_failed = 1; // as the preparation leaves it
+        host.job->Lock()->m_imagePath =
+            folder.Write(L"camera.img", BuildImage(static_cast<std::uint32_t>(model), sections));
+        host.job->Lock()->m_failed = 1; // as the preparation leaves it
     }
     ~CameraRig()
     {
         card.reset();
         SetFirmwareWaitPercentForTests(100);
     }
-    void Run() { CameraFirmwareUpdateThread(host); }
+    void Run() { host.Run(CameraFirmwareUpdateThread); }
     std::vector<int> SectionIdsStarted() const
     {
         std::vector<int> ids;

@@ -12,13 +12,13 @@ TEST(CameraWorker, TheSameCameraVersionWritesNothingAndSendsOnlyTheHeadsetSectio
 {
     CameraRig rig(0x5510, 4, "2.5.7\r\n");
     rig.Run();
-    EXPECT_EQ(rig.host.job.m_state, kJobFinished);
-    EXPECT_EQ(rig.host.job.m_failed, 0);
-    EXPECT_EQ(rig.host.timerRequests, 1);
+    EXPECT_EQ(rig.host.Job().m_state, kJobFinished);
+    EXPECT_EQ(rig.host.Job().m_failed, 0);
+    EXPECT_EQ(rig.host.TimerRequests(), 1);
     EXPECT_EQ(rig.card->files.size(), 1u); // only the version file
     EXPECT_EQ(rig.card->installs, 0);
     EXPECT_EQ(rig.SectionIdsStarted(), (std::vector<int>{0x10, 0x11}));
-    EXPECT_EQ(rig.host.job.m_waitFlag, 1);
+    EXPECT_EQ(rig.host.Job().m_waitFlag, 1);
 }
 
 TEST(CameraWorker, TheCopyRoadHandsTheFileToTheCameraAndChecksItsNewVersion)
@@ -35,13 +35,13 @@ TEST(CameraWorker, TheCopyRoadHandsTheFileToTheCameraAndChecksItsNewVersion)
         rig.card->knobs.withdrawsItselfAfterPolls = 3;
         rig.card->files[rig.names->temporaryName] = {1, 2, 3}; // left by an interrupted run
         rig.Run();
-        EXPECT_EQ(rig.host.job.StatusText(0), L"On updating firmware.");
-        EXPECT_EQ(rig.host.job.m_state, kJobFinished);
-        EXPECT_EQ(rig.host.timerRequests, 1);
+        EXPECT_EQ(rig.host.Job().StatusText(0), L"On updating firmware.");
+        EXPECT_EQ(rig.host.Job().m_state, kJobFinished);
+        EXPECT_EQ(rig.host.TimerRequests(), 1);
         EXPECT_EQ(rig.card->installs, 1);
         EXPECT_EQ(rig.card->releases, c.releases);
         EXPECT_EQ(rig.card->files.count(rig.names->temporaryName), 0u);
-        EXPECT_EQ(rig.host.job.m_waitFlag, c.waitFlag);
+        EXPECT_EQ(rig.host.Job().m_waitFlag, c.waitFlag);
         EXPECT_EQ(rig.unit->sections[0x10], rig.sections[0].data);
         EXPECT_EQ(rig.SectionIdsStarted(), (std::vector<int>{0x10, 0x11}));
     }
@@ -57,12 +57,11 @@ TEST(CameraWorker, CardFailuresEndWithTheirTexts)
         CameraRig rig(0x5510);
         c.arrange(*rig.card);
         rig.Run();
-        EXPECT_EQ(rig.host.job.StatusText(0), c.text);
-        EXPECT_EQ(rig.host.job.m_failed, 1);
-        EXPECT_EQ(rig.host.job.m_finished, 1);
-        EXPECT_EQ(rig.host.job.m_state, kJobTransferring);
-        EXPECT_EQ(rig.host.autoUpdate, 0);
-        EXPECT_EQ(rig.host.timerRequests, 0);
+        EXPECT_EQ(rig.host.Job().StatusText(0), c.text);
+        EXPECT_EQ(rig.host.Job().m_failed, 1);
+        EXPECT_EQ(rig.host.Job().m_finished, 1);
+        EXPECT_EQ(rig.host.Job().m_state, kJobTransferring);
+        EXPECT_EQ(rig.host.TimerRequests(), 0);
         EXPECT_EQ(rig.card->files.count(L"FWCARCAM.bin") != 0, c.targetLeft);
         EXPECT_TRUE(rig.SectionIdsStarted().empty());
     }
@@ -76,7 +75,7 @@ TEST(CameraWorker, AFailedSixthPollCountsAsTheAwaitedState)
     rig.card->knobs.scansUntilShown = 0;
     rig.card->offered = false;
     rig.Run();
-    EXPECT_EQ(rig.host.job.m_state, kJobFinished) << rig.host.job.StatusText(0);
+    EXPECT_EQ(rig.host.Job().m_state, kJobFinished) << rig.host.Job().StatusText(0);
 }
 
 TEST(CameraWorker, ModelsWithoutACameraSendEverySectionAndFinishByGroup)
@@ -91,11 +90,11 @@ TEST(CameraWorker, ModelsWithoutACameraSendEverySectionAndFinishByGroup)
         SCOPED_TRACE(c.model);
         CameraRig rig(c.model, 4);
         rig.Run();
-        EXPECT_EQ(rig.host.job.m_state, kJobFinished);
+        EXPECT_EQ(rig.host.Job().m_state, kJobFinished);
         EXPECT_EQ(rig.SectionIdsStarted(), (std::vector<int>{0x10, 0x11, 0x12, 0x13}));
         EXPECT_EQ(rig.unit->finishCount, 1);
         EXPECT_EQ(rig.unit->readyPolls, c.readyPolls);
-        EXPECT_EQ(rig.host.job.m_waitFlag, c.waitFlag);
+        EXPECT_EQ(rig.host.Job().m_waitFlag, c.waitFlag);
     }
 }
 
@@ -104,16 +103,16 @@ TEST(CameraWorker, TransferFailuresAreUntaggedAndEndTheJobFailed)
     CameraRig rig(0x5720, 2);
     rig.unit->firmware.failDataStatusAt = 1;
     rig.Run();
-    EXPECT_EQ(rig.host.job.StatusText(0), L"Failed to update firmware. Cannot get status");
-    EXPECT_EQ(rig.host.job.m_failed, 1);
-    EXPECT_EQ(rig.host.job.m_finished, 1);
+    EXPECT_EQ(rig.host.Job().StatusText(0), L"Failed to update firmware. Cannot get status");
+    EXPECT_EQ(rig.host.Job().m_failed, 1);
+    EXPECT_EQ(rig.host.Job().m_finished, 1);
 }
 
 TEST(CameraWorker, ACameraPackageWithoutItsCameraSectionIsCorrupted)
 {
     CameraRig rig(0x5580, 2);
     rig.Run();
-    EXPECT_EQ(rig.host.job.StatusText(0), L"Failed to update firmware. Firmware corrupted");
+    EXPECT_EQ(rig.host.Job().StatusText(0), L"Failed to update firmware. Firmware corrupted");
     EXPECT_EQ(rig.card->offers, 0);
 }
 

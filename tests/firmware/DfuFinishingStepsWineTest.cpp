@@ -220,7 +220,7 @@ TEST_F(DfuFinishingWine, The5310sFirstChipLongAt98WaitsForTheUnitAndLeadsToTheSe
         // reaches 98 % and spends more than ten ticks there.
         ASSERT_TRUE(PumpMessagesUntil([&] { return page.m_waitTicks > 11; }, 60000)) << page.m_waitTicks;
         {
-            const auto job = page.m_firmwareInfo.Lock();
+            const auto job = page.m_firmwareInfo->Lock();
             EXPECT_EQ(0, job->m_finished);
             EXPECT_EQ(98, job->m_progress);
         }
@@ -243,37 +243,6 @@ TEST_F(DfuFinishingWine, The5310sFirstChipLongAt98WaitsForTheUnitAndLeadsToTheSe
 
 // ---------------------------------------------------------------- 0x3020
 
-// The program's image folder, where the update unpacks the package; made for
-// the test when missing, and then taken away with whatever it holds, so that
-// no later test program finds it.
-struct ImageFolder {
-    ImageFolder()
-    {
-        ProgramImageFolder(ProgramFolderPath() + L"x.exe", path);
-        made = ::CreateDirectoryW(path.c_str(), nullptr) != FALSE;
-    }
-    ~ImageFolder()
-    {
-        if (!made)
-            return;
-        WIN32_FIND_DATAW found;
-        HANDLE search = ::FindFirstFileW((path + L"*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-                    ::DeleteFileW((path + found.cFileName).c_str());
-            } while (::FindNextFileW(search, &found));
-            ::FindClose(search);
-        }
-        ::RemoveDirectoryW(path.c_str());
-    }
-    ImageFolder(const ImageFolder&) = delete;
-    ImageFolder& operator=(const ImageFolder&) = delete;
-
-    std::wstring path;
-    bool made = false;
-};
-
 // The camera's card: a removable drive carrying the marker "lensa.bin", with
 // or without the firmware file of an earlier update.
 TEST_F(DfuFinishingWine, The3020sCameraFirmwareEndsOnItsCardOverAnOldFile)
@@ -288,8 +257,9 @@ TEST_F(DfuFinishingWine, The3020sCameraFirmwareEndsOnItsCardOverAnOldFile)
         {"a fresh card", true, false},
         {"no card: the package stays", false, false},
     };
-    ImageFolder folder;
-    const std::wstring& images = folder.path;
+    // The program's image folder, where the update unpacks the package.
+    const MadeImgFolder folder;
+    const std::wstring images = folder.Path();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         RemovableTestDrive card(L"quor_lensa_card");

@@ -12,6 +12,7 @@
 #include "shell/DialogMessageBox.h"
 #include "app/UpdaterDlg.h"
 #include "device/FirmwareInfo.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/DfuPageHostWin32.h"
 #include "firmware/FirmwareWaitForTests.h"
 #include "res/resource.h"
@@ -60,9 +61,9 @@ template <class Done> bool PumpUntil(Done done, DWORD boundMs)
     return true;
 }
 
-std::wstring PopupText(FirmwareInfo& job)
+std::wstring PopupText(FirmwareJob& job)
 {
-    auto* box = dynamic_cast<CDialogMessageBox*>(job.m_popup.get());
+    auto* box = dynamic_cast<CDialogMessageBox*>(job.Popup());
     return box ? std::wstring(static_cast<const wchar_t*>(box->m_message)) : std::wstring();
 }
 
@@ -81,7 +82,7 @@ protected:
         dialog.m_page = 3;
         receiver = MakeReceiver();
         chip.Attach();
-        job.m_imagePath = L"C:\\IMG\\Vel8.dfu";
+        job.Lock()->m_imagePath = L"C:\\IMG\\Vel8.dfu";
     }
     void TearDown() override
     {
@@ -101,7 +102,7 @@ protected:
         dialog.m_modelCode = model;
         dialog.m_usbStatus = usbStatus;
         host = std::make_unique<DfuPageHost>(
-            &dialog, receiver, [this]() -> FirmwareInfo& { return job; }, [this] { ++timerArms; });
+            &dialog, receiver, [this]() -> FirmwareJob& { return job; }, [this] { ++timerArms; });
         sequence = new DfuSequence(*host, engines);
         g_sequence = sequence;
         sequence->ResetForUpdate();
@@ -111,7 +112,7 @@ protected:
     CUpdaterDlg dialog;
     HWND receiver = nullptr;
     SimDfuChip chip;
-    FirmwareInfo job;
+    FirmwareJob job;
     DFUEngine engineA, engineB;
     DfuLibraryEngines engines{engineA, engineB};
     std::unique_ptr<DfuPageHost> host;
@@ -129,10 +130,10 @@ TEST_F(DfuPageWine, NormalModeUnitGetsBothPopupsOverTheMainWindow)
     unit.plans[2].delayMs = 100;
     Start(0x4D10, 0x2010);
     ASSERT_EQ(sequence->m_activeEngine, 1);
-    ASSERT_TRUE(PumpUntil([&] { return job.m_popup != nullptr; }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return job.Popup() != nullptr; }, 10000));
     EXPECT_EQ(PopupText(job), std::wstring(static_cast<const wchar_t*>(dialog.GetTextHoldButtonPrompt())));
-    EXPECT_EQ(job.m_state, kJobTransferring);
-    auto* box = dynamic_cast<CDialogMessageBox*>(job.m_popup.get());
+    EXPECT_EQ(job.Snapshot().m_state, kJobTransferring);
+    auto* box = dynamic_cast<CDialogMessageBox*>(job.Popup());
     ASSERT_NE(box, nullptr);
     CRect main, popup;
     dialog.GetWindowRect(&main);
@@ -144,10 +145,10 @@ TEST_F(DfuPageWine, NormalModeUnitGetsBothPopupsOverTheMainWindow)
     PumpUntil([] { return false; }, 200);
     SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\dfu-hold-button.png");
 
-    ASSERT_TRUE(PumpUntil([&] { return timerArms > 0 || job.m_finished != 0; }, 20000));
+    ASSERT_TRUE(PumpUntil([&] { return timerArms > 0 || job.Snapshot().m_finished != 0; }, 20000));
     EXPECT_EQ(timerArms, 1);
-    EXPECT_EQ(job.m_finished, 0);
-    EXPECT_EQ(job.m_state, kJobFinished);
+    EXPECT_EQ(job.Snapshot().m_finished, 0);
+    EXPECT_EQ(job.Snapshot().m_state, kJobFinished);
     EXPECT_EQ(PopupText(job), std::wstring(static_cast<const wchar_t*>(dialog.GetTextHoldTwoButtonsPrompt())));
     PumpUntil([] { return false; }, 200);
     SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\dfu-hold-two-buttons.png");
@@ -170,9 +171,9 @@ TEST_F(DfuPageWine, DfuModeUnitAndNoPopupModelsStayWithoutPopups)
         Start(c.model, c.usbStatus);
         ASSERT_TRUE(PumpUntil([&] { return caseChip.PlannedSteps().size() >= 3; }, 20000));
         PumpUntil([] { return false; }, 300);
-        EXPECT_EQ(job.m_popup, nullptr) << std::hex << c.model;
-        EXPECT_EQ(job.m_failed, 0);
-        EXPECT_EQ(job.m_state, kJobTransferring);
+        EXPECT_EQ(job.Popup(), nullptr) << std::hex << c.model;
+        EXPECT_EQ(job.Snapshot().m_failed, 0);
+        EXPECT_EQ(job.Snapshot().m_state, kJobTransferring);
         sequence->EndJob();
         g_sequence = nullptr;
         delete sequence;
@@ -186,9 +187,9 @@ TEST_F(DfuPageWine, AFailedDownloadStepEndsTheJob)
     SimDfuDevice& unit = chip.AddDevice(0x2010);
     unit.plans[1].resultCode = 1;
     Start(0x3010, 0x2010);
-    ASSERT_TRUE(PumpUntil([&] { return job.m_finished != 0; }, 20000));
-    EXPECT_EQ(job.m_failed, 1);
-    EXPECT_EQ(job.StatusText(0), L"Failed to update firmware. Cannot update firmware");
+    ASSERT_TRUE(PumpUntil([&] { return job.Snapshot().m_finished != 0; }, 20000));
+    EXPECT_EQ(job.Snapshot().m_failed, 1);
+    EXPECT_EQ(job.Snapshot().StatusText(0), L"Failed to update firmware. Cannot update firmware");
     EXPECT_EQ(timerArms, 0);
 }
 
@@ -202,7 +203,7 @@ TEST_F(DfuPageWine, LateCallbacksAfterTheEndAreIgnored)
     ::Sleep(60);
     sequence->EndJob();
     PumpUntil([] { return false; }, 800);
-    EXPECT_EQ(job.m_state, 0);
+    EXPECT_EQ(job.Snapshot().m_state, 0);
     EXPECT_EQ(chip.PlannedSteps(), std::vector<int>{0});
     DFUEngineSetDestroyWaitForTests(0);
 }

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "device/FirmwareInfo.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/DfuSequence.h"
 #include "firmware/DfuRoadRules.h"
 #include "link/UsbScan.h"
@@ -21,10 +22,11 @@ namespace {
 
 class WaitingHost final : public DfuSequenceHost {
 public:
-    FirmwareInfo job;
+    std::shared_ptr<FirmwareJob> job = std::make_shared<FirmwareJob>();
     std::atomic<int> posts{0};
     int timerArms = 0;
-    FirmwareInfo& Job() override { return job; }
+    FirmwareJob& Job() override { return *job; }
+    FirmwareInfo Record() const { return job->Snapshot(); }
     int Page() override { return 3; }
     int UsbStatus() override { return 0xA010; }
     int ModelCode() override { return 0x4D10; }
@@ -67,7 +69,7 @@ TEST(DfuReturnWine, TheManifestedUnitIsBackInTheLibraryAndOnUsb)
     ASSERT_EQ(sequence.m_activeEngine, 1);
     int taken = 0;
     auto quietSince = std::chrono::steady_clock::now();
-    while (host.timerArms == 0 && host.job.m_finished == 0 &&
+    while (host.timerArms == 0 && host.Record().m_finished == 0 &&
            std::chrono::steady_clock::now() - quietSince < std::chrono::seconds(10)) {
         if (taken < host.posts.load()) {
             ++taken;
@@ -78,7 +80,7 @@ TEST(DfuReturnWine, TheManifestedUnitIsBackInTheLibraryAndOnUsb)
         }
     }
     EXPECT_EQ(host.timerArms, 1);
-    EXPECT_EQ(host.job.m_finished, 0);
+    EXPECT_EQ(host.Record().m_finished, 0);
     count = FindUsbDfuDevices(ids, 2);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(ids[0], 0x2010);

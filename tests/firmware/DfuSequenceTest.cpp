@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "device/FirmwareInfo.h"
+#include "firmware/FirmwareJob.h"
 #include "link/MakerUsb.h"
 
 namespace {
@@ -23,7 +24,7 @@ private:
 
 class FakeHost final : public DfuSequenceHost {
 public:
-    FirmwareInfo job;
+    std::shared_ptr<FirmwareJob> job = std::make_shared<FirmwareJob>();
     int page = 3;
     int usbStatus = 0x2010;
     int model = 0x4D10;
@@ -34,14 +35,15 @@ public:
     std::vector<int> waits;
     std::uint64_t now = 5000;
 
-    FirmwareInfo& Job() override { return job; }
+    FirmwareJob& Job() override { return *job; }
+    FirmwareInfo Record() const { return job->Snapshot(); }
     int Page() override { return page; }
     int UsbStatus() override { return usbStatus; }
     int ModelCode() override { return model; }
     void OpenPopup(DfuPopup popup) override
     {
         popups.push_back(popup);
-        job.m_popup = std::make_unique<CountedPopup>(&popupsDestroyed);
+        job->SetPopup(std::make_unique<CountedPopup>(&popupsDestroyed));
     }
     void ArmWaitTimer() override { ++timerArms; }
     void PostCallbackMessage() override { ++posts; }
@@ -126,7 +128,7 @@ protected:
     }
     void Start()
     {
-        host.job.m_imagePath = L"C:\\IMG\\image.dfu";
+        host.job->Lock()->m_imagePath = L"C:\\IMG\\image.dfu";
         sequence.ResetForUpdate();
         sequence.StartDfu();
     }
@@ -152,7 +154,7 @@ TEST_F(DfuSequenceTest, StartBindsEngineAAndStartsItsReconfigure)
     EXPECT_EQ(engines.starts, std::vector<std::string>{"A:reconfigure"});
     EXPECT_EQ(sequence.m_activeEngine, 1);
     EXPECT_EQ(sequence.m_engineACreated, 1);
-    EXPECT_EQ(host.job.m_finished, 0);
+    EXPECT_EQ(host.Record().m_finished, 0);
 }
 
 struct CountCase {
@@ -195,11 +197,11 @@ TEST_F(DfuSequenceTest, MatchingDeviceCountsAndTheirBindings)
         }
         if (c.text == nullptr) {
             EXPECT_EQ(caseSequence.m_activeEngine, 1);
-            EXPECT_EQ(caseHost.job.m_finished, 0);
+            EXPECT_EQ(caseHost.Record().m_finished, 0);
         } else {
-            EXPECT_EQ(caseHost.job.StatusText(0), c.text);
-            EXPECT_EQ(caseHost.job.m_failed, 1);
-            EXPECT_EQ(caseHost.job.m_finished, 1);
+            EXPECT_EQ(caseHost.Record().StatusText(0), c.text);
+            EXPECT_EQ(caseHost.Record().m_failed, 1);
+            EXPECT_EQ(caseHost.Record().m_finished, 1);
             EXPECT_EQ(caseSequence.m_activeEngine, 0);
             // Engines bound before the failure are released at the end of the job.
             caseSequence.EndJob();
@@ -245,8 +247,8 @@ TEST_F(DfuSequenceTest, DeviceQueryFailuresAndTheLongWait)
         if (c.text == nullptr) {
             EXPECT_EQ(caseSequence.m_activeEngine, 1);
         } else {
-            EXPECT_EQ(caseHost.job.StatusText(0), c.text);
-            EXPECT_EQ(caseHost.job.m_finished, 1);
+            EXPECT_EQ(caseHost.Record().StatusText(0), c.text);
+            EXPECT_EQ(caseHost.Record().m_finished, 1);
         }
     }
 }
@@ -263,7 +265,7 @@ TEST_F(DfuSequenceTest, ProgressIsDroppedWhileAnItemWaits)
     // Only the Complete is handled: the download starts, no transfer state.
     EXPECT_EQ(Drain(), 1);
     EXPECT_EQ(engines.starts, (std::vector<std::string>{"A:reconfigure", "A:download"}));
-    EXPECT_NE(host.job.m_state, kJobTransferring);
+    EXPECT_NE(host.Record().m_state, kJobTransferring);
 }
 
 TEST_F(DfuSequenceTest, NotifyComesBackOnceAsProgressOrIsDropped)
@@ -274,10 +276,10 @@ TEST_F(DfuSequenceTest, NotifyComesBackOnceAsProgressOrIsDropped)
     EXPECT_EQ(sequence.QueuedItems(), 1u);
     sequence.HandleNextCallback(); // the queue is empty now: it comes back as a progress item
     EXPECT_EQ(sequence.QueuedItems(), 1u);
-    EXPECT_EQ(host.job.m_state, 0);
+    EXPECT_EQ(host.Record().m_state, 0);
     sequence.HandleNextCallback();
     EXPECT_EQ(sequence.QueuedItems(), 0u);
-    EXPECT_EQ(host.job.m_state, kJobTransferring);
+    EXPECT_EQ(host.Record().m_state, kJobTransferring);
     EXPECT_EQ(host.posts.load(), 2);
 
     // With another item waiting, a Notify handled is dropped.
@@ -323,17 +325,17 @@ TEST_F(DfuSequenceTest, TransferActivityPopupRules)
         DfuSequence caseSequence(caseHost, caseEngines);
         caseSequence.ResetForUpdate();
         caseSequence.StartDfu();
-        caseHost.job.m_counters[0] = 7;
-        caseHost.job.m_counters[1] = 9;
+        caseHost.job->Lock()->m_counters[0] = 7;
+        caseHost.job->Lock()->m_counters[1] = 9;
         for (int i = 0; i < c.events; ++i) {
             caseSequence.Progress(0, Activity(16));
             caseSequence.HandleNextCallback();
         }
         SCOPED_TRACE(c.name);
         EXPECT_EQ(caseHost.popups, c.expected);
-        EXPECT_EQ(caseHost.job.m_state, kJobTransferring);
-        EXPECT_EQ(caseHost.job.m_counters[0], 0);
-        EXPECT_EQ(caseHost.job.m_counters[1], 0);
+        EXPECT_EQ(caseHost.Record().m_state, kJobTransferring);
+        EXPECT_EQ(caseHost.Record().m_counters[0], 0);
+        EXPECT_EQ(caseHost.Record().m_counters[1], 0);
     }
 }
 
@@ -343,16 +345,16 @@ TEST_F(DfuSequenceTest, TransferEndRestartAndReconnectActivities)
     Start();
     sequence.Progress(0, Activity(16));
     sequence.HandleNextCallback();
-    ASSERT_TRUE(host.job.m_popup);
+    ASSERT_TRUE(host.job->HasPopup());
     sequence.Progress(0, Activity(17));
     sequence.HandleNextCallback();
-    EXPECT_FALSE(host.job.m_popup);
+    EXPECT_FALSE(host.job->HasPopup());
     EXPECT_EQ(host.popupsDestroyed, 1);
 
     sequence.Progress(0, Activity(18));
     sequence.HandleNextCallback();
     EXPECT_EQ(sequence.m_restartPending, 1);
-    EXPECT_EQ(host.job.m_state, kJobFinished);
+    EXPECT_EQ(host.Record().m_state, kJobFinished);
     ASSERT_EQ(host.popups.size(), 2u);
     EXPECT_EQ(host.popups[1], DfuPopup::kHoldTwoButtons);
 
@@ -366,10 +368,10 @@ TEST_F(DfuSequenceTest, TransferEndLeavesTheTwoChipModelsPopupOpen)
     host.model = 0x5310;
     AddDevices({0x2010, 0x2011});
     Start();
-    host.job.m_popup = std::make_unique<CountedPopup>(&host.popupsDestroyed);
+    host.job->SetPopup(std::make_unique<CountedPopup>(&host.popupsDestroyed));
     sequence.Progress(0, Activity(17));
     sequence.HandleNextCallback();
-    EXPECT_TRUE(host.job.m_popup);
+    EXPECT_TRUE(host.job->HasPopup());
 }
 
 TEST_F(DfuSequenceTest, StepsFollowEachOtherOnTheEngineInUse)
@@ -385,7 +387,7 @@ TEST_F(DfuSequenceTest, StepsFollowEachOtherOnTheEngineInUse)
     sequence.Complete(0, StatusOf(5));
     Drain();
     EXPECT_EQ(host.timerArms, 0);
-    EXPECT_EQ(host.job.m_finished, 0);
+    EXPECT_EQ(host.Record().m_finished, 0);
 }
 
 TEST_F(DfuSequenceTest, FinalStepAfterTheRestartActivityStartsTheWait)
@@ -405,10 +407,10 @@ TEST_F(DfuSequenceTest, HeldReconfigureClosesThePopupBeforeTheDownload)
     Start();
     sequence.Progress(0, Activity(16));
     sequence.HandleNextCallback();
-    ASSERT_TRUE(host.job.m_popup);
+    ASSERT_TRUE(host.job->HasPopup());
     sequence.Complete(0, StatusOf(2));
     Drain();
-    EXPECT_FALSE(host.job.m_popup);
+    EXPECT_FALSE(host.job->HasPopup());
     EXPECT_EQ(engines.starts.back(), "A:download");
 }
 
@@ -419,7 +421,7 @@ TEST_F(DfuSequenceTest, EngineBRetryAfterCodes7And28)
         FakeEngines caseEngines;
         caseEngines.devices.push_back({L"dev0", kMakerUsbVendorId, 0x2010});
         DfuSequence caseSequence(caseHost, caseEngines);
-        caseHost.job.m_imagePath = L"image.dfu";
+        caseHost.job->Lock()->m_imagePath = L"image.dfu";
         caseSequence.StartDfu();
         caseSequence.Complete(0, StatusOf(3, code));
         caseSequence.HandleNextCallback();
@@ -428,11 +430,11 @@ TEST_F(DfuSequenceTest, EngineBRetryAfterCodes7And28)
         SCOPED_TRACE(code);
         EXPECT_EQ(caseEngines.starts, (std::vector<std::string>{"A:reconfigure", "B:reconfigure"}));
         EXPECT_EQ(caseSequence.m_activeEngine, 2);
-        EXPECT_EQ(caseHost.job.m_failed, 0);
-        EXPECT_EQ(caseHost.job.m_finished, 0);
-        EXPECT_EQ(caseHost.job.m_progress, 50);
-        EXPECT_EQ(caseHost.job.m_state, kJobSecondEngineRestarting);
-        EXPECT_EQ(caseHost.job.StatusText(0), L"Failed to update firmware. Cannot update firmware");
+        EXPECT_EQ(caseHost.Record().m_failed, 0);
+        EXPECT_EQ(caseHost.Record().m_finished, 0);
+        EXPECT_EQ(caseHost.Record().m_progress, 50);
+        EXPECT_EQ(caseHost.Record().m_state, kJobSecondEngineRestarting);
+        EXPECT_EQ(caseHost.Record().StatusText(0), L"Failed to update firmware. Cannot update firmware");
         // Later steps go to engine B.
         caseSequence.Complete(0, StatusOf(3));
         caseSequence.HandleNextCallback();
@@ -441,8 +443,8 @@ TEST_F(DfuSequenceTest, EngineBRetryAfterCodes7And28)
         // A second refusal on engine B ends the job.
         caseSequence.Complete(0, StatusOf(3, code));
         caseSequence.HandleNextCallback();
-        EXPECT_EQ(caseHost.job.m_failed, 1);
-        EXPECT_EQ(caseHost.job.m_finished, 1);
+        EXPECT_EQ(caseHost.Record().m_failed, 1);
+        EXPECT_EQ(caseHost.Record().m_finished, 1);
         EXPECT_EQ(caseEngines.starts.size(), 3u);
     }
 }
@@ -459,9 +461,9 @@ TEST_F(DfuSequenceTest, NoRetryForTheTwoChipModelOrWhenEngineBWillNotStart)
         caseSequence.Complete(0, StatusOf(3, 28));
         caseSequence.HandleNextCallback();
         EXPECT_EQ(caseEngines.starts.size(), 1u);
-        EXPECT_EQ(caseHost.job.m_failed, 1);
-        EXPECT_EQ(caseHost.job.m_finished, 1);
-        EXPECT_EQ(caseHost.job.StatusText(0), L"Failed to update firmware. Cannot update firmware");
+        EXPECT_EQ(caseHost.Record().m_failed, 1);
+        EXPECT_EQ(caseHost.Record().m_finished, 1);
+        EXPECT_EQ(caseHost.Record().StatusText(0), L"Failed to update firmware. Cannot update firmware");
     }
     {
         FakeHost caseHost;
@@ -472,9 +474,9 @@ TEST_F(DfuSequenceTest, NoRetryForTheTwoChipModelOrWhenEngineBWillNotStart)
         caseSequence.StartDfu();
         caseSequence.Complete(0, StatusOf(3, 7));
         caseSequence.HandleNextCallback();
-        EXPECT_EQ(caseHost.job.m_failed, 1);
-        EXPECT_EQ(caseHost.job.m_finished, 1);
-        EXPECT_EQ(caseHost.job.StatusText(0), L"Failed to update firmware. Cannot get device");
+        EXPECT_EQ(caseHost.Record().m_failed, 1);
+        EXPECT_EQ(caseHost.Record().m_finished, 1);
+        EXPECT_EQ(caseHost.Record().StatusText(0), L"Failed to update firmware. Cannot get device");
     }
 }
 
@@ -506,9 +508,9 @@ TEST_F(DfuSequenceTest, FailedStepsEndTheJob)
         while (caseSequence.QueuedItems() > 0)
             caseSequence.HandleNextCallback();
         SCOPED_TRACE(c.step * 100 + c.code);
-        EXPECT_EQ(caseHost.job.m_failed, 1);
-        EXPECT_EQ(caseHost.job.m_finished, 1);
-        EXPECT_EQ(caseHost.job.StatusText(0), L"Failed to update firmware. Cannot update firmware");
+        EXPECT_EQ(caseHost.Record().m_failed, 1);
+        EXPECT_EQ(caseHost.Record().m_finished, 1);
+        EXPECT_EQ(caseHost.Record().StatusText(0), L"Failed to update firmware. Cannot update firmware");
         EXPECT_EQ(caseHost.timerArms, 0);
     }
 }
@@ -545,9 +547,9 @@ TEST_F(DfuSequenceTest, ASilentEngineEndsTheJob)
     EXPECT_FALSE(sequence.CheckSilentEngine());
     host.now += 1;
     EXPECT_TRUE(sequence.CheckSilentEngine());
-    EXPECT_EQ(host.job.m_failed, 1);
-    EXPECT_EQ(host.job.m_finished, 1);
-    EXPECT_EQ(host.job.StatusText(0), L"Failed to update firmware. Cannot update firmware");
+    EXPECT_EQ(host.Record().m_failed, 1);
+    EXPECT_EQ(host.Record().m_finished, 1);
+    EXPECT_EQ(host.Record().StatusText(0), L"Failed to update firmware. Cannot update firmware");
     // Once the last step is over, waiting for the unit is the wait timer's.
     FakeHost quietHost;
     FakeEngines quietEngines;
@@ -590,12 +592,16 @@ TEST(DfuSequenceFields, ThePagesIntsAreTheOnesWritten)
     FakeHost host;
     FakeEngines engines;
     engines.devices = {{L"a", kMakerUsbVendorId, 0x2010}};
-    int active = 0, createdA = 0, createdB = 0, events = 5, timed = 0, waitTicks = 3, restart = 1;
-    DfuPageFields fields{&active, &createdA, &createdB, &events, &timed, &waitTicks, &restart};
+    int active = 0, createdA = 0, createdB = 0, waitTicks = 3, restart = 1;
+    DfuPageFields fields{&active, &createdA, &createdB, &waitTicks, &restart};
+    host.job->Lock()->m_progressEventCount = 5;
     DfuSequence sequence(host, engines, fields);
     sequence.ResetForUpdate();
     EXPECT_EQ(restart, 0);
-    EXPECT_EQ(timed, 1);
+    EXPECT_EQ(waitTicks, 0);
+    // The step's counts shared with the workers live in the job's record.
+    EXPECT_EQ(host.Record().m_timedProgress, 1);
+    EXPECT_EQ(host.Record().m_progressEventCount, 0);
     sequence.StartDfu();
     EXPECT_EQ(active, 1);
     EXPECT_EQ(createdA, 1);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "device/FirmwareInfo.h"
+#include "firmware/FirmwareJob.h"
 #include "firmware/DfuSequence.h"
 #include "firmware/FirmwareWaitForTests.h"
 #include "firmware/ImageHeaderCheck.h"
@@ -28,7 +29,7 @@ public:
 
 class StandinHost final : public DfuSequenceHost {
 public:
-    FirmwareInfo job;
+    std::shared_ptr<FirmwareJob> job = std::make_shared<FirmwareJob>();
     int model = 0x4D10;
     int usbStatus = 0xA010;
     std::atomic<int> posts{0};
@@ -43,14 +44,15 @@ public:
     std::vector<DfuPopup> popups;
     std::uint64_t now = 1000;
 
-    FirmwareInfo& Job() override { return job; }
+    FirmwareJob& Job() override { return *job; }
+    FirmwareInfo Record() const { return job->Snapshot(); }
     int Page() override { return 3; }
     int UsbStatus() override { return usbStatus; }
     int ModelCode() override { return model; }
     void OpenPopup(DfuPopup popup) override
     {
         popups.push_back(popup);
-        job.m_popup = std::make_unique<Popup>();
+        job->SetPopup(std::make_unique<Popup>());
     }
     void ArmWaitTimer() override { ++timerArms; }
     void PostCallbackMessage() override
@@ -78,7 +80,7 @@ protected:
     void SetUp() override
     {
         chip.Attach();
-        host.job.m_imagePath = L"C:\\IMG\\Vel8.dfu";
+        host.job->Lock()->m_imagePath = L"C:\\IMG\\Vel8.dfu";
     }
     void TearDown() override
     {
@@ -125,10 +127,10 @@ TEST_F(DfuStandinRoadTest, ThreeStepsToTheRestartAndTheChipComesBack)
     sequence.ResetForUpdate();
     sequence.StartDfu();
     ASSERT_EQ(sequence.m_activeEngine, 1);
-    RunMessages([&] { return host.timerArms > 0 || host.job.m_finished != 0; });
+    RunMessages([&] { return host.timerArms > 0 || host.Record().m_finished != 0; });
     EXPECT_EQ(host.timerArms, 1) << ::testing::PrintToString(chip.PlannedSteps()) << " " << host.posts.load();
-    EXPECT_EQ(host.job.m_finished, 0);
-    EXPECT_EQ(host.job.m_state, kJobFinished);
+    EXPECT_EQ(host.Record().m_finished, 0);
+    EXPECT_EQ(host.Record().m_state, kJobFinished);
     EXPECT_EQ(sequence.m_restartPending, 1);
     EXPECT_EQ(chip.PlannedSteps(), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(returned, (std::vector<int>{0xA010, 0x2010}));
@@ -144,7 +146,7 @@ TEST_F(DfuStandinRoadTest, TwoDevicesOfASingleChipUnitBindBothEnginesAndFailTheC
     chip.AddDevice(0xA011);
     sequence.ResetForUpdate();
     sequence.StartDfu();
-    EXPECT_EQ(host.job.StatusText(0), L"Failed to update firmware. USB not match(2)");
+    EXPECT_EQ(host.Record().StatusText(0), L"Failed to update firmware. USB not match(2)");
     EXPECT_EQ(sequence.m_engineBCreated, 1);
 }
 
@@ -157,9 +159,9 @@ TEST_F(DfuStandinRoadTest, EngineBRetryAfterCode7OnAnUnboundEngine)
     unit.plans[0].resultCode = 7;
     sequence.ResetForUpdate();
     sequence.StartDfu();
-    RunMessages([&] { return host.job.m_finished != 0; });
-    EXPECT_EQ(host.job.StatusText(0), L"Failed to update firmware. Cannot get device");
-    EXPECT_EQ(host.job.m_failed, 1);
+    RunMessages([&] { return host.Record().m_finished != 0; });
+    EXPECT_EQ(host.Record().StatusText(0), L"Failed to update firmware. Cannot get device");
+    EXPECT_EQ(host.Record().m_failed, 1);
 }
 
 TEST_F(DfuStandinRoadTest, FailedDownloadEndsTheJob)
@@ -168,9 +170,9 @@ TEST_F(DfuStandinRoadTest, FailedDownloadEndsTheJob)
     unit.plans[1].resultCode = 1;
     sequence.ResetForUpdate();
     sequence.StartDfu();
-    RunMessages([&] { return host.job.m_finished != 0; });
-    EXPECT_EQ(host.job.m_failed, 1);
-    EXPECT_EQ(host.job.StatusText(0), L"Failed to update firmware. Cannot update firmware");
+    RunMessages([&] { return host.Record().m_finished != 0; });
+    EXPECT_EQ(host.Record().m_failed, 1);
+    EXPECT_EQ(host.Record().StatusText(0), L"Failed to update firmware. Cannot update firmware");
     EXPECT_EQ(chip.PlannedSteps(), (std::vector<int>{0, 1}));
 }
 
@@ -184,8 +186,8 @@ TEST_F(DfuStandinRoadTest, SilentEngineEndsTheJob)
     EXPECT_FALSE(sequence.CheckSilentEngine());
     host.now += kDfuSilentEngineMs;
     EXPECT_TRUE(sequence.CheckSilentEngine());
-    EXPECT_EQ(host.job.m_failed, 1);
-    EXPECT_EQ(host.job.m_finished, 1);
+    EXPECT_EQ(host.Record().m_failed, 1);
+    EXPECT_EQ(host.Record().m_finished, 1);
 }
 
 TEST_F(DfuStandinRoadTest, CallbacksAfterTheEndAreIgnored)
@@ -203,7 +205,7 @@ TEST_F(DfuStandinRoadTest, CallbacksAfterTheEndAreIgnored)
     for (int i = 0; i < postsAtEnd + 100; ++i)
         sequence.HandleNextCallback();
     EXPECT_EQ(chip.PlannedSteps(), std::vector<int>{0});
-    EXPECT_EQ(host.job.m_state, 0);
+    EXPECT_EQ(host.Record().m_state, 0);
     EXPECT_TRUE(host.popups.empty());
     DFUEngineSetDestroyWaitForTests(0);
 }

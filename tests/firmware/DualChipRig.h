@@ -1,7 +1,7 @@
 #pragma once
-// The two-chip worker's tests: a host with the program folder, the COM port
-// lookup and the flash loader run in the test's hands, and a fixture with the
-// unit's two interfaces on the simulated bus.
+// The two-chip worker's tests: a job whose system side (the program folder,
+// the COM port lookup and the flash loader run) is in the test's hands, and a
+// fixture with the unit's two interfaces on the simulated bus.
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@
 #include "tests/firmware/TempFiles.h"
 #include "tests/firmware/WorkerTestHost.h"
 
-class DualChipTestHost final : public WorkerTestHostOf<DualChipWorkerHost> {
+class DualChipTestHost final : public WorkerTestHost, public DualChipSystemSeam {
 public:
     std::wstring folder;
     bool folderFound = true;
@@ -32,9 +32,12 @@ public:
     std::function<void()> onProgramFolder; // at every look for the program's folder
     std::vector<std::wstring> commandLines;
     std::string controllerFileAtLoader;
-    int secondChipDone = -1;
-    int restoreSecondChipDone = -1;
-    int pageProgress = 0;
+
+    // The second chip's mark in the pages' jobs, and the update page's own
+    // progress, where the worker puts its milestones.
+    int SecondChipDone() const { return updateJob->Snapshot().m_spare; }
+    int RestoreSecondChipDone() const { return restoreJob->Snapshot().m_spare; }
+    int PageProgress() const { return updateJob->Snapshot().m_progress; }
 
     bool ProgramFolder(std::wstring& out) override
     {
@@ -57,14 +60,6 @@ public:
             duringLoader();
         return loaderLog;
     }
-    void SetSecondChipDone(int value) override
-    {
-        secondChipDone = value;
-        restoreSecondChipDone = value;
-    }
-    int PageProgress() override { return pageProgress; }
-    void SetPageProgress(int percent) override { pageProgress = percent; }
-
     static std::filesystem::path TempFolderPath(const std::wstring& path) { return std::filesystem::path(path); }
 };
 
@@ -76,6 +71,7 @@ public:
     {
         SetFirmwareWaitPercentForTests(0);
         ResetDualChipPairForTests();
+        SetDualChipSystemSeam(&host);
         sim.Install();
         host.model = kTwoChipProductIdA;
         host.usbStatus = kTwoChipProductIdA;
@@ -88,6 +84,7 @@ public:
     }
     void TearDown() override
     {
+        SetDualChipSystemSeam(nullptr);
         ResetDualChipPairForTests();
         SetFirmwareWaitPercentForTests(100);
     }
@@ -99,8 +96,8 @@ public:
     }
     void WriteImage()
     {
-        host.job.m_imagePath = folder.Write(L"two_chip.img", image);
-        host.job.m_failed = 1; // as the preparation leaves it
+        host.job->Lock()->m_imagePath = folder.Write(L"two_chip.img", image);
+        host.job->Lock()->m_failed = 1; // as the preparation leaves it
     }
     bool WorkFileExists(const wchar_t* name) const { return std::filesystem::exists(host.folder + name); }
     std::vector<int> Commands(int productId) const

@@ -12,6 +12,7 @@
 #include "standins/FTD2XX.h"
 #include "tests/firmware/ImageBuilder.h"
 #include "tests/firmware/TempFiles.h"
+#include "tests/firmware/WorkerTestHost.h"
 
 namespace {
 
@@ -51,32 +52,26 @@ TEST(DualChipWine, TheConverterAndTheLoaderDecideTheMicrocontrollerStep)
         DeleteFileW(record.c_str());
         SetEnvironmentVariableW(L"QUOR_FLASHLOADER_RECORD", record.c_str());
 
-        FirmwareInfo job;
-        job.m_imagePath = folder.Write(
+        // A restore (no archive) on the restore page's job; the program's
+        // own system side of the worker.
+        WorkerTestHost host;
+        host.page = 4;
+        host.model = kTwoChipProductIdA;
+        host.job = host.restoreJob;
+        host.job->Lock()->m_imagePath = folder.Write(
             L"two_chip.img", BuildImage(kTwoChipProductIdA, {SectionOf(0, 0x21, 1500, 1), SectionOf(1, 0x22, 400, 2)}));
-        int autoUpdate = 1;
-        int progress = 0;
-        int secondChipDone = -1;
-        int timerRequests = 0;
-        DualChipBindings bindings;
-        bindings.worker.job = &job;
-        bindings.worker.page = 4; // no archive
-        bindings.worker.modelCode = kTwoChipProductIdA;
-        bindings.worker.autoUpdate = &autoUpdate;
-        bindings.worker.requestDeviceWait = [&] { ++timerRequests; };
-        bindings.setSecondChipDone = [&](int value) { secondChipDone = value; };
-        bindings.pageProgress = &progress;
-        BoundDualChipHost host(bindings);
-        DualChipUpdateThread(host);
+        host.Run(DualChipUpdateThread);
 
+        const FirmwareInfo job = host.Job();
         if (c.text) {
             EXPECT_EQ(job.StatusText(0), c.text);
-            EXPECT_EQ(timerRequests, 0);
+            EXPECT_EQ(host.TimerRequests(), 0);
         } else {
             EXPECT_EQ(job.m_failed, 0) << job.StatusText(0);
-            EXPECT_EQ(timerRequests, 1);
-            EXPECT_EQ(secondChipDone, 1);
-            EXPECT_EQ(progress, 88);
+            EXPECT_EQ(host.TimerRequests(), 1);
+            EXPECT_EQ(job.m_spare, 1);
+            EXPECT_EQ(host.updateJob->Snapshot().m_spare, 1);
+            EXPECT_EQ(host.updateJob->Snapshot().m_progress, 88);
         }
         int opens = 0, closes = 0;
         FtdiStandInCounts(&opens, &closes);

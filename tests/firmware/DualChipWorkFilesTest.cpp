@@ -58,11 +58,11 @@ TEST_F(DualChipWorkerTest, AStaleMicrocontrollerFileIsDeletedBeforeTheNewOneIsMa
     bool fileAtLoader = true;
     host.duringLoader = [&] { fileAtLoader = WorkFileExists(kDualChipControllerWorkFile); };
     host.loaderLog = L"[FAIL]\r\nNo file to program\r\n";
-    DualChipUpdateThread(host);
+    host.Run(DualChipUpdateThread);
     held.reset();
     EXPECT_FALSE(fileAtLoader);
     EXPECT_EQ(host.controllerFileAtLoader, "");
-    EXPECT_EQ(host.job.StatusText(0), StatusFailure(25));
+    EXPECT_EQ(host.Job().StatusText(0), StatusFailure(25));
     EXPECT_FALSE(WorkFileExists(kDualChipControllerWorkFile));
     EXPECT_FALSE(WorkFileExists(kDualChipBluetoothWorkFile));
 }
@@ -74,9 +74,9 @@ TEST_F(DualChipWorkerTest, AnEarlierRunsFilesAreReplacedByThisRunsImages)
     UseImage();
     for (const wchar_t* name : {kDualChipBluetoothWorkFile, kDualChipControllerWorkFile})
         folder.Write(name, std::vector<std::uint8_t>(5000, 0xEE));
-    DualChipUpdateThread(host);
+    host.Run(DualChipUpdateThread);
     EXPECT_EQ(host.controllerFileAtLoader, std::string(sections[1].data.begin(), sections[1].data.end()));
-    EXPECT_EQ(host.timerRequests, 1) << host.job.StatusText(0);
+    EXPECT_EQ(host.TimerRequests(), 1) << host.Job().StatusText(0);
 }
 
 // The worker looks for the program's folder before each work file, once both
@@ -102,21 +102,19 @@ TEST_F(DualChipWorkerTest, AProgramFolderNotFoundEndsWithTheTagOfItsLook)
         ResetDualChipPairForTests();
         for (const wchar_t* name : {kDualChipBluetoothWorkFile, kDualChipControllerWorkFile})
             std::filesystem::remove(std::filesystem::path(host.folder + name));
-        host.job.m_finished = 0;
-        host.autoUpdate = 1;
-        host.timerRequests = 0;
+        host.job->Lock()->m_finished = 0;
+        host.ResetTimerRequests();
         int looks = 0;
         host.onProgramFolder = [&] { host.folderFound = ++looks != c.look; };
         UseImage();
-        DualChipUpdateThread(host);
+        host.Run(DualChipUpdateThread);
         host.folderFound = true;
-        EXPECT_EQ(host.job.StatusText(0),
+        EXPECT_EQ(host.Job().StatusText(0),
                   L"Failed to update firmware. " + std::wstring(c.reason) + L"[" + std::to_wstring(c.tag) + L"]");
-        EXPECT_EQ(host.job.m_failed, 1);
-        EXPECT_EQ(host.job.m_finished, 1);
-        EXPECT_EQ(host.autoUpdate, 0);
-        EXPECT_EQ(host.timerRequests, 0);
-        EXPECT_EQ(host.job.m_state, c.look == 4 ? kJobTransferring : kJobImageVerified);
+        EXPECT_EQ(host.Job().m_failed, 1);
+        EXPECT_EQ(host.Job().m_finished, 1);
+        EXPECT_EQ(host.TimerRequests(), 0);
+        EXPECT_EQ(host.Job().m_state, c.look == 4 ? kJobTransferring : kJobImageVerified);
         EXPECT_EQ(WorkFileExists(kDualChipBluetoothWorkFile), c.bluetoothLeft);
         EXPECT_EQ(WorkFileExists(kDualChipControllerWorkFile), c.controllerLeft);
         EXPECT_TRUE(host.commandLines.empty());

@@ -11,17 +11,16 @@ namespace {
 TEST_F(DualChipWorkerTest, AWholeUpdateProgramsBothChipsAndHandsOverToTheWaitTimer)
 {
     UseImage();
-    DualChipUpdateThread(host);
-    EXPECT_EQ(host.timerRequests, 1);
-    EXPECT_EQ(host.job.m_state, kJobTransferring);
-    EXPECT_EQ(host.job.m_failed, 0);
-    EXPECT_EQ(host.job.m_finished, 0);
-    EXPECT_EQ(host.autoUpdate, 1);
-    EXPECT_EQ(host.secondChipDone, 1);
-    EXPECT_EQ(host.pageProgress, 88);
+    host.Run(DualChipUpdateThread);
+    EXPECT_EQ(host.TimerRequests(), 1);
+    EXPECT_EQ(host.Job().m_state, kJobTransferring);
+    EXPECT_EQ(host.Job().m_failed, 0);
+    EXPECT_EQ(host.Job().m_finished, 0);
+    EXPECT_EQ(host.SecondChipDone(), 1);
+    EXPECT_EQ(host.PageProgress(), 88);
     EXPECT_EQ(host.archiveWrites, 1);
     EXPECT_EQ(host.textsAtArchive, L"On updating firmware. about to make backup firmware[9]");
-    EXPECT_EQ(host.job.StatusText(0), L"On updating firmware.");
+    EXPECT_EQ(host.Job().StatusText(0), L"On updating firmware.");
     // The microcontroller got its own image from the work file, on the port found.
     ASSERT_EQ(host.commandLines.size(), 1u);
     EXPECT_EQ(host.commandLines[0], FlashLoaderCommandLine(host.folder, 4));
@@ -64,15 +63,15 @@ TEST_F(DualChipWorkerTest, TheInterfaceQueryChoosesTheControlSlot)
             second.knobs.readyFlag = 1;
             host.lookup = ComPortLookup::kOpenFailed;
             UseImage();
-            DualChipUpdateThread(host);
+            host.Run(DualChipUpdateThread);
             host.lookup = ComPortLookup::kFound;
         }
         first.knobs.readyFlag = c.first;
         second.knobs.readyFlag = c.second;
         bus.ClearLog();
-        host.job.m_finished = 0;
+        host.job->Lock()->m_finished = 0;
         UseImage();
-        DualChipUpdateThread(host);
+        host.Run(DualChipUpdateThread);
         EXPECT_EQ(DualChipControlIndex(), c.control) << int(c.first) << int(c.second) << c.previous;
         const int controlId = c.control == 0 ? kTwoChipProductIdA : kTwoChipProductIdB;
         const int otherId = c.control == 0 ? kTwoChipProductIdB : kTwoChipProductIdA;
@@ -129,9 +128,8 @@ TEST_F(DualChipWorkerTest, EachFailureEndsWithItsTagAndLeavesNoWorkFile)
         b->knobs.readyFlag = 0;
         host.lookup = ComPortLookup::kFound;
         host.loaderLog = L"[SUCCESS]\r\nDOWNLOADING\r\n";
-        host.job.m_finished = 0;
-        host.timerRequests = 0;
-        host.autoUpdate = 1;
+        host.job->Lock()->m_finished = 0;
+        host.ResetTimerRequests();
         ResetDualChipPairForTests();
         if (std::string(c.what) == "one interface only") {
             // The unit shows only its first interface.
@@ -141,14 +139,13 @@ TEST_F(DualChipWorkerTest, EachFailureEndsWithItsTagAndLeavesNoWorkFile)
             c.arrange(t);
         }
         UseImage();
-        DualChipUpdateThread(host);
-        EXPECT_EQ(host.job.StatusText(0), StatusFailure(c.tag));
-        EXPECT_EQ(host.job.m_failed, 1);
-        EXPECT_EQ(host.job.m_finished, 1);
-        EXPECT_EQ(host.job.m_state, kJobTransferring);
-        EXPECT_EQ(host.autoUpdate, 0);
-        EXPECT_EQ(host.timerRequests, 0);
-        EXPECT_EQ(host.secondChipDone, c.secondChipDone);
+        host.Run(DualChipUpdateThread);
+        EXPECT_EQ(host.Job().StatusText(0), StatusFailure(c.tag));
+        EXPECT_EQ(host.Job().m_failed, 1);
+        EXPECT_EQ(host.Job().m_finished, 1);
+        EXPECT_EQ(host.Job().m_state, kJobTransferring);
+        EXPECT_EQ(host.TimerRequests(), 0);
+        EXPECT_EQ(host.SecondChipDone(), c.secondChipDone);
         EXPECT_FALSE(WorkFileExists(kDualChipBluetoothWorkFile));
         EXPECT_FALSE(WorkFileExists(kDualChipControllerWorkFile));
         ResetDualChipPairForTests();
@@ -163,11 +160,11 @@ TEST_F(DualChipWorkerTest, AUnitThatNeverComesBackAfterTheFinishEndsWithTag35)
     a->absentEnumerations = 1000;
     b->absentEnumerations = 1000;
     UseImage();
-    DualChipUpdateThread(host);
-    EXPECT_EQ(host.job.StatusText(0), StatusFailure(35));
+    host.Run(DualChipUpdateThread);
+    EXPECT_EQ(host.Job().StatusText(0), StatusFailure(35));
     EXPECT_EQ(a->finishCount, 1);
     EXPECT_EQ(b->finishCount, 1);
-    EXPECT_EQ(host.timerRequests, 0);
+    EXPECT_EQ(host.TimerRequests(), 0);
 }
 
 TEST_F(DualChipWorkerTest, PackagesRefusedBeforeAnyWorkFileOrRequest)
@@ -195,11 +192,11 @@ TEST_F(DualChipWorkerTest, PackagesRefusedBeforeAnyWorkFileOrRequest)
         WriteImage();
         host.archiveWrites = 0;
         sim.ClearLog();
-        DualChipUpdateThread(host);
-        EXPECT_EQ(host.job.StatusText(0),
+        host.Run(DualChipUpdateThread);
+        EXPECT_EQ(host.Job().StatusText(0),
                   L"Failed to update firmware. Firmware corrupted[" + std::to_wstring(c.tag) + L"]");
-        EXPECT_EQ(host.job.m_state, c.state);
-        EXPECT_EQ(host.job.m_finished, 1);
+        EXPECT_EQ(host.Job().m_state, c.state);
+        EXPECT_EQ(host.Job().m_finished, 1);
         EXPECT_EQ(host.archiveWrites, 0);
         EXPECT_EQ(sim.CountLog(SimLogKind::Write), 0);
         EXPECT_FALSE(WorkFileExists(kDualChipBluetoothWorkFile));
@@ -220,9 +217,9 @@ TEST_F(DualChipWorkerTest, SectionLengthsAroundOneDataReport)
         a = &bus.AddInterface(kTwoChipProductIdA);
         b = &bus.AddInterface(kTwoChipProductIdB);
         ResetDualChipPairForTests();
-        host.job.m_finished = 0;
+        host.job->Lock()->m_finished = 0;
         UseImage(c.bytes);
-        DualChipUpdateThread(host);
+        host.Run(DualChipUpdateThread);
         EXPECT_EQ(a->dataReports, c.dataReports) << c.bytes;
         EXPECT_EQ(b->dataReports, c.dataReports) << c.bytes;
         EXPECT_EQ(a->sectionStarts, 1);
@@ -235,20 +232,21 @@ TEST_F(DualChipWorkerTest, SectionLengthsAroundOneDataReport)
 TEST_F(DualChipWorkerTest, OnTheRestorePageNoArchiveAndTheMilestonesStillReachTheUpdatePage)
 {
     host.page = 4;
+    host.job = host.restoreJob; // the restore page's job is the one driven
     host.lookup = ComPortLookup::kQueryFailed;
     UseImage();
-    DualChipUpdateThread(host);
+    host.Run(DualChipUpdateThread);
     EXPECT_EQ(host.archiveWrites, 0);
-    EXPECT_EQ(host.job.StatusText(0), L"Failed to restore firmware. Cannot get status[23]");
+    EXPECT_EQ(host.Job().StatusText(0), L"Failed to restore firmware. Cannot get status[23]");
 
     host.lookup = ComPortLookup::kFound;
-    host.job.m_finished = 0;
-    host.pageProgress = 80;
-    DualChipUpdateThread(host);
+    host.job->Lock()->m_finished = 0;
+    host.updateJob->Lock()->m_progress = 80;
+    host.Run(DualChipUpdateThread);
     EXPECT_EQ(host.archiveWrites, 0);
-    EXPECT_EQ(host.restoreSecondChipDone, 1);
-    EXPECT_EQ(host.pageProgress, 88);
-    EXPECT_EQ(host.timerRequests, 1);
+    EXPECT_EQ(host.RestoreSecondChipDone(), 1);
+    EXPECT_EQ(host.PageProgress(), 88);
+    EXPECT_EQ(host.TimerRequests(), 1);
 }
 
 TEST_F(DualChipWorkerTest, AJobGivenUpDuringTheLoaderIsLeftQuietly)
@@ -257,16 +255,16 @@ TEST_F(DualChipWorkerTest, AJobGivenUpDuringTheLoaderIsLeftQuietly)
     bool runningMeanwhile = false;
     host.duringLoader = [&] {
         // The progress timer's watchdog ends the job while the loader runs.
-        host.job.m_finished = 1;
-        host.job.m_failed = 1;
-        host.job.SetStatusText(0, L"watchdog");
+        host.job->Lock()->m_finished = 1;
+        host.job->Lock()->m_failed = 1;
+        host.job->Lock()->SetStatusText(0, L"watchdog");
         runningMeanwhile = DualChipWorkerRunning();
     };
-    DualChipUpdateThread(host);
+    host.Run(DualChipUpdateThread);
     EXPECT_TRUE(runningMeanwhile);
     EXPECT_FALSE(DualChipWorkerRunning());
-    EXPECT_EQ(host.job.StatusText(0), L"watchdog");
-    EXPECT_EQ(host.timerRequests, 0);
+    EXPECT_EQ(host.Job().StatusText(0), L"watchdog");
+    EXPECT_EQ(host.TimerRequests(), 0);
     EXPECT_EQ(a->finishCount, 0);
     for (int command : Commands(kTwoChipProductIdA))
         EXPECT_NE(command, 0x34);
@@ -276,11 +274,11 @@ TEST_F(DualChipWorkerTest, AJobGivenUpDuringTheLoaderIsLeftQuietly)
 
 TEST_F(DualChipWorkerTest, TheSecondChipMarkStartsAtZero)
 {
-    host.secondChipDone = 1;
+    host.job->Lock()->m_spare = 1;
     host.lookup = ComPortLookup::kOpenFailed;
     UseImage();
-    DualChipUpdateThread(host);
-    EXPECT_EQ(host.secondChipDone, 0);
+    host.Run(DualChipUpdateThread);
+    EXPECT_EQ(host.SecondChipDone(), 0);
 }
 
 } // namespace

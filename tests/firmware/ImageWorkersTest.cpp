@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "firmware/FirmwareWaitForTests.h"
@@ -46,23 +48,26 @@ protected:
     void UseImage(int model, const std::vector<BuiltSection>& sections, const std::wstring& name = L"fw_v1.8.0.img",
                   const std::string& nameField = "image")
     {
-        host.job.m_imagePath = folder.Write(name, BuildImage(static_cast<std::uint32_t>(model), sections, nameField));
-        host.job.m_failed = 1; // as the preparation leaves it
+        auto job = host.job->Lock();
+        job->m_imagePath = folder.Write(name, BuildImage(static_cast<std::uint32_t>(model), sections, nameField));
+        job->m_failed = 1; // as the preparation leaves it
+        // As an earlier transfer left them.
+        job->m_progressEventCount = 7;
+        job->m_timedProgress = 0;
     }
     void ExpectFailed(const std::wstring& text)
     {
-        EXPECT_EQ(host.job.StatusText(0), text);
-        EXPECT_EQ(host.job.m_failed, 1);
-        EXPECT_EQ(host.job.m_finished, 1);
-        EXPECT_EQ(host.autoUpdate, 0);
-        EXPECT_EQ(host.timerRequests, 0);
+        EXPECT_EQ(host.Job().StatusText(0), text);
+        EXPECT_EQ(host.Job().m_failed, 1);
+        EXPECT_EQ(host.Job().m_finished, 1);
+        EXPECT_EQ(host.TimerRequests(), 0);
     }
     void ExpectHandedToTheWaitTimer()
     {
-        EXPECT_EQ(host.job.m_state, kJobFinished);
-        EXPECT_EQ(host.job.m_finished, 0);
-        EXPECT_EQ(host.job.m_failed, 0);
-        EXPECT_EQ(host.timerRequests, 1);
+        EXPECT_EQ(host.Job().m_state, kJobFinished);
+        EXPECT_EQ(host.Job().m_finished, 0);
+        EXPECT_EQ(host.Job().m_failed, 0);
+        EXPECT_EQ(host.TimerRequests(), 1);
     }
     std::vector<int> Commands(int productId) const
     {
@@ -201,27 +206,29 @@ TEST_F(WorkersTest, ImageUpdateSendsPollsFinishesAndHandsOver)
     unit.firmware.dataBusyReplies = 2;
     const std::vector<BuiltSection> sections = {SectionOf(0, 0x10, 2100, 1), SectionOf(2, 0x11, 1019, 2)};
     UseImage(0x6010, sections);
-    ImageUpdateThread(host);
+    host.Run(ImageUpdateThread);
     ExpectHandedToTheWaitTimer();
     EXPECT_EQ(unit.sections[0x10], sections[0].data);
     EXPECT_EQ(unit.sections[0x11], sections[1].data);
     EXPECT_EQ(unit.readyPolls, 4);
     EXPECT_EQ(unit.finishCount, 1);
     EXPECT_EQ(host.archiveWrites, 1);
-    EXPECT_EQ(host.transferStarts, 1);
-    EXPECT_EQ(host.job.m_waitFlag, 1);
-    EXPECT_EQ(host.job.StatusText(0), L"On updating firmware.");
+    // The transfer restarted the progress count.
+    EXPECT_EQ(host.Job().m_progressEventCount, 0);
+    EXPECT_EQ(host.Job().m_timedProgress, 1);
+    EXPECT_EQ(host.Job().m_waitFlag, 1);
+    EXPECT_EQ(host.Job().StatusText(0), L"On updating firmware.");
 }
 
 TEST_F(WorkersTest, ImageUpdateWithOnlyATypeTwoSectionSendsNoFinish)
 {
     SimHidInterface& unit = AddUnit(0x6010);
     UseImage(0x6010, {SectionOf(2, 0, 10, 1)});
-    ImageUpdateThread(host);
+    host.Run(ImageUpdateThread);
     ExpectHandedToTheWaitTimer();
     EXPECT_EQ(unit.finishCount, 0);
     EXPECT_EQ(unit.readyPolls, 1);
-    EXPECT_EQ(host.job.m_waitFlag, 1);
+    EXPECT_EQ(host.Job().m_waitFlag, 1);
 }
 
 TEST_F(WorkersTest, ImageUpdateFailureTags)
@@ -248,15 +255,14 @@ TEST_F(WorkersTest, ImageUpdateFailureTags)
         SimHidInterface& unit = bus.AddInterface(0x6010);
         c.setUp(unit.firmware);
         caseHost.primary = OpenHidInterface(0x6010);
-        caseHost.job.m_imagePath =
+        caseHost.job->Lock()->m_imagePath =
             folder.Write(L"fw.img", BuildImage(0x6010, {SectionOf(0, 1, 3000, 1), SectionOf(0, 2, 10, 2)}));
-        ImageUpdateThread(caseHost);
+        caseHost.Run(ImageUpdateThread);
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(caseHost.job.StatusText(0), std::wstring(kFailure) + L"Cannot get status" + c.tag);
-        EXPECT_EQ(caseHost.job.m_failed, 1);
-        EXPECT_EQ(caseHost.job.m_finished, 1);
-        EXPECT_EQ(caseHost.autoUpdate, 0);
-        EXPECT_EQ(caseHost.timerRequests, 0);
+        EXPECT_EQ(caseHost.Job().StatusText(0), std::wstring(kFailure) + L"Cannot get status" + c.tag);
+        EXPECT_EQ(caseHost.Job().m_failed, 1);
+        EXPECT_EQ(caseHost.Job().m_finished, 1);
+        EXPECT_EQ(caseHost.TimerRequests(), 0);
     }
     sim.Install();
 }
@@ -266,7 +272,7 @@ TEST_F(WorkersTest, UnplugMidTransferEndsClearlyAndTheUnitComesBack)
     SimHidInterface& unit = AddUnit(0x6010);
     unit.firmware.unplugAfterDataReports = 2;
     UseImage(0x6010, {SectionOf(0, 1, 5000, 1)});
-    ImageUpdateThread(host);
+    host.Run(ImageUpdateThread);
     ExpectFailed(std::wstring(kFailure) + L"Cannot get status[9][0]");
     EXPECT_EQ(FindHidInterfacePath(nullptr, 0, 0x6010), 0);
     sim.PlugIn(unit.unit);
@@ -277,7 +283,7 @@ TEST_F(WorkersTest, CorruptedOrForeignImagesAreRefusedBeforeAnythingIsSent)
 {
     AddUnit(0x6010);
     UseImage(0x6012, {SectionOf(0, 1, 10, 1)}); // another model's image
-    ImageUpdateThread(host);
+    host.Run(ImageUpdateThread);
     ExpectFailed(std::wstring(kFailure) + L"Firmware corrupted");
     EXPECT_TRUE(sim.Requests(0x6010).empty());
     EXPECT_EQ(host.archiveWrites, 0);
@@ -287,12 +293,17 @@ TEST_F(WorkersTest, FailedBackupHoldsTheWorkerUntilTheUserConfirms)
 {
     SimHidInterface& unit = AddUnit(0x6010);
     host.archiveResult = 0;
-    host.confirmAfterLooks = 25;
     UseImage(0x6010, {SectionOf(0, 1, 10, 1)});
-    ImageUpdateThread(host);
-    EXPECT_EQ(host.waitForUserSet, 1);
-    EXPECT_EQ(host.looks, 25);
+    ASSERT_TRUE(host.Start(ImageUpdateThread));
+    ASSERT_TRUE(host.WaitFor([](const FirmwareInfo& job) { return job.m_waitForUser == 1; }));
+    EXPECT_EQ(host.Job().m_state, kJobWaitingAfterBackupFailure);
     EXPECT_EQ(host.textsAtArchive, L"On updating firmware. about to make backup firmware");
+    // However long the user takes, nothing reaches the unit meanwhile.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(host.Job().m_state, kJobWaitingAfterBackupFailure);
+    EXPECT_EQ(host.TimerRequests(), 0);
+    host.job->Lock()->m_waitForUser = 0; // the user's OK
+    ASSERT_TRUE(host.WaitFor([&](const FirmwareInfo&) { return host.TimerRequests() == 1; }));
     ExpectHandedToTheWaitTimer();
     EXPECT_EQ(unit.sections[1].size(), 10u);
 }
@@ -302,7 +313,7 @@ TEST_F(WorkersTest, RestorePageWritesNoArchive)
     AddUnit(0x6010);
     host.page = 4;
     UseImage(0x6010, {SectionOf(0, 1, 10, 1)});
-    ImageUpdateThread(host);
+    host.Run(ImageUpdateThread);
     EXPECT_EQ(host.archiveWrites, 0);
     ExpectHandedToTheWaitTimer();
 }
@@ -331,10 +342,10 @@ TEST_F(WorkersTest, PairUnitFinishesEachChannelThatTookItsType)
         std::vector<BuiltSection> sections;
         for (std::uint32_t i = 0; i < c.types.size(); ++i)
             sections.push_back(SectionOf(c.types[i], i, 1500, static_cast<std::uint8_t>(i)));
-        caseHost.job.m_imagePath = folder.Write(L"pair.img", BuildImage(0x1234, sections)); // any model code
-        DualChannelImageUpdateThread(caseHost);
-        EXPECT_EQ(caseHost.job.m_state, kJobFinished);
-        EXPECT_EQ(caseHost.timerRequests, 1);
+        caseHost.job->Lock()->m_imagePath = folder.Write(L"pair.img", BuildImage(0x1234, sections)); // any model code
+        caseHost.Run(DualChannelImageUpdateThread);
+        EXPECT_EQ(caseHost.Job().m_state, kJobFinished);
+        EXPECT_EQ(caseHost.TimerRequests(), 1);
         EXPECT_EQ(pair.primary->finishCount, c.primaryFinishes[0]);
         EXPECT_EQ(pair.secondary->finishCount, c.secondaryFinishes);
         for (std::uint32_t i = 0; i < c.types.size(); ++i) {
@@ -351,7 +362,7 @@ TEST_F(WorkersTest, PairUnitFailuresCarryNoTag)
     SimHeadset::Pair pair = AddPair();
     pair.secondary->firmware.failFinish = true;
     UseImage(0x2030, {SectionOf(0, 0, 10, 1), SectionOf(1, 1, 10, 1)});
-    DualChannelImageUpdateThread(host);
+    host.Run(DualChannelImageUpdateThread);
     ExpectFailed(std::wstring(kFailure) + L"Cannot get status");
     EXPECT_EQ(pair.primary->finishCount, 1);
 }
@@ -380,17 +391,17 @@ TEST_F(WorkersTest, VersionedWorkerGatesByUnitStateAndName)
         SimHidInterface& unit = bus.AddInterface(0x4210);
         unit.SetGroup(kHidGroupState, {static_cast<std::uint16_t>(c.state)});
         caseHost.primary = OpenHidInterface(0x4210);
-        caseHost.job.m_imagePath = folder.Write(c.name, BuildImage(0x4210, {SectionOf(0, 0, 100, 1)}, ""));
-        VersionedImageUpdateThread(caseHost);
+        caseHost.job->Lock()->m_imagePath = folder.Write(c.name, BuildImage(0x4210, {SectionOf(0, 0, 100, 1)}, ""));
+        caseHost.Run(VersionedImageUpdateThread);
         SCOPED_TRACE(c.state);
         if (c.refused) {
-            EXPECT_EQ(caseHost.job.StatusText(0), L"Firmware version is not supported by the Orvan EVO. Update to "
-                                                  L"the latest version of Orvan EVO firmware..[0]");
-            EXPECT_EQ(caseHost.job.m_finished, 1);
-            EXPECT_EQ(caseHost.job.m_failed, 1);
+            EXPECT_EQ(caseHost.Job().StatusText(0), L"Firmware version is not supported by the Orvan EVO. Update to "
+                                                    L"the latest version of Orvan EVO firmware..[0]");
+            EXPECT_EQ(caseHost.Job().m_finished, 1);
+            EXPECT_EQ(caseHost.Job().m_failed, 1);
             EXPECT_TRUE(unit.sections.empty());
         } else {
-            EXPECT_EQ(caseHost.job.m_state, kJobFinished);
+            EXPECT_EQ(caseHost.Job().m_state, kJobFinished);
             EXPECT_EQ(unit.sections[0].size(), 100u);
         }
     }
@@ -400,51 +411,39 @@ TEST_F(WorkersTest, VersionedWorkerGatesByUnitStateAndName)
 TEST(FailWithStatusError, FailsTheJobWithTag26)
 {
     FirmwareInfo job;
-    int autoUpdate = 1;
-    FailWithStatusError(job, 3, 0x5345, &autoUpdate);
+    FailWithStatusError(job, 3, 0x5345);
     EXPECT_EQ(job.StatusText(0), L"Failed to update firmware. Cannot get status[26]");
     EXPECT_EQ(job.m_failed, 1);
     EXPECT_EQ(job.m_finished, 1);
-    EXPECT_EQ(autoUpdate, 0);
 }
 
 } // namespace
 
 namespace {
 
-TEST(BoundWorkerHost, WritesThroughItsBindings)
+// The program's host writes through to the job and its context.
+TEST(WorkerHost, WritesThroughToTheJobAndItsContext)
 {
     SimHeadset sim;
     sim.Install();
     SimHidInterface& unit = sim.AddInterface(0x6010);
     TempFolder folder;
-    FirmwareInfo job;
-    job.m_imagePath = folder.Write(L"fw.img", BuildImage(0x6010, {SectionOf(0, 1, 50, 1)}));
-    HidHandle primary = OpenHidInterface(0x6010);
-    volatile int waitForUser = 0;
-    int autoUpdate = 1, progressEvents = 7, timedProgress = 0, archives = 0, requests = 0;
-    WorkerBindings bindings;
-    bindings.job = &job;
-    bindings.page = 3;
-    bindings.modelCode = 0x6010;
-    bindings.primary = &primary;
-    bindings.waitForUser = &waitForUser;
-    bindings.autoUpdate = &autoUpdate;
-    bindings.progressEventCount = &progressEvents;
-    bindings.timedProgress = &timedProgress;
-    bindings.writeSettingsArchive = [&] { return ++archives; };
-    bindings.requestDeviceWait = [&] { ++requests; };
     SetFirmwareWaitPercentForTests(0);
-    BoundWorkerHost host(bindings);
-    ImageUpdateThread(host);
+    WorkerTestHost host;
+    host.model = 0x6010;
+    host.primary = OpenHidInterface(0x6010);
+    {
+        auto job = host.job->Lock();
+        job->m_imagePath = folder.Write(L"fw.img", BuildImage(0x6010, {SectionOf(0, 1, 50, 1)}));
+        job->m_progressEventCount = 7;
+    }
+    host.Run(ImageUpdateThread);
     SetFirmwareWaitPercentForTests(100);
-    EXPECT_EQ(archives, 1);
-    EXPECT_EQ(requests, 1);
-    EXPECT_EQ(progressEvents, 0);
-    EXPECT_EQ(timedProgress, 1);
-    EXPECT_EQ(autoUpdate, 1);
+    EXPECT_EQ(host.archiveWrites, 1);
+    EXPECT_EQ(host.TimerRequests(), 1);
+    EXPECT_EQ(host.Job().m_progressEventCount, 0);
+    EXPECT_EQ(host.Job().m_timedProgress, 1);
     EXPECT_EQ(unit.sections[1].size(), 50u);
-    CloseHidHandle(&primary);
 }
 
 } // namespace

@@ -33,12 +33,10 @@ TEST(JobTexts, EveryFailureEndMarksTheJobFailed)
     for (int before : {0, 1, 2}) {
         FirmwareInfo job;
         job.m_failed = before;
-        int autoUpdate = 1;
-        EndJobWithFailure(job, FailureTexts(3, 0, GetTextCannotUpdateFirmware), &autoUpdate);
+        EndJobWithFailure(job, FailureTexts(3, 0, GetTextCannotUpdateFirmware));
         EXPECT_EQ(before == 2 ? 2 : 1, job.m_failed);
         EXPECT_EQ(1, job.m_finished);
         EXPECT_EQ(0, job.m_succeeded);
-        EXPECT_EQ(0, autoUpdate);
         EXPECT_EQ(L"Failed to update firmware. Cannot update firmware", job.StatusText(0));
         EXPECT_EQ(GetTextFailure(3, 0, 12) + L". " + GetTextCannotUpdateFirmware(12), job.StatusText(12));
     }

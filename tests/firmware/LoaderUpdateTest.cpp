@@ -254,8 +254,8 @@ protected:
     }
     void UseImage(int model, const std::vector<BuiltSection>& sections, const std::wstring& name = L"fw_v2.1-kr.img")
     {
-        host.job.m_imagePath = folder.Write(name, BuildImage(static_cast<std::uint32_t>(model), sections));
-        host.job.m_failed = 1;
+        host.job->Lock()->m_imagePath = folder.Write(name, BuildImage(static_cast<std::uint32_t>(model), sections));
+        host.job->Lock()->m_failed = 1;
     }
     WorkerTestHost host;
 };
@@ -276,13 +276,13 @@ TEST_F(LoaderWorkerTest, WholeRunOnATwoStageUnit)
         runHost.primary = OpenHidInterface(0x3110);
         const std::vector<BuiltSection> sections = {SectionOf(0, 0, 1500, 1), SectionOf(2, 1, 40, 2),
                                                     SectionOf(5, 7, 300, 3)};
-        runHost.job.m_imagePath = folder.Write(L"fw_v2.1-kr.img", BuildImage(0x3110, sections));
-        LoaderUpdateThread(runHost);
+        runHost.job->Lock()->m_imagePath = folder.Write(L"fw_v2.1-kr.img", BuildImage(0x3110, sections));
+        runHost.Run(LoaderUpdateThread);
         SCOPED_TRACE(confirmed);
-        EXPECT_EQ(runHost.job.m_state, kJobFinished);
-        EXPECT_EQ(runHost.job.m_finished, 0);
-        EXPECT_EQ(runHost.job.m_failed, 0);
-        EXPECT_EQ(runHost.timerRequests, 1);
+        EXPECT_EQ(runHost.Job().m_state, kJobFinished);
+        EXPECT_EQ(runHost.Job().m_finished, 0);
+        EXPECT_EQ(runHost.Job().m_failed, 0);
+        EXPECT_EQ(runHost.TimerRequests(), 1);
         EXPECT_EQ(unit.sections[0], sections[0].data);
         EXPECT_EQ(unit.sections[1], sections[1].data);
         EXPECT_EQ(unit.finishCount, 1);
@@ -317,8 +317,8 @@ TEST_F(LoaderWorkerTest, OneSectionFirstStageFor0x3500)
     SimHidInterface& unit = AddLoaderUnit(0x3500);
     const std::vector<BuiltSection> sections = {SectionOf(0, 0, 100, 1), SectionOf(0, 1, 100, 2)};
     UseImage(0x3500, sections, L"fw_v2.1.img");
-    LoaderUpdateThread(host);
-    EXPECT_EQ(host.timerRequests, 1);
+    host.Run(LoaderUpdateThread);
+    EXPECT_EQ(host.TimerRequests(), 1);
     EXPECT_EQ(unit.sections.size(), 1u);
     EXPECT_EQ(sim.LoaderOf(unit)->sections[0], sections[1].data);
     for (const auto& request : sim.Requests(0x3500)) {
@@ -350,11 +350,12 @@ TEST_F(LoaderWorkerTest, ImagesTheRoadCannotTakeAreRefusedBeforeAnythingIsSent)
         std::vector<BuiltSection> sections;
         for (std::uint32_t i = 0; i < c.types.size(); ++i)
             sections.push_back(SectionOf(c.types[i], i, 10, 1));
-        caseHost.job.m_imagePath = folder.Write(L"fw.img", BuildImage(static_cast<std::uint32_t>(c.model), sections));
-        LoaderUpdateThread(caseHost);
-        EXPECT_EQ(caseHost.job.StatusText(0), L"Failed to update firmware. Firmware corrupted");
-        EXPECT_EQ(caseHost.job.m_finished, 1);
-        EXPECT_EQ(caseHost.job.m_failed, 1);
+        caseHost.job->Lock()->m_imagePath =
+            folder.Write(L"fw.img", BuildImage(static_cast<std::uint32_t>(c.model), sections));
+        caseHost.Run(LoaderUpdateThread);
+        EXPECT_EQ(caseHost.Job().StatusText(0), L"Failed to update firmware. Firmware corrupted");
+        EXPECT_EQ(caseHost.Job().m_finished, 1);
+        EXPECT_EQ(caseHost.Job().m_failed, 1);
         EXPECT_TRUE(bus.Requests(c.model).empty());
         EXPECT_EQ(caseHost.archiveWrites, 0);
     }
@@ -391,14 +392,14 @@ TEST_F(LoaderWorkerTest, FailureTags)
         unit.firmware.loaderBeside = true;
         c.setUp(unit);
         caseHost.primary = OpenHidInterface(0x3110);
-        caseHost.job.m_imagePath = folder.Write(
+        caseHost.job->Lock()->m_imagePath = folder.Write(
             L"fw.img", BuildImage(0x3110, {SectionOf(0, 0, 10, 1), SectionOf(0, 1, 10, 1), SectionOf(0, 2, 10, 1)}));
-        LoaderUpdateThread(caseHost);
+        caseHost.Run(LoaderUpdateThread);
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(caseHost.job.StatusText(0), std::wstring(kFailure) + c.tag);
-        EXPECT_EQ(caseHost.job.m_finished, 1);
-        EXPECT_EQ(caseHost.job.m_failed, 1);
-        EXPECT_EQ(caseHost.timerRequests, 0);
+        EXPECT_EQ(caseHost.Job().StatusText(0), std::wstring(kFailure) + c.tag);
+        EXPECT_EQ(caseHost.Job().m_finished, 1);
+        EXPECT_EQ(caseHost.Job().m_failed, 1);
+        EXPECT_EQ(caseHost.TimerRequests(), 0);
         // Whatever the worker opened is closed again.
         EXPECT_LE(bus.OpenHandleCount(), 1);
     }

@@ -256,8 +256,8 @@ TEST_F(RestorePageWine, BlankUntilTheTickThenVersionDateAndTheBasicPairs)
     EXPECT_EQ(0, page().m_archiveTimerTicks);
 
     WaitForDetails();
-    EXPECT_EQ(1, page().m_firmwareInfo.Lock()->m_clearedMark);
-    EXPECT_EQ(L"a.img", page().m_firmwareInfo.Lock()->m_selectedFile);
+    EXPECT_EQ(1, page().m_firmwareInfo->Lock()->m_clearedMark);
+    EXPECT_EQ(L"a.img", page().m_firmwareInfo->Lock()->m_selectedFile);
     for (int id : kDetailIds)
         EXPECT_TRUE(Visible(pageWindow(), id)) << id;
     EXPECT_EQ(L"Backup Firmware Information", Text(pageWindow(), IDC_RESTORE_TITLE));
@@ -311,7 +311,7 @@ TEST_F(RestorePageWine, TheComboShowsOnlyWithTwoLanguagesTranslatedAndKeepsTheCh
         EXPECT_EQ(c.twoLanguages, Visible(pageWindow(), IDC_RESTORE_VOICE_PROMPT_CAPTION));
         EXPECT_EQ(c.twoLanguages ? 2 : 1, page().m_versionList.GetCount());
         EXPECT_EQ(c.selected, page().m_versionList.GetCurSel());
-        EXPECT_EQ(c.file, page().m_firmwareInfo.Lock()->m_selectedFile);
+        EXPECT_EQ(c.file, page().m_firmwareInfo->Lock()->m_selectedFile);
         CString first;
         page().m_versionList.GetLBText(0, first);
         EXPECT_EQ(TranslateLanguageName(L"English", c.uiLanguage), first.str());
@@ -431,7 +431,7 @@ TEST_F(RestorePageWine, WithoutAUsableBackupOnlyTheTitleAndTheReasonShow)
         page().m_archiveTimerTicks = 0;
         Enter(kFmModel);
         WaitForDetails();
-        EXPECT_EQ(0, page().m_firmwareInfo.Lock()->m_clearedMark);
+        EXPECT_EQ(0, page().m_firmwareInfo->Lock()->m_clearedMark);
         EXPECT_TRUE(OnlyTheTitle(pageWindow()));
         EXPECT_EQ(GetTextFailure(4, kFmModel, 0) + L". " + c.reason(0), Status());
         EXPECT_FALSE(RestoreEnabled());
@@ -454,7 +454,7 @@ TEST_F(RestorePageWine, RestoreDownloadsTheChosenVariantIntoTheImgFolder)
     EXPECT_EQ(L"French", dialog.m_firmwareLanguage.str());
     ASSERT_TRUE(PumpMessagesUntil([&] { return ReadFileBytes(ImagePath(kFmModel)) == "image b, French"; }, 15000));
     PumpMessagesFor(200);
-    EXPECT_EQ(ImagePath(kFmModel), page().m_firmwareInfo.Lock()->m_imagePath);
+    EXPECT_EQ(ImagePath(kFmModel), page().m_firmwareInfo->Lock()->m_imagePath);
 }
 
 TEST_F(RestorePageWine, AFailedDownloadLeavesAnEarlierImageAndFlashesNothing)
@@ -482,9 +482,9 @@ TEST_F(RestorePageWine, AFailedDownloadLeavesAnEarlierImageAndFlashesNothing)
         lock.Release();
         EXPECT_EQ("earlier image", ReadFileBytes(ImagePath(kFmModel)));
         EXPECT_EQ(GetTextDownloadLatestFailed(0) + L". " + c.reason(0), Status());
-        EXPECT_EQ(kJobDownloadingImage, page().m_firmwareInfo.Lock()->m_state);
-        EXPECT_EQ(0, page().m_firmwareInfo.Lock()->m_finished);
-        EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_firmwareInfo.Lock()->m_finished);
+        EXPECT_EQ(kJobDownloadingImage, page().m_firmwareInfo->Lock()->m_state);
+        EXPECT_EQ(0, page().m_firmwareInfo->Lock()->m_finished);
+        EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_firmwareInfo->Lock()->m_finished);
     }
 }
 
@@ -515,7 +515,7 @@ TEST_F(RestorePageWine, ALanguageChangeTheFirmwareFollowsReadsTheListAgain)
     dialog.ApplyLanguage(1, 1);
     ASSERT_TRUE(PumpMessagesUntil([&] { return page().m_archiveTimerTicks == 2 && !dialog.m_busy; }, 15000));
     EXPECT_EQ(1, page().m_versionList.GetCurSel());
-    EXPECT_EQ(L"b.img", page().m_firmwareInfo.Lock()->m_selectedFile);
+    EXPECT_EQ(L"b.img", page().m_firmwareInfo->Lock()->m_selectedFile);
     EXPECT_EQ(GetTextAfterVoicePromptLanguage(1), Status());
 }
 

@@ -315,9 +315,9 @@ protected:
             dialog.m_hWnd,
             [&] {
                 restoreJobHighest =
-                    std::max(restoreJobHighest, dialog.m_pageFirmwareRestore.m_firmwareInfo.Lock()->m_state);
+                    std::max(restoreJobHighest, dialog.m_pageFirmwareRestore.m_firmwareInfo->Lock()->m_state);
                 updateJobHighest =
-                    std::max(updateJobHighest, dialog.m_pageFirmwareUpdate.m_firmwareInfo.Lock()->m_state);
+                    std::max(updateJobHighest, dialog.m_pageFirmwareUpdate.m_firmwareInfo->Lock()->m_state);
                 progressHighest = std::max(progressHighest, dialog.m_progress);
                 const std::wstring now = dialog.GetStatusText().str();
                 if (statusLines.empty() || statusLines.back() != now)
@@ -648,7 +648,7 @@ TEST_F(RestoreWhole, ADfuFamilyUnitIsFlashedByTheLibraryAndGetsItsArchivedKeys)
             dialog, [&] { return dialog.m_page == 4 && page.m_archiveTimerTicks > ticks && !dialog.m_busy; }, 90000))
             << StatusHistory() << " page " << dialog.m_page << " boxes " << boxes.size() << " "
             << (boxes.empty() ? std::string() : std::string(boxes[0].begin(), boxes[0].end())) << " state "
-            << page.m_firmwareInfo.Lock()->m_state << " progress " << dialog.m_progress << " steps "
+            << page.m_firmwareInfo->Lock()->m_state << " progress " << dialog.m_progress << " steps "
             << chip.PlannedSteps().size();
         // The library's road holds the unit's buttons through the flash, on page 4 as on page 3.
         ASSERT_FALSE(boxes.empty());

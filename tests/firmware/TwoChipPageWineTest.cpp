@@ -16,6 +16,7 @@
 
 #include "app/UpdaterDlg.h"
 #include "firmware/DialogFirmwareUpdate.h"
+#include "firmware/FirmwareFiles.h"
 #include "firmware/FirmwarePrompt.h"
 #include "link/FirmwareServerForTests.h"
 #include "standins/FTD2XX.h"
@@ -30,8 +31,6 @@
 #include "text/StatusTexts.h"
 
 namespace {
-
-std::atomic<int> g_starts{0};
 
 // Starts the fixture's image on the update page of the running main window,
 // with the D2XX stand-in answering a COM port; every box is confirmed (the
@@ -52,11 +51,6 @@ std::string Joined(const std::vector<std::wstring>& lines)
     return all;
 }
 
-void CountingWorker(ImageWorkerHost&)
-{
-    ++g_starts;
-}
-
 TEST_F(DualChipWorkerTest, WhileAGivenUpWorkerStillRunsANewTwoChipStartIsRefused)
 {
     UseImage();
@@ -64,18 +58,16 @@ TEST_F(DualChipWorkerTest, WhileAGivenUpWorkerStillRunsANewTwoChipStartIsRefused
     std::atomic<bool> inLoader{false};
     host.duringLoader = [&] {
         // The progress timer's watchdog ends the job while the loader runs.
-        host.job.m_finished = 1;
-        host.job.SetStatusText(0, L"given up");
+        host.job->Lock()->m_finished = 1;
+        host.job->Lock()->SetStatusText(0, L"given up");
         inLoader = true;
         ::WaitForSingleObject(release, 30000);
     };
-    std::thread worker([&] { DualChipUpdateThread(host); });
+    std::thread worker([&] { host.Run(DualChipUpdateThread); });
     for (int i = 0; i < 1000 && !inLoader; ++i)
         ::Sleep(10);
     ASSERT_TRUE(inLoader);
 
-    const auto previous = CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChip, CountingWorker);
-    g_starts = 0;
     mainwindow::InitControls();
     CUpdaterDlg dialog;
     mainwindow::RunModal(dialog, [&] {
@@ -87,25 +79,30 @@ TEST_F(DualChipWorkerTest, WhileAGivenUpWorkerStillRunsANewTwoChipStartIsRefused
 
         // The unit is on the bus, but the pair is the running worker's.
         page.PrepareUpdate();
-        EXPECT_EQ(refused, page.m_firmwareInfo.Lock()->StatusText(0));
-        EXPECT_EQ(1, page.m_firmwareInfo.Lock()->m_finished);
+        EXPECT_EQ(refused, page.m_firmwareInfo->Lock()->StatusText(0));
+        EXPECT_EQ(1, page.m_firmwareInfo->Lock()->m_finished);
         mainwindow::PumpFor(dialog.m_hWnd, 300);
-        EXPECT_EQ(0, g_starts);
+        EXPECT_EQ(refused, page.m_firmwareInfo->Snapshot().StatusText(0));
 
         // The worker notices its job has ended and leaves without a word.
         ::SetEvent(release);
         worker.join();
         EXPECT_FALSE(DualChipWorkerRunning());
-        EXPECT_EQ(L"given up", host.job.StatusText(0));
-        EXPECT_EQ(0, host.timerRequests);
+        EXPECT_EQ(L"given up", host.Job().StatusText(0));
+        EXPECT_EQ(0, host.TimerRequests());
         EXPECT_FALSE(WorkFileExists(kDualChipControllerWorkFile));
 
-        // Now a start goes through to a worker of its own.
-        page.m_firmwareInfo.Lock()->Reset(3);
+        // Now a start goes through to a worker of its own, which finds no
+        // image in this job and ends it with its own reason.
+        page.m_firmwareInfo->Reset(3);
         page.PrepareUpdate();
+        const std::wstring workerEnd =
+            GetTextFailure(3, kTwoChipProductIdA, 0) + L". " + GetTextFirmwareCorrupted(0) + L"[2]";
         EXPECT_TRUE(mainwindow::PumpUntil(
-            dialog.m_hWnd, [] { return g_starts == 1; }, 10000));
-        EXPECT_NE(refused, page.m_firmwareInfo.Lock()->StatusText(0));
+            dialog.m_hWnd, [&] { return page.m_firmwareInfo->Snapshot().StatusText(0) == workerEnd; }, 10000))
+            << Joined({page.m_firmwareInfo->Snapshot().StatusText(0)});
+        EXPECT_TRUE(mainwindow::PumpUntil(
+            dialog.m_hWnd, [] { return !DualChipWorkerRunning(); }, 10000));
 
         CloseHidHandle(&dialog.m_hidPrimary);
         CloseHidHandle(&dialog.m_hidSecondary);
@@ -118,11 +115,12 @@ TEST_F(DualChipWorkerTest, WhileAGivenUpWorkerStillRunsANewTwoChipStartIsRefused
         worker.join();
     }
     ::CloseHandle(release);
-    CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChip, previous);
 }
 
 TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionRunsAgain)
 {
+    // The program's own system side: the D2XX and flash loader stand-ins.
+    SetDualChipSystemSeam(nullptr);
     UseImage();
     const std::wstring path = host.folder + L"two_chip_page.img";
     ASSERT_TRUE(WriteWholeFile(path, std::string(image.begin(), image.end())));
@@ -133,6 +131,7 @@ TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionR
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
         std::vector<std::wstring> lines;
         std::vector<int> progress;
+        bool succeeded = false;
         StartTwoChipUpdate(dialog, path);
         EXPECT_TRUE(mainwindow::PumpUntil(
             dialog.m_hWnd,
@@ -142,24 +141,29 @@ TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionR
                     lines.push_back(line);
                 if (progress.empty() || progress.back() != dialog.m_progress)
                     progress.push_back(dialog.m_progress);
+                // The job's end is read off the job itself: the main window's
+                // count may stand at 100 for less time than a look takes.
+                succeeded = succeeded || page.m_firmwareInfo->Snapshot().m_succeeded == 1;
                 // The success hands over to the recognition, whose roads do
                 // not read this unit: it stays on its page.
-                return dialog.m_page == 2 && !dialog.m_busy;
+                return succeeded && dialog.m_page == 2 && !dialog.m_busy;
             },
             60000))
             << Joined(lines) << " progress " << dialog.m_progress << " page " << dialog.m_page << " state "
-            << page.m_firmwareInfo.Lock()->m_state;
+            << page.m_firmwareInfo->Snapshot().m_state;
         boxwatch::StopWatching();
-        EXPECT_NE(progress.end(), std::find(progress.begin(), progress.end(), 100));
+        // The count never ran past 100 on its way.
+        EXPECT_LE(*std::max_element(progress.begin(), progress.end()), 100);
         {
-            const auto job = page.m_firmwareInfo.Lock();
-            EXPECT_EQ(100, job->m_progress);
-            EXPECT_EQ(0, job->m_failed);
-            EXPECT_EQ(0, job->m_state);
-            EXPECT_EQ(1, job->m_spare);
+            const FirmwareInfo job = page.m_firmwareInfo->Snapshot();
+            EXPECT_EQ(100, job.m_progress);
+            EXPECT_EQ(1, job.m_succeeded);
+            EXPECT_EQ(0, job.m_failed);
+            EXPECT_EQ(0, job.m_state);
+            EXPECT_EQ(1, job.m_spare);
         }
         // The mark reaches the restore page's record too.
-        EXPECT_EQ(1, dialog.m_pageFirmwareRestore.m_firmwareInfo.Lock()->m_spare);
+        EXPECT_EQ(1, dialog.m_pageFirmwareRestore.m_firmwareInfo->Lock()->m_spare);
         // Both chips got their images: the Bluetooth one over both interfaces.
         EXPECT_EQ(sections[0].data, a->sections[kBluetoothId]);
         EXPECT_EQ(sections[0].data, b->sections[kBluetoothId]);
@@ -174,6 +178,8 @@ TEST_F(DualChipWorkerTest, AWholeUpdateOnTheUpdatePageSucceedsAndTheRecognitionR
 
 TEST_F(DualChipWorkerTest, TheWatchdogEndsAJobWhoseLoaderHangsAndTheWorkerLeavesLater)
 {
+    // The program's own system side: the flash loader stand-in hangs.
+    SetDualChipSystemSeam(nullptr);
     UseImage();
     const std::wstring path = host.folder + L"two_chip_watchdog.img";
     ASSERT_TRUE(WriteWholeFile(path, std::string(image.begin(), image.end())));
@@ -186,28 +192,28 @@ TEST_F(DualChipWorkerTest, TheWatchdogEndsAJobWhoseLoaderHangsAndTheWorkerLeaves
         // Once the transfer runs, the count is put a few ticks short of the
         // point where the microcontroller step must have begun.
         EXPECT_TRUE(mainwindow::PumpUntil(
-            dialog.m_hWnd, [&] { return page.m_firmwareInfo.Lock()->m_state == kJobTransferring; }, 20000));
-        page.m_firmwareInfo.Lock()->m_progress = 45;
+            dialog.m_hWnd, [&] { return page.m_firmwareInfo->Lock()->m_state == kJobTransferring; }, 20000));
+        page.m_firmwareInfo->Lock()->m_progress = 45;
         const std::wstring watchdog =
             GetTextFailure(3, kTwoChipProductIdA, 0) + L". " + GetTextCannotGetStatus(0) + L"[26]";
         EXPECT_TRUE(mainwindow::PumpUntil(
             dialog.m_hWnd, [&] { return !dialog.m_busy; }, 20000));
         EXPECT_EQ(watchdog, dialog.GetStatusText().str());
-        EXPECT_EQ(0, page.m_firmwareInfo.Lock()->m_spare);
+        EXPECT_EQ(0, page.m_firmwareInfo->Lock()->m_spare);
 
         // The worker still waits for the loader: a new start is refused.
         EXPECT_TRUE(DualChipWorkerRunning());
-        page.m_firmwareInfo.Lock()->Reset(3);
+        page.m_firmwareInfo->Reset(3);
         page.PrepareUpdate();
         EXPECT_EQ(GetTextFailure(3, kTwoChipProductIdA, 0) + L". " + GetTextNotRecognizedDevice(0) + L"[0]",
-                  page.m_firmwareInfo.Lock()->StatusText(0));
+                  page.m_firmwareInfo->Lock()->StatusText(0));
 
         // The loader is stopped at its bound; the worker then leaves quietly
         // and takes its work files with it.
         EXPECT_TRUE(mainwindow::PumpUntil(
             dialog.m_hWnd, [] { return !DualChipWorkerRunning(); }, 60000));
         std::wstring folder;
-        ASSERT_TRUE(DualChipProgramFolder(folder));
+        ASSERT_TRUE(ProgramFolder(RunningProgramPath(), folder));
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((folder + kDualChipControllerWorkFile).c_str()));
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((folder + kDualChipBluetoothWorkFile).c_str()));
         EXPECT_EQ(0, a->finishCount);

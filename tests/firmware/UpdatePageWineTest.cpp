@@ -18,6 +18,7 @@
 #include "app/UpdaterDlg.h"
 #include "device/ModelCatalogue.h"
 #include "firmware/DialogFirmwareUpdate.h"
+#include "firmware/FirmwareFiles.h"
 #include "firmware/FirmwarePrompt.h"
 #include "firmware/FirmwareWaitForTests.h"
 #include "firmware/ImageWorkers.h"
@@ -246,7 +247,7 @@ TEST_F(UpdatePageWine, TheIndexFillsTheLabelTheListAndLevelsDownload)
         // The three languages in the list, and their order, follow the index.
         EXPECT_EQ(L"Voice Prompt", Text(page.m_voicePromptCaption));
         EXPECT_EQ(0, page.m_firmwareLanguageList.GetCurSel());
-        EXPECT_EQ(L"q_en.img", page.m_firmwareInfo.Lock()->m_selectedFile);
+        EXPECT_EQ(L"q_en.img", page.m_firmwareInfo->Lock()->m_selectedFile);
         EXPECT_TRUE(SaveWindowPicture(dialog.m_hWnd, ScreenshotFolder() + L"\\update-page-three-languages.png"));
         // In Japanese the list shows the language names in Japanese and the labels are Japanese.
         dialog.ApplyLanguage(4, 0);
@@ -419,7 +420,7 @@ TEST_F(UpdatePageWine, BrowseTakesTheChosenImageAndItsFolder)
         EXPECT_EQ(image, Text(page.m_imagePath));
         EXPECT_EQ(root_ + L"\\", dialog.m_currentPath.str());
         EXPECT_EQ(GetTextPressUpdateButton(0), dialog.GetStatusText().str());
-        EXPECT_EQ(-1, page.m_firmwareInfo.Lock()->m_progress);
+        EXPECT_EQ(-1, page.m_firmwareInfo->Lock()->m_progress);
         // Enter and Esc on the page leave it alone.
         page.SendMessage(WM_COMMAND, IDOK);
         page.SendMessage(WM_COMMAND, IDCANCEL);
@@ -482,16 +483,24 @@ TEST_F(UpdatePageWine, APreparationThatFailsEndsTheJobWithItsReasonAndTag)
             dialog.m_page = c.page;
             page.m_autoUpdate = 1;
             page.PrepareUpdate();
-            FirmwareInfo& job =
-                c.page == 3 ? *page.m_firmwareInfo.Lock() : *dialog.m_pageFirmwareRestore.m_firmwareInfo.Lock();
+            const std::shared_ptr<FirmwareJob> driven =
+                c.page == 3 ? page.m_firmwareInfo : dialog.m_pageFirmwareRestore.m_firmwareInfo;
             // A road whose worker started ends on the worker's thread.
-            PumpMessagesUntil([&] { return job.m_finished == 1; }, 10000);
+            PumpMessagesUntil([&] { return driven->Snapshot().m_finished == 1; }, 10000);
+            const FirmwareInfo job = driven->Snapshot();
             EXPECT_EQ(1, job.m_finished) << std::hex << c.model;
             EXPECT_EQ(c.failed, job.m_failed) << std::hex << c.model;
-            EXPECT_EQ(0, page.m_autoUpdate) << std::hex << c.model;
             EXPECT_EQ(GetTextFailure(c.page, c.model, 0) + L". " + c.reason + c.tag, job.StatusText(0))
                 << std::hex << c.model;
-            job.Reset(3);
+            // A failed preparation clears the automatic update at once; a
+            // worker's failure reaches the page with the progress timer's next
+            // tick, which ends the job.
+            if (FindUpdateRoad(c.model).road == UpdateRoad::kCamera) {
+                EXPECT_EQ(1, page.m_autoUpdate);
+                page.SendMessage(WM_TIMER, CDialogFirmwareUpdate::kProgressTimer);
+            }
+            EXPECT_EQ(0, page.m_autoUpdate) << std::hex << c.model;
+            driven->Reset(3);
             CloseHidHandle(&dialog.m_hidPrimary);
             CloseHidHandle(&dialog.m_hidSecondary);
         }
@@ -501,40 +510,46 @@ TEST_F(UpdatePageWine, APreparationThatFailsEndsTheJobWithItsReasonAndTag)
 
 // ---------------------------------------------------------------- a job to its end
 
-std::atomic<int> g_workerRuns{0};
-std::atomic<bool> g_sawPointers{false};
-std::atomic<bool> g_released{false};
+// A 0x2030 image of two sections, one for each of the pair's channels.
+struct PairImage {
+    BuiltSection first;
+    BuiltSection second;
+    std::vector<std::uint8_t> bytes;
+    PairImage()
+    {
+        first.type = 0;
+        first.id = 0;
+        first.data.assign(2500, 0x5A);
+        second.type = 1;
+        second.id = 1;
+        second.data.assign(700, 0xA5);
+        bytes = BuildImage(0x2030, {first, second});
+    }
+};
 
-// Writes the record as a transfer does, then asks for the wait for the unit.
-void TransferringTestWorker(ImageWorkerHost& host)
-{
-    FirmwareInfo& job = host.Job();
-    g_sawPointers = CDialogFirmwareUpdate::WorkerJob() == &job &&
-                    CDialogFirmwareUpdate::WorkerMainWindow() != nullptr &&
-                    CDialogFirmwareUpdate::WorkerMainWindow()->m_modelCode == host.ModelCode();
-    LanguageTexts texts;
-    texts.fill(L"Sending the image");
-    WriteJobStatusTexts(job, texts);
-    job.m_failed = 0;
-    job.m_state = kJobTransferring;
-    ::Sleep(1500);
-    job.m_state = kJobFinished;
-    host.ArmWaitTimer();
-    ++g_workerRuns;
-}
+// The settings archive of a model cannot be written: a folder stands where
+// its temporary file goes, in the image folder beside the program. Both go
+// again at the end, with whatever the manager put there meanwhile.
+class ArchiveBlocked {
+public:
+    explicit ArchiveBlocked(int model) : m_blocker(m_folder.Path() + GetModelName(model, 1) + L".hvlxarch.tmp")
+    {
+        m_made = ::CreateDirectoryW(m_blocker.c_str(), nullptr) != FALSE;
+    }
+    ~ArchiveBlocked()
+    {
+        if (m_made)
+            ::RemoveDirectoryW(m_blocker.c_str());
+    }
+    ArchiveBlocked(const ArchiveBlocked&) = delete;
+    ArchiveBlocked& operator=(const ArchiveBlocked&) = delete;
+    bool Blocked() const { return m_made; }
 
-// A failed backup: waits for the user's OK, then ends as failed.
-void BackupFailedTestWorker(ImageWorkerHost& host)
-{
-    FirmwareInfo& job = host.Job();
-    job.m_state = kJobWaitingAfterBackupFailure;
-    host.SetWaitForUser(1);
-    for (int i = 0; i < 1000 && host.WaitForUser() == 1; ++i)
-        ::Sleep(20);
-    g_released = host.WaitForUser() == 0;
-    EndJobWithFailure(job, FailureTexts(host.Page(), host.UsbStatus(), GetTextCannotUpdateFirmware));
-    ++g_workerRuns;
-}
+private:
+    MadeImgFolder m_folder;
+    std::wstring m_blocker;
+    bool m_made = false;
+};
 
 // Keeps the distinct status lines the main window showed.
 struct StatusLines {
@@ -566,10 +581,14 @@ TEST_F(UpdatePageWine, AHidJobRunsToSuccessAndTheUnitIsRecognisedAgain)
 {
     SimHeadset sim;
     sim.Install();
-    SameVersions(sim.AddHidPairUnit());
-    const auto previous =
-        CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChannelImage, TransferringTestWorker);
-    g_workerRuns = 0;
+    const SimHeadset::Pair pair = sim.AddHidPairUnit();
+    SameVersions(pair);
+    const PairImage image;
+    const std::wstring path = root_ + L"\\job.img";
+    WriteBytes(path, std::string(image.bytes.begin(), image.bytes.end()));
+    // The unit's restart after the finish lasts two seconds here, so the
+    // transfer's text stands for the progress timer to show.
+    SetFirmwareWaitPercentForTests(40);
     CUpdaterDlg dialog;
     mainwindow::RunModal(dialog, kThenClose, [&] {
         Recognise(dialog, 0x2030);
@@ -578,7 +597,10 @@ TEST_F(UpdatePageWine, AHidJobRunsToSuccessAndTheUnitIsRecognisedAgain)
         EnterUpdatePage(dialog);
         dialog.m_hidPrimary = OpenHidInterface(0x2030);
         dialog.m_hidSecondary = OpenHidInterface(0x2040);
+        // Should the settings archive not be written here, the backup popup is confirmed.
+        boxwatch::OnEveryBox(dialog.m_hWnd, [](HWND box) { boxwatch::PressBoxButton(box, IDOK); });
         CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        page.m_imagePath.SetWindowText(path.c_str());
         StatusLines lines;
         std::vector<int> progress;
         const int checks = page.m_indexTimerTicks;
@@ -590,20 +612,21 @@ TEST_F(UpdatePageWine, AHidJobRunsToSuccessAndTheUnitIsRecognisedAgain)
                 if (progress.empty() || progress.back() != dialog.m_progress)
                     progress.push_back(dialog.m_progress);
                 // Recognised again, the unit comes back to this page, which asks the server anew.
-                return g_workerRuns == 1 && page.m_indexTimerTicks > checks && !dialog.m_busy;
+                return page.m_indexTimerTicks > checks && !dialog.m_busy;
             },
-            20000))
-            << lines.Joined() << " page " << dialog.m_page << " runs " << g_workerRuns << " timer "
-            << page.m_waitTimerId;
-        EXPECT_TRUE(g_sawPointers);
-        EXPECT_TRUE(lines.Saw(L"Sending the image"));
-        EXPECT_TRUE(lines.Saw(GetTextSuccess(3, 0x2030, 0)));
+            30000))
+            << lines.Joined() << " page " << dialog.m_page << " timer " << page.m_waitTimerId;
+        // The worker drove the page's own job on the main window's channels.
+        EXPECT_EQ(image.first.data, pair.primary->sections[0]);
+        EXPECT_EQ(image.second.data, pair.secondary->sections[1]);
+        EXPECT_TRUE(lines.Saw(L"On updating firmware.")) << lines.Joined();
+        EXPECT_TRUE(lines.Saw(GetTextSuccess(3, 0x2030, 0))) << lines.Joined();
         EXPECT_NE(progress.end(), std::find(progress.begin(), progress.end(), 100));
         EXPECT_EQ(3, dialog.m_page);
         EXPECT_EQ(1, dialog.m_recognized);
         EXPECT_EQ(0, page.m_waitTimerId);
     });
-    CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kDualChannelImage, previous);
+    DeleteFileW(path.c_str());
 }
 
 TEST_F(UpdatePageWine, The2030PairTakesItsImageAndEndsUpdatedAndRecognised)
@@ -612,16 +635,11 @@ TEST_F(UpdatePageWine, The2030PairTakesItsImageAndEndsUpdatedAndRecognised)
     sim.Install();
     const SimHeadset::Pair pair = sim.AddHidPairUnit();
     SameVersions(pair);
-    BuiltSection first, second;
-    first.type = 0;
-    first.id = 0;
-    first.data.assign(2500, 0x5A);
-    second.type = 1;
-    second.id = 1;
-    second.data.assign(700, 0xA5);
-    const std::vector<std::uint8_t> image = BuildImage(0x2030, {first, second});
+    const PairImage image;
+    const BuiltSection& first = image.first;
+    const BuiltSection& second = image.second;
     const std::wstring path = root_ + L"\\pair.img";
-    WriteBytes(path, std::string(image.begin(), image.end()));
+    WriteBytes(path, std::string(image.bytes.begin(), image.bytes.end()));
     CUpdaterDlg dialog;
     mainwindow::RunModal(dialog, kThenClose, [&] {
         Recognise(dialog, 0x2030);
@@ -721,10 +739,15 @@ TEST_F(UpdatePageWine, AFailedBackupHoldsTheWorkerUntilOkAndTheJobEndsAsFailed)
 {
     SimHeadset sim;
     sim.Install();
-    SameVersions(sim.AddHidPairUnit());
-    const auto previous = CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kCamera, BackupFailedTestWorker);
-    g_workerRuns = 0;
-    g_released = false;
+    const SimHeadset::Pair pair = sim.AddHidPairUnit();
+    SameVersions(pair);
+    // After the user's OK the transfer goes on, and the unit refuses it.
+    pair.primary->firmware.failSectionStartAt = 1;
+    const std::vector<std::uint8_t> image = BuildImage(0x5610, {SectionOf(0, 1, 300, 1)});
+    const std::wstring path = root_ + L"\\camera.img";
+    WriteBytes(path, std::string(image.begin(), image.end()));
+    ArchiveBlocked archive(0x5610);
+    ASSERT_TRUE(archive.Blocked());
     CUpdaterDlg dialog;
     mainwindow::RunModal(dialog, kThenClose, [&] {
         Recognise(dialog, 0x5610);
@@ -734,28 +757,42 @@ TEST_F(UpdatePageWine, AFailedBackupHoldsTheWorkerUntilOkAndTheJobEndsAsFailed)
         dialog.m_hidSecondary = OpenHidInterface(0x2040);
         std::wstring popup;
         SIZE size{};
+        const auto sectionStarts = [&] {
+            int starts = 0;
+            for (const auto& request : sim.Requests(0x2030))
+                starts += request[1] == kHidCmdStartSection ? 1 : 0;
+            return starts;
+        };
+        int sectionStartsAtPopup = -1;
         boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
             popup = boxwatch::BoxText(box, IDC_MESSAGE_TEXT);
             size = boxwatch::BoxSize(box);
+            // Nothing went to the unit while the worker waited for the user.
+            sectionStartsAtPopup = sectionStarts();
             boxwatch::PressBoxButton(box, IDOK);
         });
         StatusLines lines;
-        dialog.m_pageFirmwareUpdate.StartUpdate();
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        page.m_imagePath.SetWindowText(path.c_str());
+        page.StartUpdate();
         ASSERT_TRUE(PumpMessagesUntil(
             [&] {
                 lines.Look(dialog);
-                return g_workerRuns == 1 && !dialog.m_busy;
+                return boxwatch::BoxesSeen() == 1 && !dialog.m_busy;
             },
-            20000));
-        EXPECT_TRUE(g_released);
+            30000))
+            << lines.Joined();
+        EXPECT_EQ(0, sectionStartsAtPopup);
+        // Released by the OK, the worker went on to the transfer.
+        EXPECT_EQ(1, sectionStarts());
         EXPECT_EQ(1, boxwatch::BoxesSeen());
         EXPECT_EQ(GetTextBackupFailed(0), popup);
         EXPECT_EQ(0, dialog.m_waitForUser);
-        EXPECT_EQ(GetTextFailure(3, 0x5610, 0) + L". " + GetTextCannotUpdateFirmware(0), dialog.GetStatusText().str());
+        EXPECT_EQ(GetTextFailure(3, 0x5610, 0) + L". " + GetTextCannotGetStatus(0), dialog.GetStatusText().str());
         EXPECT_EQ(3, dialog.m_page);
-        EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_firmwareInfo.Lock()->m_state);
+        EXPECT_EQ(0, dialog.m_pageFirmwareUpdate.m_firmwareInfo->Snapshot().m_state);
     });
-    CDialogFirmwareUpdate::SetWorkerOfRoadForTests(UpdateRoad::kCamera, previous);
+    DeleteFileW(path.c_str());
 }
 
 TEST_F(UpdatePageWine, AUnitThatIsNotTheRecognisedOneEndsInTheNotConnectedBoxAndPageOne)
@@ -774,6 +811,13 @@ TEST_F(UpdatePageWine, AUnitThatIsNotTheRecognisedOneEndsInTheNotConnectedBoxAnd
         ASSERT_TRUE(PumpMessagesUntil([&] { return dialog.m_page == 1; }, 10000));
         EXPECT_EQ(1, boxwatch::BoxesSeen());
         EXPECT_EQ(GetTextDeviceNotConnected(0), text);
+        // The start page shows the job's failure, not its own ready text, and
+        // keeps it with the failure's icon.
+        mainwindow::PumpFor(dialog.m_hWnd, 500);
+        const std::wstring failure = L"Failed to update firmware. Not the recognized device[9][2]";
+        EXPECT_EQ(failure, dialog.GetStatusText().str());
+        EXPECT_EQ(failure, Text(dialog.m_statusLine));
+        EXPECT_EQ(0, dialog.m_statusIconFlag);
     });
 }
 

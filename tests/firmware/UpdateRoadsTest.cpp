@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "firmware/DfuRoadRules.h"
+#include "firmware/DualChipWorker.h"
+#include "firmware/LoaderUpdate.h"
 #include "firmware/UpdateRoads.h"
 
 namespace {
@@ -34,7 +36,10 @@ TEST(UpdateRoads, ChosenByProductId)
         EXPECT_EQ(c.road, FindUpdateRoad(c.model).road) << std::hex << c.model;
         EXPECT_EQ(c.road != UpdateRoad::kDfu, IsWorkerRoad(c.road));
     }
-    EXPECT_STREQ(L"LoaderUpdateThread", FindUpdateRoad(0x3110).worker);
+    // Each road's row names its worker; the DFU road has none.
+    EXPECT_EQ(&LoaderUpdateThread, FindUpdateRoad(0x3110).worker);
+    EXPECT_EQ(&DualChipUpdateThread, FindUpdateRoad(0x5345).worker);
+    EXPECT_EQ(nullptr, FindUpdateRoad(0x4D10).worker);
 }
 
 TEST(DfuRoadRules, DefaultVersions)

@@ -1,67 +1,148 @@
 #pragma once
-// A host for the image workers over the simulated headset: the job record,
-// the main window's and the page's fields, and counters of what the worker
-// asked for.
+// A firmware job as a worker meets it in the program, over the simulated
+// headset: the test sets the main window's values, the job's record and the
+// channels, and Run builds the program's own WorkerHost from them. The
+// settings archive goes through a file system installed for the test, which
+// keeps what the job showed when the archive was written; the requests for the
+// wait timer are counted.
 
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
 #include <string>
+#include <thread>
 
 #include "device/FirmwareInfo.h"
-#include "firmware/ImageWorkers.h"
+#include "firmware/FirmwareFiles.h"
+#include "firmware/FirmwareJob.h"
 #include "link/HidChannel.h"
 
-template <class Base = ImageWorkerHost> class WorkerTestHostOf : public Base {
+class WorkerTestHost {
 public:
-    FirmwareInfo job;
+    // The main window's values as the job starts.
     int page = 3;
     int usbStatus = 0;
     int model = 0;
     HidHandle primary = nullptr;
     HidHandle secondary = nullptr;
+    std::wstring firmwareLanguage = L"English";
+    // The settings archive: 0 makes its writing fail.
     int archiveResult = 1;
     int archiveWrites = 0;
-    int waitForUser = 0;
-    int waitForUserSet = 0;    // how often the worker raised the flag
-    int confirmAfterLooks = 0; // the user confirms after the worker looked this often
-    int looks = 0;
-    int transferStarts = 0;
-    int autoUpdate = 1;
-    int timerRequests = 0;
-    std::wstring firmwareLanguage = L"English";
     std::wstring textsAtArchive; // English status text when the archive was written
+    // Both pages' jobs; the job run is the update page's unless a test says otherwise.
+    std::shared_ptr<FirmwareJob> job = std::make_shared<FirmwareJob>();
+    std::shared_ptr<FirmwareJob> restoreJob = std::make_shared<FirmwareJob>();
+    std::shared_ptr<FirmwareJob> updateJob = job;
 
-    ~WorkerTestHostOf() override
+    WorkerTestHost() : m_files(*this) {}
+    ~WorkerTestHost()
     {
+        // A worker of a failed test may still be waiting for the user or
+        // running: it is let go and given its end (it holds its job until
+        // then) before what it may still use goes.
+        if (m_started && job) {
+            job->Lock()->m_waitForUser = 0;
+            const std::weak_ptr<FirmwareJob> started = job;
+            job.reset();
+            updateJob.reset();
+            restoreJob.reset();
+            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (!started.expired() && std::chrono::steady_clock::now() < end)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        SetHostFileSystem(nullptr);
         CloseHidHandle(&primary);
         CloseHidHandle(&secondary);
     }
+    WorkerTestHost(const WorkerTestHost&) = delete;
+    WorkerTestHost& operator=(const WorkerTestHost&) = delete;
 
-    FirmwareInfo& Job() override { return job; }
-    int Page() override { return page; }
-    int UsbStatus() override { return usbStatus; }
-    int ModelCode() override { return model; }
-    HidHandle* Primary() override { return &primary; }
-    HidHandle* Secondary() override { return &secondary; }
-    int WriteSettingsArchive() override
+    // The record as it stands.
+    FirmwareInfo Job() const { return job->Snapshot(); }
+    int TimerRequests() const { return m_timerRequests->load(); }
+    void ResetTimerRequests() { *m_timerRequests = 0; }
+
+    JobContext Context() const
     {
-        ++archiveWrites;
-        textsAtArchive = job.StatusText(0);
-        return archiveResult;
+        JobContext context;
+        context.page = page;
+        context.usbStatus = usbStatus;
+        context.modelCode = model;
+        context.firmwareLanguage = firmwareLanguage;
+        context.primary = primary;
+        context.secondary = secondary;
+        context.programPath = L"C:\\Quor\\QuorDeviceManager.exe";
+        context.updatePageJob = updateJob;
+        context.restorePageJob = restoreJob;
+        context.armWaitTimer = [requests = m_timerRequests] { ++*requests; };
+        return context;
     }
-    int WaitForUser() override
+
+    // The worker on this thread.
+    void Run(WorkerRoutine routine)
     {
-        if (++looks >= confirmAfterLooks)
-            waitForUser = 0;
-        return waitForUser;
+        SetHostFileSystem(&m_files);
+        WorkerHost host(job, Context());
+        routine(host);
     }
-    void SetWaitForUser(int value) override
+
+    // The worker on a thread of its own, as the program starts it.
+    bool Start(WorkerRoutine routine)
     {
-        waitForUser = value;
-        ++waitForUserSet;
+        SetHostFileSystem(&m_files);
+        m_started = true;
+        return job->StartWorker(routine, Context());
     }
-    void StartTransferProgress() override { ++transferStarts; }
-    void ClearAutoUpdate() override { autoUpdate = 0; }
-    void ArmWaitTimer() override { ++timerRequests; }
-    std::wstring FirmwareLanguage() override { return firmwareLanguage; }
+
+    // Looks at the record until the condition holds or the time is up.
+    bool WaitFor(const std::function<bool(const FirmwareInfo&)>& condition, int timeoutMs = 20000) const
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (!condition(Job())) {
+            if (std::chrono::steady_clock::now() > end)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+
+private:
+    // The machine's files, but the settings archive: counted, noted with the
+    // job's text of the moment, and written nowhere.
+    class ArchiveFiles final : public FirmwareFileSystem {
+    public:
+        explicit ArchiveFiles(WorkerTestHost& host) : m_host(host) {}
+        bool WriteNewFile(const std::wstring& path, const std::string& bytes) override
+        {
+            if (!IsArchive(path))
+                return Machine().WriteNewFile(path, bytes);
+            ++m_host.archiveWrites;
+            m_host.textsAtArchive = m_host.Job().StatusText(0);
+            return m_host.archiveResult != 0;
+        }
+        bool ReplaceFile(const std::wstring& from, const std::wstring& to) override
+        {
+            return IsArchive(from) || Machine().ReplaceFile(from, to);
+        }
+        void RemoveFile(const std::wstring& path) override
+        {
+            if (!IsArchive(path))
+                Machine().RemoveFile(path);
+        }
+        bool ReadWholeFile(const std::wstring& path, std::string& bytes) override
+        {
+            return Machine().ReadWholeFile(path, bytes);
+        }
+
+    private:
+        static bool IsArchive(const std::wstring& path) { return path.find(L".hvlxarch") != std::wstring::npos; }
+        static FirmwareFileSystem& Machine() { return MachineFileSystem(); }
+        WorkerTestHost& m_host;
+    };
+
+    ArchiveFiles m_files;
+    bool m_started = false;
+    std::shared_ptr<std::atomic<int>> m_timerRequests = std::make_shared<std::atomic<int>>(0);
 };
-
-using WorkerTestHost = WorkerTestHostOf<>;

@@ -122,35 +122,75 @@ public:
     std::atomic<bool> m_done{false};
 };
 
+// Records every call it gets.
+class CountingCallback : public DFUEngine::Callback {
+public:
+    void Notify(int, const DFUEngine::Status&) override { ++m_calls; }
+    void Progress(int, const DFUEngine::Status&) override { ++m_calls; }
+    void Complete(int, const DFUEngine::Status&) override { ++m_calls; }
+    std::atomic<int> m_calls{0};
+};
+
 TEST_F(DfuEngineThread, DestroyWaitsForAStuckStepOnlyWithinItsBound)
 {
     DFUEngineSetDestroyWaitForTests(50);
+    // The step's next callback is far away: the engine is stuck inside its
+    // step, calling nobody meanwhile.
+    DfuStepPlan& stuck = m_chip.DeviceAt(0).plans[0];
+    stuck.activityCount = 1;
+    stuck.delayMs = 10000;
+    SimDfuDevice& other = m_chip.AddDevice(0x2011);
+    auto counting = std::make_unique<CountingCallback>();
+    CountingCallback& callback = *counting;
+    m_keep.push_back(std::move(counting));
+    DFUEngine engine;
+    ASSERT_TRUE(engine.CreateUSB(m_chip.DeviceAt(0).name.c_str()));
+    engine.SetCallback(&callback);
+    ASSERT_TRUE(engine.StartReconfigure(false, true, L"x.dfu"));
+    ASSERT_TRUE(engine.StartDownload(L"x.dfu")); // queued behind the stuck step
+    for (int i = 0; i < 20000 && m_chip.PlannedSteps().empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_FALSE(m_chip.PlannedSteps().empty());
+    engine.Destroy(); // returns although the step has not ended
+    EXPECT_EQ(callback.m_calls.load(), 0);
+    EXPECT_FALSE(engine.StartManifest()); // released
+
+    // Bound again, the engine runs its next step on a thread of its own
+    // while the old one is still stuck.
+    FlagOnComplete fresh;
+    ASSERT_TRUE(engine.CreateUSB(other.name.c_str()));
+    engine.SetCallback(&fresh);
+    ASSERT_TRUE(engine.StartReconfigure(false, true, L"x.dfu"));
+    ASSERT_TRUE(WaitFor(fresh.m_done));
+    engine.Destroy();
+    // The released engine's step never called its owner again, and the
+    // download queued behind it never ran.
+    EXPECT_EQ(callback.m_calls.load(), 0);
+    EXPECT_EQ(m_chip.PlannedSteps(), (std::vector<int>{0, 0}));
+}
+
+// A callback already called when its engine is released runs to its end
+// before the release returns, so the owner going next is never called into.
+TEST_F(DfuEngineThread, DestroyLetsACallbackInFlightReturnFirst)
+{
     auto slow = std::make_unique<SlowComplete>();
     SlowComplete& callback = *slow;
     m_keep.push_back(std::move(slow));
     DFUEngine engine;
     ASSERT_TRUE(engine.CreateUSB(m_chip.DeviceAt(0).name.c_str()));
     engine.SetCallback(&callback);
+    // Too short a bound for the step: only the callback in flight holds the
+    // release up.
+    DFUEngineSetDestroyWaitForTests(1);
     ASSERT_TRUE(engine.StartReconfigure(false, true, L"x.dfu"));
-    ASSERT_TRUE(engine.StartDownload(L"x.dfu")); // queued behind the stuck step
     ASSERT_TRUE(WaitFor(callback.m_inside));
-    engine.Destroy(); // returns although Complete has not
-    EXPECT_FALSE(callback.m_left.load());
-    EXPECT_FALSE(engine.StartManifest()); // released
-
-    // Bound again, the engine runs its next step on a thread of its own
-    // while the old one is still stuck.
-    FlagOnComplete fresh;
-    ASSERT_TRUE(engine.CreateUSB(m_chip.DeviceAt(0).name.c_str()));
-    engine.SetCallback(&fresh);
-    ASSERT_TRUE(engine.StartReconfigure(false, true, L"x.dfu"));
-    ASSERT_TRUE(WaitFor(fresh.m_done));
-    EXPECT_FALSE(callback.m_left.load());
+    std::thread user([&callback] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        callback.m_release.store(true);
+    });
     engine.Destroy();
-
-    callback.m_release.store(true);
-    ASSERT_TRUE(WaitFor(callback.m_left));
-    // The download queued on the released engine never ran.
+    EXPECT_TRUE(callback.m_left.load());
+    user.join();
     EXPECT_EQ(callback.m_completes.load(), 1);
 }
 

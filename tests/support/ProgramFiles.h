@@ -18,6 +18,32 @@ inline std::wstring ImgFolder()
     return path.substr(0, path.rfind(L'\\')) + L"\\IMG";
 }
 
+// The IMG folder made for a test when it is missing, and then taken away with
+// whatever it holds (the manager also writes its configuration there when it
+// closes), so that no later test program finds it.
+class MadeImgFolder {
+public:
+    MadeImgFolder()
+    {
+        std::error_code error;
+        m_made = std::filesystem::create_directory(std::filesystem::path(ImgFolder()), error);
+    }
+    ~MadeImgFolder()
+    {
+        std::error_code error;
+        if (m_made)
+            std::filesystem::remove_all(std::filesystem::path(ImgFolder()), error);
+    }
+    MadeImgFolder(const MadeImgFolder&) = delete;
+    MadeImgFolder& operator=(const MadeImgFolder&) = delete;
+
+    // The folder with its closing backslash, as the program names files in it.
+    std::wstring Path() const { return ImgFolder() + L"\\"; }
+
+private:
+    bool m_made = false;
+};
+
 inline std::wstring ConfigurationFilePath()
 {
     return ImgFolder() + L"\\QuorBluetoothDeviceManager.hvlxconf";
