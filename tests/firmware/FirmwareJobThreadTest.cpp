@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <functional>
 #include <string>
 #include <thread>
@@ -277,7 +279,23 @@ public:
     int ModelCode() override { return model; }
     void OpenPopup(DfuPopup) override {}
     void ArmWaitTimer() override { ++timerArms; }
-    void PostCallbackMessage() override { ++posts; }
+    // As the page's message loop paces the library: a notification's message
+    // is taken before the next one comes (within a bound), so none is dropped
+    // for finding the queue busy.
+    void PostCallbackMessage() override
+    {
+        const int posted = ++posts;
+        std::unique_lock<std::mutex> lock(m_takenLock);
+        m_takenWake.wait_for(lock, std::chrono::seconds(2), [&] { return m_taken >= posted; });
+    }
+    void Took()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_takenLock);
+            ++m_taken;
+        }
+        m_takenWake.notify_all();
+    }
     void Wait(int) override {}
     std::uint64_t NowMs() override
     {
@@ -285,6 +303,11 @@ public:
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
                 .count());
     }
+
+private:
+    std::mutex m_takenLock;
+    std::condition_variable m_takenWake;
+    int m_taken = 0;
 };
 
 TEST(DfuSequenceThreads, TheSequenceToSuccessAndToFailureWhileSnapshotsAreTaken)
@@ -320,6 +343,7 @@ TEST(DfuSequenceThreads, TheSequenceToSuccessAndToFailureWhileSnapshotsAreTaken)
             if (taken < host.posts.load()) {
                 ++taken;
                 sequence.HandleNextCallback();
+                host.Took();
             } else {
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             }
