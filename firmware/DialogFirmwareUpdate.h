@@ -6,6 +6,7 @@
 #include "device/FirmwareInfo.h"
 #include "firmware/JobTexts.h"
 #include "firmware/UpdateRoads.h"
+#include "link/ServerExchangeWin32.h"
 #include "standins/DFUEngine.h"
 
 class CDialogFirmwareRestore;
@@ -79,6 +80,11 @@ public:
     static const UINT kProgressTimer = 203;
     static const UINT kDeviceWaitTimer = 205;
     static const UINT kDownloadTimer = 206;
+    // Follows the image download's progress while it runs.
+    static const UINT kDownloadProgressTimer = 207;
+    // Posted by the server exchanges when they end: the index and the image.
+    static const UINT kIndexFetchedMessage = WM_APP + 201;
+    static const UINT kImageFetchedMessage = WM_APP + 206;
 
     // A worker asks for timer 205 through this message: only the page's own
     // thread arms its timers.
@@ -109,6 +115,8 @@ protected:
     afx_msg void OnTimer(UINT_PTR id);
     afx_msg LRESULT OnDfuCallback(WPARAM, LPARAM);
     afx_msg LRESULT OnArmWaitTimer(WPARAM, LPARAM);
+    afx_msg LRESULT OnIndexFetched(WPARAM, LPARAM);
+    afx_msg LRESULT OnImageFetched(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -117,6 +125,10 @@ private:
     void OnDownloadTimer();
     void OnProgressTimer();
     void OnDeviceWaitTimer();
+    // What the index and the image download do once their exchanges end.
+    void TakeFirmwareIndex(const ServerExchangeEnd& end);
+    void TakeDownloadedImage(int received);
+    void OnDownloadProgressTimer();
     void EndJob(FirmwareInfo& job);
     void ShowClosingAdvice(FirmwareInfo& job);
     void ArmWaitTimer();
@@ -142,4 +154,7 @@ private:
     std::unique_ptr<DfuSequence> m_dfu;
     int m_deviceWaitTicks = 0;
     int m_cameraDelay = 0;
+    // The firmware index and the image download, each on a thread of its own.
+    ServerDownload m_indexExchange;
+    ServerDownload m_imageExchange;
 };
