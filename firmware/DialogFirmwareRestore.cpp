@@ -348,9 +348,16 @@ void CDialogFirmwareRestore::ReadArchiveAndBackupList()
         return;
     }
     m_firmwareInfo.Lock()->m_clearedMark = 0;
-    // The list comes on the exchange's thread; the page stays busy meanwhile
-    // but keeps painting and answering. One already on its way ends in its
-    // own message.
+    // The list comes on the exchange's thread. The user waits for it, as when
+    // the window waited (the read after a change of language comes without
+    // the entry's busy), but the page paints what it has meanwhile. One
+    // already on its way ends in its own message.
+    if (!main->m_busy) {
+        main->m_busy = 1;
+        main->RefreshView();
+    }
+    SetRedraw(TRUE);
+    InvalidateRect(nullptr, TRUE);
     const ServerExchangeRequest request{FirmwareServerBaseUrl() + L"Revisions", std::wstring()};
     if (!m_revisionsExchange.Start(request, PostWhenEnded(m_hWnd, kRevisionsFetchedMessage)) &&
         !m_revisionsExchange.Running())

@@ -571,8 +571,15 @@ void CDialogFirmwareUpdate::OnIndexTimer()
 {
     KillTimer(kIndexTimer);
     ++m_indexTimerTicks;
-    if (!GetMainDialog(this))
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
         return;
+    // The check after a change of language comes without the entry's busy:
+    // the user waits for the index either way, as when the window waited.
+    if (!main->m_busy) {
+        main->m_busy = 1;
+        main->RefreshView();
+    }
     const ServerExchangeRequest request{FirmwareServerBaseUrl() + L"Firmware", std::wstring()};
     // One already on its way ends in its own message.
     if (!m_indexExchange.Start(request, PostWhenEnded(m_hWnd, kIndexFetchedMessage)) && !m_indexExchange.Running())

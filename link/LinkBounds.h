@@ -56,6 +56,7 @@ constexpr unsigned kDownloadGiveUpWaitMs = 500;
 // A window that goes while its server exchange runs asks it to stop and waits
 // this long for its thread; the thread holds nothing of the window's.
 constexpr unsigned kServerExchangeStopWaitMs = 5000;
+constexpr unsigned kServerExchangeStopPollMs = 10;
 // A chain of redirects longer than this is taken for a loop.
 constexpr int kDownloadMaxRedirects = 5;
 // The server lists read into memory are a few KiB; a body beyond this is not

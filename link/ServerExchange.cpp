@@ -1,12 +1,12 @@
 #include "link/ServerExchange.h"
 
+#include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <system_error>
 #include <thread>
 #include <utility>
 
+#include "core/GuardedRecord.h"
 #include "link/LinkBounds.h"
 
 namespace {
@@ -21,10 +21,8 @@ constexpr int kFetchFailed = -1;
 struct ServerExchange::State {
     DownloadJob job;
     DownloadCancel cancel;
-    std::mutex lock;
-    std::condition_variable threadEnded;
-    bool threadDone = false; // under lock
-    ServerExchangeEnd end;   // under lock
+    GuardedRecord<ServerExchangeEnd> end;
+    std::atomic<bool> threadDone{false};
 };
 
 ServerExchange::ServerExchange(ServerFetch fetch) : m_fetch(std::move(fetch)) {}
@@ -41,24 +39,21 @@ void ServerExchange::Run(std::shared_ptr<State> state, ServerFetch fetch, Server
     int received = kFetchFailed;
     try {
         received = fetch(request.url, request.filePath, body, state->job.progress, state->cancel);
-    } catch (const std::exception&) {
+    } catch (...) {
         // Out of memory or the like while fetching: the exchange failed.
         body.clear();
         received = kFetchFailed;
     }
-    {
-        std::lock_guard<std::mutex> lock(state->lock);
-        state->end.ended = true;
-        state->end.received = received;
-        state->end.body = std::move(body);
-    }
+    state->end.With([&](ServerExchangeEnd& end) {
+        end.ended = true;
+        end.received = received;
+        end.body = std::move(body);
+    });
     // After the end is kept: whoever sees the job finished can take it.
     state->job.Finish(received);
     if (notice && !state->cancel.Asked())
         notice(received);
-    std::lock_guard<std::mutex> lock(state->lock);
     state->threadDone = true;
-    state->threadEnded.notify_all();
 }
 
 bool ServerExchange::Start(ServerExchangeRequest request, ServerExchangeNotice notice)
@@ -70,7 +65,7 @@ bool ServerExchange::Start(ServerExchangeRequest request, ServerExchangeNotice n
         std::thread(Run, m_state, m_fetch, std::move(request), std::move(notice)).detach();
     } catch (const std::system_error&) {
         // Ended as failed before it began, for a timer that follows it.
-        m_state->end = ServerExchangeEnd{true, kFetchFailed, std::string()};
+        *m_state->end.Lock() = ServerExchangeEnd{true, kFetchFailed, std::string()};
         m_state->job.Finish(kFetchFailed);
         m_state->threadDone = true;
         return false;
@@ -94,10 +89,7 @@ ServerExchangeEnd ServerExchange::TakeEnd()
 {
     if (!m_state)
         return ServerExchangeEnd{};
-    std::lock_guard<std::mutex> lock(m_state->lock);
-    ServerExchangeEnd end = std::move(m_state->end);
-    m_state->end = ServerExchangeEnd{};
-    return end;
+    return m_state->end.With([](ServerExchangeEnd& end) { return std::exchange(end, ServerExchangeEnd{}); });
 }
 
 void ServerExchange::Stop()
@@ -105,7 +97,7 @@ void ServerExchange::Stop()
     if (!m_state)
         return;
     m_state->cancel.Ask();
-    std::unique_lock<std::mutex> lock(m_state->lock);
-    m_state->threadEnded.wait_for(lock, std::chrono::milliseconds(kServerExchangeStopWaitMs),
-                                  [&] { return m_state->threadDone; });
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kServerExchangeStopWaitMs);
+    while (!m_state->threadDone && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(kServerExchangeStopPollMs));
 }

@@ -143,6 +143,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         if self.path.startswith("/late/"):  # the same file, its first byte after 2.5 seconds
             time.sleep(2.5)
             self.path = self.path[5:]
+        if self.path.endswith(".trickle"):  # any file of this name: a body a byte at a time
+            self.path = "/bad/trickle"
         if self.path.startswith("/bad/"):
             try:
                 self.bad(self.path[5:].split("/")[0])

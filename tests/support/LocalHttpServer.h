@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/WineHost.h"
 
@@ -69,6 +70,25 @@ private:
     SOCKET m_socket = INVALID_SOCKET;
     int m_port = 0;
 };
+
+// The four ways a server holds a request, each as a server address below which every name
+// behaves so: it says nothing, it trickles the body or its headers a byte at a time, or (https)
+// it accepts and never starts the TLS handshake.
+struct HoldingServer {
+    const char* name;
+    std::wstring base;
+};
+
+inline std::vector<HoldingServer> HoldingServers(int fixturePort, const SilentListener& silent)
+{
+    const std::wstring fixture = L"http://127.0.0.1:" + std::to_wstring(fixturePort) + L"/bad/";
+    return {
+        {"silent", fixture + L"silent/"},
+        {"trickled-body", fixture + L"trickle/"},
+        {"trickled-headers", fixture + L"trickle-head/"},
+        {"silent-https", silent.HttpsUrl(L"")},
+    };
+}
 
 // Asks the server on the port to end (its GET /quit); a port of 0 (no server came up) is left alone.
 inline void StopFixtureServer(int port)
