@@ -116,12 +116,12 @@ TEST(DownloadBody, OnlyAWellFormedAnswerCanBeTaken)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const DownloadResponse response = ReadDownloadResponse(c.headers);
-        if (c.status != 0)
-            EXPECT_EQ(response.m_status, c.status);
+        EXPECT_EQ(response.m_status, c.status); // 0: no status line read
         EXPECT_EQ(response.m_malformed, c.malformed);
         EXPECT_EQ(response.m_hasLength, c.hasLength);
-        if (c.hasLength)
+        if (c.hasLength) {
             EXPECT_EQ(response.m_length, c.length);
+        }
         EXPECT_EQ(response.m_chunked, c.chunked);
         // A malformed answer is never a complete body, whatever arrived.
         if (c.malformed) {
