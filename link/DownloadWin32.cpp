@@ -291,7 +291,12 @@ int DownloadToFile(CStdioFile& file, const DownloadResponse& response, Transfer&
         return result;
     }
     publisher.Finished();
-    return static_cast<int>(total);
+    // Ended with the move, so that a caller at its deadline just now does not
+    // report a failure for the file it finds in place.
+    transfer.result = static_cast<int>(total);
+    transfer.finished = true;
+    transfer.changed.notify_all();
+    return transfer.result;
 }
 
 void RunTransfer(Transfer& transfer)
@@ -315,6 +320,8 @@ void RunTransfer(Transfer& transfer)
     }
     session.Close();
     std::lock_guard<std::mutex> lock(transfer.lock);
+    if (transfer.finished)
+        return;
     transfer.result = result;
     transfer.memory = memory;
     transfer.finished = true;
