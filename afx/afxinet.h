@@ -7,6 +7,11 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <memory>
+#include <mutex>
+#include <utility>
+#include <vector>
+
 #include "afx/afxstr.h"
 
 class CInternetException {
@@ -19,6 +24,34 @@ public:
 };
 
 [[noreturn]] void AfxThrowInternetException(DWORD_PTR context, DWORD error = 0);
+
+// The handles a session and the files it opened hold, shared with every one of
+// them, so that Abort on another thread closes each exactly once: WinINet ends
+// a call that blocks on a handle when the handle is closed. After Abort the
+// session and its files refuse every call, and nothing closes a handle twice
+// (WinINet gives a closed handle's value out again).
+class CInternetHandles {
+public:
+    CInternetHandles() = default;
+    CInternetHandles(const CInternetHandles&) = delete;
+    CInternetHandles& operator=(const CInternetHandles&) = delete;
+
+    // Closes every handle still open, the newest first; any thread.
+    void Abort();
+    bool Aborted() const;
+
+    // Takes a handle WinINet gave; false (the handle closed at once) after Abort.
+    bool Keep(HINTERNET handle);
+    // Closes a kept handle; nothing when it was closed already.
+    void Close(HINTERNET handle);
+    // The handle while it is kept and no Abort came; null otherwise.
+    HINTERNET Use(HINTERNET handle) const;
+
+private:
+    mutable std::mutex m_lock;
+    bool m_aborted = false;
+    std::vector<HINTERNET> m_kept;
+};
 
 // A file opened by CInternetSession::OpenURL. Read waits until some data have
 // arrived (or the receive time-out passed) and returns what is there, up to
@@ -36,10 +69,13 @@ public:
 
 protected:
     friend class CInternetSession;
-    CStdioFile(HINTERNET handle, DWORD_PTR context) : m_hFile(handle), m_dwContext(context) {}
+    CStdioFile(HINTERNET handle, DWORD_PTR context, std::shared_ptr<CInternetHandles> handles)
+        : m_hFile(handle), m_dwContext(context), m_handles(std::move(handles))
+    {}
 
     HINTERNET m_hFile;
     DWORD_PTR m_dwContext;
+    std::shared_ptr<CInternetHandles> m_handles;
 };
 
 class CHttpFile : public CStdioFile {
@@ -55,8 +91,8 @@ public:
 
 protected:
     friend class CInternetSession;
-    CHttpFile(HINTERNET request, HINTERNET connection, DWORD_PTR context)
-        : CStdioFile(request, context), m_hConnection(connection)
+    CHttpFile(HINTERNET request, HINTERNET connection, DWORD_PTR context, std::shared_ptr<CInternetHandles> handles)
+        : CStdioFile(request, context, std::move(handles)), m_hConnection(connection)
     {}
 
     HINTERNET m_hConnection;
@@ -92,9 +128,14 @@ public:
 
     void SetTimeouts(const CInternetTimeouts& timeouts) { m_timeouts = timeouts; }
 
+    // The handles of the session and of the files it opens, for another
+    // thread that must be able to end what the session does (Abort).
+    std::shared_ptr<CInternetHandles> GetHandles() const { return m_handles; }
+
 private:
     CStdioFile* OpenHttpUrl(LPCWSTR url, DWORD_PTR context, DWORD flags, LPCWSTR headers, DWORD headersLength);
 
+    std::shared_ptr<CInternetHandles> m_handles = std::make_shared<CInternetHandles>();
     HINTERNET m_hSession = nullptr;
     DWORD_PTR m_dwContext;
     CInternetTimeouts m_timeouts;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/AppBounds.h"
 #include "app/ConfigurationFile.h"
 
 namespace {
@@ -55,9 +56,15 @@ bool ReadConfigurationFile(const std::wstring& path, std::string& bytes)
         }
         if (got == 0)
             break;
+        if (got > kConfigurationFileMaxBytes - bytes.size()) {
+            ok = false;
+            break;
+        }
         bytes.append(chunk, got);
     }
     ::CloseHandle(file);
+    if (!ok)
+        bytes.clear();
     return ok;
 }
 

@@ -13,7 +13,7 @@ std::wstring ProgramModulePath();
 std::wstring ProgramConfigurationPath();
 
 // The whole file, denying others write access while it is read. False when it
-// cannot be opened or read.
+// cannot be opened or read, or holds more than kConfigurationFileMaxBytes.
 bool ReadConfigurationFile(const std::wstring& path, std::string& bytes);
 
 enum class ConfigurationWrite {

@@ -1,7 +1,5 @@
 #include "firmware/DialogFirmwareRestore.h"
 
-#include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,49 +38,12 @@ void WriteMainStatusTexts(CMainDialog& main, const LanguageTexts& texts)
         main.SetStatusTextForLanguage(texts[static_cast<std::size_t>(language)].c_str(), language);
 }
 
-// What the download thread needs, taken on the UI thread: the thread reads
-// nothing else of the main window.
-struct BackupDownloadRequest {
-    CDialogFirmwareRestore* page = nullptr;
-    std::shared_ptr<FirmwareJob> job; // the page's
-    HWND pageWindow = nullptr;
-    int modelCode = 0;
-    std::wstring programPath;
-};
-
-DWORD WINAPI FirmwareImageDownloadThread(LPVOID parameter)
+// How the backup download's end is told to the page.
+WPARAM BackupDownloadResultOf(int received)
 {
-    std::unique_ptr<BackupDownloadRequest> request(static_cast<BackupDownloadRequest*>(parameter));
-    CDialogFirmwareRestore& page = *request->page;
-    std::wstring folder;
-    int result = kBackupDownloadFailed;
-    // Without the program's own folder there is no place for the image: never
-    // a drive root or the current folder.
-    const bool haveFolder = GetMainDialog(&page) != nullptr && ProgramImageFolder(request->programPath, folder);
-    std::wstring chosenFile;
-    std::wstring imagePath;
-    if (haveFolder)
-        imagePath = folder + GetModelName(request->modelCode, 1) + L".img";
-    {
-        auto job = request->job->Lock();
-        job->m_state = kJobDownloadingImage;
-        chosenFile = job->m_selectedFile;
-        job->m_imagePath = imagePath;
-    }
-    if (!haveFolder) {
-        result = kBackupFileError;
-    } else {
-        // The downloader writes beside the image and replaces it only when
-        // complete, so a failed download leaves an earlier image as it was.
-        const int got =
-            DownloadUrl(CString(FirmwareServerBaseUrl() + chosenFile), nullptr, CString(imagePath), nullptr);
-        if (got > 0)
-            result = kBackupDownloaded;
-        else if (got == kDownloadFileError)
-            result = kBackupFileError;
-    }
-    ::PostMessageW(request->pageWindow, kBackupFirmwareDownloadedMessage, static_cast<WPARAM>(result), 0);
-    return 0;
+    if (received > 0)
+        return kBackupDownloaded;
+    return received == kDownloadFileError ? kBackupFileError : kBackupDownloadFailed;
 }
 
 } // namespace
@@ -91,6 +52,7 @@ BEGIN_MESSAGE_MAP(CDialogFirmwareRestore, CWaitCursorPage)
 ON_WM_CTLCOLOR()
 ON_WM_TIMER()
 ON_MESSAGE(kBackupFirmwareDownloadedMessage, OnBackupFirmwareDownloaded)
+ON_MESSAGE(CDialogFirmwareRestore::kRevisionsFetchedMessage, OnRevisionsFetched)
 END_MESSAGE_MAP()
 
 CDialogFirmwareRestore::CDialogFirmwareRestore(CWnd* parent) : CWaitCursorPage(IDD_FIRMWARE_RESTORE, parent) {}
@@ -367,36 +329,71 @@ void CDialogFirmwareRestore::ReadArchiveAndBackupList()
     m_firmwareInfo->Lock()->m_state = kJobIdle;
     const int archiveUsable = LoadSettingsArchive();
     m_firmwareInfo->Lock()->m_clearedMark = archiveUsable;
+    if (!archiveUsable) {
+        WriteMainStatusTexts(*main, FailureTexts(main->m_page, main->m_usbStatus, GetTextNoBackupFirmware));
+        FinishArchiveAndBackupList();
+        return;
+    }
+    m_firmwareInfo->Lock()->m_clearedMark = 0;
+    // The list comes on the exchange's thread. The user waits for it, as when
+    // the window waited (the read after a change of language comes without
+    // the entry's busy), but the page paints what it has meanwhile. One
+    // already on its way ends in its own message.
+    if (!main->m_busy) {
+        main->m_busy = 1;
+        main->RefreshView();
+    }
+    SetRedraw(TRUE);
+    InvalidateRect(nullptr, TRUE);
+    const ServerExchangeRequest request{FirmwareServerBaseUrl() + L"Revisions", std::wstring()};
+    if (!m_revisionsExchange.Start(request, PostWhenEnded(m_hWnd, kRevisionsFetchedMessage)) &&
+        !m_revisionsExchange.Running())
+        TakeRevisionsList(m_revisionsExchange.TakeEnd());
+}
+
+LRESULT CDialogFirmwareRestore::OnRevisionsFetched(WPARAM, LPARAM)
+{
+    const ServerExchangeEnd end = m_revisionsExchange.TakeEnd();
+    if (end.ended)
+        TakeRevisionsList(end);
+    return 0;
+}
+
+void CDialogFirmwareRestore::TakeRevisionsList(const ServerExchangeEnd& end)
+{
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
+        return;
     const int page = main->m_page;
     const int usbStatus = main->m_usbStatus;
-    if (!archiveUsable) {
-        WriteMainStatusTexts(*main, FailureTexts(page, usbStatus, GetTextNoBackupFirmware));
+    if (!end.ended || end.received < 1 || end.body.empty()) {
+        WriteMainStatusTexts(*main, FailureTexts(page, usbStatus, GetTextCannotConnectServer));
     } else {
-        m_firmwareInfo->Lock()->m_clearedMark = 0;
-        char* buffer = nullptr;
-        const int got = DownloadUrl(CString(FirmwareServerBaseUrl() + L"Revisions"), &buffer, CString(), nullptr);
-        if (got < 1 || !buffer) {
-            WriteMainStatusTexts(*main, FailureTexts(page, usbStatus, GetTextCannotConnectServer));
-        } else {
-            RevisionsQuery query;
-            query.modelKey = GetModelName(main->m_modelCode, 1);
-            query.modelCode = main->m_modelCode;
-            query.archive = &m_archive;
-            query.uiLanguage = Language();
-            query.firmwareLanguage = main->m_firmwareLanguage.str();
-            query.applyToFirmwareLanguage = main->m_applyToFirmwareLanguage;
-            const RevisionsMatch match = MatchRevisionsList(ArchiveBytesToText(std::string(buffer)), query);
-            m_firmwareInfo->With([&match](FirmwareInfo& job) { StoreRevisionsMatch(match, job); });
-            for (const std::wstring& language : match.languages)
-                m_versionList.AddString(TranslateLanguageName(language, query.uiLanguage).c_str());
-            if (match.selectedItem >= 0)
-                m_versionList.SetCurSel(match.selectedItem);
-            if (!match.ready)
-                WriteMainStatusTexts(*main, FailureTexts(page, usbStatus, GetTextNoBackupFirmwareOnServer));
-        }
-        std::free(buffer);
+        RevisionsQuery query;
+        query.modelKey = GetModelName(main->m_modelCode, 1);
+        query.modelCode = main->m_modelCode;
+        query.archive = &m_archive;
+        query.uiLanguage = Language();
+        query.firmwareLanguage = main->m_firmwareLanguage.str();
+        query.applyToFirmwareLanguage = main->m_applyToFirmwareLanguage;
+        // The list is read as a C string: up to its first zero byte.
+        const RevisionsMatch match = MatchRevisionsList(ArchiveBytesToText(std::string(end.body.c_str())), query);
+        m_firmwareInfo->With([&match](FirmwareInfo& job) { StoreRevisionsMatch(match, job); });
+        for (const std::wstring& language : match.languages)
+            m_versionList.AddString(TranslateLanguageName(language, query.uiLanguage).c_str());
+        if (match.selectedItem >= 0)
+            m_versionList.SetCurSel(match.selectedItem);
+        if (!match.ready)
+            WriteMainStatusTexts(*main, FailureTexts(page, usbStatus, GetTextNoBackupFirmwareOnServer));
     }
+    FinishArchiveAndBackupList();
+}
 
+void CDialogFirmwareRestore::FinishArchiveAndBackupList()
+{
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
+        return;
     const int ready = m_firmwareInfo->Lock()->m_clearedMark;
     // Back after a restore, the completion's texts stay.
     if (ready && m_entryMode != 0) {
@@ -452,19 +449,38 @@ void CDialogFirmwareRestore::StartBackupFirmwareDownload()
     WriteJobStatusTexts(*m_firmwareInfo, texts);
     ShowStatus(0);
 
-    auto request = std::make_unique<BackupDownloadRequest>();
-    request->page = this;
-    request->job = m_firmwareInfo;
-    request->pageWindow = m_hWnd;
-    request->modelCode = main->m_modelCode;
-    request->programPath = RunningProgramPath();
-    HANDLE thread = ::CreateThread(nullptr, 0, FirmwareImageDownloadThread, request.get(), 0, nullptr);
-    if (!thread) {
-        PostMessage(kBackupFirmwareDownloadedMessage, kBackupDownloadFailed, 0);
+    StartFirmwareImageDownload(main->m_modelCode, RunningProgramPath());
+}
+
+// The image's place and name are found here, on the window's thread; the
+// exchange's thread gets them as values and reads nothing of the window.
+void CDialogFirmwareRestore::StartFirmwareImageDownload(int modelCode, const std::wstring& programPath)
+{
+    std::wstring folder;
+    // Without the program's own folder there is no place for the image: never
+    // a drive root or the current folder.
+    const bool haveFolder = ProgramImageFolder(programPath, folder);
+    const std::wstring imagePath = haveFolder ? folder + GetModelName(modelCode, 1) + L".img" : std::wstring();
+    std::wstring chosenFile;
+    {
+        auto job = m_firmwareInfo->Lock();
+        job->m_state = kJobDownloadingImage;
+        chosenFile = job->m_selectedFile;
+        job->m_imagePath = imagePath;
+    }
+    if (!haveFolder) {
+        PostMessage(kBackupFirmwareDownloadedMessage, kBackupFileError, 0);
         return;
     }
-    request.release();
-    ::CloseHandle(thread);
+    // The downloader writes beside the image and replaces it only when
+    // complete, so a failed download leaves an earlier image as it was.
+    const HWND window = m_hWnd;
+    const ServerExchangeRequest request{FirmwareServerBaseUrl() + chosenFile, imagePath};
+    const bool started = m_backupExchange.Start(request, [window](int received) {
+        ::PostMessageW(window, kBackupFirmwareDownloadedMessage, BackupDownloadResultOf(received), 0);
+    });
+    if (!started)
+        PostMessage(kBackupFirmwareDownloadedMessage, kBackupDownloadFailed, 0);
 }
 
 LRESULT CDialogFirmwareRestore::OnBackupFirmwareDownloaded(WPARAM wParam, LPARAM)

@@ -5,6 +5,7 @@
 #include "firmware/FirmwareJob.h"
 #include "firmware/RestorePageRules.h"
 #include "grid/ConfigListCtrl.h"
+#include "link/ServerExchangeWin32.h"
 
 // Posted by the backup download thread to the restore page: wParam 0 the image
 // is in place, 1 the image file could not be written, 2 any other failure.
@@ -77,6 +78,8 @@ public:
     int m_archiveTimerTicks = 0;
 
     static const UINT kArchiveTimer = 202;
+    // Posted by the revision list's exchange when it ends.
+    static const UINT kRevisionsFetchedMessage = WM_APP + 202;
 
 protected:
     BOOL OnInitDialog() override;
@@ -84,11 +87,23 @@ protected:
     afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlColor);
     afx_msg void OnTimer(UINT_PTR id);
     afx_msg LRESULT OnBackupFirmwareDownloaded(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRevisionsFetched(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
     void ReadArchiveAndBackupList();
+    // What the tick does with the revision list once its exchange has ended,
+    // and the end of the tick, with or without a list.
+    void TakeRevisionsList(const ServerExchangeEnd& end);
+    void FinishArchiveAndBackupList();
+    // The chosen image's download into the IMG folder, ended by the message
+    // kBackupFirmwareDownloadedMessage.
+    void StartFirmwareImageDownload(int modelCode, const std::wstring& programPath);
     int CurrentCategory() const;
     int Language() const;
     void ShowStatus(int failure);
+
+    // The revision list and the backup image, each on a thread of its own.
+    ServerDownload m_revisionsExchange;
+    ServerDownload m_backupExchange;
 };

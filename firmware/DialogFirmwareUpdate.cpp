@@ -44,6 +44,7 @@ namespace {
 constexpr UINT kIndexDelayMs = 500;
 constexpr UINT kDeviceWaitPeriodMs = 500;
 constexpr UINT kDownloadDelayMs = 500;
+constexpr UINT kDownloadProgressPeriodMs = 500;
 
 // The latest-version label while no server version is known.
 constexpr COLORREF kNoServerColour = 0x0070FF;
@@ -65,6 +66,8 @@ ON_BN_CLICKED(IDC_UPDATE_DOWNLOAD, OnDownload)
 ON_WM_TIMER()
 ON_MESSAGE(kDfuCallbackMessage, OnDfuCallback)
 ON_MESSAGE(CDialogFirmwareUpdate::kArmWaitTimerMessage, OnArmWaitTimer)
+ON_MESSAGE(CDialogFirmwareUpdate::kIndexFetchedMessage, OnIndexFetched)
+ON_MESSAGE(CDialogFirmwareUpdate::kImageFetchedMessage, OnImageFetched)
 END_MESSAGE_MAP()
 
 CDialogFirmwareUpdate::CDialogFirmwareUpdate(CWnd* parent) : CWaitCursorPage(IDD_FIRMWARE_UPDATE, parent) {}
@@ -368,10 +371,13 @@ void CDialogFirmwareUpdate::OnTimer(UINT_PTR id)
     case kProgressTimer: OnProgressTimer(); return;
     case kDeviceWaitTimer: OnDeviceWaitTimer(); return;
     case kDownloadTimer: OnDownloadTimer(); return;
+    case kDownloadProgressTimer: OnDownloadProgressTimer(); return;
     default: CWaitCursorPage::OnTimer(id); return;
     }
 }
 
+// The index comes on the exchange's thread; the page stays busy meanwhile
+// but keeps painting and answering.
 void CDialogFirmwareUpdate::OnIndexTimer()
 {
     KillTimer(kIndexTimer);
@@ -379,17 +385,36 @@ void CDialogFirmwareUpdate::OnIndexTimer()
     CMainDialog* main = GetMainDialog(this);
     if (!main)
         return;
+    // The check after a change of language comes without the entry's busy:
+    // the user waits for the index either way, as when the window waited.
+    if (!main->m_busy) {
+        main->m_busy = 1;
+        main->RefreshView();
+    }
+    const ServerExchangeRequest request{FirmwareServerBaseUrl() + L"Firmware", std::wstring()};
+    // One already on its way ends in its own message.
+    if (!m_indexExchange.Start(request, PostWhenEnded(m_hWnd, kIndexFetchedMessage)) && !m_indexExchange.Running())
+        TakeFirmwareIndex(m_indexExchange.TakeEnd());
+}
+
+LRESULT CDialogFirmwareUpdate::OnIndexFetched(WPARAM, LPARAM)
+{
+    const ServerExchangeEnd end = m_indexExchange.TakeEnd();
+    if (end.ended)
+        TakeFirmwareIndex(end);
+    return 0;
+}
+
+void CDialogFirmwareUpdate::TakeFirmwareIndex(const ServerExchangeEnd& end)
+{
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
+        return;
     const int model = main->m_modelCode;
-    char* buffer = nullptr;
-    const int received =
-        DownloadUrl(CString((FirmwareServerBaseUrl() + L"Firmware").c_str()), &buffer, CString(), nullptr);
     UnitAddressCheck address = UnitAddressCheck::kNotRead;
     FirmwareIndexEntry entry;
-    if (received > 0 && buffer) {
-        const int wide = ::MultiByteToWideChar(CP_ACP, 0, buffer, received, nullptr, 0);
-        std::wstring text(static_cast<std::size_t>(wide > 0 ? wide : 0), L'\0');
-        if (wide > 0)
-            ::MultiByteToWideChar(CP_ACP, 0, buffer, received, &text[0], wide);
+    if (end.ended && end.received > 0 && !end.body.empty()) {
+        const std::wstring text = SystemCodePageText(end.body);
         if (model == kPartnerConversionTarget) {
             DfuEngineLibrary library;
             std::uint8_t key[kUnitAddressKeyBytes] = {};
@@ -403,7 +428,6 @@ void CDialogFirmwareUpdate::OnIndexTimer()
         query.applyToFirmwareLanguage = main->m_applyToFirmwareLanguage;
         entry = ParseFirmwareIndex(text, query);
     }
-    std::free(buffer);
     {
         auto job = m_firmwareInfo->Lock();
         StoreFirmwareIndexEntry(entry, *job);
@@ -431,6 +455,8 @@ void CDialogFirmwareUpdate::OnIndexTimer()
     RefreshPage();
 }
 
+// The image comes on the exchange's thread, for many minutes at times: the
+// page stays busy, paints, and shows how far the download has come.
 void CDialogFirmwareUpdate::OnDownloadTimer()
 {
     KillTimer(kDownloadTimer);
@@ -443,8 +469,41 @@ void CDialogFirmwareUpdate::OnDownloadTimer()
         serverFile = job->m_selectedFile;
         imagePath = job->m_imagePath;
     }
-    const int received = DownloadUrl(CString((FirmwareServerBaseUrl() + serverFile).c_str()), nullptr,
-                                     CString(imagePath.c_str()), nullptr);
+    const ServerExchangeRequest request{FirmwareServerBaseUrl() + serverFile, imagePath};
+    if (!m_imageExchange.Start(request, PostWhenEnded(m_hWnd, kImageFetchedMessage))) {
+        if (!m_imageExchange.Running())
+            TakeDownloadedImage(m_imageExchange.TakeEnd().received);
+        return;
+    }
+    SetTimer(kDownloadProgressTimer, kDownloadProgressPeriodMs);
+}
+
+void CDialogFirmwareUpdate::OnDownloadProgressTimer()
+{
+    CMainDialog* main = GetMainDialog(this);
+    const DownloadTick tick = m_imageExchange.Follow();
+    if (!main || tick.percent < 0 || tick.outcome != DownloadOutcome::Running)
+        return;
+    main->m_progress = tick.percent;
+    main->RefreshView();
+}
+
+LRESULT CDialogFirmwareUpdate::OnImageFetched(WPARAM, LPARAM)
+{
+    const ServerExchangeEnd end = m_imageExchange.TakeEnd();
+    if (end.ended)
+        TakeDownloadedImage(end.received);
+    return 0;
+}
+
+void CDialogFirmwareUpdate::TakeDownloadedImage(int received)
+{
+    KillTimer(kDownloadProgressTimer);
+    CMainDialog* main = GetMainDialog(this);
+    if (!main)
+        return;
+    main->m_progress = -1;
+    std::wstring imagePath = m_firmwareInfo->Lock()->m_imagePath;
     int failure = 0;
     if (received > 0) {
         if (!m_autoUpdate) {

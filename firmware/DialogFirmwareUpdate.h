@@ -7,6 +7,7 @@
 #include "firmware/FirmwareJob.h"
 #include "firmware/JobTexts.h"
 #include "firmware/UpdateRoads.h"
+#include "link/ServerExchangeWin32.h"
 #include "standins/DFUEngine.h"
 
 class CDialogFirmwareRestore;
@@ -90,6 +91,11 @@ public:
     static const UINT kProgressTimer = 203;
     static const UINT kDeviceWaitTimer = 205;
     static const UINT kDownloadTimer = 206;
+    // Follows the image download's progress while it runs.
+    static const UINT kDownloadProgressTimer = 207;
+    // Posted by the server exchanges when they end: the index and the image.
+    static const UINT kIndexFetchedMessage = WM_APP + 201;
+    static const UINT kImageFetchedMessage = WM_APP + 206;
 
     // A worker asks for timer 205 through this message: only the page's own
     // thread arms its timers.
@@ -104,6 +110,8 @@ protected:
     afx_msg void OnTimer(UINT_PTR id);
     afx_msg LRESULT OnDfuCallback(WPARAM, LPARAM);
     afx_msg LRESULT OnArmWaitTimer(WPARAM, LPARAM);
+    afx_msg LRESULT OnIndexFetched(WPARAM, LPARAM);
+    afx_msg LRESULT OnImageFetched(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -112,6 +120,10 @@ private:
     void OnDownloadTimer();
     void OnProgressTimer();
     void OnDeviceWaitTimer();
+    // What the index and the image download do once their exchanges end.
+    void TakeFirmwareIndex(const ServerExchangeEnd& end);
+    void TakeDownloadedImage(int received);
+    void OnDownloadProgressTimer();
     void EndJob();
     // The success text in the UI language fills the power-cycle advice.
     void ShowClosingAdvice(const std::wstring& successText);
@@ -146,4 +158,7 @@ private:
     bool m_userWaitHandedOver = false;
     int m_deviceWaitTicks = 0;
     int m_cameraDelay = 0;
+    // The firmware index and the image download, each on a thread of its own.
+    ServerDownload m_indexExchange;
+    ServerDownload m_imageExchange;
 };

@@ -2,6 +2,7 @@
 // Every wait and retry bound of the update roads, in one place, so that a
 // reader can see how long any road can keep the unit or the user waiting.
 
+#include <cstddef>
 #include <cstdint>
 
 // DFU road. The start always waits for the unit to settle; three models need
@@ -81,3 +82,8 @@ constexpr int kCameraExtraRequestPauseMs = 5000;
 constexpr int kCameraBeforeVersionReadMs = 2000;
 constexpr int kCameraBeforeFinalReleaseMs = 3000;
 constexpr int kCameraDirectFinishPauseMs = 500;
+
+// Settings archive. An archive is 61 lines of a few dozen characters (a few
+// KiB with the longest device name and speed-dial numbers); a file beyond this
+// is no archive, and is refused rather than read into memory whole.
+constexpr std::size_t kSettingsArchiveMaxBytes = 1024u * 1024u;

@@ -61,7 +61,7 @@ public:
         if (!file)
             return false;
         bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        written = std::fflush(file) == 0 && written;
+        written = written && FlushFirmwareFileToDisk(file);
         return std::fclose(file) == 0 && written;
     }
 
@@ -79,7 +79,7 @@ public:
 #endif
     }
 
-    bool ReadWholeFile(const std::wstring& path, std::string& bytes) override
+    bool ReadWholeFile(const std::wstring& path, std::size_t cap, std::string& bytes) override
     {
         std::FILE* file = OpenDenyingWriters(path);
         if (!file)
@@ -89,6 +89,10 @@ public:
         bool failed = false;
         for (;;) {
             const std::size_t got = std::fread(chunk, 1, sizeof chunk, file);
+            if (got > cap - bytes.size()) {
+                failed = true;
+                break;
+            }
             bytes.append(chunk, got);
             if (got < sizeof chunk) {
                 failed = std::ferror(file) != 0;
@@ -96,6 +100,8 @@ public:
             }
         }
         std::fclose(file);
+        if (failed)
+            bytes.clear();
         return !failed;
     }
 };

@@ -3,6 +3,7 @@
 // archive writer's steps (temporary file, checked writes, replace) can be
 // driven and broken on purpose by tests.
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
@@ -13,6 +14,10 @@ std::FILE* OpenFirmwareFile(const std::wstring& path, const char* mode);
 // deleted when the two lie on different drives); on Windows the move is on the
 // disk when this returns.
 bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to);
+
+// Writes what the C runtime holds of an open file through to the disk, so that
+// it is there before its name replaces another.
+bool FlushFirmwareFileToDisk(std::FILE* file);
 
 #ifndef _WIN32
 // The host's file names are UTF-8.
@@ -36,13 +41,15 @@ class FirmwareFileSystem {
 public:
     virtual ~FirmwareFileSystem() = default;
     // Creates or truncates the file and writes the bytes; false when the
-    // create, any write, the flush or the close fails.
+    // create, any write, the flush to the disk or the close fails.
     virtual bool WriteNewFile(const std::wstring& path, const std::string& bytes) = 0;
     // Moves from over to, replacing it in one step and writing through.
     virtual bool ReplaceFile(const std::wstring& from, const std::wstring& to) = 0;
     virtual void RemoveFile(const std::wstring& path) = 0;
-    // The whole file; refused while another program has it open for writing.
-    virtual bool ReadWholeFile(const std::wstring& path, std::string& bytes) = 0;
+    // The whole file when it holds at most cap bytes; refused while another
+    // program has it open for writing, and when it is larger (it is then not
+    // the kind of file asked for, and is never held in memory whole).
+    virtual bool ReadWholeFile(const std::wstring& path, std::size_t cap, std::string& bytes) = 0;
 };
 
 // The machine's own files.

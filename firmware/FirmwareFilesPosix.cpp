@@ -1,5 +1,7 @@
 #include "firmware/FirmwareFiles.h"
 
+#include <unistd.h>
+
 // POSIX rename replaces the target in one step.
 bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to)
 {
@@ -9,4 +11,9 @@ bool ReplaceFirmwareFile(const std::wstring& from, const std::wstring& to)
 std::wstring RunningProgramPath()
 {
     return std::wstring();
+}
+
+bool FlushFirmwareFileToDisk(std::FILE* file)
+{
+    return std::fflush(file) == 0 && fsync(fileno(file)) == 0;
 }

@@ -1,7 +1,6 @@
 #include "firmware/FirmwareIndex.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <initializer_list>
 
 #include "device/DeviceConfig.h"
@@ -17,26 +16,6 @@ constexpr int kAddressGatedProduct = 0x5060;
 constexpr int kAddressBatchProduct = 0x5011;
 constexpr int kReleaseCandidate = 1;
 constexpr int kBuildNumber = 2;
-
-bool EqualIgnoringCase(const std::wstring& left, const std::wstring& right)
-{
-    if (left.size() != right.size())
-        return false;
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        if (std::towlower(static_cast<std::wint_t>(left[i])) != std::towlower(static_cast<std::wint_t>(right[i])))
-            return false;
-    }
-    return true;
-}
-
-int FindIgnoringCase(const std::vector<std::wstring>& names, const std::wstring& name)
-{
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (EqualIgnoringCase(names[i], name))
-            return static_cast<int>(i);
-    }
-    return -1;
-}
 
 // The version field without its leading letter, as the job record parses it.
 void ReadVersionField(const std::wstring& field, int modelCode, ImageVersion& version)
@@ -63,11 +42,12 @@ ServerListLine ReadIndexLine(const std::wstring& text)
 FirmwareIndexEntry ParseFirmwareIndex(const std::wstring& text, const FirmwareIndexQuery& query)
 {
     FirmwareIndexEntry entry;
+    ServerListLanguages met;
     bool single = false;
     bool variants = false;
-    std::wstring rest = text;
+    ServerListReader lines(text);
     std::wstring raw;
-    while (TakeServerListLine(rest, raw)) {
+    while (lines.Next(raw)) {
         const ServerListLine line = ReadIndexLine(raw);
         const std::wstring& key = line.fields[0];
         const bool ours = !query.unitKey.empty() && key == query.unitKey;
@@ -89,17 +69,18 @@ FirmwareIndexEntry ParseFirmwareIndex(const std::wstring& text, const FirmwareIn
             }
             const std::wstring& language = line.fields[2];
             const std::wstring& file = line.fields[3];
-            if (FindIgnoringCase(entry.languages, language) >= 0)
+            if (met.Find(language) >= 0)
                 continue;
             entry.files.push_back(file);
             entry.languages.push_back(language);
+            met.Add(language);
             if (!variants) {
                 variants = true;
                 ReadVersionField(line.fields[1], query.modelCode, entry.version);
                 entry.selectedItem = 0;
                 entry.serverFile = file;
-            } else if (EqualIgnoringCase(language, query.firmwareLanguage)) {
-                const int item = FindIgnoringCase(entry.languages, TranslateLanguageName(language, 0));
+            } else if (SameListName(language, query.firmwareLanguage)) {
+                const int item = met.Find(TranslateLanguageName(language, 0));
                 if (item >= 0) {
                     entry.selectedItem = item;
                     entry.serverFile = file;
@@ -116,7 +97,7 @@ FirmwareIndexEntry ParseFirmwareIndex(const std::wstring& text, const FirmwareIn
         }
     }
     if (!entry.languages.empty() && query.applyToFirmwareLanguage) {
-        const int item = FindIgnoringCase(entry.languages, GetLanguageNameIn(query.uiLanguage, 0));
+        const int item = met.Find(GetLanguageNameIn(query.uiLanguage, 0));
         if (item >= 0) {
             entry.selectedItem = item;
             entry.serverFile = entry.files[item];

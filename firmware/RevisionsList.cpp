@@ -1,7 +1,6 @@
 #include "firmware/RevisionsList.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "device/VersionCompare.h"
 #include "firmware/ServerListLine.h"
@@ -10,26 +9,6 @@
 namespace {
 
 constexpr int kCameraProduct = 0x3020;
-
-bool EqualIgnoringCase(const std::wstring& left, const std::wstring& right)
-{
-    if (left.size() != right.size())
-        return false;
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        if (std::towlower(static_cast<std::wint_t>(left[i])) != std::towlower(static_cast<std::wint_t>(right[i])))
-            return false;
-    }
-    return true;
-}
-
-int FindIgnoringCase(const std::vector<std::wstring>& names, const std::wstring& name)
-{
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (EqualIgnoringCase(names[i], name))
-            return static_cast<int>(i);
-    }
-    return -1;
-}
 
 std::wstring WithoutFirstCharacter(const std::wstring& field)
 {
@@ -43,10 +22,11 @@ RevisionsMatch MatchRevisionsList(const std::wstring& text, const RevisionsQuery
     static const DeviceConfig kNoArchive;
     const DeviceConfig& archive = query.archive ? *query.archive : kNoArchive;
     RevisionsMatch match;
+    ServerListLanguages met;
     bool variantMatched = false;
-    std::wstring rest = text;
+    ServerListReader lines(text);
     std::wstring raw;
-    while (TakeServerListLine(rest, raw)) {
+    while (lines.Next(raw)) {
         ServerListLine line = SplitServerListLine(raw);
         if ((line.colons == 2 || line.colons == 3) && !IsPlainServerFileName(line.fields[line.colons]))
             line.colons = 0;
@@ -98,16 +78,18 @@ RevisionsMatch MatchRevisionsList(const std::wstring& text, const RevisionsQuery
             match.version = version;
             match.files.push_back(file);
             match.languages.push_back(language);
+            met.Add(language);
             match.selectedItem = 0;
             match.chosenFile = file;
             continue;
         }
-        if (FindIgnoringCase(match.languages, language) >= 0)
+        if (met.Find(language) >= 0)
             continue;
         match.files.push_back(file);
         match.languages.push_back(language);
-        if (EqualIgnoringCase(language, query.firmwareLanguage)) {
-            const int item = FindIgnoringCase(match.languages, TranslateLanguageName(language, 0));
+        met.Add(language);
+        if (SameListName(language, query.firmwareLanguage)) {
+            const int item = met.Find(TranslateLanguageName(language, 0));
             if (item >= 0) {
                 match.selectedItem = item;
                 match.chosenFile = file;
@@ -115,7 +97,7 @@ RevisionsMatch MatchRevisionsList(const std::wstring& text, const RevisionsQuery
         }
     }
     if (match.ready && !match.languages.empty() && query.applyToFirmwareLanguage) {
-        const int item = FindIgnoringCase(match.languages, GetLanguageNameIn(query.uiLanguage, 0));
+        const int item = met.Find(GetLanguageNameIn(query.uiLanguage, 0));
         if (item >= 0) {
             match.selectedItem = item;
             match.chosenFile = match.files[static_cast<std::size_t>(item)];

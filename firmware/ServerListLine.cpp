@@ -1,12 +1,21 @@
 #include "firmware/ServerListLine.h"
 
 #include <climits>
+#include <cwctype>
 
 namespace {
 
 bool IsListBlank(wchar_t c)
 {
     return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f';
+}
+
+std::wstring Folded(const std::wstring& name)
+{
+    std::wstring folded = name;
+    for (wchar_t& c : folded)
+        c = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c)));
+    return folded;
 }
 
 } // namespace
@@ -42,24 +51,17 @@ ServerListLine SplitServerListLine(const std::wstring& line)
     return result;
 }
 
-bool TakeServerListLine(std::wstring& rest, std::wstring& line)
+bool ServerListReader::Next(std::wstring& line)
 {
-    while (!rest.empty()) {
-        const std::size_t feed = rest.find(L'\n');
-        if (feed == 0) {
-            rest.erase(0, 1);
-            continue;
-        }
-        if (feed == std::wstring::npos) {
-            line.swap(rest);
-            rest.clear();
-            return true;
-        }
-        line = rest.substr(0, feed);
-        rest.erase(0, feed + 1);
-        return true;
-    }
-    return false;
+    while (m_at < m_text.size() && m_text[m_at] == L'\n')
+        ++m_at;
+    if (m_at >= m_text.size())
+        return false;
+    const std::size_t feed = m_text.find(L'\n', m_at);
+    const std::size_t end = feed == std::wstring::npos ? m_text.size() : feed;
+    line.assign(m_text, m_at, end - m_at);
+    m_at = end;
+    return true;
 }
 
 bool IsPlainServerFileName(const std::wstring& name)
@@ -91,4 +93,20 @@ int ReadDecimalPrefix(const std::wstring& text)
     if (value < INT_MIN)
         return INT_MIN;
     return static_cast<int>(value);
+}
+
+bool SameListName(const std::wstring& left, const std::wstring& right)
+{
+    return left.size() == right.size() && Folded(left) == Folded(right);
+}
+
+int ServerListLanguages::Find(const std::wstring& name) const
+{
+    const auto item = m_items.find(Folded(name));
+    return item == m_items.end() ? -1 : item->second;
+}
+
+void ServerListLanguages::Add(const std::wstring& name)
+{
+    m_items.emplace(Folded(name), static_cast<int>(m_items.size()));
 }

@@ -7,6 +7,7 @@
 
 #include "device/ModelCatalogue.h"
 #include "device/VersionCompare.h"
+#include "firmware/FirmwareBounds.h"
 #include "firmware/ServerListLine.h"
 #include "text/SharedWords.h"
 
@@ -387,9 +388,9 @@ int WriteSettingsArchive(FirmwareFileSystem& files, const std::wstring& path, De
 DeviceConfig ParseSettingsArchive(const std::wstring& text)
 {
     DeviceConfig archive;
-    std::wstring rest = text;
+    ServerListReader lines(text);
     std::wstring line;
-    while (TakeServerListLine(rest, line)) {
+    while (lines.Next(line)) {
         const std::size_t equals = line.find(L'=');
         if (equals == std::wstring::npos || equals == 0)
             continue;
@@ -416,7 +417,7 @@ int LoadSettingsArchive(FirmwareFileSystem& files, const std::wstring& path, Dev
 {
     archive = DeviceConfig();
     std::string bytes;
-    if (!files.ReadWholeFile(path, bytes))
+    if (!files.ReadWholeFile(path, kSettingsArchiveMaxBytes, bytes))
         return 0;
     archive = ParseSettingsArchive(ArchiveBytesToText(bytes));
     return SettingsArchiveMeetsFloor(archive);

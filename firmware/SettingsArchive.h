@@ -92,7 +92,8 @@ DeviceConfig ParseSettingsArchive(const std::wstring& text);
 int SettingsArchiveMeetsFloor(const DeviceConfig& archive);
 
 // Reads the archive file into archive (always a fresh record first): 1 when it
-// was read and meets its model's floor, else 0.
+// was read and meets its model's floor, else 0 (also for a file larger than
+// any archive).
 int LoadSettingsArchive(FirmwareFileSystem& files, const std::wstring& path, DeviceConfig& archive);
 
 // Local time of a moment in the given strftime format; empty when the

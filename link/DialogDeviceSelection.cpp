@@ -1,7 +1,6 @@
 #include "link/DialogDeviceSelection.h"
 
 #include "afx/afxdlgs.h"
-#include "link/ManagerUpdate.h"
 #include "res/resource.h"
 #include "shell/DialogMessageBox.h"
 #include "shell/MainDialog.h"
@@ -24,6 +23,7 @@ BEGIN_MESSAGE_MAP(CDialogDeviceSelection, CWaitCursorPage)
 ON_WM_CTLCOLOR()
 ON_WM_TIMER()
 ON_BN_CLICKED(IDC_START_PICTURE, OnButtonStart)
+ON_MESSAGE(CDialogDeviceSelection::kUpdateListFetchedMessage, OnUpdateListFetched)
 END_MESSAGE_MAP()
 
 CDialogDeviceSelection::CDialogDeviceSelection(CWnd* parent) : CWaitCursorPage(IDD_DEVICE_SELECTION, parent) {}
@@ -107,14 +107,28 @@ void CDialogDeviceSelection::OnTimer(UINT_PTR id)
     CWaitCursorPage::OnTimer(id);
 }
 
-// Runs on the UI thread: the list is small and the page waits for it while busy.
+// The list comes on the exchange's thread; the page stays busy (wait cursor,
+// commands refused) but keeps painting and answering until it is in.
 void CDialogDeviceSelection::CheckManagerUpdate()
+{
+    if (!m_updateCheck.Start(ManagerUpdateListRequest(), PostWhenEnded(m_hWnd, kUpdateListFetchedMessage)))
+        TakeManagerUpdateCheck(ManagerUpdateCheck{});
+}
+
+LRESULT CDialogDeviceSelection::OnUpdateListFetched(WPARAM, LPARAM)
+{
+    const ServerExchangeEnd end = m_updateCheck.TakeEnd();
+    if (end.ended)
+        TakeManagerUpdateCheck(ReadManagerUpdateCheck(end));
+    return 0;
+}
+
+void CDialogDeviceSelection::TakeManagerUpdateCheck(const ManagerUpdateCheck& check)
 {
     CMainDialog* main = GetMainDialog(this);
     if (main == nullptr)
         return;
     bool accepted = false;
-    const ManagerUpdateCheck check = CheckManagerUpdateList();
     if (check.listDownloaded) {
         // Asked at most once a run; a list not reached is asked for again on the next entry.
         m_updateChecked = 1;
@@ -154,7 +168,8 @@ bool CDialogDeviceSelection::OfferManagerUpdate(CMainDialog& main, int major, in
     for (int i = 0; i < kUiLanguageCount; ++i)
         main.SetStatusTextForLanguage(GetTextDownloadingUpdateFile(i).c_str(), i);
     main.ShowStatusText(main.GetStatusText(), 0);
-    StartManagerInstallerDownload(m_download, m_installerFile.str(), m_installerPath.str());
+    // A download that cannot start has ended as failed: the timer says so.
+    m_download.Start(ManagerInstallerRequest(m_installerFile.str(), m_installerPath.str()), nullptr);
     SetTimer(kTimerInstallerDownload, kDownloadFollowMs);
     main.RefreshView();
     RefreshPage();
@@ -168,18 +183,18 @@ void CDialogDeviceSelection::FollowDownload()
     CMainDialog* main = GetMainDialog(this);
     if (main == nullptr)
         return;
-    const InstallerDownloadTick tick = FollowInstallerDownload(m_download);
+    const DownloadTick tick = m_download.Follow();
     if (tick.percent >= 0) {
         main->m_progress = tick.percent;
         main->RefreshView();
         RefreshPage();
     }
-    if (tick.outcome == InstallerDownloadOutcome::Running)
+    if (tick.outcome == DownloadOutcome::Running)
         return;
     KillTimer(kTimerInstallerDownload);
 
     bool started = false;
-    if (tick.outcome == InstallerDownloadOutcome::Succeeded) {
+    if (tick.outcome == DownloadOutcome::Succeeded) {
         for (int i = 0; i < kUiLanguageCount; ++i)
             main->SetStatusTextForLanguage(GetTextUpdateFileDownloaded(i).c_str(), i);
         main->ShowStatusText(main->GetStatusText(), 0);

@@ -30,12 +30,33 @@ constexpr int kHidWaitPumpPaintMessages = 64;
 // HTTP downloader. The socket time-outs end a server that accepts and then
 // says nothing (receive: also the longest pause allowed between two pieces of
 // the body); the whole-download deadline ends one that trickles a byte now and
-// then. An image of 50 MB over a line of 256 kbit/s takes about 27 minutes, so
-// the deadline leaves room for twice that.
+// then, and it holds in every phase (the TLS handshake and the headers too):
+// the caller stops waiting when it passes, whatever WinINet is doing. An
+// image (or installer) of 50 MB over a line of 256 kbit/s takes about 27
+// minutes, so its deadline leaves room for twice that.
 constexpr unsigned kDownloadConnectTimeoutMs = 30000;
 constexpr unsigned kDownloadSendTimeoutMs = 30000;
 constexpr unsigned kDownloadReceiveTimeoutMs = 60000;
 constexpr unsigned kDownloadDeadlineMs = 60u * 60u * 1000u;
+// The server lists (update list, firmware index, revision list) are a few
+// KiB, a second's work on any line: a server that has not answered one within
+// seconds will not, and the page waits for it with its busy cursor.
+constexpr unsigned kListDownloadConnectTimeoutMs = 10000;
+constexpr unsigned kListDownloadSendTimeoutMs = 10000;
+constexpr unsigned kListDownloadReceiveTimeoutMs = 15000;
+constexpr unsigned kListDownloadDeadlineMs = 30000;
+// The waiting caller looks this often whether it has been asked to stop (the
+// manager closing), and passes on the progress of a file download.
+constexpr unsigned kDownloadWatchSliceMs = 50;
+// Once the caller gives up, the connection is closed under the blocked call,
+// which ends it on Windows; the caller waits this long for the transfer to
+// end, then leaves it to end alone (Wine lets the call run to its own
+// time-out), its file never put in place.
+constexpr unsigned kDownloadGiveUpWaitMs = 500;
+// A window that goes while its server exchange runs asks it to stop and waits
+// this long for its thread; the thread holds nothing of the window's.
+constexpr unsigned kServerExchangeStopWaitMs = 5000;
+constexpr unsigned kServerExchangeStopPollMs = 10;
 // A chain of redirects longer than this is taken for a loop.
 constexpr int kDownloadMaxRedirects = 5;
 // The server lists read into memory are a few KiB; a body beyond this is not
@@ -45,3 +66,7 @@ constexpr std::size_t kDownloadMemoryCap = 8u * 1024u * 1024u;
 constexpr std::size_t kDownloadMemoryFirstBlock = 10240;
 // Largest piece asked for in one read.
 constexpr unsigned kDownloadPieceSize = 1024;
+// A file download gathers this much in memory between two writes: the partial
+// file is open only while it is written, never while the server is waited
+// on, so that a download given up removes it at once.
+constexpr std::size_t kDownloadFileWriteBytes = 256u * 1024u;

@@ -1,13 +1,13 @@
 #pragma once
 // The manager's check for a newer version of itself and the installer's
-// download thread (Windows only). The start page runs the check from its
-// timer, asks the user, and follows the download once a second through the
-// shared InstallerDownloadJob.
+// download (Windows only). The start page runs both as server exchanges
+// (link/ServerExchange.h): the list's end is read here, and the installer's
+// download is followed once a second by the page's timer.
 
 #include <string>
 
-#include "link/InstallerDownload.h"
 #include "link/ManagerUpdateList.h"
+#include "link/ServerExchange.h"
 
 struct ManagerUpdateCheck {
     // False when the list could not be had (not reached, or empty): the next
@@ -16,12 +16,10 @@ struct ManagerUpdateCheck {
     ManagerUpdateListEntry entry;
 };
 
-// Downloads the list below the firmware server and reads it (system code page).
-ManagerUpdateCheck CheckManagerUpdateList();
+// The list below the firmware server.
+ServerExchangeRequest ManagerUpdateListRequest();
+// What the fetched list says (read in the system code page).
+ManagerUpdateCheck ReadManagerUpdateCheck(const ServerExchangeEnd& end);
 
-// Starts the thread that fetches the installer into path; the job is reset
-// first and finished by the thread with the downloader's result. The job must
-// outlive the thread (it is over once job.finished is set). False, with the
-// job finished as a failure, when the thread cannot be started.
-bool StartManagerInstallerDownload(InstallerDownloadJob& job, const std::wstring& installerFile,
-                                   const std::wstring& path);
+// The installer below the firmware server, into path.
+ServerExchangeRequest ManagerInstallerRequest(const std::wstring& installerFile, const std::wstring& path);

@@ -130,8 +130,7 @@ bool OffersManagerUpdate(const ManagerUpdateListEntry& entry)
 
 bool IsAcceptableInstallerFileName(const std::wstring& name)
 {
-    return !name.empty() && name.find(L'/') == std::wstring::npos && name.find(L'\\') == std::wstring::npos &&
-           name.find(L"..") == std::wstring::npos;
+    return !name.empty() && name.find_first_of(L"/\\:") == std::wstring::npos && name.find(L"..") == std::wstring::npos;
 }
 
 std::wstring ManagerUpdateListUrl(const std::wstring& baseUrl)

@@ -36,8 +36,9 @@ int IsManagerVersionNewer(int major, int minor, int build);
 bool OffersManagerUpdate(const ManagerUpdateListEntry& entry);
 
 // The installer is saved and started under a name taken from the server, and
-// fetched from directly below the base address: a name that is empty or that
-// could reach another folder (a slash, a backslash or "..") is never used.
+// fetched from directly below the base address: a name that is empty, that
+// could reach another folder (a slash, a backslash or "..") or name a drive
+// or a stream (a colon, as in "C:Setup.exe" or "Setup.exe:data") is never used.
 bool IsAcceptableInstallerFileName(const std::wstring& name);
 
 // The list's address and an installer's address below the server's base.

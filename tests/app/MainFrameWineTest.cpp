@@ -97,6 +97,22 @@ TEST_F(MainFrameTest, TheExampleFileStartsInGermanAndIsWrittenBackByteForByte)
     EXPECT_FALSE(FileExists(ConfigurationFilePath() + L".new"));
 }
 
+// A file of that name far larger than any configuration (64 KiB of it is
+// plenty) is not read into memory: the manager starts with its defaults.
+TEST_F(MainFrameTest, AConfigurationFileLargerThanAnyIsLeftUnreadAndTheDefaultsHold)
+{
+    ASSERT_TRUE(::CreateDirectoryW(ImgFolder().c_str(), nullptr));
+    WriteFileBytes(ConfigurationFilePath(), kGermanExample + std::string(64 * 1024, ' '));
+    CUpdaterDlg dialog;
+    const INT_PTR result = RunModal(dialog, [&] {
+        EXPECT_EQ(0, dialog.m_uiLanguage);
+        EXPECT_EQ(0, dialog.m_modelCode);
+        EXPECT_EQ(CString(L"WELCOME"), ItemText(dialog, IDC_BUTTON_HOME));
+        Click(dialog, IDC_BUTTON_CLOSE);
+    });
+    EXPECT_EQ(IDOK, result);
+}
+
 TEST_F(MainFrameTest, AFailedReplaceIsToldClosesAndLeavesTheOldFile)
 {
     ASSERT_TRUE(::CreateDirectoryW(ImgFolder().c_str(), nullptr));

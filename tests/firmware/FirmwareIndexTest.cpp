@@ -200,6 +200,33 @@ TEST(FirmwareIndex, ServerVersionRules)
         EXPECT_EQ(c.newer, IsServerVersionNewer(c.unit.m_modelCode, c.unit, c.server, c.file, c.address)) << c.label;
 }
 
+TEST(ServerListLine, TheReaderTakesEveryLineOnceAndSkipsEmptyOnes)
+{
+    struct Case {
+        const wchar_t* text;
+        std::vector<std::wstring> lines;
+    };
+    const Case cases[] = {
+        {L"", {}},
+        {L"\n\n\n", {}},
+        {L"a", {L"a"}},
+        {L"a\n", {L"a"}},
+        {L"\na\n\n\nb", {L"a", L"b"}},
+        {L"a\r\nb\r\n", {L"a\r", L"b\r"}}, // CR goes with the fields' trimming
+        {L" \n", {L" "}},
+    };
+    for (const Case& c : cases) {
+        const std::wstring text = c.text;
+        ServerListReader reader(text);
+        std::vector<std::wstring> lines;
+        std::wstring line = L"stale";
+        while (reader.Next(line))
+            lines.push_back(line);
+        EXPECT_EQ(c.lines, lines) << std::string(text.begin(), text.end());
+        EXPECT_FALSE(reader.Next(line));
+    }
+}
+
 TEST(ServerListLine, SplitsAtTheFirstThreeColons)
 {
     const ServerListLine four = SplitServerListLine(L"A:B:C:D:E");

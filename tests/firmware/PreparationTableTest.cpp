@@ -425,7 +425,7 @@ TEST(PreparationTable, TheCameraPackage)
         EXPECT_TRUE(outcome.tag.empty());
         std::string bytes;
         const bool written =
-            MachineFileSystem().ReadWholeFile(scene.ImageFolderFile(kCameraPackageFirmwareFile), bytes);
+            MachineFileSystem().ReadWholeFile(scene.ImageFolderFile(kCameraPackageFirmwareFile), 1u << 20, bytes);
         EXPECT_EQ(!c.corrupt, written);
         if (!c.corrupt) {
             EXPECT_EQ(std::string(camera.data.begin(), camera.data.end()), bytes);

@@ -18,6 +18,7 @@
 #include "tests/firmware/RestorePageWineSetup.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/ServerWaitWatch.h"
 #include "text/FirmwareTexts.h"
 #include "text/NameTables.h"
 #include "text/RestorePageTexts.h"
@@ -436,6 +437,35 @@ TEST_F(RestorePageWine, WithoutAUsableBackupOnlyTheTitleAndTheReasonShow)
         EXPECT_EQ(GetTextFailure(4, kFmModel, 0) + L". " + c.reason(0), Status());
         EXPECT_FALSE(RestoreEnabled());
         EXPECT_FALSE(dialog.m_busy);
+    }
+}
+
+// The tick's revision list against a server that holds it: the window paints
+// and answers all along, and the page ends within its bounds with the reason.
+TEST_F(RestorePageWine, AServerThatHoldsTheRevisionListNeverHoldsTheWindow)
+{
+    serverwait::ShortDownloadBounds bounds;
+    localhttp::SilentListener silent;
+    ASSERT_NE(0, silent.Port());
+    PlantArchive(kFmModel, 4, 3);
+    for (const localhttp::HoldingServer& server : localhttp::HoldingServers(s_server->Port(), silent)) {
+        SCOPED_TRACE(server.name);
+        SetFirmwareServerBaseUrlForTests(server.base);
+        page().m_archiveTimerTicks = 0;
+        Enter(kFmModel);
+        ASSERT_TRUE(PumpMessagesUntil([&] { return page().m_archiveTimerTicks == 1; }, 5000));
+        EXPECT_TRUE(dialog.m_busy);
+        const std::string name = std::string("restore-page-list-waits-on-") + server.name;
+        const serverwait::Watched watched = serverwait::WatchTheWait(
+            dialog.m_hWnd, [&] { return !dialog.m_busy; }, std::wstring(name.begin(), name.end()));
+        EXPECT_TRUE(watched.ended);
+        EXPECT_TRUE(watched.pictured);
+        EXPECT_GT(watched.answeredProbes, 0);
+        // A window that waited on the server itself would not have answered for the whole wait.
+        EXPECT_LT(watched.longestStallMs, watched.waitedMs / 4);
+        EXPECT_EQ(GetTextFailure(4, kFmModel, 0) + L". " + GetTextCannotConnectServer(0), Status());
+        EXPECT_EQ(0, page().m_firmwareInfo->Lock()->m_clearedMark);
+        EXPECT_FALSE(RestoreEnabled());
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "firmware/FirmwareBounds.h"
 #include "firmware/SettingsArchive.h"
 #include "tests/firmware/ArchivedFields.h"
 #include "tests/firmware/LocalTimeZone.h"
@@ -207,10 +208,10 @@ public:
         steps.push_back(L"remove " + path);
         files.erase(path);
     }
-    bool ReadWholeFile(const std::wstring& path, std::string& bytes) override
+    bool ReadWholeFile(const std::wstring& path, std::size_t cap, std::string& bytes) override
     {
         const auto found = files.find(path);
-        if (found == files.end())
+        if (found == files.end() || found->second.size() > cap)
             return false;
         bytes = found->second;
         return true;
@@ -265,11 +266,11 @@ TEST_F(SettingsArchiveTest, HostFilesReplaceTheArchiveWhole)
     std::FILE* writer = _wfopen(path.c_str(), L"ab");
     ASSERT_NE(nullptr, writer);
     std::string bytes;
-    EXPECT_FALSE(HostFileSystem().ReadWholeFile(path, bytes));
+    EXPECT_FALSE(HostFileSystem().ReadWholeFile(path, kSettingsArchiveMaxBytes, bytes));
     std::fclose(writer);
 #endif
     std::string whole;
-    EXPECT_TRUE(HostFileSystem().ReadWholeFile(path, whole));
+    EXPECT_TRUE(HostFileSystem().ReadWholeFile(path, kSettingsArchiveMaxBytes, whole));
     EXPECT_EQ(folder.Read(L"Vel8.hvlxarch"), whole);
 
     DeviceConfig third;
@@ -383,6 +384,28 @@ TEST_F(SettingsArchiveTest, ReadingStartsFromAFreshRecord)
     EXPECT_EQ(0, archive.m_settings[22]);
     EXPECT_EQ(0, archive.m_edr);
     EXPECT_TRUE(archive.m_speedDial[0].empty());
+}
+
+// A file far larger than any archive is refused before it is held whole, as
+// a missing one is; one of exactly the cap is still read.
+TEST_F(SettingsArchiveTest, AFileLargerThanAnyArchiveIsRefusedUnread)
+{
+    TempFolder folder;
+    const std::string valid = "keyDeviceRecognized=19728\r\nkeyDeviceVersion=4.2\r\n";
+    std::string atCap = valid + std::string(kSettingsArchiveMaxBytes - valid.size(), ' ');
+    const std::wstring fits = folder.Write(L"fits.hvlxarch", std::vector<std::uint8_t>(atCap.begin(), atCap.end()));
+    atCap += ' ';
+    const std::wstring over = folder.Write(L"over.hvlxarch", std::vector<std::uint8_t>(atCap.begin(), atCap.end()));
+
+    DeviceConfig archive = FullRecord();
+    EXPECT_EQ(1, LoadSettingsArchive(HostFileSystem(), fits, archive));
+    EXPECT_EQ(19728, archive.m_modelCode);
+    archive = FullRecord();
+    EXPECT_EQ(0, LoadSettingsArchive(HostFileSystem(), over, archive));
+    EXPECT_EQ(0, archive.m_modelCode);
+    std::string bytes = "left over";
+    EXPECT_FALSE(HostFileSystem().ReadWholeFile(over, kSettingsArchiveMaxBytes, bytes));
+    EXPECT_TRUE(bytes.empty());
 }
 
 TEST_F(SettingsArchiveTest, VersionFloors)

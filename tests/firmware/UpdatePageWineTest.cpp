@@ -34,6 +34,7 @@
 #include "tests/support/MainWindowDriver.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageBoxWatch.h"
+#include "tests/support/ServerWaitWatch.h"
 #include "tests/support/UsbPlanting.h"
 #include "tests/support/WindowPicture.h"
 #include "tests/support/ProgramFiles.h"
@@ -392,6 +393,140 @@ TEST_F(UpdatePageWine, AFailedDownloadSaysSoAndStartsNothing)
         EXPECT_EQ(GetTextDownloadLatestFailed(0) + L". " + GetTextCannotConnectServer(0), dialog.GetStatusText().str());
         EXPECT_EQ(L"", Text(page.m_imagePath));
     });
+    DeleteFileW(target.c_str());
+}
+
+// ---------------------------------------------------------------- servers that hold the request
+
+// A window that waited on the server itself would not have answered for the
+// whole wait.
+void ExpectTheWindowAnsweredThroughout(const serverwait::Watched& watched)
+{
+    EXPECT_TRUE(watched.ended);
+    EXPECT_TRUE(watched.pictured);
+    EXPECT_GT(watched.answeredProbes, 0);
+    EXPECT_LT(watched.longestStallMs, watched.waitedMs / 4);
+}
+
+std::wstring PictureName(const char* what, const char* server)
+{
+    const std::string name = std::string(what) + server;
+    return std::wstring(name.begin(), name.end());
+}
+
+// The main window on the unit, and the script once for each of the four ways a
+// server holds a request, with bounds that end each within seconds.
+void OnEachHoldingServer(int port, const std::function<void(CUpdaterDlg&, const localhttp::HoldingServer&)>& script)
+{
+    serverwait::ShortDownloadBounds bounds;
+    localhttp::SilentListener silent;
+    ASSERT_NE(0, silent.Port());
+    CUpdaterDlg dialog;
+    mainwindow::RunModal(dialog, kThenClose, [&] {
+        Recognise(dialog, kModel);
+        for (const localhttp::HoldingServer& server : localhttp::HoldingServers(port, silent)) {
+            SCOPED_TRACE(server.name);
+            script(dialog, server);
+        }
+    });
+}
+
+TEST_F(UpdatePageWine, AServerThatHoldsTheIndexNeverHoldsTheWindow)
+{
+    OnEachHoldingServer(port_, [](CUpdaterDlg& dialog, const localhttp::HoldingServer& server) {
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        SetFirmwareServerBaseUrlForTests(server.base);
+        const int ticks = page.m_indexTimerTicks;
+        dialog.GoToPage(3);
+        ASSERT_TRUE(PumpMessagesUntil([&] { return page.m_indexTimerTicks > ticks; }, 5000));
+        EXPECT_TRUE(dialog.m_busy);
+        const serverwait::Watched watched = serverwait::WatchTheWait(
+            dialog.m_hWnd, [&] { return !dialog.m_busy; }, PictureName("update-page-index-waits-on-", server.name));
+        ExpectTheWindowAnsweredThroughout(watched);
+        EXPECT_EQ(GetTextCannotConnectServer(0), Text(page.m_latestVersion));
+        EXPECT_FALSE(page.m_download.IsWindowEnabled());
+        EXPECT_TRUE(page.m_browse.IsWindowEnabled());
+    });
+}
+
+// The index from one server, then the image asked for from the other, into
+// target, where an image from an earlier download lies (the file box would ask
+// whether to replace it, so it comes after the box).
+void AskForTheImage(CUpdaterDlg& dialog, const std::wstring& indexServer, const std::wstring& imageServer,
+                    const std::wstring& target)
+{
+    CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+    SetFirmwareServerBaseUrlForTests(indexServer);
+    g_firmwarePromptArmed = 0; // no new-firmware question: the download is asked for here
+    EnterUpdatePage(dialog);
+    ASSERT_TRUE(page.m_download.IsWindowEnabled());
+    DeleteFileW(target.c_str());
+    SetFirmwareServerBaseUrlForTests(imageServer);
+    boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+        TypeFileName(box, target);
+        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    page.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_UPDATE_DOWNLOAD, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(page.m_download.m_hWnd));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return boxwatch::BoxesSeen() > 0; }, 10000));
+    boxwatch::StopWatching();
+    WriteBytes(target, "earlier image");
+}
+
+// The image asked for after the index came: the file box, then a server that
+// holds the image. The old image stays, and the status says why.
+TEST_F(UpdatePageWine, AServerThatHoldsTheImageNeverHoldsTheWindow)
+{
+    const std::wstring target = root_ + L"\\held.img";
+    const std::wstring index = Base(L"one/");
+    OnEachHoldingServer(port_, [&](CUpdaterDlg& dialog, const localhttp::HoldingServer& server) {
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        AskForTheImage(dialog, index, server.base, target);
+        // The download starts half a second after the file box.
+        PumpMessagesFor(600);
+        EXPECT_TRUE(dialog.m_busy);
+        const serverwait::Watched watched = serverwait::WatchTheWait(
+            dialog.m_hWnd, [&] { return !dialog.m_busy; }, PictureName("update-page-image-waits-on-", server.name));
+        ExpectTheWindowAnsweredThroughout(watched);
+        EXPECT_EQ(GetTextDownloadLatestFailed(0) + L". " + GetTextCannotConnectServer(0), dialog.GetStatusText().str());
+        EXPECT_EQ("earlier image", ReadBytes(target));
+        EXPECT_FALSE(FileExists(target + L".download"));
+        EXPECT_EQ(-1, dialog.m_progress);
+        EXPECT_EQ(0, page.m_autoUpdate);
+        EXPECT_EQ(0, page.m_startCalls);
+    });
+    DeleteFileW(target.c_str());
+}
+
+// The manager closing while an image arrives a byte at a time: the progress
+// shows meanwhile, and the download ends with the window, the old image as it
+// was and no part of the new one beside it.
+TEST_F(UpdatePageWine, ClosingWhileTheImageArrivesLeavesTheOldImageAndNoPartialFile)
+{
+    const std::wstring target = root_ + L"\\arriving.img";
+    {
+        CUpdaterDlg dialog;
+        serverwait::Watched watched;
+        int progress = -1;
+        mainwindow::RunModal(dialog, kThenClose, [&] {
+            Recognise(dialog, kModel);
+            AskForTheImage(dialog, Base(L"one/"), Base(L"bad/trickle/"), target);
+            ASSERT_TRUE(PumpMessagesUntil([&] { return FileExists(target + L".download"); }, 10000));
+            watched = serverwait::WatchTheWait(
+                dialog.m_hWnd, [] { return false; }, L"update-page-image-trickles", 1500);
+            progress = dialog.m_progress;
+            EXPECT_TRUE(dialog.m_busy);
+            // As the system closes a program: the frame's refusal while busy is passed by.
+            dialog.m_busy = 0;
+            ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
+        });
+        EXPECT_TRUE(watched.pictured);
+        EXPECT_GT(watched.answeredProbes, 0);
+        EXPECT_LT(watched.longestStallMs, watched.waitedMs / 4);
+        EXPECT_EQ(0, progress); // a few bytes of the preset total: the bar shows, at 0
+    }
+    EXPECT_EQ("earlier image", ReadBytes(target));
+    EXPECT_FALSE(FileExists(target + L".download"));
     DeleteFileW(target.c_str());
 }
 

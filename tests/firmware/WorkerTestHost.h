@@ -131,9 +131,9 @@ private:
             if (!IsArchive(path))
                 Machine().RemoveFile(path);
         }
-        bool ReadWholeFile(const std::wstring& path, std::string& bytes) override
+        bool ReadWholeFile(const std::wstring& path, std::size_t cap, std::string& bytes) override
         {
-            return Machine().ReadWholeFile(path, bytes);
+            return Machine().ReadWholeFile(path, cap, bytes);
         }
 
     private:

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 
 #include "link/DownloadBody.h"
@@ -70,6 +71,90 @@ TEST(DownloadBody, OnlyAWholeTwoHundredBodyIsComplete)
     EXPECT_TRUE(IsChunkedEncoding(L"Chunked"));
     EXPECT_TRUE(IsChunkedEncoding(L"gzip, chunked"));
     EXPECT_FALSE(IsChunkedEncoding(L"identity"));
+}
+
+// The header block as WinINet hands it over, and what it says. Every answer
+// the probe of a misbehaving server found taken for a success is here.
+TEST(DownloadBody, OnlyAWellFormedAnswerCanBeTaken)
+{
+    struct Case {
+        const char* what;
+        const wchar_t* headers;
+        unsigned status;
+        bool malformed;
+        bool hasLength;
+        std::uint64_t length;
+        bool chunked;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"a plain answer",             L"HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n",                200, false, true,  5000, false},
+        {"HTTP/1.0 closed at the end", L"HTTP/1.0 200 OK\r\nServer: x\r\n\r\n",                          200, false, false, 0,    false},
+        {"no reason phrase",           L"HTTP/1.1 200\r\nDate: now\r\n\r\n",                              200, false, false, 0,    false},
+        {"LF alone ends lines",        L"HTTP/1.1 200 OK\nContent-Length: 7\n\n",                          200, false, true,  7,    false},
+        {"a redirect",                 L"HTTP/1.1 302 Found\r\nLocation: /x\r\n\r\n",                     302, false, false, 0,    false},
+        {"two lengths that agree",     L"HTTP/1.1 200 OK\r\nContent-Length: 12\r\ncontent-length:12\r\n\r\n", 200, false, true, 12, false},
+        {"identity coding",            L"HTTP/1.1 200 OK\r\nContent-Encoding: Identity\r\nDate: d\r\n\r\n", 200, false, false, 0, false},
+        {"chunked",                    L"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",         200, false, false, 0,    true},
+        // WinINet's report of "XYZZY 200 OK": the line taken for the status, the rest for the body.
+        {"not HTTP at all",            L"HTTP/1.0 200 OK\r\n\r\n",                                          200, true,  false, 0,    false},
+        {"nothing",                    L"",                                                                0,   true,  false, 0,    false},
+        {"a status line of its own",   L"XYZZY 200 OK\r\nContent-Length: 5000\r\n\r\n",                     0,   true,  false, 0,    false},
+        {"HTTP/0.9",                   L"HTTP/0.9 200 OK\r\nContent-Length: 5000\r\n\r\n",                  0,   true,  false, 0,    false},
+        {"HTTP/2",                     L"HTTP/2 200 OK\r\nContent-Length: 5000\r\n\r\n",                    0,   true,  false, 0,    false},
+        {"a status of two digits",     L"HTTP/1.1 20 OK\r\nDate: d\r\n\r\n",                                0,   true,  false, 0,    false},
+        {"a status of four digits",    L"HTTP/1.1 2000 OK\r\nDate: d\r\n\r\n",                              0,   true,  false, 0,    false},
+        {"two lengths that differ",    L"HTTP/1.1 200 OK\r\nContent-Length: 5000\r\nContent-Length: 100000\r\n\r\n", 200, true, false, 0, false},
+        {"a negative length",          L"HTTP/1.1 200 OK\r\nContent-Length: -5\r\n\r\n",                   200, true,  false, 0,    false},
+        {"a length that is no number", L"HTTP/1.1 200 OK\r\nContent-Length: abc\r\n\r\n",                  200, true,  false, 0,    false},
+        {"an empty length",            L"HTTP/1.1 200 OK\r\nContent-Length:\r\n\r\n",                      200, true,  false, 0,    false},
+        {"a compressed body",          L"HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 71\r\n\r\n", 200, true, false, 0, false},
+        {"a compressed transfer",      L"HTTP/1.1 200 OK\r\nTransfer-Encoding: gzip\r\n\r\n",            200, true,  false, 0,    false},
+        {"a header line without name", L"HTTP/1.1 200 OK\r\n: x\r\nDate: d\r\n\r\n",                      200, true,  false, 0,    false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const DownloadResponse response = ReadDownloadResponse(c.headers);
+        EXPECT_EQ(response.m_status, c.status); // 0: no status line read
+        EXPECT_EQ(response.m_malformed, c.malformed);
+        EXPECT_EQ(response.m_hasLength, c.hasLength);
+        if (c.hasLength) {
+            EXPECT_EQ(response.m_length, c.length);
+        }
+        EXPECT_EQ(response.m_chunked, c.chunked);
+        // A malformed answer is never a complete body, whatever arrived.
+        if (c.malformed) {
+            DownloadResponse taken = response;
+            taken.m_status = 200;
+            EXPECT_FALSE(IsBodyComplete(taken, 5000, true));
+        }
+    }
+}
+
+TEST(DownloadBody, ARedirectNeverLeavesHttpsForHttp)
+{
+    struct Case {
+        const wchar_t* from;
+        const wchar_t* to;
+        bool followed;
+    };
+    const Case cases[] = {
+        {L"https://h/a", L"https://h/b", true},
+        {L"https://h/a", L"HTTPS://g/b", true},
+        {L"http://h/a", L"http://h/b", true},
+        {L"http://h/a", L"https://h/b", true},
+        {L"https://h/a", L"http://h/b", false},
+        {L"HTTPS://h/a", L"Http://h/b", false},
+        {L"https://h/a", L"ftp://h/b", false},
+        {L"http://h/a", L"file:///C:/x.exe", false},
+        {L"http://h/a", L"", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsAcceptableRedirect(c.from, c.to), c.followed)
+            << std::string(c.from, c.from + std::wcslen(c.from)) << " -> "
+            << std::string(c.to, c.to + std::wcslen(c.to));
+    }
 }
 
 TEST(DownloadBody, CountsBeyondTheCallersIntAreRefused)

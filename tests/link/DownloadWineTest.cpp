@@ -239,9 +239,17 @@ TEST_F(DownloadWine, ABrokenOrUnwantedAnswerNeverReplacesTheTarget)
         L"bad/stall",       // stops after 1000 bytes: the stall rule ends it
         L"bad/trickle",     // a byte every 250 ms: the deadline ends it
         L"bad/loop",        // redirects to itself: the redirect limit ends it
-        L"bad/204",         L"bad/206",
+        L"bad/204", L"bad/206",
         L"bad/no-location", // 302 without a Location
         L"bad/huge",        // announces more than the result can count
+        // Answers that are not well-formed HTTP, each once taken for a success.
+        L"bad/xyzzy",           // a status line that is not HTTP: the header bytes would be stored
+        L"bad/http2",           // a version never asked for
+        L"bad/gzip",            // a compressed body: the packed bytes would be stored as the file
+        L"bad/two-lengths",     // 5000 and 100000
+        L"bad/negative-length", // -1
+        L"bad/nan-length",      // not a number
+        L"bad/trickle-head",    // the headers a byte at a time for ever: the deadline ends it
     };
     for (const wchar_t* answer : answers) {
         SCOPED_TRACE(testing::Message() << std::string(answer, answer + wcslen(answer)));
@@ -253,6 +261,80 @@ TEST_F(DownloadWine, ABrokenOrUnwantedAnswerNeverReplacesTheTarget)
         WriteFileBytes(m_target, "previous image");
         DownloadProgress progress;
         EXPECT_EQ(DownloadUrl(Url(answer), nullptr, m_target.c_str(), &progress), kDownloadFailed);
+        EXPECT_EQ(ReadFileBytes(m_target), "previous image");
+        EXPECT_FALSE(FileExists(m_target + L".download"));
+        EXPECT_NE(progress.m_done, kDownloadProgressTotal);
+    }
+}
+
+// Opened, the connection holds with nothing said: no time-out of the socket
+// ends a TLS handshake that never comes under Wine, and a request used to
+// hang on it as long as the server held it. The deadline ends it now, and the
+// test holds the socket until the download has returned.
+TEST_F(DownloadWine, AnHttpsRequestToASilentSocketEndsAtTheDeadline)
+{
+    const DownloadBounds bounds = ShortBounds();
+    SetDownloadBoundsForTests(&bounds);
+    localhttp::SilentListener silent;
+    ASSERT_NE(0, silent.Port());
+    const CString url(silent.HttpsUrl(L"Firmware").c_str());
+    char* memory = nullptr;
+    EXPECT_EQ(DownloadUrl(url, &memory, CString(), nullptr), kDownloadFailed);
+    EXPECT_EQ(memory, nullptr);
+
+    WriteFileBytes(m_target, "previous image");
+    DownloadProgress progress;
+    EXPECT_EQ(DownloadUrl(url, nullptr, m_target.c_str(), &progress), kDownloadFailed);
+    EXPECT_EQ(ReadFileBytes(m_target), "previous image");
+    EXPECT_FALSE(FileExists(m_target + L".download"));
+    EXPECT_EQ(progress.m_total, 0);
+}
+
+// The manager closing while a download runs: a cancel from another thread
+// ends it at once in every phase, whatever the bounds, with the old file
+// intact and no partial file left.
+TEST_F(DownloadWine, ACancelEndsADownloadInEveryPhaseAndLeavesNoPartialFile)
+{
+    localhttp::SilentListener silent;
+    ASSERT_NE(0, silent.Port());
+    struct Case {
+        const char* what;
+        CString url;
+        bool file;
+        bool waitForTheBody; // cancel once the partial file holds a part of the body
+    };
+    const Case cases[] = {
+        {"a TLS handshake that never comes, a list", CString(silent.HttpsUrl(L"Firmware").c_str()), false, false},
+        {"a TLS handshake that never comes, an image", CString(silent.HttpsUrl(L"a.img").c_str()), true, false},
+        {"headers a byte at a time", Url(L"bad/trickle-head"), true, false},
+        {"a body a byte at a time", Url(L"bad/trickle"), true, true},
+        {"a body that stops", Url(L"bad/stall"), true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFileBytes(m_target, "previous image");
+        DownloadCancel cancel;
+        DownloadProgress progress;
+        std::atomic<bool> partialSeen{false};
+        std::thread canceller([&] {
+            // The shipped bounds would let each of these run for a minute or an hour.
+            for (int i = 0; i < 400 && c.waitForTheBody && !FileExists(m_target + L".download"); ++i)
+                Sleep(10);
+            partialSeen = FileExists(m_target + L".download");
+            Sleep(300);
+            cancel.Ask();
+        });
+        int result = 0;
+        if (c.file) {
+            result = DownloadUrl(c.url, nullptr, m_target.c_str(), &progress, &cancel);
+        } else {
+            char* memory = nullptr;
+            result = DownloadUrl(c.url, &memory, CString(), nullptr, &cancel);
+            EXPECT_EQ(memory, nullptr);
+        }
+        canceller.join();
+        EXPECT_EQ(result, kDownloadFailed);
+        EXPECT_EQ(partialSeen.load(), c.waitForTheBody);
         EXPECT_EQ(ReadFileBytes(m_target), "previous image");
         EXPECT_FALSE(FileExists(m_target + L".download"));
         EXPECT_NE(progress.m_done, kDownloadProgressTotal);

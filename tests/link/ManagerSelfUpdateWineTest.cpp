@@ -24,6 +24,7 @@
 #include "tests/support/MessagePump.h"
 #include "tests/support/MessageBoxWatch.h"
 #include "tests/support/SaveDialogWatch.h"
+#include "tests/support/ServerWaitWatch.h"
 #include "tests/support/WindowCapture.h"
 #include "text/FirmwareTexts.h"
 #include "text/ManagerUpdateTexts.h"
@@ -140,6 +141,17 @@ const mainwindow::RunPlan kAtOnceThenClose{0, true, 10000};
 bool StartPictureShown(CUpdaterDlg& dialog)
 {
     return (dialog.m_pageDeviceSelection.m_pictureButton.GetStyle() & WS_VISIBLE) != 0;
+}
+
+// The check's wait on a server: the picture in the middle of it, and what the
+// window did meanwhile. A window that waited on the server itself would not
+// have answered for the whole wait.
+void ExpectTheWindowAnsweredThroughout(const serverwait::Watched& watched)
+{
+    EXPECT_TRUE(watched.ended);
+    EXPECT_TRUE(watched.pictured);
+    EXPECT_GT(watched.answeredProbes, 0);
+    EXPECT_LT(watched.longestStallMs, watched.waitedMs / 4);
 }
 
 std::wstring ImgFolder()
@@ -259,6 +271,73 @@ TEST_F(ManagerSelfUpdate, AnUnreachableListClearsBusyAndTheNextEntryToPageOneChe
         boxwatch::StopWatching();
     });
     EXPECT_EQ(1, boxes);
+}
+
+// The first entry to the start page against a server that holds the list:
+// the window paints and answers all along, the check ends within its bounds
+// with busy cleared and nothing said, and the next entry asks again.
+TEST_F(ManagerSelfUpdate, AServerThatHoldsTheListNeverHoldsTheWindow)
+{
+    serverwait::ShortDownloadBounds bounds;
+    localhttp::SilentListener silent;
+    ASSERT_NE(0, silent.Port());
+    for (const localhttp::HoldingServer& server : localhttp::HoldingServers(s_port, silent)) {
+        SCOPED_TRACE(server.name);
+        SetFirmwareServerBaseUrlForTests(server.base);
+        CUpdaterDlg dialog;
+        serverwait::Watched watched;
+        bool pictureShown = false;
+        int boxes = 0;
+        mainwindow::RunModal(dialog, kAtOnceThenClose, [&] {
+            boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+                ++boxes;
+                boxwatch::PressBoxButton(box, IDCANCEL);
+            });
+            ASSERT_TRUE(PumpMessagesUntil([&] { return dialog.m_page == 1 && dialog.m_busy; }, 5000));
+            const std::string name = std::string("start-page-waits-on-") + server.name;
+            watched = serverwait::WatchTheWait(
+                dialog.m_hWnd, [&] { return !dialog.m_busy; }, std::wstring(name.begin(), name.end()));
+            pictureShown = StartPictureShown(dialog);
+        });
+        ExpectTheWindowAnsweredThroughout(watched);
+        EXPECT_TRUE(pictureShown);
+        EXPECT_EQ(0, dialog.m_pageDeviceSelection.m_updateChecked);
+        EXPECT_EQ(0, boxes);
+    }
+}
+
+// The manager closing while the installer arrives: the download ends with
+// the window, the saved-to folder holds neither the installer nor a part of it.
+TEST_F(ManagerSelfUpdate, ClosingWhileTheInstallerArrivesLeavesNoPartialFile)
+{
+    ServeList("QuorDeviceManager:v1.4:Setup.trickle\n");
+    const std::wstring target = m_downloads + L"\\Setup.trickle";
+    {
+        CUpdaterDlg dialog;
+        serverwait::Watched watched;
+        mainwindow::RunModal(dialog, kAtOnceThenClose, [&] {
+            boxwatch::OnEveryBox(dialog.m_hWnd, [&](HWND box) {
+                SaveAs(L"Setup.trickle");
+                boxwatch::PressBoxButton(box, IDOK);
+            });
+            ASSERT_TRUE(PumpMessagesUntil([&] { return Exists(target + L".download"); }, 15000));
+            boxwatch::StopWatching();
+            // A byte now and then: the download would go on for a while.
+            watched = serverwait::WatchTheWait(
+                dialog.m_hWnd, [] { return false; }, L"self-update-download-trickles", 1500);
+            EXPECT_TRUE(dialog.m_busy);
+            EXPECT_FALSE(StartPictureShown(dialog));
+            // As the system closes a program: the frame's refusal while busy is passed by.
+            dialog.m_busy = 0;
+            ::SendMessageW(::GetDlgItem(dialog.m_hWnd, IDC_BUTTON_CLOSE), BM_CLICK, 0, 0);
+        });
+        EXPECT_TRUE(watched.pictured);
+        EXPECT_GT(watched.answeredProbes, 0);
+        EXPECT_LT(watched.longestStallMs, watched.waitedMs / 4);
+    }
+    EXPECT_FALSE(Exists(target + L".download"));
+    EXPECT_FALSE(Exists(target));
+    EXPECT_TRUE(g_opened.empty());
 }
 
 // Each way a started download can end without the installer running: the

@@ -31,7 +31,8 @@ const ListCase kListCases[] = {
     {"build without digits", L"QuorDeviceManager:v1.3:Setup.exe\nQuorDeviceManager:beta", true, 1, 3, 0, L"Setup.exe", false},
     {"name compared with its case", L"quordevicemanager:v9.0:Setup.exe", false, 1, 3, 0, L"Setup.exe", false},
     {"colon first is no field", L":QuorDeviceManager:v9.0:Setup.exe", false, 1, 3, 0, L"", false},
-    {"file keeps a third colon", L"QuorDeviceManager:v1.4:Setup:1.exe", true, 1, 4, 0, L"Setup:1.exe", true},
+    // The file keeps a third colon, which names a stream of a file "Setup": refused.
+    {"file keeps a third colon", L"QuorDeviceManager:v1.4:Setup:1.exe", false, 1, 3, 0, L"Setup:1.exe", false},
     {"colons side by side are one", L"QuorDeviceManager::v1.4", false, 1, 3, 0, L"", false},
     {"a second version line of ours ends the list", L"QuorDeviceManager:v1.4:A.exe\nQuorDeviceManager:v1.5:B.exe", true, 1, 4, 0, L"A.exe", true},
     {"a line without colon after the match ends it", L"QuorDeviceManager:v1.4:A.exe\nrubbish\nQuorDeviceManager:3", true, 1, 4, 0, L"A.exe", true},
@@ -42,6 +43,7 @@ const ListCase kListCases[] = {
     {"slash in the name", L"QuorDeviceManager:v1.4:x64/Setup.exe", false, 1, 3, 0, L"x64/Setup.exe", false},
     {"backslash in the name", L"QuorDeviceManager:v1.4:..\\Setup.exe", false, 1, 3, 0, L"..\\Setup.exe", false},
     {"dots in the name", L"QuorDeviceManager:v1.4:..", false, 1, 3, 0, L"..", false},
+    {"a drive-relative name", L"QuorDeviceManager:v1.4:C:Setup.exe", false, 1, 3, 0, L"C:Setup.exe", false},
     {"a refused line is passed over", L"QuorDeviceManager:v1.4:a/b.exe\nQuorDeviceManager:v1.5:Good.exe", true, 1, 5, 0, L"Good.exe", true},
 };
 // clang-format on
@@ -87,7 +89,8 @@ TEST(ManagerUpdateList, InstallerNames)
 {
     EXPECT_TRUE(IsAcceptableInstallerFileName(L"QuorDeviceManagerSetup_v1.4.exe"));
     EXPECT_TRUE(IsAcceptableInstallerFileName(L"Setup.exe"));
-    for (const wchar_t* refused : {L"", L"a/b.exe", L"a\\b.exe", L"..", L"x..exe", L"/Setup.exe"})
+    for (const wchar_t* refused : {L"", L"a/b.exe", L"a\\b.exe", L"..", L"x..exe", L"/Setup.exe", L"C:Setup.exe",
+                                   L"C:\\x.exe", L"Setup.exe:hidden", L":"})
         EXPECT_FALSE(IsAcceptableInstallerFileName(refused)) << refused;
 }
 

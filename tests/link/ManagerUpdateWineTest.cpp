@@ -9,6 +9,7 @@
 
 #include "link/FirmwareServerForTests.h"
 #include "link/ManagerUpdate.h"
+#include "link/ServerExchangeWin32.h"
 #include "tests/support/LocalHttpServer.h"
 #include "tests/support/ProgramFiles.h"
 #include "tests/support/WineHost.h"
@@ -19,14 +20,24 @@
 
 namespace {
 
-InstallerDownloadTick WaitForEnd(const InstallerDownloadJob& job)
+DownloadTick WaitForEnd(const ServerExchange& exchange)
 {
-    InstallerDownloadTick tick = FollowInstallerDownload(job);
-    for (int i = 0; i < 600 && tick.outcome == InstallerDownloadOutcome::Running; ++i) {
+    DownloadTick tick = exchange.Follow();
+    for (int i = 0; i < 600 && tick.outcome == DownloadOutcome::Running; ++i) {
         Sleep(50);
-        tick = FollowInstallerDownload(job);
+        tick = exchange.Follow();
     }
     return tick;
+}
+
+// The start page's check: the list's exchange, waited for, and what it says.
+ManagerUpdateCheck CheckManagerUpdateList()
+{
+    ServerDownload exchange;
+    if (!exchange.Start(ManagerUpdateListRequest(), nullptr))
+        return ManagerUpdateCheck{};
+    WaitForEnd(exchange);
+    return ReadManagerUpdateCheck(exchange.TakeEnd());
 }
 
 class ManagerUpdateWine : public ::testing::Test {
@@ -109,30 +120,31 @@ TEST_F(ManagerUpdateWine, EmptyOrUnreachableListIsNotDownloaded)
 
 TEST_F(ManagerUpdateWine, InstallerArrivesWhole)
 {
-    InstallerDownloadJob job;
-    ASSERT_TRUE(StartManagerInstallerDownload(job, L"Setup.exe", target_));
-    const InstallerDownloadTick tick = WaitForEnd(job);
-    EXPECT_EQ(tick.outcome, InstallerDownloadOutcome::Succeeded);
+    ServerDownload download;
+    ASSERT_TRUE(download.Start(ManagerInstallerRequest(L"Setup.exe", target_), nullptr));
+    const DownloadTick tick = WaitForEnd(download);
+    EXPECT_EQ(tick.outcome, DownloadOutcome::Succeeded);
     EXPECT_EQ(tick.result, 70000);
     EXPECT_EQ(ReadFileBytes(target_), std::string(70000, 'Q'));
 }
 
 TEST_F(ManagerUpdateWine, MissingInstallerFailsAndLeavesNoFile)
 {
-    InstallerDownloadJob job;
-    ASSERT_TRUE(StartManagerInstallerDownload(job, L"Missing.exe", target_));
-    const InstallerDownloadTick tick = WaitForEnd(job);
-    EXPECT_EQ(tick.outcome, InstallerDownloadOutcome::Failed);
+    ServerDownload download;
+    ASSERT_TRUE(download.Start(ManagerInstallerRequest(L"Missing.exe", target_), nullptr));
+    const DownloadTick tick = WaitForEnd(download);
+    EXPECT_EQ(tick.outcome, DownloadOutcome::Failed);
     EXPECT_EQ(tick.result, -1);
     EXPECT_FALSE(FileExists(target_));
 }
 
 TEST_F(ManagerUpdateWine, UncreatableTargetFailsWithTheFileResult)
 {
-    InstallerDownloadJob job;
-    ASSERT_TRUE(StartManagerInstallerDownload(job, L"Setup.exe", root_ + L"\\no\\such\\folder\\Setup.exe"));
-    const InstallerDownloadTick tick = WaitForEnd(job);
-    EXPECT_EQ(tick.outcome, InstallerDownloadOutcome::Failed);
+    ServerDownload download;
+    ASSERT_TRUE(
+        download.Start(ManagerInstallerRequest(L"Setup.exe", root_ + L"\\no\\such\\folder\\Setup.exe"), nullptr));
+    const DownloadTick tick = WaitForEnd(download);
+    EXPECT_EQ(tick.outcome, DownloadOutcome::Failed);
     EXPECT_LT(tick.result, -1);
 }
 

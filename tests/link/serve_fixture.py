@@ -1,8 +1,11 @@
 # Serves a fixture folder on 127.0.0.1 for the downloader's tests; started by
 # the test program itself. GET /quit ends it, and it ends on its own after a
 # while in case the test never asks. Paths under /bad/ misbehave as their
-# names say, so that the downloader's failure rules can be shown.
+# first segment says (/bad/silent/Firmware is as silent as /bad/silent), so
+# that the downloader's failure rules can be shown, also for a page that asks
+# for a name below a server address.
 import functools
+import gzip
 import http.server
 import socket
 import struct
@@ -35,9 +38,42 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         time.sleep(HOLD_SECONDS)
         self.close_connection = True
 
+    def raw(self, data):
+        self.wfile.write(data)
+        self.wfile.flush()
+        self.close_connection = True
+
+    def until_client_goes(self, data):
+        # A byte every quarter second for as long as the client listens.
+        deadline = time.time() + lifetime
+        i = 0
+        while time.time() < deadline:
+            self.wfile.write(data[i % len(data) : i % len(data) + 1])
+            self.wfile.flush()
+            i += 1
+            time.sleep(0.25)
+        self.close_connection = True
+
     def bad(self, what):
         body = bytes((65 + i % 23 for i in range(4000)))
-        if what == "short":  # promises 4000 bytes, sends 1000, closes
+        five = bytes((65 + i % 23 for i in range(5000)))
+        if what == "xyzzy":  # a status line that is not HTTP
+            self.raw(b"XYZZY 200 OK\r\nContent-Length: 5000\r\n\r\n" + five)
+        elif what == "http2":  # a version this client never asked for
+            self.raw(b"HTTP/2 200 OK\r\nContent-Length: 5000\r\n\r\n" + five)
+        elif what == "gzip":  # a compressed body the request never asked for
+            packed = gzip.compress(five)
+            self.head(200, len(packed), [("Content-Encoding", "gzip")])
+            self.wfile.write(packed)
+        elif what == "two-lengths":  # two lengths that disagree
+            self.raw(b"HTTP/1.1 200 OK\r\nContent-Length: 5000\r\nContent-Length: 100000\r\n\r\n" + five)
+        elif what == "negative-length":
+            self.raw(b"HTTP/1.1 200 OK\r\nContent-Length: -1\r\n\r\n" + five)
+        elif what == "nan-length":
+            self.raw(b"HTTP/1.1 200 OK\r\nContent-Length: many\r\n\r\n" + five)
+        elif what == "trickle-head":  # the status line and headers a byte at a time, for ever
+            self.until_client_goes(b"HTTP/1.1 200 OK\r\nX-Slow: " + b"s" * 4000)
+        elif what == "short":  # promises 4000 bytes, sends 1000, closes
             self.head(200, 4000)
             self.wfile.write(body[:1000])
             self.close_connection = True
@@ -107,9 +143,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         if self.path.startswith("/late/"):  # the same file, its first byte after 2.5 seconds
             time.sleep(2.5)
             self.path = self.path[5:]
+        if self.path.endswith(".trickle"):  # any file of this name: a body a byte at a time
+            self.path = "/bad/trickle"
         if self.path.startswith("/bad/"):
             try:
-                self.bad(self.path[5:])
+                self.bad(self.path[5:].split("/")[0])
             except OSError:
                 self.close_connection = True
             return

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/WineHost.h"
 
@@ -35,6 +36,58 @@ inline bool CanConnect(int port)
     const bool ok = connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     closesocket(s);
     return ok;
+}
+
+// A loopback port whose connections the system accepts (they wait in the backlog) and that never
+// says a word: a server, or a middlebox, that takes an https request and then holds it. Closed
+// when it goes. The caller has started Winsock.
+class SilentListener {
+public:
+    SilentListener()
+    {
+        m_socket = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = 0;
+        int length = sizeof address;
+        if (bind(m_socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && listen(m_socket, 64) == 0 &&
+            getsockname(m_socket, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+            m_port = ntohs(address.sin_port);
+    }
+    ~SilentListener() { closesocket(m_socket); }
+    SilentListener(const SilentListener&) = delete;
+    SilentListener& operator=(const SilentListener&) = delete;
+
+    // 0 when no port could be had.
+    int Port() const { return m_port; }
+    std::wstring HttpsUrl(const std::wstring& path) const
+    {
+        return L"https://127.0.0.1:" + std::to_wstring(m_port) + L"/" + path;
+    }
+
+private:
+    SOCKET m_socket = INVALID_SOCKET;
+    int m_port = 0;
+};
+
+// The four ways a server holds a request, each as a server address below which every name
+// behaves so: it says nothing, it trickles the body or its headers a byte at a time, or (https)
+// it accepts and never starts the TLS handshake.
+struct HoldingServer {
+    const char* name;
+    std::wstring base;
+};
+
+inline std::vector<HoldingServer> HoldingServers(int fixturePort, const SilentListener& silent)
+{
+    const std::wstring fixture = L"http://127.0.0.1:" + std::to_wstring(fixturePort) + L"/bad/";
+    return {
+        {"silent", fixture + L"silent/"},
+        {"trickled-body", fixture + L"trickle/"},
+        {"trickled-headers", fixture + L"trickle-head/"},
+        {"silent-https", silent.HttpsUrl(L"")},
+    };
 }
 
 // Asks the server on the port to end (its GET /quit); a port of 0 (no server came up) is left alone.

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "link/InstallerDownload.h"
+#include "link/DownloadJob.h"
 
 namespace {
 
-TEST(InstallerDownload, OnlyTheThreadsEndDecides)
+TEST(DownloadJob, OnlyTheThreadsEndDecides)
 {
     struct Case {
         const char* what;
@@ -12,9 +12,9 @@ TEST(InstallerDownload, OnlyTheThreadsEndDecides)
         bool finished;
         int result;
         int percent;
-        InstallerDownloadOutcome outcome;
+        DownloadOutcome outcome;
     };
-    using O = InstallerDownloadOutcome;
+    using O = DownloadOutcome;
     // clang-format off
     const Case cases[] = {
         {"first tick before any byte is no failure", 0,                       0,       false, 0,        -1,  O::Running},
@@ -30,12 +30,12 @@ TEST(InstallerDownload, OnlyTheThreadsEndDecides)
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        InstallerDownloadJob job;
+        DownloadJob job;
         job.progress.m_total = c.total;
         job.progress.m_done = c.done;
         if (c.finished)
             job.Finish(c.result);
-        const InstallerDownloadTick tick = FollowInstallerDownload(job);
+        const DownloadTick tick = FollowDownload(job);
         EXPECT_EQ(tick.percent, c.percent);
         EXPECT_EQ(tick.outcome, c.outcome);
         if (c.finished) {
@@ -44,15 +44,15 @@ TEST(InstallerDownload, OnlyTheThreadsEndDecides)
     }
 }
 
-TEST(InstallerDownload, ResetForTheNextDownload)
+TEST(DownloadJob, ResetForTheNextDownload)
 {
-    InstallerDownloadJob job;
+    DownloadJob job;
     job.progress.m_total = 5;
     job.progress.m_done = 5;
     job.Finish(-2);
     job.Reset();
-    const InstallerDownloadTick tick = FollowInstallerDownload(job);
-    EXPECT_EQ(tick.outcome, InstallerDownloadOutcome::Running);
+    const DownloadTick tick = FollowDownload(job);
+    EXPECT_EQ(tick.outcome, DownloadOutcome::Running);
     EXPECT_EQ(tick.percent, -1);
 }
 

@@ -1,14 +1,14 @@
 #pragma once
-// The record that the manager-installer download thread shares with the
-// start page's once-a-second timer, and the rule by which the timer reads it.
-// Portable, so the rule is tested natively.
+// The record a download thread shares with the window's timer that follows
+// it, and the rule by which the timer reads it. Portable, so the rule is
+// tested natively.
 
 #include <atomic>
 
 #include "link/DownloadProgress.h"
 
-struct InstallerDownloadJob {
-    DownloadProgress progress; // filled by the downloader while the file arrives
+struct DownloadJob {
+    DownloadProgress progress; // filled by the downloader while a file arrives
     std::atomic<int> result{0};
     // Set last by the thread, after result: the download is over only then.
     std::atomic<bool> finished{false};
@@ -28,16 +28,16 @@ struct InstallerDownloadJob {
     }
 };
 
-enum class InstallerDownloadOutcome { Running, Succeeded, Failed };
+enum class DownloadOutcome { Running, Succeeded, Failed };
 
-struct InstallerDownloadTick {
+struct DownloadTick {
     // Percent of the preset total, at most 100; -1 while no transfer has begun.
     int percent = -1;
-    InstallerDownloadOutcome outcome = InstallerDownloadOutcome::Running;
+    DownloadOutcome outcome = DownloadOutcome::Running;
     int result = 0; // the thread's result once it has finished
 };
 
 // One look at the job. Only the thread's end decides the outcome: a slow
 // first byte is no failure, and a file larger than the preset total can show
 // 100 % while it still arrives. Success needs a positive byte count.
-InstallerDownloadTick FollowInstallerDownload(const InstallerDownloadJob& job);
+DownloadTick FollowDownload(const DownloadJob& job);

@@ -1,10 +1,10 @@
-#include "link/InstallerDownload.h"
+#include "link/DownloadJob.h"
 
 #include <cstdint>
 
-InstallerDownloadTick FollowInstallerDownload(const InstallerDownloadJob& job)
+DownloadTick FollowDownload(const DownloadJob& job)
 {
-    InstallerDownloadTick tick;
+    DownloadTick tick;
     // The end flag is read first, so the progress read after it is the final one.
     const bool finished = job.finished;
     const int total = job.progress.m_total;
@@ -15,7 +15,7 @@ InstallerDownloadTick FollowInstallerDownload(const InstallerDownloadJob& job)
     }
     if (finished) {
         tick.result = job.result;
-        tick.outcome = tick.result > 0 ? InstallerDownloadOutcome::Succeeded : InstallerDownloadOutcome::Failed;
+        tick.outcome = tick.result > 0 ? DownloadOutcome::Succeeded : DownloadOutcome::Failed;
     }
     return tick;
 }
