@@ -265,6 +265,7 @@ void CDialogDeviceSetting::BuildSettingsGrid()
     const CMainDialog* main = GetMainDialog(this);
     if (main == nullptr)
         return;
+    CConfigListFill fill(m_grid);
     ConfigListGridAccess grid(m_grid);
     m_gridList = ::BuildSettingsGrid(grid, main->m_modelCode, main->m_device, m_config, main->m_uiLanguage);
 }

@@ -223,6 +223,35 @@ TEST(GridOnBasicPage, TheGridControlSitsOnThePageAsAnOwnerDrawnReportList)
     });
 }
 
+TEST(GridOnBasicPage, AFillHoldsTheDrawingAndLeavesTheGridShownOrHiddenAsItWas)
+{
+    WithBasicPage([](BasicPage& p) {
+        AddColumns(p.grid, {30, 150, 200});
+        for (bool shown : {true, false}) {
+            SCOPED_TRACE(shown ? "shown grid" : "hidden grid");
+            p.grid.DeleteAllItems();
+            p.grid.ShowWindow(shown ? SW_SHOW : SW_HIDE);
+            CCellCheckBox* last = nullptr;
+            {
+                CConfigListFill fill(p.grid);
+                for (int row = 0; row < 25; ++row)
+                    last = AddCheckRow(p.grid, row, L"Sidetone", row % 2 ? L"1" : L"0");
+                // Nothing is drawn while the fill lasts.
+                p.grid.UpdateWindow();
+                EXPECT_TRUE(last->m_cellRect.IsRectEmpty());
+            }
+            EXPECT_EQ(shown, (p.grid.GetStyle() & WS_VISIBLE) != 0);
+            EXPECT_EQ(25, p.grid.GetItemCount());
+            p.grid.UpdateWindow();
+            p.Pump(50);
+            // A shown grid draws its rows once the fill ends; a hidden one draws none.
+            auto* first = dynamic_cast<CCellCheckBox*>(p.grid.GetCell(0, 2));
+            ASSERT_NE(nullptr, first);
+            EXPECT_EQ(shown, !first->m_cellRect.IsRectEmpty());
+        }
+    });
+}
+
 TEST(GridOnBasicPage, RowsAreRemeasuredAtTheFirstPaintAndHitTestsFindSubItems)
 {
     WithBasicPage([](BasicPage& p) {
