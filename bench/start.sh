@@ -13,14 +13,9 @@
 # Usage: sh bench/start.sh [runs per kind, default 7]
 set -eu
 runs=${1:-7}
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-. bench/windows-tree.sh
+. "$(dirname "$0")/trees.sh"
 build_windows_targets QuorDeviceManager EmptyDialog UiStall
-load_before=$(cut -d' ' -f1-3 /proc/loadavg)
-# A prefix of its own, so that stopping its server for the cold runs stops
-# nothing else.
-export WINEPREFIX="$root/$tree/benchprefix"
+begin_figures
 unset DISPLAY
 bin="$root/$tree/bin"
 results=$(mktemp)
@@ -83,5 +78,5 @@ for kind in ("cold", "warm"):
     print("%-5s %-28s %6.1fMiB %6.1fMiB %6.2fx" % (kind, "peak working set", m / 1024, e / 1024, m / e))
 PY
 QUOR_WINE_TIMEOUT=300 cmake/wine-run.sh --arch "$arch" "$bin/UiStall.exe" 5 2>/dev/null | tr -d '\r' | grep -v '^run '
-echo "load average (1, 5, 15 min): $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after"
+print_load
 cmake/wine-stop.sh

@@ -7,14 +7,10 @@
 set -eu
 runs=${1:-7}
 megabytes=${2:-256}
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-. bench/windows-tree.sh
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUOR_SANITIZE=OFF >/dev/null
-cmake --build build/bench -j3 --target firmware_container_bench >/dev/null
+. "$(dirname "$0")/trees.sh"
+build_native_targets firmware_container_bench
 build_windows_targets firmware_container_bench
-load_before=$(cut -d' ' -f1-3 /proc/loadavg)
-export WINEPREFIX="$root/$tree/benchprefix"
+begin_figures
 image=$(mktemp --suffix=.img)
 trap 'rm -f "$image"' EXIT
 build/bench/bench/firmware_container_bench make "$image" "$megabytes"
@@ -50,5 +46,5 @@ PY
 rm -f "$times"
 echo "natively (the portable build's file reading):"
 build/bench/bench/firmware_container_bench "$megabytes" "$runs" | sed 's/^/  /'
-echo "load average (1, 5, 15 min): $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after"
+print_load
 cmake/wine-stop.sh
