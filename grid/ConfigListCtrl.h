@@ -113,8 +113,9 @@ protected:
 };
 
 // Each row inserted into a list that draws costs a repaint of it under Wine
-// (about 10 ms); a fill holds the list's drawing while it lasts and repaints
-// the list once at its end. The list keeps whether it is shown.
+// (about 10 ms); a fill, which builds the list anew, holds the list's drawing
+// while it lasts and repaints the list once at its end, from its first row.
+// The list keeps whether it is shown.
 class CConfigListFill {
 public:
     explicit CConfigListFill(CConfigListCtrl& list);

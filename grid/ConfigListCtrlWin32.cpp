@@ -598,6 +598,11 @@ CConfigListFill::~CConfigListFill()
     const bool shownNow = (m_list.GetStyle() & WS_VISIBLE) != 0;
     if (shownNow != m_shown)
         m_list.ModifyStyle(m_shown ? 0 : WS_VISIBLE, m_shown ? WS_VISIBLE : 0);
+    // An emptied list starts again at its first row; while the drawing is
+    // held the list keeps the place it was scrolled to, so the fill, which
+    // builds the list anew, brings the first row back.
+    if (m_list.GetItemCount() > 0)
+        m_list.SendMessage(LVM_ENSUREVISIBLE, 0, FALSE);
     if (m_shown)
         m_list.InvalidateRect(nullptr, TRUE);
 }
