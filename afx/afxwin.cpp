@@ -1457,12 +1457,14 @@ BOOL CBitmapButton::LoadBitmaps(UINT normal, UINT selected, UINT focused, UINT d
     m_bitmapDisabled.DeleteObject();
     if (!m_bitmap.LoadBitmap(normal))
         return FALSE;
+    // A state that shows the normal picture draws it from the normal bitmap
+    // instead of a copy of its own (a large picture would be held four times).
     BOOL all = TRUE;
-    if (selected != 0)
+    if (selected != 0 && selected != normal)
         all &= m_bitmapSel.LoadBitmap(selected);
-    if (focused != 0)
+    if (focused != 0 && focused != normal)
         all &= m_bitmapFocus.LoadBitmap(focused);
-    if (disabled != 0)
+    if (disabled != 0 && disabled != normal)
         all &= m_bitmapDisabled.LoadBitmap(disabled);
     return all;
 }

@@ -720,7 +720,8 @@ protected:
 // normal one.
 class CBitmapButton : public CButton {
 public:
-    // 0 for a state that has no bitmap of its own.
+    // 0 for a state that has no bitmap of its own; a state given the normal
+    // bitmap's id shows the normal bitmap, which is not loaded twice.
     BOOL LoadBitmaps(UINT normal, UINT selected = 0, UINT focused = 0, UINT disabled = 0);
     // Resizes the button to its normal bitmap, keeping its position.
     void SizeToContent();

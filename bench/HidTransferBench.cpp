@@ -18,8 +18,7 @@
 #include "link/HidChannel.h"
 #include "link/MakerUsb.h"
 #include "sim/SimHeadset.h"
-#include "tests/firmware/ImageBuilder.h"
-#include "tests/firmware/WorkerTestHost.h"
+#include "bench/HidBenchImage.h"
 
 int main()
 {
@@ -28,23 +27,9 @@ int main()
     sim.Install();
     sim.AddHidPairUnit();
 
-    std::vector<BuiltSection> sections;
-    const std::size_t sizes[] = {400000, 300000, 200000, 148576};
-    for (std::uint32_t i = 0; i < 4; ++i)
-        sections.push_back(SectionOf(i == 1 ? 1 : 0, i, sizes[i], static_cast<std::uint8_t>(i)));
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "quor-hid-transfer-bench.img";
-    {
-        const std::vector<std::uint8_t> image = BuildImage(kHidPairModelCode, sections);
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    }
-
+    const std::filesystem::path file = WriteHidBenchImage("quor-hid-transfer-bench.img");
     WorkerTestHost host;
-    host.model = host.usbStatus = kHidPairModelCode;
-    host.page = 4; // no settings archive in the timed run
-    host.primary = OpenHidInterface(kHidPairPrimaryProductId);
-    host.secondary = OpenHidInterface(kHidPairSecondaryProductId);
-    host.job->Lock()->m_imagePath = file.wstring();
+    SetUpHidBenchHost(host, file);
     sim.ClearLog();
     sim.SetUsbTimingModel(true);
     host.Run(DualChannelImageUpdateThread);
@@ -80,8 +65,7 @@ int main()
         reports += log[i].kind == SimLogKind::Write && log[i].bytes[1] == kHidCmdSectionData ? 1 : 0;
     }
     const double elapsedMs = (log[last].endUs - (log[first].endUs - log[first].frames * 1000)) / 1000.0;
-    std::printf("bytes %zu, data reports %d, floor %lld ms, elapsed %.1f ms, ratio %.4f\n",
-                static_cast<std::size_t>(sizes[0] + sizes[1] + sizes[2] + sizes[3]), reports,
+    std::printf("data reports %d, floor %lld ms, elapsed %.1f ms, ratio %.4f\n", reports,
                 static_cast<long long>(frames), elapsedMs, elapsedMs / static_cast<double>(frames));
     return 0;
 }

@@ -241,6 +241,7 @@ void CDialogFirmwareRestore::FillArchivedSettingsList()
     for (int slot = 0; slot < kSettingsPageSlots; ++slot)
         categories.pages[slot] = m_settingsPages[slot];
     categories.index = m_settingsPageIndex;
+    CConfigListFill fill(m_settingsList);
     ConfigListGridAccess list(m_settingsList);
     FillArchivedSettings(list, main->m_modelCode, m_archive, main->m_uiLanguage, categories);
 }

@@ -64,8 +64,11 @@ public:
     HWND m_listWindow = nullptr;
     int m_active = 0;
     UINT m_state = 0;
-    CFont m_font;
-    CFont m_activeFont;
+    // One font for every cell of every grid, made at the first cell: a grid
+    // of many rows would otherwise make two fonts for each of its cells.
+    static CFont& SharedFont();
+    CFont& m_font = SharedFont();
+    CFont& m_activeFont = SharedFont();
     int* m_enabled = nullptr;
 };
 

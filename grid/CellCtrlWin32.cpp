@@ -1,5 +1,8 @@
 #include "grid/CellCtrl.h"
 
+#include <map>
+#include <memory>
+
 #include "grid/CellValues.h"
 #include "res/resource.h"
 
@@ -15,12 +18,17 @@ CRect ToRect(const GridRect& rect)
     return CRect(rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void CreateCellFont(CFont& font)
+// A cell's picture, loaded from the resources at its first drawing and kept
+// for every later one.
+CBitmap* CellBitmap(UINT id)
 {
-    LOGFONTW logFont{};
-    logFont.lfHeight = -12;
-    logFont.lfWeight = FW_BOLD;
-    font.CreateFontIndirect(&logFont);
+    static std::map<UINT, std::unique_ptr<CBitmap>> loaded;
+    std::unique_ptr<CBitmap>& bitmap = loaded[id];
+    if (!bitmap) {
+        bitmap = std::make_unique<CBitmap>();
+        bitmap->LoadBitmap(id);
+    }
+    return bitmap->GetSafeHandle() ? bitmap.get() : nullptr;
 }
 
 } // namespace
@@ -29,13 +37,23 @@ void CreateCellFont(CFont& font)
 
 CCellCtrl::~CCellCtrl() = default;
 
+CFont& CCellCtrl::SharedFont()
+{
+    static CFont font;
+    if (!font.GetSafeHandle()) {
+        LOGFONTW logFont{};
+        logFont.lfHeight = -12;
+        logFont.lfWeight = FW_BOLD;
+        font.CreateFontIndirect(&logFont);
+    }
+    return font;
+}
+
 void CCellCtrl::Create(HWND listWindow, int* enabled, const CString& value)
 {
     m_listWindow = listWindow;
     m_enabled = enabled;
     m_text = value;
-    CreateCellFont(m_font);
-    CreateCellFont(m_activeFont);
 }
 
 BOOL CCellCtrl::OnLButtonDown(UINT, int, int)
@@ -202,13 +220,12 @@ void CCellPushButton::Draw(CDC* dc, RECT* rect, UINT)
             dc->DrawText(m_text, label, DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
         }
     } else if (m_bitmapId) {
-        CBitmap bitmap;
-        if (bitmap.LoadBitmap(m_bitmapId)) {
+        if (CBitmap* bitmap = CellBitmap(m_bitmapId)) {
             BITMAP info{};
-            bitmap.GetBitmap(&info);
+            bitmap->GetBitmap(&info);
             CDC memory;
             memory.CreateCompatibleDC(dc);
-            HGDIOBJ old = memory.SelectObject(&bitmap);
+            HGDIOBJ old = memory.SelectObject(bitmap);
             const int left = rect->left - 15 + 3;
             const int top = rect->top - 15 + 2;
             dc->TransparentBlt(left, top, info.bmWidth, info.bmHeight, &memory, 0, 0, info.bmWidth, info.bmHeight,

@@ -148,12 +148,7 @@ void CPopUpScrollList::OnPaint()
                                  rows.inner.Height(), SWP_SHOWWINDOW | SWP_NOZORDER);
     m_scrollBar.ShowScrollBar(rows.scrollBar ? TRUE : FALSE);
 
-    LOGFONTW logFont{};
-    logFont.lfHeight = -12;
-    logFont.lfWeight = FW_BOLD;
-    CFont font;
-    font.CreateFontIndirect(&logFont);
-    HGDIOBJ oldFont = dc.SelectObject(&font);
+    HGDIOBJ oldFont = dc.SelectObject(&CCellCtrl::SharedFont());
     dc.SetBkMode(TRANSPARENT);
     const int position = m_scrollBar.GetScrollPos();
     for (int i = m_topRow; i < rows.rows; ++i) {

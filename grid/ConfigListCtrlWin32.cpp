@@ -578,3 +578,31 @@ LRESULT CConfigListCtrl::OnEnableMessage(WPARAM, LPARAM)
     m_enabled = IsWindowEnabled() ? 1 : 0;
     return result;
 }
+
+// ---------------------------------------------------------------- fill
+
+CConfigListFill::CConfigListFill(CConfigListCtrl& list) : m_list(list)
+{
+    if (!m_list.m_hWnd)
+        return;
+    m_shown = (m_list.GetStyle() & WS_VISIBLE) != 0;
+    m_list.SetRedraw(FALSE);
+}
+
+CConfigListFill::~CConfigListFill()
+{
+    if (!m_list.m_hWnd)
+        return;
+    m_list.SetRedraw(TRUE);
+    // Turning the drawing on again may mark a hidden list visible: it stays as it was.
+    const bool shownNow = (m_list.GetStyle() & WS_VISIBLE) != 0;
+    if (shownNow != m_shown)
+        m_list.ModifyStyle(m_shown ? 0 : WS_VISIBLE, m_shown ? WS_VISIBLE : 0);
+    // An emptied list starts again at its first row; while the drawing is
+    // held the list keeps the place it was scrolled to, so the fill, which
+    // builds the list anew, brings the first row back.
+    if (m_list.GetItemCount() > 0)
+        m_list.SendMessage(LVM_ENSUREVISIBLE, 0, FALSE);
+    if (m_shown)
+        m_list.InvalidateRect(nullptr, TRUE);
+}

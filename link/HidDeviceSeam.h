@@ -39,8 +39,10 @@ public:
     // One input report of up to size bytes; false on failure or when nothing
     // arrived within timeoutMs.
     virtual bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) = 0;
-    // Drops every input report the driver has queued on this channel: a
-    // reply that came after its read gave up must not answer the next request.
+    // Drops the input reports queued on this channel: a reply that came
+    // after its read gave up must not answer the next request. The platform's
+    // seam asks the driver only where such a reply can wait (after a read or
+    // write gave up, before the handle's first request).
     virtual void Flush(HidHandle handle) = 0;
     // Milliseconds on a steady clock; deadlines and busy bounds are measured
     // on it.

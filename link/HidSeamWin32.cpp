@@ -6,6 +6,7 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "link/HidDeviceSeam.h"
@@ -126,6 +127,25 @@ bool FinishOverlapped(HANDLE handle, OVERLAPPED& overlapped, BOOL started, DWORD
     return GetOverlappedResult(handle, &overlapped, transferred, FALSE) != FALSE;
 }
 
+// One open interface: its file, opened for overlapped I/O, and the event its
+// transfers wait on, made once for the handle's life. A reply that comes after
+// its read gave up can wait in the driver's queue only from then until the
+// next request, and reports the unit sent before the handle's first request
+// answer nothing: only those times need the queue dropped.
+struct Win32HidChannel {
+    HANDLE file = INVALID_HANDLE_VALUE;
+    HANDLE event = nullptr;
+    bool lateReplyPossible = true;
+};
+
+// Null for no channel; a caller's INVALID_HANDLE_VALUE is no channel either.
+Win32HidChannel* ChannelOf(HidHandle handle)
+{
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+        return nullptr;
+    return static_cast<Win32HidChannel*>(handle);
+}
+
 class Win32HidSeam final : public HidDeviceSeam {
 public:
     std::vector<HidInterfaceInfo> EnumerateInterfaces() override
@@ -162,47 +182,77 @@ public:
     HidHandle Open(const std::wstring& path) override
     {
         // Overlapped, so that a read can give up on a silent unit.
-        HANDLE h = OpenInterfacePath(path.c_str(), FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED);
-        return h == INVALID_HANDLE_VALUE ? nullptr : h;
+        HANDLE file = OpenInterfacePath(path.c_str(), FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED);
+        if (file == INVALID_HANDLE_VALUE)
+            return nullptr;
+        HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        auto* channel = event ? new (std::nothrow) Win32HidChannel : nullptr;
+        if (channel == nullptr) {
+            if (event)
+                CloseHandle(event);
+            CloseHandle(file);
+            return nullptr;
+        }
+        channel->file = file;
+        channel->event = event;
+        return channel;
     }
 
     void Close(HidHandle handle) override
     {
-        if (handle != nullptr && handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
+        Win32HidChannel* channel = ChannelOf(handle);
+        if (channel == nullptr)
+            return;
+        CloseHandle(channel->file);
+        CloseHandle(channel->event);
+        delete channel;
     }
 
     bool Write(HidHandle handle, const unsigned char* data, std::size_t size, unsigned timeoutMs) override
     {
-        return Transfer(handle, const_cast<unsigned char*>(data), size, timeoutMs, true);
+        Win32HidChannel* channel = ChannelOf(handle);
+        if (channel == nullptr)
+            return false;
+        // A late reply drops at the flush before this request; the ones after it need none.
+        channel->lateReplyPossible = false;
+        const bool ok = Transfer(*channel, const_cast<unsigned char*>(data), size, timeoutMs, true);
+        // The unit may still act on a request whose write gave up, and answer late.
+        if (!ok)
+            channel->lateReplyPossible = true;
+        return ok;
     }
 
     bool Read(HidHandle handle, unsigned char* data, std::size_t size, unsigned timeoutMs) override
     {
-        return Transfer(handle, data, size, timeoutMs, false);
+        Win32HidChannel* channel = ChannelOf(handle);
+        if (channel == nullptr)
+            return false;
+        const bool ok = Transfer(*channel, data, size, timeoutMs, false);
+        if (!ok)
+            channel->lateReplyPossible = true;
+        return ok;
     }
 
     void Flush(HidHandle handle) override
     {
-        if (handle != nullptr && handle != INVALID_HANDLE_VALUE)
-            HidD_FlushQueue(handle);
+        Win32HidChannel* channel = ChannelOf(handle);
+        if (channel != nullptr && channel->lateReplyPossible)
+            HidD_FlushQueue(channel->file);
     }
 
 private:
-    static bool Transfer(HANDLE handle, unsigned char* data, std::size_t size, DWORD timeoutMs, bool write)
+    static bool Transfer(Win32HidChannel& channel, unsigned char* data, std::size_t size, DWORD timeoutMs, bool write)
     {
-        if (handle == nullptr || handle == INVALID_HANDLE_VALUE || data == nullptr)
+        if (data == nullptr)
             return false;
         OVERLAPPED overlapped = {};
-        overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        if (overlapped.hEvent == nullptr)
-            return false;
+        overlapped.hEvent = channel.event;
+        ResetEvent(channel.event);
         DWORD transferred = 0;
         const DWORD length = static_cast<DWORD>(size);
-        const BOOL started = write ? WriteFile(handle, data, length, nullptr, &overlapped)
-                                   : ReadFile(handle, data, length, nullptr, &overlapped);
-        const bool ok = FinishOverlapped(handle, overlapped, started, timeoutMs, &transferred);
-        CloseHandle(overlapped.hEvent);
+        const BOOL started = write ? WriteFile(channel.file, data, length, nullptr, &overlapped)
+                                   : ReadFile(channel.file, data, length, nullptr, &overlapped);
+        const bool ok = FinishOverlapped(channel.file, overlapped, started, timeoutMs, &transferred);
         return ok && (!write || transferred == length) && transferred > 0;
     }
 };

@@ -17,6 +17,7 @@
 #include "text/SharedWords.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -64,6 +65,57 @@ const int kBoldControls[] = {
 bool ShowsNoteMore(int language)
 {
     return language == 1 || language == 7 || language == kRussian;
+}
+
+// What a refresh leaves each classic control of the page as: the last showing
+// and enabling asked for it. Applied once at the end, and only to a control
+// not so already: every show or enable costs the window system a round trip,
+// and a refresh of a grid model would otherwise show every classic control
+// only to hide it again.
+class ControlStates {
+public:
+    void Show(int id, bool show) { m_states[id].show = show ? 1 : 0; }
+    void Enable(int id, bool enable) { m_states[id].enable = enable ? 1 : 0; }
+    void ApplyTo(HWND page) const
+    {
+        for (const auto& entry : m_states) {
+            HWND control = ::GetDlgItem(page, entry.first);
+            if (!control)
+                continue;
+            const State& state = entry.second;
+            const bool shown = (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+            if (state.show >= 0 && shown != (state.show == 1))
+                ::ShowWindow(control, state.show ? SW_SHOW : SW_HIDE);
+            if (state.enable >= 0 && (::IsWindowEnabled(control) != FALSE) != (state.enable == 1))
+                ::EnableWindow(control, state.enable);
+        }
+    }
+
+private:
+    struct State {
+        int show = -1; // -1: left as it is
+        int enable = -1;
+    };
+    std::map<int, State> m_states;
+};
+
+void DecideClassicControls(ControlStates& states, int language, int enable, int showFlag)
+{
+    const bool noteMore = enable && ShowsNoteMore(language);
+    if (showFlag) {
+        for (int id : kClassicLabels)
+            states.Show(id, enable != 0);
+        for (int id : kClassicInputs) {
+            states.Show(id, enable != 0);
+            states.Enable(id, enable != 0);
+        }
+        states.Show(IDC_NOTE_MORE, noteMore);
+        states.Enable(IDC_NOTE_MORE, noteMore);
+        return;
+    }
+    for (int id : kClassicInputs)
+        states.Enable(id, enable != 0);
+    states.Enable(IDC_NOTE_MORE, enable != 0);
 }
 
 } // namespace
@@ -265,6 +317,7 @@ void CDialogDeviceSetting::BuildSettingsGrid()
     const CMainDialog* main = GetMainDialog(this);
     if (main == nullptr)
         return;
+    CConfigListFill fill(m_grid);
     ConfigListGridAccess grid(m_grid);
     m_gridList = ::BuildSettingsGrid(grid, main->m_modelCode, main->m_device, m_config, main->m_uiLanguage);
 }
@@ -324,23 +377,9 @@ void CDialogDeviceSetting::EndGridEdit()
 
 void CDialogDeviceSetting::ShowClassicControls(int enable, int showFlag)
 {
-    const int language = Language();
-    const bool noteMore = enable && ShowsNoteMore(language);
-    if (showFlag) {
-        const int command = enable ? SW_SHOW : SW_HIDE;
-        for (int id : kClassicLabels)
-            GetDlgItem(id)->ShowWindow(command);
-        for (int id : kClassicInputs) {
-            GetDlgItem(id)->ShowWindow(command);
-            GetDlgItem(id)->EnableWindow(enable);
-        }
-        m_buttonNoteMore.ShowWindow(noteMore ? SW_SHOW : SW_HIDE);
-        m_buttonNoteMore.EnableWindow(noteMore);
-        return;
-    }
-    for (int id : kClassicInputs)
-        GetDlgItem(id)->EnableWindow(enable);
-    m_buttonNoteMore.EnableWindow(enable);
+    ControlStates states;
+    DecideClassicControls(states, Language(), enable, showFlag);
+    states.ApplyTo(m_hWnd);
 }
 
 void CDialogDeviceSetting::RefreshPage()
@@ -400,19 +439,22 @@ void CDialogDeviceSetting::RefreshPage()
     m_comboMotion.AddString(TextLowMediumHigh(language, 2).c_str());
     m_comboMotion.SetCurSel(m_config.GetMotionSensorSensitivity() - 1);
 
-    m_buttonMoreSettings.EnableWindow(FALSE);
-    m_buttonMoreSettings.ShowWindow(SW_HIDE);
+    // The grid is disabled and enabled again as each refresh always did: that
+    // takes the keyboard from it and ends its active cell.
+    ControlStates states;
+    states.Enable(IDC_MORE_SETTINGS, false);
+    states.Show(IDC_MORE_SETTINGS, false);
 
     if (main->m_busy || main->m_dropListOpen) {
-        ShowClassicControls(0, 0);
+        DecideClassicControls(states, language, 0, 0);
         m_grid.EnableWindow(FALSE);
     } else {
-        ShowClassicControls(1, 1);
+        DecideClassicControls(states, language, 1, 1);
         m_grid.ShowWindow(SW_HIDE);
         m_grid.EnableWindow(FALSE);
         const int productId = main->m_modelCode;
         if (IsGridModel(productId)) {
-            ShowClassicControls(0, 1);
+            DecideClassicControls(states, language, 0, 1);
             SetGridColumnWidths();
             m_grid.ShowWindow(SW_SHOW);
             m_grid.EnableWindow(TRUE);
@@ -425,14 +467,15 @@ void CDialogDeviceSetting::RefreshPage()
                 for (int id : row.controls) {
                     if (!id)
                         break;
-                    GetDlgItem(id)->ShowWindow(SW_HIDE);
-                    GetDlgItem(id)->EnableWindow(FALSE);
+                    states.Show(id, false);
+                    states.Enable(id, false);
                 }
             }
         } else {
-            ShowClassicControls(0, 1);
+            DecideClassicControls(states, language, 0, 1);
         }
     }
+    states.ApplyTo(m_hWnd);
     SetRedraw(TRUE);
     InvalidateRect(nullptr, TRUE);
 }

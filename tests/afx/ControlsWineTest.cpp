@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <vector>
 
 #include "afx/afxwin.h"
 #include "afxwin_test_ids.h"
@@ -174,6 +175,49 @@ TEST(FrameworkControls, ImageListCutsABitmapIntoImages)
     EXPECT_TRUE(images.Create(IDB_IMAGES, 20, 0, RGB(255, 0, 255)));
     EXPECT_TRUE(images.DeleteImageList());
     EXPECT_FALSE(images.DeleteImageList());
+}
+
+// The pixels a bitmap button draws in one state, on a bitmap of its own.
+std::vector<DWORD> DrawnPixels(CBitmapButton& button, UINT state)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 80;
+    info.bmiHeader.biHeight = -20;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    DWORD* bits = nullptr;
+    HBITMAP target = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+    HGDIOBJ old = ::SelectObject(dc, target);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_BUTTON;
+    draw.itemState = state;
+    draw.hDC = dc;
+    draw.rcItem = RECT{0, 0, 80, 20};
+    button.DrawItem(&draw);
+    ::GdiFlush();
+    std::vector<DWORD> pixels(bits, bits + 80 * 20);
+    ::SelectObject(dc, old);
+    ::DeleteObject(target);
+    ::DeleteDC(dc);
+    return pixels;
+}
+
+TEST(FrameworkControls, ABitmapButtonLoadsAPictureItsStatesShareOnce)
+{
+    CBitmapButton button;
+    ASSERT_TRUE(button.LoadBitmaps(IDB_IMAGES, IDB_IMAGES, IDB_IMAGES, IDB_IMAGES));
+    EXPECT_NE(nullptr, button.m_bitmap.GetSafeHandle());
+    EXPECT_EQ(nullptr, button.m_bitmapSel.GetSafeHandle());
+    EXPECT_EQ(nullptr, button.m_bitmapFocus.GetSafeHandle());
+    EXPECT_EQ(nullptr, button.m_bitmapDisabled.GetSafeHandle());
+    const std::vector<DWORD> normal = DrawnPixels(button, 0);
+    EXPECT_NE(std::vector<DWORD>(normal.size(), 0), normal) << "the picture was drawn";
+    for (UINT state : {static_cast<UINT>(ODS_SELECTED), static_cast<UINT>(ODS_FOCUS), static_cast<UINT>(ODS_DISABLED)})
+        EXPECT_EQ(normal, DrawnPixels(button, state)) << "state " << state;
+    // A state's own bitmap that cannot be loaded still fails the call.
+    EXPECT_FALSE(button.LoadBitmaps(IDB_IMAGES, 0, 0, 9999));
 }
 
 TEST(FrameworkControls, RegisteredWindowClassesAreSharedPerStyle)

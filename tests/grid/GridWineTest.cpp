@@ -223,6 +223,40 @@ TEST(GridOnBasicPage, TheGridControlSitsOnThePageAsAnOwnerDrawnReportList)
     });
 }
 
+TEST(GridOnBasicPage, AFillHoldsTheDrawingAndLeavesTheGridShownOrHiddenAsItWas)
+{
+    WithBasicPage([](BasicPage& p) {
+        AddColumns(p.grid, {30, 150, 200});
+        for (bool shown : {true, false}) {
+            SCOPED_TRACE(shown ? "shown grid" : "hidden grid");
+            p.grid.ShowWindow(shown ? SW_SHOW : SW_HIDE);
+            CCellCheckBox* last = nullptr;
+            {
+                // A list scrolled to its end is built anew, as the pages build theirs.
+                for (int row = p.grid.GetItemCount(); row < 25; ++row)
+                    AddCheckRow(p.grid, row, L"VOX Phone", L"0");
+                ::SendMessageW(p.grid.m_hWnd, LVM_ENSUREVISIBLE, 24, FALSE);
+                CConfigListFill fill(p.grid);
+                p.grid.DeleteAllItems();
+                for (int row = 0; row < 25; ++row)
+                    last = AddCheckRow(p.grid, row, L"Sidetone", row % 2 ? L"1" : L"0");
+                // Nothing is drawn while the fill lasts.
+                p.grid.UpdateWindow();
+                EXPECT_TRUE(last->m_cellRect.IsRectEmpty());
+            }
+            EXPECT_EQ(shown, (p.grid.GetStyle() & WS_VISIBLE) != 0);
+            EXPECT_EQ(25, p.grid.GetItemCount());
+            EXPECT_EQ(0, ListView_GetTopIndex(p.grid.m_hWnd)) << "a built list starts at its first row";
+            p.grid.UpdateWindow();
+            p.Pump(50);
+            // A shown grid draws its rows once the fill ends; a hidden one draws none.
+            auto* first = dynamic_cast<CCellCheckBox*>(p.grid.GetCell(0, 2));
+            ASSERT_NE(nullptr, first);
+            EXPECT_EQ(shown, !first->m_cellRect.IsRectEmpty());
+        }
+    });
+}
+
 TEST(GridOnBasicPage, RowsAreRemeasuredAtTheFirstPaintAndHitTestsFindSubItems)
 {
     WithBasicPage([](BasicPage& p) {
