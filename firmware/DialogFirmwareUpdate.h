@@ -132,6 +132,9 @@ private:
     // The preparation; the second phase takes the DFU road from its USB check
     // on, without the reboot step, the archive and error-site tags.
     void Prepare(bool secondPhase);
+    // The job of the page the main window shows: this page's on page 3, the
+    // restore page's otherwise.
+    void DriveJobOfPage();
     void CarryOut(const PreparationOutcome& outcome, JobContext context);
     JobContext CaptureContext() const;
     void Fail(const LanguageTexts& texts);

@@ -127,6 +127,8 @@ void CDialogFirmwareUpdate::StartJob(bool secondPhase)
     }
     if (selected >= 0)
         main->m_firmwareLanguage = CString(language.c_str());
+    // An earlier restore's job is not this one's.
+    DriveJobOfPage();
     Prepare(secondPhase);
     // Also after a preparation that failed at once: the first tick ends the
     // job and shows its texts.
@@ -148,20 +150,25 @@ void CDialogFirmwareUpdate::StartRestore(RestoreJobRequest request)
 
 void CDialogFirmwareUpdate::PrepareUpdate()
 {
-    const CMainDialog* main = GetMainDialog(this);
-    if (!main)
+    if (!GetMainDialog(this))
         return;
+    DriveJobOfPage();
+    Prepare(false);
+}
+
+void CDialogFirmwareUpdate::DriveJobOfPage()
+{
+    const CMainDialog* main = GetMainDialog(this);
     // Page 3 drives its own job; a restore the restore page's.
     m_drivenJob = m_firmwareInfo;
     m_restoreArchiveSet = false;
-    if (main->m_page != 3) {
+    if (main && main->m_page != 3) {
         if (CDialogFirmwareRestore* restore = RestorePage()) {
             m_drivenJob = restore->m_firmwareInfo;
             m_restoreArchive = restore->m_archive;
             m_restoreArchiveSet = true;
         }
     }
-    Prepare(false);
 }
 
 JobContext CDialogFirmwareUpdate::CaptureContext() const

@@ -643,6 +643,35 @@ TEST_F(UpdatePageWine, APreparationThatFailsEndsTheJobWithItsReasonAndTag)
     });
 }
 
+// A restore's preparation drives the restore page's job; an update on page 3
+// afterwards drives the update page's own again.
+TEST_F(UpdatePageWine, AnUpdateAfterARestoreDrivesTheUpdatePagesOwnJob)
+{
+    SimHeadset sim; // no unit on the bus: each preparation fails at once
+    sim.Install();
+    CUpdaterDlg dialog;
+    mainwindow::RunModal(dialog, kThenClose, [&] {
+        Recognise(dialog, 0x4210);
+        EnterUpdatePage(dialog);
+        CDialogFirmwareUpdate& page = dialog.m_pageFirmwareUpdate;
+        const std::shared_ptr<FirmwareJob> restoreJob = dialog.m_pageFirmwareRestore.m_firmwareInfo;
+        dialog.m_page = 4;
+        page.PrepareUpdate();
+        EXPECT_EQ(1, restoreJob->Snapshot().m_finished);
+        restoreJob->Reset(4);
+
+        dialog.m_page = 3;
+        page.m_imagePath.SetWindowText(L"C:\\IMG\\none.img");
+        page.StartUpdate();
+        ASSERT_TRUE(PumpMessagesUntil([&] { return !dialog.m_busy; }, 10000));
+        const FirmwareInfo own = page.m_firmwareInfo->Snapshot();
+        EXPECT_EQ(1, own.m_finished);
+        EXPECT_EQ(L"C:\\IMG\\none.img", own.m_imagePath);
+        EXPECT_EQ(0, restoreJob->Snapshot().m_finished);
+        EXPECT_EQ(GetTextFailure(3, 0x4210, 0) + L". " + GetTextNotRecognizedDevice(0), dialog.GetStatusText().str());
+    });
+}
+
 // ---------------------------------------------------------------- a job to its end
 
 // A 0x2030 image of two sections, one for each of the pair's channels.
